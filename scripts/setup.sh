@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian 12 packages), then configures and
+# builds. Sourced by run.sh and test.sh; BUILD_DIR and CMAKE_EXTRA may be set.
+set -euo pipefail
+
+VANTREL_PACKAGES=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  fonts-dejavu-core xvfb xauth
+)
+
+install_missing_packages() {
+  local missing=()
+  for package in "${VANTREL_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+      || missing+=("$package")
+  done
+  ((${#missing[@]} == 0)) && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  ((EUID != 0)) && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+  local root build_dir
+  root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  build_dir="${BUILD_DIR:-$root/build}"
+  cmake -S "$root" -B "$build_dir" -G Ninja ${CMAKE_EXTRA:-} >/dev/null
+  cmake --build "$build_dir" -j "$(nproc)"
+}
+
+install_missing_packages
+configure_and_build

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+namespace vantrel {
+
+enum class MessageButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+};
+
+enum class MessageAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No,
+};
+
+// Every message box of the system goes through this interface, so the core
+// never shows UI itself: the editor shows a message box, the command line
+// prints "Caption: text" on standard error, tests record the messages.
+class Notifier
+{
+public:
+    virtual ~Notifier() = default;
+    virtual MessageAnswer Message(const std::u16string& text, const std::u16string& caption,
+                                  MessageButtons buttons = MessageButtons::Ok) = 0;
+};
+
+// Answers every message with its first button and shows nothing; used where
+// no one is there to see a message.
+class SilentNotifier final : public Notifier
+{
+public:
+    MessageAnswer Message(const std::u16string&, const std::u16string&,
+                          MessageButtons buttons) override
+    {
+        return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
+                   ? MessageAnswer::Ok
+                   : MessageAnswer::Yes;
+    }
+};
+
+} // namespace vantrel
