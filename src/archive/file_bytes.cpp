@@ -1,0 +1,102 @@
+#include "archive/file_bytes.h"
+
+#include "archive/text_codec.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vantrel {
+
+namespace {
+
+std::string SystemReason()
+{
+    return std::strerror(errno);
+}
+
+// Writes all bytes to the descriptor, retrying short writes.
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes = bytes.subspan(std::size_t(written));
+    }
+    return true;
+}
+
+// The process's file creation mask; it can only be read by setting it.
+mode_t CurrentUmask()
+{
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+} // namespace
+
+FileError::FileError(const std::filesystem::path& path, const std::string& reason)
+    : std::runtime_error(path.string() + ": " + reason), path_(path)
+{}
+
+std::u16string FileError::Message() const
+{
+    return FromUtf8(what());
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        throw FileError(path, SystemReason());
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    bool failed = std::ferror(file) != 0;
+    std::string reason = failed ? SystemReason() : std::string();
+    std::fclose(file);
+    if (failed)
+        throw FileError(path, reason);
+    return bytes;
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
+{
+    std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
+    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        throw FileError(path, SystemReason());
+    const std::filesystem::path temporary = pattern;
+    auto fail = [&](const std::string& reason) {
+        ::unlink(temporary.c_str());
+        throw FileError(path, reason);
+    };
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+        std::string reason = SystemReason();
+        ::close(fd);
+        fail(reason);
+    }
+    // Keep the permissions of the file being replaced; a new file gets the usual ones.
+    struct stat previous
+    {};
+    mode_t mode =
+        ::stat(path.c_str(), &previous) == 0 ? previous.st_mode & 07777 : 0666 & ~CurrentUmask();
+    ::fchmod(fd, mode);
+    if (::close(fd) != 0)
+        fail(SystemReason());
+    if (::rename(temporary.c_str(), path.c_str()) != 0)
+        fail(SystemReason());
+}
+
+} // namespace vantrel
