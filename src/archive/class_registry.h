@@ -36,6 +36,9 @@ public:
         Register(name, [] { return std::unique_ptr<Serializable>(std::make_unique<T>()); });
     }
 
+    // Registers a class that names itself in T::kClassName.
+    template <class T> void Register() { Register<T>(T::kClassName); }
+
     const ClassEntry* Find(std::string_view name) const;
     const std::vector<ClassEntry>& Entries() const { return entries_; }
 

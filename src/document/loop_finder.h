@@ -1,0 +1,15 @@
+#pragma once
+
+#include "document/element_id_hash.h"
+
+namespace vantrel {
+
+class ElFinder;
+
+// The ids of the elements that lie on a feedback path through element inputs,
+// searched from every main-list element. Inputs are followed through markers
+// and replicators to the element they stand for; a cycle breaker or a
+// breaking input ends a path. Runs in time linear in elements plus inputs.
+ElementIdSet FindLoopElements(ElFinder& finder);
+
+} // namespace vantrel

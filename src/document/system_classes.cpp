@@ -1,0 +1,28 @@
+#include "document/system_classes.h"
+
+#include "elements/big_gates.h"
+#include "elements/gates.h"
+#include "elements/log_element.h"
+
+namespace vantrel {
+
+namespace {
+
+ClassRegistry BuildSystemClasses()
+{
+    ClassRegistry registry = ClassRegistry::WithSystemClassNames();
+    registry.Register<LogElement>("LogElement");
+    RegisterGateClasses(registry);
+    RegisterBigGateClasses(registry);
+    return registry;
+}
+
+} // namespace
+
+const ClassRegistry& SystemClasses()
+{
+    static const ClassRegistry registry = BuildSystemClasses();
+    return registry;
+}
+
+} // namespace vantrel

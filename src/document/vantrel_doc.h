@@ -1,0 +1,126 @@
+#pragma once
+
+#include "document/complex_command.h"
+#include "document/element_id_hash.h"
+#include "document/notifier.h"
+#include "document/undo_record.h"
+#include "elements/el_finder.h"
+#include "elements/log_element.h"
+#include "hardware/remote_io.h"
+#include "hardware/sim_element.h"
+#include "paint/paint_stuff.h"
+#include "platform/colour.h"
+#include "platform/image.h"
+
+#include <array>
+#include <deque>
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace vantrel {
+
+using ElementList = std::vector<std::unique_ptr<LogElement>>;
+
+// The kinds of I/O number the number checks cover.
+enum class NumberKind
+{
+    Inputs,
+    Outputs,
+    AnalogInputs,
+    AnalogOutputs,
+    UserInputs,
+    UserOutputs,
+};
+
+// One logic design: every element, paint object, complex command, simulation
+// element and hardware setting, plus the derived state that is never saved
+// (id index, loop set, undo history). It answers the elements' lookups.
+class CVantrelDoc : public ElFinder
+{
+public:
+    static constexpr int kUserNumberCapacity = 2048;
+    static constexpr std::size_t kUndoLimit = 128;
+
+    // Where an element sits: its list kind and position, or (-1, -1).
+    struct Location
+    {
+        int list = -1;
+        int position = -1;
+        friend bool operator==(const Location&, const Location&) = default;
+    };
+
+    explicit CVantrelDoc(Notifier* notifier = nullptr);
+    ~CVantrelDoc() override;
+    CVantrelDoc(const CVantrelDoc&) = delete;
+    CVantrelDoc& operator=(const CVantrelDoc&) = delete;
+
+    Notifier& GetNotifier() { return *notifier_; }
+    void SetNotifier(Notifier* notifier);
+
+    // Back to a new design; the speed setting and background colour stay.
+    void ResetDocument();
+
+    void SetModified(bool modified);
+    bool IsModified() const { return modified_; }
+
+    // Appends the element to its list unless its cell or id is taken.
+    bool InsertElement(std::unique_ptr<LogElement> element, bool recordUndo);
+    bool DeleteById(std::int32_t id);
+    // Puts the element in place of the one with its id in its list and hands
+    // the replaced element back; none (and nothing changes) when absent.
+    std::unique_ptr<LogElement> ReplaceElement(std::unique_ptr<LogElement> element);
+    Location LocateById(std::int32_t id);
+    LogElement* ElementAt(Location location) const;
+
+    int RequiredDesignVersion() const;
+    void RebuildLoopSet();
+    const ElementIdSet& LoopSet() const { return loopSet_; }
+
+    void PushUndo(UndoRecord record);
+    const std::deque<UndoRecord>& UndoStack() const { return undoStack_; }
+    const std::deque<UndoRecord>& RedoStack() const { return redoStack_; }
+
+    // ElFinder
+    LogElement* FindAt(Point cell) override;
+    LogElement* FindById(std::int32_t id, bool followIndirect, bool resolve,
+                         bool stopAtBreaker) override;
+    std::int32_t EncodeIndex(std::int32_t id) override;
+    LogElement* MainAt(int index) override;
+    int MainCount() override;
+    int IndirectCount() override;
+    LogElement* IndirectAt(int index) override;
+    int MonitorIndex(std::int32_t id) override;
+    void MonitorList(std::vector<LogElement*>& list) override;
+    std::u16string IoLabel(int number, bool isInput) override;
+
+    // The design.
+    std::array<ElementList, kElementListCount> elements;
+    std::vector<std::unique_ptr<ComplexCommand>> complexCommands;
+    std::vector<std::unique_ptr<PaintStuff>> paintObjects;
+    std::vector<std::unique_ptr<SimElement>> simulationElements;
+    std::int32_t numInputs = 32;
+    std::int32_t numOutputs = 32;
+    std::int32_t userInputCapacity = kUserNumberCapacity;
+    std::int32_t userOutputCapacity = kUserNumberCapacity;
+    std::int32_t nextElementId = 1;
+    std::int32_t speed = 64;
+    Colour backgroundColour = 0x00FFFFFF;
+    std::vector<Image> pageBackgrounds{Image{}};
+    RemoteIoConfiguration remoteIo;
+    std::int32_t designStamp = 0;
+
+private:
+    LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker);
+
+    Notifier* notifier_;
+    bool modified_ = false;
+    std::unordered_map<std::int32_t, Location, ElementIdHash> idIndex_;
+    ElementIdSet loopSet_;
+    std::deque<UndoRecord> undoStack_;
+    std::deque<UndoRecord> redoStack_;
+    std::vector<std::int32_t> numberTable_;
+};
+
+} // namespace vantrel

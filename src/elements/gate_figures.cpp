@@ -1,0 +1,29 @@
+#include "elements/gate_figures.h"
+
+#include "platform/surface.h"
+
+namespace vantrel {
+
+void DrawDShape(Surface& surface, int x, int y, int r)
+{
+    surface.Chord({x - 3 * r, y - r, x + r, y + r}, {x - r, y + r}, {x - r, y - r});
+}
+
+void DrawArrowShape(Surface& surface, int x, int y, int r)
+{
+    const Point points[] = {{x - r, y - r}, {x + r, y}, {x - r, y + r}, {x - r / 2, y}};
+    surface.Polygon(points);
+}
+
+void DrawBubble(Surface& surface, int x, int y, int r, int radius)
+{
+    surface.Ellipse(x + r - radius, y - radius, x + r + radius, y + radius);
+}
+
+void DrawXorBar(Surface& surface, int x, int y, int r)
+{
+    const Point points[] = {{x - 5 * r / 6, y + r}, {x - r / 3, y}, {x - 5 * r / 6, y - r}};
+    surface.Polyline(points);
+}
+
+} // namespace vantrel

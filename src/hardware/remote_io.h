@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace vantrel {
+
+// A digital I/O module of the controller's own family on a serial link.
+struct RemoteIoModule
+{
+    std::int32_t inputBits = 32;
+    std::int32_t outputBits = 32;
+    std::int32_t port = 0;
+    std::int32_t baud = 57600;
+    bool legacyCommands = false;
+    friend bool operator==(const RemoteIoModule&, const RemoteIoModule&) = default;
+};
+
+// Any MODBUS device: a block of registers (or bits) read or written with one
+// MODBUS function.
+struct CustomRemoteModule
+{
+    static constexpr std::uint8_t kBitRegisters = 3;
+
+    std::uint8_t registerCount = 8;
+    std::uint8_t modbusAddress = 1;
+    std::uint8_t registerType = 1;
+    std::uint8_t modbusCommand = 4;
+    std::uint16_t registerAddress = 0;
+    std::int32_t port = 0;
+    std::int32_t baud = 19200;
+    std::uint8_t stopBits = 1;
+
+    // Reading functions supply inputs; every other function consumes outputs.
+    bool Reads() const { return modbusCommand == 2 || modbusCommand == 3 || modbusCommand == 4; }
+    // A "bit" module takes digital I/O numbers; the others are analog channels.
+    bool IsLogicModule() const { return registerType == kBitRegisters; }
+    friend bool operator==(const CustomRemoteModule&, const CustomRemoteModule&) = default;
+};
+
+// The remote modules of a design.
+struct RemoteIoConfiguration
+{
+    std::vector<RemoteIoModule> modules;
+    std::vector<CustomRemoteModule> customModules;
+
+    // Analog channels: the registers of the register modules that read (inputs)
+    // or write (outputs).
+    int AnalogInputChannels() const;
+    int AnalogOutputChannels() const;
+    // The lowest program format version that can drive these modules.
+    int RequiredRemoteVersion() const;
+
+    void Clear();
+    friend bool operator==(const RemoteIoConfiguration&, const RemoteIoConfiguration&) = default;
+};
+
+} // namespace vantrel
