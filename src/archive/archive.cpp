@@ -148,6 +148,22 @@ std::vector<std::uint8_t> CArchive::ReadByteBlock(std::size_t count)
     return bytes;
 }
 
+void CArchive::Exchange(std::int32_t& value)
+{
+    if (loading_)
+        value = ReadInt32();
+    else
+        WriteInt32(value);
+}
+
+void CArchive::Exchange(std::u16string& text)
+{
+    if (loading_)
+        text = ReadText();
+    else
+        WriteText(text);
+}
+
 void CArchive::WriteCountPrefix(std::size_t count)
 {
     if (count < 0xFFFF) {

@@ -74,6 +74,11 @@ public:
     std::vector<std::uint8_t> ReadByteBlock(std::size_t count);
     std::size_t BytesLeft() const;
 
+    // Writes the value when storing, reads it into `value` when loading: for
+    // payloads whose stored form is the same in both directions.
+    void Exchange(std::int32_t& value);
+    void Exchange(std::u16string& text);
+
     void WriteCountPrefix(std::size_t count);
     std::size_t ReadCountPrefix();
 

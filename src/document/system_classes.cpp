@@ -2,6 +2,7 @@
 
 #include "elements/big_gates.h"
 #include "elements/gates.h"
+#include "elements/io_elements.h"
 #include "elements/log_element.h"
 
 namespace vantrel {
@@ -14,6 +15,7 @@ ClassRegistry BuildSystemClasses()
     registry.Register<LogElement>("LogElement");
     RegisterGateClasses(registry);
     RegisterBigGateClasses(registry);
+    RegisterIoClasses(registry);
     return registry;
 }
 

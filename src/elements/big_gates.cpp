@@ -16,12 +16,8 @@ LogBigOp::LogBigOp(Point position, std::int32_t elementId, std::int32_t from, st
 void LogBigOp::Serialize(CArchive& ar)
 {
     std::int32_t* fields[] = {&pos.x, &pos.y, &id, &rangeFrom, &rangeTo, &ioKind, &invert};
-    for (std::int32_t* field : fields) {
-        if (ar.IsStoring())
-            ar.WriteInt32(*field);
-        else
-            *field = ar.ReadInt32();
-    }
+    for (std::int32_t* field : fields)
+        ar.Exchange(*field);
     SerializeInputs(ar);
 }
 

@@ -52,12 +52,8 @@ void LogElement::Serialize(CArchive& ar)
 
 void LogElement::SerializeInputs(CArchive& ar)
 {
-    for (int i = 0; i < InputCount(); ++i) {
-        if (ar.IsStoring())
-            ar.WriteInt32(inputs[i]);
-        else
-            inputs[i] = ar.ReadInt32();
-    }
+    for (int i = 0; i < InputCount(); ++i)
+        ar.Exchange(inputs[i]);
 }
 
 void LogElement::DrawBody(Surface&, ElFinder&, int, int, int) const {}

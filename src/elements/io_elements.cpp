@@ -1,0 +1,270 @@
+#include "elements/io_elements.h"
+
+#include "archive/archive.h"
+#include "archive/class_registry.h"
+#include "archive/text_codec.h"
+#include "elements/el_finder.h"
+#include "platform/surface.h"
+
+#include <array>
+#include <string>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::int32_t kFirstVersionWithRestricted = 11;
+
+std::u16string Decimal(std::int64_t value)
+{
+    return Ascii(std::to_string(value));
+}
+
+void Line(Surface& surface, int x0, int y0, int x1, int y1)
+{
+    surface.MoveToEx(x0, y0);
+    surface.LineTo(x1, y1);
+}
+
+// The small circle right of the anchor that the input-like kinds share.
+void DrawRightCircle(Surface& surface, int x, int y, int r)
+{
+    surface.Ellipse(x, y - r, x + r, y);
+}
+
+} // namespace
+
+LogIO::LogIO(Point position, std::int32_t elementId, std::int32_t ioNumber, std::u16string ioName)
+    : ElementKind(position, elementId), number(ioNumber), name(std::move(ioName))
+{}
+
+void LogIO::Serialize(CArchive& ar)
+{
+    LogElement::Serialize(ar);
+    ar.Exchange(number);
+    ar.Exchange(name);
+}
+
+void LogIO::DrawName(Surface& surface, int x, int y, int r) const
+{
+    surface.TextOutW(x - r, y + r, name);
+}
+
+std::uint32_t LogIO::NumberWord(std::uint32_t opcode, ElFinder* inputFinder) const
+{
+    std::uint32_t word = opcode | ((std::uint32_t(number) & 0x7FF) << 14);
+    if (inputFinder)
+        word |= std::uint32_t(inputFinder->EncodeIndex(inputs[0])) & 0x3FFF;
+    return word;
+}
+
+void LogIn::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    DrawRightCircle(s, x, y, r);
+    Line(s, x + r / 2, y - r / 2, x - r, y - r / 2);
+    DrawName(s, x, y, r);
+}
+
+std::u16string LogIn::Describe(ElFinder& finder) const
+{
+    return u"Input: " + name + u", " + finder.IoLabel(number, true);
+}
+
+void LogOut::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    s.Ellipse(x - r, y - r, x, y);
+    Line(s, x - r / 2, y - r / 2, x + r, y - r / 2);
+    DrawName(s, x, y, r);
+}
+
+std::u16string LogOut::Describe(ElFinder& finder) const
+{
+    return u"Output: " + name + u", " + finder.IoLabel(number, false);
+}
+
+void LogUser::Serialize(CArchive& ar)
+{
+    LogIO::Serialize(ar);
+    if (ar.IsLoading() && ar.ElementVersion() < kFirstVersionWithRestricted)
+        restricted = 0;
+    else
+        ar.Exchange(restricted);
+}
+
+void LogUser::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    DrawRightCircle(s, x, y, r);
+    DrawName(s, x, y, r);
+}
+
+std::u16string LogUser::Describe(ElFinder&) const
+{
+    return u"User Input: " + name + u", " + Decimal(std::int64_t(number) + 1);
+}
+
+void LogPulseUser::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    const Point pulse[] = {{x + r / 2, y - r / 2}, {x, y - r / 2},         {x, y - r},
+                           {x - r / 2, y - r},     {x - r / 2, y - r / 2}, {x - r, y - r / 2}};
+    s.Polyline(pulse);
+    DrawRightCircle(s, x, y, r);
+    DrawName(s, x, y, r);
+}
+
+void LogUserOut::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    DrawRightCircle(s, x, y, r);
+    DrawName(s, x, y, r);
+}
+
+std::u16string LogUserOut::Describe(ElFinder&) const
+{
+    return u"User Output: " + name + u", " + Decimal(std::int64_t(number) + 1);
+}
+
+void LoggedUserOut::Serialize(CArchive& ar)
+{
+    LogIO::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar.WriteCountPrefix(loggedIds.size());
+        for (std::int32_t loggedId : loggedIds)
+            ar.WriteInt32(loggedId);
+        return;
+    }
+    const std::size_t count = ar.ReadCountPrefix();
+    if (count > ar.BytesLeft() / 4)
+        ar.Fail(ArchiveCause::EndOfFile);
+    loggedIds.resize(count);
+    for (std::int32_t& loggedId : loggedIds)
+        loggedId = ar.ReadInt32();
+}
+
+void LoggedUserOut::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    DrawRightCircle(s, x, y, r);
+    DrawName(s, x, y, r);
+    const int cx = x + r / 2;
+    const int cy = y - r / 2;
+    const int half = r / 3;
+    Line(s, cx - half, cy - half, cx + half, cy + half);
+    Line(s, cx - half, cy + half, cx + half, cy - half);
+}
+
+std::u16string LoggedUserOut::Describe(ElFinder&) const
+{
+    return u"Logged User Output: " + name;
+}
+
+namespace {
+
+void DrawAnalogArc(Surface& s, int x, int y, int r)
+{
+    s.Arc({x, y - r, x + r, y}, {x + r, y - r / 2}, {x, y - r / 2});
+}
+
+} // namespace
+
+void Analog_Input::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    DrawAnalogArc(s, x, y, r);
+    DrawName(s, x, y, r);
+}
+
+std::uint32_t Analog_Input::EncodeWord(ElFinder&) const
+{
+    return 0x180u | ((std::uint32_t(number) & 0x3F) << 19);
+}
+
+std::u16string Analog_Input::Describe(ElFinder&) const
+{
+    return u"Analog Input: " + name;
+}
+
+void Analog_Output::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    DrawAnalogArc(s, x, y, r);
+    DrawName(s, x, y, r);
+}
+
+std::uint32_t Analog_Output::EncodeWord(ElFinder& finder) const
+{
+    const auto operand = std::uint32_t(finder.EncodeIndex(inputs[0]));
+    return 0x188u | ((std::uint32_t(number) & 0x3F) << 19) | ((operand & 0xFF) << 11) |
+           (((operand >> 8) & 1) << 9);
+}
+
+std::u16string Analog_Output::Describe(ElFinder&) const
+{
+    return u"Analog Output: " + name;
+}
+
+TempInput::TempInput(Point position, std::int32_t elementId, std::int32_t type, std::int32_t value,
+                     std::u16string silo)
+    : ElementKind(position, elementId), tempType(type), defaultValue(value),
+      siloName(std::move(silo))
+{}
+
+std::u16string TempInput::ReadingName(std::int32_t type)
+{
+    static const std::array<std::u16string, kReadingCount> kReadingNames = {
+        u"Silo Average",
+        u"Silo Max",
+        u"Silo Min",
+        u"Aux Temp",
+        u"Aux Humidity",
+        u"Aux Pressure",
+        u"High Alarm Count",
+        u"Low Alarm Count",
+        u"Alarm Count",
+        u"Silo High Alarm Count",
+        u"Silo Low Alarm Count",
+        u"Silo Alarm Count",
+        u"Silo Max Humidity",
+        u"Silo Min Humidity",
+        u"Silo Avg Humidity",
+        u"Silo Max CO2",
+        u"Silo Min CO2",
+        u"Silo Avg CO2",
+        u"Silo Max VOC",
+        u"Silo Min VOC",
+        u"Silo Avg VOC"};
+    return type >= 0 && type < kReadingCount ? kReadingNames[type] : std::u16string();
+}
+
+void TempInput::Serialize(CArchive& ar)
+{
+    LogElement::Serialize(ar);
+    ar.Exchange(tempType);
+    ar.Exchange(defaultValue);
+    ar.Exchange(siloName);
+}
+
+std::u16string TempInput::Name() const
+{
+    // The auxiliary readings (3 to 8) belong to no silo.
+    if (tempType >= 3 && tempType <= 8)
+        return ReadingName(tempType);
+    return ReadingName(tempType) + u", " + siloName;
+}
+
+void TempInput::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    s.Rectangle(x - r, y - r, x + r, y);
+    s.TextOutW(x - r, y + r, Name());
+}
+
+void RegisterIoClasses(ClassRegistry& registry)
+{
+    registry.Register<LogIO>();
+    registry.Register<LogIn>();
+    registry.Register<LogOut>();
+    registry.Register<LogUser>();
+    registry.Register<LogPulseUser>();
+    registry.Register<LogUserOut>();
+    registry.Register<LoggedUserOut>();
+    registry.Register<Analog_Input>();
+    registry.Register<Analog_Output>();
+    registry.Register<TempInput>();
+}
+
+} // namespace vantrel
