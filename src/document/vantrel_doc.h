@@ -126,6 +126,9 @@ public:
 
 private:
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker);
+    // Points every index entry that is missing or stale at the first element
+    // with its id.
+    void RefreshIdIndex();
 
     Notifier* notifier_;
     bool modified_ = false;
