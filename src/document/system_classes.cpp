@@ -1,9 +1,12 @@
 #include "document/system_classes.h"
 
 #include "elements/big_gates.h"
+#include "elements/comment.h"
 #include "elements/gates.h"
+#include "elements/indirect_elements.h"
 #include "elements/io_elements.h"
 #include "elements/log_element.h"
+#include "elements/numeric_elements.h"
 
 namespace vantrel {
 
@@ -16,6 +19,9 @@ ClassRegistry BuildSystemClasses()
     RegisterGateClasses(registry);
     RegisterBigGateClasses(registry);
     RegisterIoClasses(registry);
+    RegisterNumericClasses(registry);
+    RegisterIndirectClasses(registry);
+    RegisterCommentClass(registry);
     return registry;
 }
 
