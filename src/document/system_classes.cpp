@@ -1,5 +1,6 @@
 #include "document/system_classes.h"
 
+#include "document/complex_command.h"
 #include "elements/big_gates.h"
 #include "elements/comment.h"
 #include "elements/gates.h"
@@ -7,6 +8,7 @@
 #include "elements/io_elements.h"
 #include "elements/log_element.h"
 #include "elements/numeric_elements.h"
+#include "hardware/sim_element.h"
 
 namespace vantrel {
 
@@ -22,6 +24,8 @@ ClassRegistry BuildSystemClasses()
     RegisterNumericClasses(registry);
     RegisterIndirectClasses(registry);
     RegisterCommentClass(registry);
+    registry.Register<ComplexCommand>();
+    registry.Register<SimElement>();
     return registry;
 }
 

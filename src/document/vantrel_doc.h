@@ -11,6 +11,7 @@
 #include "paint/paint_stuff.h"
 #include "platform/colour.h"
 #include "platform/image.h"
+#include "platform/image_codec.h"
 
 #include <array>
 #include <deque>
@@ -20,6 +21,8 @@
 #include <vector>
 
 namespace vantrel {
+
+class CArchive;
 
 using ElementList = std::vector<std::unique_ptr<LogElement>>;
 
@@ -58,6 +61,12 @@ public:
 
     Notifier& GetNotifier() { return *notifier_; }
     void SetNotifier(Notifier* notifier);
+
+    // Stores or loads the whole design. Page images are stored in the given
+    // format (PNG in design files, JPEG in the JSON export); loading decodes
+    // whatever they hold, corrects the content of older versions and reports
+    // inconsistencies through the notifier.
+    void Serialize(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat);
 
     // Back to a new design; the speed setting and background colour stay.
     void ResetDocument();
@@ -131,6 +140,14 @@ public:
     std::int32_t designStamp = 0;
 
 private:
+    void Store(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat);
+    void Load(CArchive& archive, const ImageCodec& codec);
+    static Image ReadPageImage(CArchive& archive, const ImageCodec& codec);
+    void SkipLegacyBackground(CArchive& archive);
+    void ReadPageBlock(CArchive& archive, const ImageCodec& codec);
+    void DropNullEntries();
+    void CorrectOldContent(std::int32_t version);
+    void CheckConsistency();
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker);
     void ApplyUndoRecord(UndoRecord& record, bool undoing, std::vector<LogElement*>& selection);
     void RestoreClone(const LogElement& clone, std::vector<LogElement*>& selection);

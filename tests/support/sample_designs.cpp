@@ -1,8 +1,11 @@
 #include "support/sample_designs.h"
 
 #include "elements/big_gates.h"
+#include "elements/comment.h"
 #include "elements/gates.h"
+#include "elements/indirect_elements.h"
 #include "elements/io_elements.h"
+#include "elements/numeric_elements.h"
 
 namespace vantrel::test {
 
@@ -40,6 +43,19 @@ std::vector<std::unique_ptr<LogElement>> OneOfEveryKind()
     add(std::make_unique<Analog_Input>(Point{}, 0, 0, u"Level"));
     add(std::make_unique<Analog_Output>(Point{}, 0, 1, u"Valve"));
     add(std::make_unique<TempInput>(Point{}, 0, 2, 15, u"North"));
+    add(std::make_unique<Acc>(Point{}, 0, u"Total", 1));
+    add(std::make_unique<NoOp>(Point{}, 0, u"Spare", 0));
+    add(std::make_unique<MathOp>(Point{}, 0, 3));
+    add(std::make_unique<AccOp>(Point{}, 0, 2, 20));
+    add(std::make_unique<GP_Register>(Point{}, 0, 1, true, u"Level"));
+    add(std::make_unique<NL_Constant>(Point{}, 0, -40));
+    add(std::make_unique<LogStartMarker>(Point{}, 0, u"Here"));
+    add(std::make_unique<NLStartMarker>(Point{}, 0, u"Num"));
+    add(std::make_unique<LogEndMarker>(Point{}, 0, 26));
+    add(std::make_unique<NLEndMarker>(Point{}, 0, 27));
+    add(std::make_unique<LogReplicator>(Point{}, 0, 11));
+    add(std::make_unique<LogBreaker>());
+    add(std::make_unique<LogComment>(Point{}, 0, u"A note"));
     return kinds;
 }
 
