@@ -1,9 +1,12 @@
 #include "document/system_classes.h"
 
 #include "elements/big_gates.h"
+#include "elements/comparators.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "elements/log_element.h"
+#include "elements/timing_elements.h"
+#include "elements/triggers.h"
 
 namespace vantrel {
 
@@ -16,6 +19,9 @@ ClassRegistry BuildSystemClasses()
     RegisterGateClasses(registry);
     RegisterBigGateClasses(registry);
     RegisterIoClasses(registry);
+    RegisterTimingClasses(registry);
+    RegisterTriggerClasses(registry);
+    RegisterComparatorClasses(registry);
     return registry;
 }
 

@@ -1,0 +1,233 @@
+#include "elements/timing_elements.h"
+
+#include "archive/archive.h"
+#include "archive/class_registry.h"
+#include "archive/text_codec.h"
+#include "elements/el_finder.h"
+#include "platform/surface.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace vantrel {
+
+namespace {
+
+std::uint32_t Operand(ElFinder& finder, std::int32_t id)
+{
+    return std::uint32_t(finder.EncodeIndex(id));
+}
+
+// The word of the variable-time kinds: the numeric time operand (input 1) in
+// bits 22-14 and the bit operand (input 0) in bits 13-0.
+std::uint32_t VariableTimeWord(std::uint32_t opcode, const LogElement& element, ElFinder& finder)
+{
+    const std::uint32_t time = Operand(finder, element.inputs[1]);
+    const std::uint32_t bit = Operand(finder, element.inputs[0]);
+    return opcode | ((time & 0x1FF) << 14) | (bit & 0x3FFF);
+}
+
+// The numeric-section word of the registers fed by a bit: bit 8 set with the
+// operation number in bits 7-3, and the bit operand (input 0) in bits 22-9.
+std::uint32_t BitFedRegisterWord(std::uint32_t operation, const LogElement& element,
+                                 ElFinder& finder)
+{
+    return operation | ((Operand(finder, element.inputs[0]) & 0x3FFF) << 9);
+}
+
+void DrawHand(Surface& surface, Point from, Point to)
+{
+    surface.MoveToEx(from.x, from.y);
+    surface.LineTo(to.x, to.y);
+}
+
+// The text below the figure.
+void DrawCaption(Surface& surface, int x, int y, int r, const std::u16string& text)
+{
+    surface.TextOutW(x - r, y + r, text);
+}
+
+} // namespace
+
+LogDelay::LogDelay(Point position, std::int32_t elementId, std::int32_t seconds)
+    : ElementKind(position, elementId), delay(seconds)
+{}
+
+void LogDelay::Serialize(CArchive& ar)
+{
+    LogElement::Serialize(ar);
+    ar.Exchange(delay);
+}
+
+void LogDelay::DrawDial(Surface& s, int x, int y, int r) const
+{
+    s.Ellipse(x - r / 2, y - r, x + r / 2, y);
+}
+
+void LogDelay::DrawSeconds(Surface& s, int x, int y, int r) const
+{
+    s.TextOutW(x - r, y + r / 2, Ascii(std::to_string(delay) + " s"));
+}
+
+std::uint32_t LogDelay::DelayWord(std::uint32_t opcode, ElFinder& finder) const
+{
+    return opcode | ((std::uint32_t(delay) & 0x7FF) << 14) | (Operand(finder, inputs[0]) & 0x3FFF);
+}
+
+void LogDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    DrawDial(s, x, y, r);
+    DrawHand(s, {x, y - r / 2}, {x - r / 2, y - 3 * r / 4});
+    DrawSeconds(s, x, y, r);
+}
+
+std::uint32_t LogDelay::EncodeWord(ElFinder& f) const
+{
+    return DelayWord(0xF6000000u, f);
+}
+
+void LogPulseDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    DrawDial(s, x, y, r);
+    const Point pulse[] = {{x - r / 2, y - r / 2}, {x - r / 4, y - r / 2}, {x - r / 4, y - r},
+                           {x + r / 4, y - r},     {x + r / 4, y - r / 2}, {x + r / 2, y - r / 2}};
+    s.Polyline(pulse);
+    DrawSeconds(s, x, y, r);
+}
+
+std::uint32_t LogPulseDelay::EncodeWord(ElFinder& f) const
+{
+    return DelayWord(0xFE000000u, f);
+}
+
+void LogVarDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    s.Ellipse(x - r, y - r, x + r, y + r);
+    DrawHand(s, {x, y}, {x - r / 2, y - 3 * r / 4});
+}
+
+std::uint32_t LogVarDelay::EncodeWord(ElFinder& f) const
+{
+    return VariableTimeWord(0xE6000000u, *this, f);
+}
+
+void LogVarPulseDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    s.Ellipse(x - r, y - r, x + r, y + r);
+    const Point pulse[] = {
+        {x - r, y},     {x - r / 4, y}, {x - r / 4, y - r / 2}, {x + r / 4, y - r / 2},
+        {x + r / 4, y}, {x + r, y}};
+    s.Polyline(pulse);
+}
+
+std::uint32_t LogVarPulseDelay::EncodeWord(ElFinder& f) const
+{
+    return VariableTimeWord(0xEC000000u, *this, f);
+}
+
+void LogFilter::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    // A line back to the centre, then one wave: the upper half circle left of
+    // the centre and the lower one right of it.
+    s.MoveToEx(x + r, y);
+    s.AngleArc(x - r / 2, y, r / 2, 0.0f, 180.0f);
+    s.AngleArc(x + r / 2, y, r / 2, 180.0f, 180.0f);
+}
+
+std::uint32_t LogFilter::EncodeWord(ElFinder& f) const
+{
+    return VariableTimeWord(0xE6800000u, *this, f);
+}
+
+LogClock::LogClock(Point position, std::int32_t elementId, std::int32_t frequencyIndex)
+    : ElementKind(position, elementId), freqIndex(frequencyIndex)
+{}
+
+std::u16string LogClock::FrequencyText() const
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%f", std::ldexp(128.0, -(freqIndex & 31)));
+    return Ascii(text);
+}
+
+void LogClock::Serialize(CArchive& ar)
+{
+    LogElement::Serialize(ar);
+    ar.Exchange(freqIndex);
+}
+
+void LogClock::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    const Point wave[] = {{x + r / 2, y - r / 2}, {x, y - r / 2},         {x, y - r},
+                          {x - r / 2, y - r},     {x - r / 2, y - r / 2}, {x - r, y - r / 2}};
+    s.Polyline(wave);
+    DrawCaption(s, x, y, r, FrequencyText());
+}
+
+std::uint32_t LogClock::EncodeWord(ElFinder&) const
+{
+    return 0xE0000000u | ((std::uint32_t(freqIndex) & 0x1F) << 18);
+}
+
+LogTimer::LogTimer(Point position, std::int32_t elementId, std::u16string timerName, bool up)
+    : ElementKind(position, elementId), name(std::move(timerName)), countUp(up)
+{}
+
+void LogTimer::Serialize(CArchive& ar)
+{
+    LogElement::Serialize(ar);
+    ar.Exchange(name);
+    if (ar.IsStoring())
+        ar.WriteFlag(countUp);
+    else
+        countUp = ar.ReadFlag();
+}
+
+void LogTimer::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    s.Rectangle(x - r, y - r, x + r, y + r);
+    DrawHand(s, {x, y}, {x - r, y - 3 * r / 4});
+    DrawCaption(s, x, y, r, name);
+}
+
+std::uint32_t LogTimer::EncodeWord(ElFinder& f) const
+{
+    return BitFedRegisterWord(0x190u, *this, f) | (countUp ? 1u << 23 : 0u);
+}
+
+LogSpeed::LogSpeed(Point position, std::int32_t elementId, std::u16string speedName)
+    : ElementKind(position, elementId), name(std::move(speedName))
+{}
+
+void LogSpeed::Serialize(CArchive& ar)
+{
+    LogElement::Serialize(ar);
+    ar.Exchange(name);
+}
+
+void LogSpeed::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    s.AngleArc(x, y, r, 0.0f, 180.0f);
+    DrawHand(s, {x, y}, {x + r / 2, y - r / 2});
+    DrawCaption(s, x, y, r, name);
+}
+
+std::uint32_t LogSpeed::EncodeWord(ElFinder& f) const
+{
+    return BitFedRegisterWord(0x198u, *this, f);
+}
+
+void RegisterTimingClasses(ClassRegistry& registry)
+{
+    registry.Register<LogDelay>();
+    registry.Register<LogPulseDelay>();
+    registry.Register<LogVarDelay>();
+    registry.Register<LogVarPulseDelay>();
+    registry.Register<LogFilter>();
+    registry.Register<LogClock>();
+    registry.Register<LogTimer>();
+    registry.Register<LogSpeed>();
+}
+
+} // namespace vantrel
