@@ -78,6 +78,19 @@ public:
     void RebuildLoopSet();
     const ElementIdSet& LoopSet() const { return loopSet_; }
 
+    // Checks the numbers of one kind of I/O element against `limit`, filling
+    // `table` (number -> id of its element, -1 free) and reporting each
+    // element out of range or with a number already taken; returns the limit
+    // minus the number of elements checked.
+    int CheckNumbers(NumberKind kind, std::vector<std::int32_t>& table, int limit);
+    // The same into the shared number table, with the kind's own limit.
+    int CheckNumbers(NumberKind kind);
+    int NumberLimit(NumberKind kind) const;
+    // number -> id of the last check into the shared table, for the dialogs.
+    const std::vector<std::int32_t>& NumberTable() const { return numberTable_; }
+    // The lowest user input or user output number not yet taken, -1 when all are.
+    int FirstFreeNumber(NumberKind kind);
+
     void PushUndo(UndoRecord record);
     const std::deque<UndoRecord>& UndoStack() const { return undoStack_; }
     const std::deque<UndoRecord>& RedoStack() const { return redoStack_; }
@@ -113,6 +126,9 @@ public:
 
 private:
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker);
+    // Points every index entry that is missing or stale at the first element
+    // with its id.
+    void RefreshIdIndex();
 
     Notifier* notifier_;
     bool modified_ = false;
