@@ -19,23 +19,6 @@ std::uint32_t Operand(ElFinder& finder, std::int32_t id)
     return std::uint32_t(finder.EncodeIndex(id));
 }
 
-// The word of the variable-time kinds: the numeric time operand (input 1) in
-// bits 22-14 and the bit operand (input 0) in bits 13-0.
-std::uint32_t VariableTimeWord(std::uint32_t opcode, const LogElement& element, ElFinder& finder)
-{
-    const std::uint32_t time = Operand(finder, element.inputs[1]);
-    const std::uint32_t bit = Operand(finder, element.inputs[0]);
-    return opcode | ((time & 0x1FF) << 14) | (bit & 0x3FFF);
-}
-
-// The numeric-section word of the registers fed by a bit: bit 8 set with the
-// operation number in bits 7-3, and the bit operand (input 0) in bits 22-9.
-std::uint32_t BitFedRegisterWord(std::uint32_t operation, const LogElement& element,
-                                 ElFinder& finder)
-{
-    return operation | ((Operand(finder, element.inputs[0]) & 0x3FFF) << 9);
-}
-
 void DrawHand(Surface& surface, Point from, Point to)
 {
     surface.MoveToEx(from.x, from.y);
@@ -82,11 +65,6 @@ void LogDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
     DrawSeconds(s, x, y, r);
 }
 
-std::uint32_t LogDelay::EncodeWord(ElFinder& f) const
-{
-    return DelayWord(0xF6000000u, f);
-}
-
 void LogPulseDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 {
     DrawDial(s, x, y, r);
@@ -96,20 +74,17 @@ void LogPulseDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
     DrawSeconds(s, x, y, r);
 }
 
-std::uint32_t LogPulseDelay::EncodeWord(ElFinder& f) const
+std::uint32_t VariableTimeElement::VariableTimeWord(std::uint32_t opcode, ElFinder& finder) const
 {
-    return DelayWord(0xFE000000u, f);
+    const std::uint32_t time = Operand(finder, inputs[1]);
+    const std::uint32_t bit = Operand(finder, inputs[0]);
+    return opcode | ((time & 0x1FF) << 14) | (bit & 0x3FFF);
 }
 
 void LogVarDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 {
     s.Ellipse(x - r, y - r, x + r, y + r);
     DrawHand(s, {x, y}, {x - r / 2, y - 3 * r / 4});
-}
-
-std::uint32_t LogVarDelay::EncodeWord(ElFinder& f) const
-{
-    return VariableTimeWord(0xE6000000u, *this, f);
 }
 
 void LogVarPulseDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
@@ -121,11 +96,6 @@ void LogVarPulseDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) cons
     s.Polyline(pulse);
 }
 
-std::uint32_t LogVarPulseDelay::EncodeWord(ElFinder& f) const
-{
-    return VariableTimeWord(0xEC000000u, *this, f);
-}
-
 void LogFilter::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 {
     // A line back to the centre, then one wave: the upper half circle left of
@@ -133,11 +103,6 @@ void LogFilter::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
     s.MoveToEx(x + r, y);
     s.AngleArc(x - r / 2, y, r / 2, 0.0f, 180.0f);
     s.AngleArc(x + r / 2, y, r / 2, 180.0f, 180.0f);
-}
-
-std::uint32_t LogFilter::EncodeWord(ElFinder& f) const
-{
-    return VariableTimeWord(0xE6800000u, *this, f);
 }
 
 LogClock::LogClock(Point position, std::int32_t elementId, std::int32_t frequencyIndex)
@@ -170,14 +135,28 @@ std::uint32_t LogClock::EncodeWord(ElFinder&) const
     return 0xE0000000u | ((std::uint32_t(freqIndex) & 0x1F) << 18);
 }
 
+BitFedRegister::BitFedRegister(Point position, std::int32_t elementId, std::u16string registerName)
+    : LogElement(position, elementId), name(std::move(registerName))
+{}
+
+void BitFedRegister::Serialize(CArchive& ar)
+{
+    LogElement::Serialize(ar);
+    ar.Exchange(name);
+}
+
+std::uint32_t BitFedRegister::RegisterWord(std::uint32_t operation, ElFinder& finder) const
+{
+    return operation | ((Operand(finder, inputs[0]) & 0x3FFF) << 9);
+}
+
 LogTimer::LogTimer(Point position, std::int32_t elementId, std::u16string timerName, bool up)
-    : ElementKind(position, elementId), name(std::move(timerName)), countUp(up)
+    : ElementKind(position, elementId, std::move(timerName)), countUp(up)
 {}
 
 void LogTimer::Serialize(CArchive& ar)
 {
-    LogElement::Serialize(ar);
-    ar.Exchange(name);
+    BitFedRegister::Serialize(ar);
     if (ar.IsStoring())
         ar.WriteFlag(countUp);
     else
@@ -193,17 +172,7 @@ void LogTimer::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 
 std::uint32_t LogTimer::EncodeWord(ElFinder& f) const
 {
-    return BitFedRegisterWord(0x190u, *this, f) | (countUp ? 1u << 23 : 0u);
-}
-
-LogSpeed::LogSpeed(Point position, std::int32_t elementId, std::u16string speedName)
-    : ElementKind(position, elementId), name(std::move(speedName))
-{}
-
-void LogSpeed::Serialize(CArchive& ar)
-{
-    LogElement::Serialize(ar);
-    ar.Exchange(name);
+    return RegisterWord(0x190u, f) | (countUp ? 1u << 23 : 0u);
 }
 
 void LogSpeed::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
@@ -215,7 +184,7 @@ void LogSpeed::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 
 std::uint32_t LogSpeed::EncodeWord(ElFinder& f) const
 {
-    return BitFedRegisterWord(0x198u, *this, f);
+    return RegisterWord(0x198u, f);
 }
 
 void RegisterTimingClasses(ClassRegistry& registry)

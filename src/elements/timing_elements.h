@@ -25,7 +25,7 @@ public:
 
     void Serialize(CArchive& archive) override;
     void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    std::uint32_t EncodeWord(ElFinder& f) const override { return DelayWord(0xF6000000u, f); }
     int InputCount() const override { return 1; }
     Point OutputPinOffset(int r) const override { return {r / 2, -r / 2}; }
     Point InputPinOffset(int r, int) const override { return {-r / 2, -r / 2}; }
@@ -49,44 +49,64 @@ public:
     static constexpr const char* kClassName = "LogPulseDelay";
     using ElementKind::ElementKind;
     void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    std::uint32_t EncodeWord(ElFinder& f) const override { return DelayWord(0xFE000000u, f); }
 };
 
-class LogVarDelay : public ElementKind<LogVarDelay>
+// The kinds that read their time as a number (register or constant) on
+// input 1 and time the bit on input 0. Files never name this class.
+class VariableTimeElement : public LogElement
+{
+public:
+    using LogElement::LogElement;
+    bool UsesDelay() const override { return true; }
+    bool IsNumericPin(bool inputSide, int index) const override { return inputSide && index != 0; }
+
+protected:
+    VariableTimeElement() = default;
+    VariableTimeElement(const VariableTimeElement&) = default;
+    // The time operand in bits 22-14 and the bit operand in bits 13-0.
+    std::uint32_t VariableTimeWord(std::uint32_t opcode, ElFinder& finder) const;
+};
+
+class LogVarDelay : public ElementKind<LogVarDelay, VariableTimeElement>
 {
 public:
     static constexpr const char* kClassName = "LogVarDelay";
     using ElementKind::ElementKind;
     void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
-    bool UsesDelay() const override { return true; }
+    std::uint32_t EncodeWord(ElFinder& f) const override
+    {
+        return VariableTimeWord(0xE6000000u, f);
+    }
     bool IsDelayedInput(int input) const override { return input == 0; }
-    bool IsNumericPin(bool inputSide, int index) const override { return inputSide && index != 0; }
 };
 
-class LogVarPulseDelay : public ElementKind<LogVarPulseDelay>
+class LogVarPulseDelay : public ElementKind<LogVarPulseDelay, VariableTimeElement>
 {
 public:
     static constexpr const char* kClassName = "LogVarPulseDelay";
     using ElementKind::ElementKind;
     void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
-    bool UsesDelay() const override { return true; }
+    std::uint32_t EncodeWord(ElFinder& f) const override
+    {
+        return VariableTimeWord(0xEC000000u, f);
+    }
     bool IsDelayedInput(int input) const override { return input == 0; }
-    bool IsNumericPin(bool inputSide, int index) const override { return inputSide && index != 0; }
     int RequiredVersion() const override { return 4; }
 };
 
-// Filters input 0 over the time on input 1.
-class LogFilter : public ElementKind<LogFilter>
+// Filters input 0 over the time on input 1; bit 23 of its word tells it
+// from the variable delay.
+class LogFilter : public ElementKind<LogFilter, VariableTimeElement>
 {
 public:
     static constexpr const char* kClassName = "LogFilter";
     using ElementKind::ElementKind;
     void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
-    bool UsesDelay() const override { return true; }
-    bool IsNumericPin(bool inputSide, int index) const override { return inputSide && index != 0; }
+    std::uint32_t EncodeWord(ElFinder& f) const override
+    {
+        return VariableTimeWord(0xE6800000u, f);
+    }
     int RequiredVersion() const override { return 5; }
 };
 
@@ -110,60 +130,68 @@ public:
     std::int32_t freqIndex = 0;
 };
 
-// A running time in seconds, held in a register and shown in the monitor;
-// input 0 is the bit that runs it.
-class LogTimer : public ElementKind<LogTimer>
+// The registers fed by the bit on input 0: a number held in one of the
+// register numbers and shown in the monitor under a user-given name, which
+// the stored form adds to the base part. Files never name this class.
+class BitFedRegister : public LogElement
+{
+public:
+    using LogElement::LogElement;
+    BitFedRegister() = default;
+    BitFedRegister(Point position, std::int32_t elementId, std::u16string registerName);
+
+    void Serialize(CArchive& archive) override;
+    int InputCount() const override { return 1; }
+    bool IsNumericPin(bool inputSide, int) const override { return !inputSide; }
+    bool UsesRegister() const override { return true; }
+    bool ShowInMonitor() const override { return true; }
+    std::u16string Name() const override { return name; }
+
+    std::u16string name;
+
+protected:
+    BitFedRegister(const BitFedRegister&) = default;
+    // Bit 8 set with the operation number in bits 7-3, and input 0's operand
+    // in bits 22-9.
+    std::uint32_t RegisterWord(std::uint32_t operation, ElFinder& finder) const;
+};
+
+// A running time in seconds; `countUp` is its "Count Up" setting.
+class LogTimer : public ElementKind<LogTimer, BitFedRegister>
 {
 public:
     static constexpr const char* kClassName = "LogTimer";
     using ElementKind::ElementKind;
-    LogTimer() = default;
     LogTimer(Point position, std::int32_t elementId, std::u16string timerName, bool up);
 
     void Serialize(CArchive& archive) override;
     void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
     std::uint32_t EncodeWord(ElFinder& finder) const override;
     int ListKind() const override { return kTimerList; }
-    int InputCount() const override { return 1; }
-    bool IsNumericPin(bool inputSide, int) const override { return !inputSide; }
     int RequiredVersion() const override { return 5; }
-    bool UsesRegister() const override { return true; }
-    bool ShowInMonitor() const override { return true; }
     bool IsEditable() const override { return true; }
     std::u16string NatureText() const override { return u"seconds"; }
     std::u16string Describe(ElFinder&) const override { return u"Timer: " + name; }
-    std::u16string Name() const override { return name; }
 
-    std::u16string name;
     bool countUp = false;
 };
 
-// The speed in rpm measured from the pulses on input 0, held in a register.
-class LogSpeed : public ElementKind<LogSpeed>
+// A speed in rpm, measured from input 0.
+class LogSpeed : public ElementKind<LogSpeed, BitFedRegister>
 {
 public:
     static constexpr const char* kClassName = "LogSpeed";
     using ElementKind::ElementKind;
-    LogSpeed() = default;
-    LogSpeed(Point position, std::int32_t elementId, std::u16string speedName);
 
-    void Serialize(CArchive& archive) override;
     // The half dial joins the end of the input stub the editor has just
     // drawn, so it starts from the current position.
     void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
     std::uint32_t EncodeWord(ElFinder& finder) const override;
     int ListKind() const override { return kRegisterList; }
-    int InputCount() const override { return 1; }
-    bool IsNumericPin(bool inputSide, int) const override { return !inputSide; }
     int RequiredVersion() const override { return 7; }
-    bool UsesRegister() const override { return true; }
     bool UsesDelay() const override { return true; }
-    bool ShowInMonitor() const override { return true; }
     std::u16string NatureText() const override { return u"rpm"; }
     std::u16string Describe(ElFinder&) const override { return u"Speed: " + name; }
-    std::u16string Name() const override { return name; }
-
-    std::u16string name;
 };
 
 void RegisterTimingClasses(ClassRegistry& registry);

@@ -22,15 +22,31 @@ public:
     Point InputPinOffset(int r, int input) const override;
 
 protected:
-    // The stored form of the kinds with more than two inputs: no version and
-    // no base part, just position, id and every input slot.
+    // Position, id and every input slot, without version or base part.
     void SerializeUnversioned(CArchive& archive);
-    // EncodeWord, then the operands of inputs 0 and 1 in a word without an
-    // operation code.
+    // The two-word layout: EncodeWord, then the operands of inputs 0 and 1
+    // in a word without an operation code.
     void EncodeWithInputPair(std::vector<std::uint32_t>& words, ElFinder& finder) const;
 };
 
-// Set by input 0, reset by input 1.
+// The trigger kinds with more than two inputs: stored without version or
+// base part, and encoded as a first word of their own (EncodeWord) followed
+// by the operands of inputs 0 and 1.
+template <class Derived, class Base, int Inputs>
+class TwoWordTrigger : public ElementKind<Derived, Base>
+{
+public:
+    using ElementKind<Derived, Base>::ElementKind;
+    void Serialize(CArchive& archive) override { this->SerializeUnversioned(archive); }
+    void Encode(std::vector<std::uint32_t>& words, ElFinder& finder) const override
+    {
+        this->EncodeWithInputPair(words, finder);
+    }
+    int InputCount() const override { return Inputs; }
+    int WordCount() const override { return 2; }
+};
+
+// The set/reset memory; its output sits level with input 0.
 class LogMem : public ElementKind<LogMem, LogTrigger>
 {
 public:
@@ -48,40 +64,24 @@ public:
     std::uint32_t EncodeWord(ElFinder& finder) const override;
 };
 
-// Toggles on input 2; inputs 0 and 1 follow in the second word.
-class LogToggle : public ElementKind<LogToggle, LogTrigger>
+// The toggle: input 2 goes into the first word, inputs 0 and 1 into the second.
+class LogToggle : public TwoWordTrigger<LogToggle, LogTrigger, 3>
 {
 public:
     static constexpr const char* kClassName = "LogToggle";
-    using ElementKind::ElementKind;
-    void Serialize(CArchive& archive) override { SerializeUnversioned(archive); }
-    // The first of the two words.
+    using TwoWordTrigger::TwoWordTrigger;
     std::uint32_t EncodeWord(ElFinder& finder) const override;
-    void Encode(std::vector<std::uint32_t>& w, ElFinder& f) const override
-    {
-        EncodeWithInputPair(w, f);
-    }
-    int InputCount() const override { return 3; }
-    int WordCount() const override { return 2; }
     int RequiredVersion() const override { return 3; }
 };
 
-// The delayed stop trigger: a switch that stops after the time on input 3
-// (a number) once its delayed input 2 asks it to.
-class LogDelayedSwitch : public ElementKind<LogDelayedSwitch, LogSwitch>
+// The delayed stop trigger: a switch with a delayed bit on input 2 and its
+// time as a number on input 3.
+class LogDelayedSwitch : public TwoWordTrigger<LogDelayedSwitch, LogSwitch, 4>
 {
 public:
     static constexpr const char* kClassName = "LogDelayedSwitch";
-    using ElementKind::ElementKind;
-    void Serialize(CArchive& archive) override { SerializeUnversioned(archive); }
-    // The first of the two words.
+    using TwoWordTrigger::TwoWordTrigger;
     std::uint32_t EncodeWord(ElFinder& finder) const override;
-    void Encode(std::vector<std::uint32_t>& w, ElFinder& f) const override
-    {
-        EncodeWithInputPair(w, f);
-    }
-    int InputCount() const override { return 4; }
-    int WordCount() const override { return 2; }
     bool UsesDelay() const override { return true; }
     bool IsDelayedInput(int input) const override { return input == 2; }
     bool IsNumericPin(bool inputSide, int index) const override { return inputSide && index == 3; }

@@ -1,9 +1,8 @@
 #include "elements/timing_elements.h"
 
-#include "archive/archive.h"
 #include "archive/text_codec.h"
-#include "document/system_classes.h"
 #include "elements/comparators.h"
+#include "support/element_archive.h"
 #include "support/hex.h"
 #include "support/operand_design.h"
 
@@ -15,7 +14,10 @@ namespace vantrel {
 namespace {
 
 using test::FromHex;
+using test::LoadPayload;
 using test::OperandDesign;
+using test::PayloadLoadFailure;
+using test::StorePayload;
 using test::ToHex;
 using Words = std::vector<std::uint32_t>;
 
@@ -59,10 +61,7 @@ std::unique_ptr<LogTimer> Timer(bool countUp)
 std::string Fields(const LogElement& element)
 {
     std::ostringstream out;
-    out << element.ClassName() << " id " << element.id << " at " << element.pos.x << ","
-        << element.pos.y << " inputs";
-    for (int i = 0; i < element.InputCount(); ++i)
-        out << " " << element.inputs[i];
+    out << test::BaseFields(element);
     if (auto* delay = dynamic_cast<const LogDelay*>(&element))
         out << " delay " << delay->delay;
     if (auto* clock = dynamic_cast<const LogClock*>(&element))
@@ -272,26 +271,7 @@ std::vector<std::unique_ptr<LogElement>> EveryTimingKind()
 TEST(TimingArchive, EveryKindRoundTripsThroughAnObjectList)
 {
     auto kinds = EveryTimingKind();
-    std::vector<std::uint8_t> first;
-    {
-        CArchive ar(StoreTo, first, SystemClasses());
-        ar.SerializeObjectList(kinds);
-    }
-    std::vector<std::unique_ptr<LogElement>> loaded;
-    {
-        CArchive ar(LoadFrom, first, SystemClasses());
-        ar.SerializeObjectList(loaded);
-        EXPECT_EQ(ar.BytesLeft(), 0u);
-    }
-    std::vector<std::uint8_t> second;
-    {
-        CArchive ar(StoreTo, second, SystemClasses());
-        ar.SerializeObjectList(loaded);
-    }
-    EXPECT_EQ(ToHex(second), ToHex(first));
-    ASSERT_EQ(loaded.size(), kinds.size());
-    for (std::size_t i = 0; i < kinds.size(); ++i)
-        EXPECT_EQ(Fields(*loaded[i]), Fields(*kinds[i]));
+    test::ExpectRoundTrip(kinds, Fields);
 }
 
 TEST(TimingArchive, PayloadsFollowTheBasePart)
@@ -300,7 +280,7 @@ TEST(TimingArchive, PayloadsFollowTheBasePart)
     {
         const char* what;
         std::unique_ptr<LogElement> element;
-        const char* hex; // the payload, followed by one sentinel byte EE
+        const char* hex; // the payload, followed by one more byte (EE)
         const char* fields;
     };
     Case cases[] = {
@@ -328,11 +308,8 @@ TEST(TimingArchive, PayloadsFollowTheBasePart)
          "LogSpeed id 3 at 1,2 inputs 4 name "},
     };
     for (Case& c : cases) {
-        auto bytes = FromHex(c.hex);
-        CArchive ar(LoadFrom, bytes, SystemClasses());
-        c.element->Serialize(ar);
+        EXPECT_EQ(LoadPayload(*c.element, FromHex(c.hex)).bytesLeft, 1u) << c.what;
         EXPECT_EQ(Fields(*c.element), c.fields) << c.what;
-        EXPECT_EQ(ar.ReadByte(), 0xEE) << c.what;
     }
 }
 
@@ -340,11 +317,8 @@ TEST(TimingArchive, StoresTheCountUpFlagAsOneByte)
 {
     LogTimer timer({1, 2}, 3, u"T", true);
     timer.inputs[0] = 4;
-    std::vector<std::uint8_t> bytes;
-    CArchive ar(StoreTo, bytes, SystemClasses());
-    timer.Serialize(ar);
-    EXPECT_EQ(ToHex(bytes), ToHex(FromHex("0B000000 01000000 02000000 03000000 04000000"
-                                          "FFFEFF 01 5400 01")));
+    EXPECT_EQ(ToHex(StorePayload(timer)), ToHex(FromHex("0B000000 01000000 02000000 03000000"
+                                                        "04000000 FFFEFF 01 5400 01")));
 }
 
 TEST(TimingArchive, TruncatedPayloadsFailWithEndOfFile)
@@ -364,16 +338,9 @@ TEST(TimingArchive, TruncatedPayloadsFailWithEndOfFile)
          "0B000000 01000000 02000000 03000000 04000000 FFFEFF 00"},
         {"clock without its index", Plain<LogClock>(), "0B000000 01000000 02000000 03000000"},
     };
-    for (Case& c : cases) {
-        auto bytes = FromHex(c.hex);
-        CArchive ar(LoadFrom, bytes, SystemClasses());
-        try {
-            c.element->Serialize(ar);
-            ADD_FAILURE() << c.what << " loaded";
-        } catch (const CArchiveException& e) {
-            EXPECT_EQ(e.Cause(), ArchiveCause::EndOfFile) << c.what;
-        }
-    }
+    for (Case& c : cases)
+        EXPECT_EQ(PayloadLoadFailure(*c.element, FromHex(c.hex)), ArchiveCause::EndOfFile)
+            << c.what;
 }
 
 TEST(TimingClone, EveryKindClonesDeeplyAndIndependently)

@@ -1,20 +1,20 @@
 #include "elements/comparators.h"
 #include "elements/triggers.h"
 
-#include "archive/archive.h"
-#include "document/system_classes.h"
+#include "support/element_archive.h"
 #include "support/hex.h"
 #include "support/operand_design.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace vantrel {
 namespace {
 
 using test::FromHex;
+using test::LoadPayload;
 using test::OperandDesign;
+using test::PayloadLoadFailure;
+using test::StorePayload;
 using test::ToHex;
 using Words = std::vector<std::uint32_t>;
 
@@ -28,15 +28,7 @@ std::unique_ptr<LogElement> Wired(std::array<std::int32_t, kMaxInputs> inputs,
 }
 
 // The triggers and comparators have no fields beyond the element base.
-std::string Fields(const LogElement& element)
-{
-    std::ostringstream out;
-    out << element.ClassName() << " id " << element.id << " at " << element.pos.x << ","
-        << element.pos.y << " inputs";
-    for (int i = 0; i < element.InputCount(); ++i)
-        out << " " << element.inputs[i];
-    return out.str();
-}
+const auto Fields = test::BaseFields;
 
 TEST(TriggerWords, EveryKindPutsItsOperandsInPlace)
 {
@@ -193,46 +185,19 @@ std::vector<std::unique_ptr<LogElement>> EveryTriggerKind()
 TEST(TriggerArchive, EveryKindRoundTripsThroughAnObjectList)
 {
     auto kinds = EveryTriggerKind();
-    std::vector<std::uint8_t> first;
-    {
-        CArchive ar(StoreTo, first, SystemClasses());
-        ar.SerializeObjectList(kinds);
-    }
-    std::vector<std::unique_ptr<LogElement>> loaded;
-    {
-        CArchive ar(LoadFrom, first, SystemClasses());
-        ar.SerializeObjectList(loaded);
-        EXPECT_EQ(ar.BytesLeft(), 0u);
-    }
-    std::vector<std::uint8_t> second;
-    {
-        CArchive ar(StoreTo, second, SystemClasses());
-        ar.SerializeObjectList(loaded);
-    }
-    EXPECT_EQ(ToHex(second), ToHex(first));
-    ASSERT_EQ(loaded.size(), kinds.size());
-    for (std::size_t i = 0; i < kinds.size(); ++i)
-        EXPECT_EQ(Fields(*loaded[i]), Fields(*kinds[i]));
-}
-
-std::vector<std::uint8_t> Payload(LogElement& element)
-{
-    std::vector<std::uint8_t> bytes;
-    CArchive ar(StoreTo, bytes, SystemClasses());
-    element.Serialize(ar);
-    return bytes;
+    test::ExpectRoundTrip(kinds, Fields);
 }
 
 TEST(TriggerArchive, ToggleAndDelayedStopTriggerStoreNoVersionAndNoBasePart)
 {
     auto toggle = Wired<LogToggle>({7, 8, 9}, {1, 2}, 3);
-    EXPECT_EQ(ToHex(Payload(*toggle)),
+    EXPECT_EQ(ToHex(StorePayload(*toggle)),
               ToHex(FromHex("01000000 02000000 03000000 07000000 08000000 09000000")));
     auto delayed = Wired<LogDelayedSwitch>({7, 8, 9, 10}, {1, 2}, 3);
-    EXPECT_EQ(ToHex(Payload(*delayed)),
+    EXPECT_EQ(ToHex(StorePayload(*delayed)),
               ToHex(FromHex("01000000 02000000 03000000 07000000 08000000 09000000 0A000000")));
     auto mem = Wired<LogMem>({7, 8}, {1, 2}, 3);
-    EXPECT_EQ(ToHex(Payload(*mem)),
+    EXPECT_EQ(ToHex(StorePayload(*mem)),
               ToHex(FromHex("0B000000 01000000 02000000 03000000 07000000 08000000")));
 }
 
@@ -242,7 +207,7 @@ TEST(TriggerArchive, PayloadsLoadAndStopAtTheNextObject)
     {
         const char* what;
         std::unique_ptr<LogElement> element;
-        const char* hex; // the payload, followed by one sentinel byte EE
+        const char* hex; // the payload, followed by one more byte (EE)
         const char* fields;
         std::int32_t elementVersion; // the archive's element version after the load
     };
@@ -259,27 +224,18 @@ TEST(TriggerArchive, PayloadsLoadAndStopAtTheNextObject)
          "LogCompL id 3 at 1,2 inputs 4 5", 9},
     };
     for (Case& c : cases) {
-        auto bytes = FromHex(c.hex);
-        CArchive ar(LoadFrom, bytes, SystemClasses());
-        c.element->Serialize(ar);
+        const auto load = LoadPayload(*c.element, FromHex(c.hex));
+        EXPECT_EQ(load.bytesLeft, 1u) << c.what;
+        EXPECT_EQ(load.elementVersion, c.elementVersion) << c.what;
         EXPECT_EQ(Fields(*c.element), c.fields) << c.what;
-        EXPECT_EQ(ar.ElementVersion(), c.elementVersion) << c.what;
-        EXPECT_EQ(ar.ReadByte(), 0xEE) << c.what;
     }
 }
 
 TEST(TriggerArchive, ShortToggleFailsWithEndOfFile)
 {
     for (const char* hex : {"01000000 0200", "01000000 02000000 03000000 04000000 05000000"}) {
-        auto bytes = FromHex(hex);
-        CArchive ar(LoadFrom, bytes, SystemClasses());
         LogToggle toggle;
-        try {
-            toggle.Serialize(ar);
-            ADD_FAILURE() << hex << " loaded";
-        } catch (const CArchiveException& e) {
-            EXPECT_EQ(e.Cause(), ArchiveCause::EndOfFile) << hex;
-        }
+        EXPECT_EQ(PayloadLoadFailure(toggle, FromHex(hex)), ArchiveCause::EndOfFile) << hex;
     }
 }
 
