@@ -1,10 +1,13 @@
 #include "document/system_classes.h"
 
 #include "elements/big_gates.h"
+#include "elements/comment.h"
 #include "elements/comparators.h"
 #include "elements/gates.h"
+#include "elements/indirect_elements.h"
 #include "elements/io_elements.h"
 #include "elements/log_element.h"
+#include "elements/numeric_elements.h"
 #include "elements/timing_elements.h"
 #include "elements/triggers.h"
 
@@ -22,6 +25,9 @@ ClassRegistry BuildSystemClasses()
     RegisterTimingClasses(registry);
     RegisterTriggerClasses(registry);
     RegisterComparatorClasses(registry);
+    RegisterNumericClasses(registry);
+    RegisterIndirectClasses(registry);
+    RegisterCommentClass(registry);
     return registry;
 }
 

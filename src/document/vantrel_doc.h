@@ -91,7 +91,13 @@ public:
     // The lowest user input or user output number not yet taken, -1 when all are.
     int FirstFreeNumber(NumberKind kind);
 
+    // Records an action before it changes the design (see undo.cpp).
     void PushUndo(UndoRecord record);
+    // Revert the top undo record / re-apply the top redo record; `selection`
+    // receives the elements the step put back into the design. Neither may
+    // be called on an empty stack.
+    void Undo(std::vector<LogElement*>& selection);
+    void Redo(std::vector<LogElement*>& selection);
     const std::deque<UndoRecord>& UndoStack() const { return undoStack_; }
     const std::deque<UndoRecord>& RedoStack() const { return redoStack_; }
 
@@ -126,6 +132,8 @@ public:
 
 private:
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker);
+    void ApplyUndoRecord(UndoRecord& record, bool undoing, std::vector<LogElement*>& selection);
+    void RestoreClone(const LogElement& clone, std::vector<LogElement*>& selection);
     // Points every index entry that is missing or stale at the first element
     // with its id.
     void RefreshIdIndex();

@@ -1,8 +1,11 @@
 #include "elements/timing_elements.h"
 
+#include "archive/archive.h"
 #include "archive/text_codec.h"
+#include "document/system_classes.h"
 #include "elements/comparators.h"
 #include "support/element_archive.h"
+#include "support/element_contract.h"
 #include "support/hex.h"
 #include "support/operand_design.h"
 
@@ -14,9 +17,7 @@ namespace vantrel {
 namespace {
 
 using test::FromHex;
-using test::LoadPayload;
 using test::OperandDesign;
-using test::PayloadLoadFailure;
 using test::StorePayload;
 using test::ToHex;
 using Words = std::vector<std::uint32_t>;
@@ -169,88 +170,31 @@ TEST(LogClock, ShowsItsFrequencyWithSixDecimals)
         EXPECT_EQ(Clock(c.index)->FrequencyText(), c.text) << c.index;
 }
 
-TEST(TimingContract, KindsDeclareTheirListsPinsAndResources)
+TEST(TimingContract, ListsPinsResourcesAndTexts)
 {
+    OperandDesign design;
     struct Case
     {
         std::unique_ptr<LogElement> element;
-        int list;
-        int inputs;
-        bool usesDelay;
-        bool usesRegister;
-        int version;
-        const char* delayedInputs; // one letter per input slot: d delayed, - not
-        const char* numericPins;   // per input slot, then the output: n number, b bit
+        const char* contract;
     };
     Case cases[] = {
-        {Delay(1), kMainList, 1, true, false, 2, "d", "bb"},
-        {PulseDelay(1), kMainList, 1, true, false, 2, "d", "bb"},
-        {Plain<LogVarDelay>(), kMainList, 2, true, false, 2, "d-", "bnb"},
-        {Plain<LogVarPulseDelay>(), kMainList, 2, true, false, 4, "d-", "bnb"},
-        {Plain<LogFilter>(), kMainList, 2, true, false, 5, "--", "bnb"},
-        {Clock(0), kMainList, 0, false, false, 2, "", "b"},
-        {Timer(true), kTimerList, 1, false, true, 5, "-", "bn"},
-        {Plain<LogSpeed>(), kRegisterList, 1, true, true, 7, "-", "bn"},
+        {Delay(1), "list 0, in (-10,-10) delayed, out (10,-10), delay"},
+        {PulseDelay(1), "list 0, in (-10,-10) delayed, out (10,-10), delay"},
+        {Plain<LogVarDelay>(), "list 0, in (-20,-7) delayed, (-20,6) num, out (20,0), delay"},
+        {Plain<LogVarPulseDelay>(),
+         "list 0, in (-20,-7) delayed, (-20,6) num, out (20,0), delay, version 4"},
+        {Plain<LogFilter>(), "list 0, in (-20,-7), (-20,6) num, out (20,0), delay, version 5"},
+        {Clock(0), "list 0, in -, out (20,0)"},
+        {Timer(true), "list 6, in (-20,0), out (20,0) num, register, monitor, editable, "
+                      "nature \"seconds\", name \"Run\", describes \"Timer: Run\", version 5"},
+        {std::make_unique<LogSpeed>(Point{}, 1, u"Fan"),
+         "list 2, in (-20,0), out (20,0) num, register, delay, monitor, nature \"rpm\", "
+         "name \"Fan\", describes \"Speed: Fan\", version 7"},
     };
-    for (Case& c : cases) {
-        const LogElement& e = *c.element;
-        SCOPED_TRACE(e.ClassName());
-        EXPECT_EQ(e.ListKind(), c.list);
-        EXPECT_EQ(e.InputCount(), c.inputs);
-        EXPECT_TRUE(e.HasOutput());
-        EXPECT_EQ(e.UsesDelay(), c.usesDelay);
-        EXPECT_EQ(e.UsesRegister(), c.usesRegister);
-        EXPECT_EQ(e.ShowInMonitor(), c.usesRegister);
-        EXPECT_EQ(e.RequiredVersion(), c.version);
-        std::string delayed, numeric;
-        for (int i = 0; i < e.InputCount(); ++i) {
-            delayed += e.IsDelayedInput(i) ? 'd' : '-';
-            numeric += e.IsNumericPin(true, i) ? 'n' : 'b';
-        }
-        numeric += e.IsNumericPin(false, 0) ? 'n' : 'b';
-        EXPECT_EQ(delayed, c.delayedInputs);
-        EXPECT_EQ(numeric, c.numericPins);
-        EXPECT_FALSE(e.IsBreakingInput(0));
-        EXPECT_FALSE(e.IsUserIo());
-        EXPECT_EQ(e.Restricted(), 0);
-    }
-}
-
-TEST(TimingContract, FixedDelaysSitInTheUpperHalfOfTheirCell)
-{
-    const LogDelay delay;
-    const LogPulseDelay pulse;
-    for (const LogDelay* e : {&delay, static_cast<const LogDelay*>(&pulse)}) {
-        EXPECT_EQ(e->OutputPinOffset(20), (Point{10, -10})) << e->ClassName();
-        EXPECT_EQ(e->InputPinOffset(20, 0), (Point{-10, -10})) << e->ClassName();
-        EXPECT_EQ(e->OutputPinOffset(15), (Point{7, -7})) << e->ClassName();
-    }
-    LogTimer timer;
-    EXPECT_EQ(timer.InputPinOffset(20, 0), (Point{-20, 0}));
-    LogFilter filter;
-    EXPECT_EQ(filter.InputPinOffset(20, 1), (Point{-20, 6}));
-    LogClock clock;
-    EXPECT_EQ(clock.OutputPinOffset(20), (Point{20, 0}));
-}
-
-TEST(TimingContract, TimerAndSpeedAreNamedRegisters)
-{
-    OperandDesign design;
-    LogTimer timer({0, 0}, 1, u"Pump run", true);
-    EXPECT_EQ(timer.Describe(design.document), u"Timer: Pump run");
-    EXPECT_EQ(timer.Name(), u"Pump run");
-    EXPECT_EQ(timer.NatureText(), u"seconds");
-    EXPECT_TRUE(timer.IsEditable());
-
-    LogSpeed speed({0, 0}, 2, u"Fan");
-    EXPECT_EQ(speed.Describe(design.document), u"Speed: Fan");
-    EXPECT_EQ(speed.Name(), u"Fan");
-    EXPECT_EQ(speed.NatureText(), u"rpm");
-    EXPECT_FALSE(speed.IsEditable());
-
-    // The bit elements cannot be found by a description.
-    EXPECT_EQ(Delay(5)->Describe(design.document), u"");
-    EXPECT_EQ(Clock(5)->Name(), u"");
+    for (Case& c : cases)
+        EXPECT_EQ(test::ContractOf(*c.element, design.document), c.contract)
+            << c.element->ClassName();
 }
 
 std::vector<std::unique_ptr<LogElement>> EveryTimingKind()
@@ -271,7 +215,12 @@ std::vector<std::unique_ptr<LogElement>> EveryTimingKind()
 TEST(TimingArchive, EveryKindRoundTripsThroughAnObjectList)
 {
     auto kinds = EveryTimingKind();
-    test::ExpectRoundTrip(kinds, Fields);
+    const auto first = test::StoreElementList(kinds);
+    test::ElementVector loaded = test::LoadElementList(first);
+    EXPECT_EQ(ToHex(test::StoreElementList(loaded)), ToHex(first));
+    ASSERT_EQ(loaded.size(), kinds.size());
+    for (std::size_t i = 0; i < kinds.size(); ++i)
+        EXPECT_EQ(Fields(*loaded[i]), Fields(*kinds[i]));
 }
 
 TEST(TimingArchive, PayloadsFollowTheBasePart)
@@ -280,36 +229,39 @@ TEST(TimingArchive, PayloadsFollowTheBasePart)
     {
         const char* what;
         std::unique_ptr<LogElement> element;
-        const char* hex; // the payload, followed by one more byte (EE)
+        const char* hex; // the payload; one more byte follows it
         const char* fields;
     };
     Case cases[] = {
-        {"delay", Plain<LogDelay>(), "0B000000 01000000 02000000 03000000 04000000 0A000000 EE",
-         "LogDelay id 3 at 1,2 inputs 4 delay 10"},
+        {"delay", Plain<LogDelay>(), "0B000000 01000000 02000000 03000000 04000000 0A000000",
+         "LogDelay id 3 at 1,2 inputs 4 0 0 0 delay 10"},
         {"pulse delay of element version 9 holds two input slots", Plain<LogPulseDelay>(),
-         "09000000 01000000 02000000 03000000 04000000 05000000 00000000 EE",
-         "LogPulseDelay id 3 at 1,2 inputs 4 delay 0"},
+         "09000000 01000000 02000000 03000000 04000000 05000000 00000000",
+         "LogPulseDelay id 3 at 1,2 inputs 4 5 0 0 delay 0"},
         {"var delay has no payload of its own", Plain<LogVarDelay>(),
-         "0B000000 01000000 02000000 03000000 04000000 05000000 EE",
-         "LogVarDelay id 3 at 1,2 inputs 4 5"},
-        {"clock without inputs", Plain<LogClock>(),
-         "0B000000 01000000 02000000 03000000 07000000 EE",
-         "LogClock id 3 at 1,2 inputs freqIndex 7"},
+         "0B000000 01000000 02000000 03000000 04000000 05000000",
+         "LogVarDelay id 3 at 1,2 inputs 4 5 0 0"},
+        {"clock without inputs", Plain<LogClock>(), "0B000000 01000000 02000000 03000000 07000000",
+         "LogClock id 3 at 1,2 inputs 0 0 0 0 freqIndex 7"},
         {"clock of element version 9 skips two input slots", Plain<LogClock>(),
-         "09000000 01000000 02000000 03000000 00000000 00000000 0C000000 EE",
-         "LogClock id 3 at 1,2 inputs freqIndex 12"},
+         "09000000 01000000 02000000 03000000 00000000 00000000 0C000000",
+         "LogClock id 3 at 1,2 inputs 0 0 0 0 freqIndex 12"},
         {"timer with any non-zero count-up byte", Plain<LogTimer>(),
-         "0B000000 01000000 02000000 03000000 04000000 FFFEFF 02 5400 3100 02 EE",
-         "LogTimer id 3 at 1,2 inputs 4 name T1 countUp 1"},
+         "0B000000 01000000 02000000 03000000 04000000 FFFEFF 02 5400 3100 02",
+         "LogTimer id 3 at 1,2 inputs 4 0 0 0 name T1 countUp 1"},
         {"timer from an 8-bit name", Plain<LogTimer>(),
-         "0B000000 01000000 02000000 03000000 04000000 01 41 00 EE",
-         "LogTimer id 3 at 1,2 inputs 4 name A countUp 0"},
-        {"speed", Plain<LogSpeed>(), "0B000000 01000000 02000000 03000000 04000000 FFFEFF 00 EE",
-         "LogSpeed id 3 at 1,2 inputs 4 name "},
+         "0B000000 01000000 02000000 03000000 04000000 01 41 00",
+         "LogTimer id 3 at 1,2 inputs 4 0 0 0 name A countUp 0"},
+        {"speed", Plain<LogSpeed>(), "0B000000 01000000 02000000 03000000 04000000 FFFEFF 00",
+         "LogSpeed id 3 at 1,2 inputs 4 0 0 0 name "},
     };
     for (Case& c : cases) {
-        EXPECT_EQ(LoadPayload(*c.element, FromHex(c.hex)).bytesLeft, 1u) << c.what;
+        const auto bytes = FromHex(std::string(c.hex) + "EE");
+        CArchive ar(LoadFrom, bytes, SystemClasses());
+        c.element->Serialize(ar);
         EXPECT_EQ(Fields(*c.element), c.fields) << c.what;
+        EXPECT_EQ(ar.BytesLeft(), 1u) << c.what;
+        EXPECT_EQ(ar.ReadByte(), 0xEE) << c.what;
     }
 }
 
@@ -321,26 +273,16 @@ TEST(TimingArchive, StoresTheCountUpFlagAsOneByte)
                                                         "04000000 FFFEFF 01 5400 01")));
 }
 
-TEST(TimingArchive, TruncatedPayloadsFailWithEndOfFile)
+TEST(TimingArchive, EveryCutOffPayloadFailsWithEndOfFile)
 {
-    struct Case
-    {
-        const char* what;
-        std::unique_ptr<LogElement> element;
-        const char* hex;
-    };
-    Case cases[] = {
-        {"delay without seconds", Plain<LogDelay>(),
-         "0B000000 01000000 02000000 03000000 04000000 0A00"},
-        {"timer name longer than the data", Plain<LogTimer>(),
-         "0B000000 01000000 02000000 03000000 04000000 FFFEFF FE 5400"},
-        {"timer without the count-up byte", Plain<LogTimer>(),
-         "0B000000 01000000 02000000 03000000 04000000 FFFEFF 00"},
-        {"clock without its index", Plain<LogClock>(), "0B000000 01000000 02000000 03000000"},
-    };
-    for (Case& c : cases)
-        EXPECT_EQ(PayloadLoadFailure(*c.element, FromHex(c.hex)), ArchiveCause::EndOfFile)
-            << c.what;
+    for (auto& kind : EveryTimingKind())
+        EXPECT_EQ(test::TruncationsThatLoad(*kind), std::vector<std::size_t>{})
+            << kind->ClassName();
+    // A name that claims more characters than follow.
+    LogSpeed speed;
+    EXPECT_EQ(test::LoadPayload(speed, FromHex("0B000000 01000000 02000000 03000000 04000000"
+                                               "FFFEFF FE 5400")),
+              ArchiveCause::EndOfFile);
 }
 
 TEST(TimingClone, EveryKindClonesDeeplyAndIndependently)

@@ -2,13 +2,24 @@
 
 #include "archive/archive.h"
 #include "document/system_classes.h"
-#include "support/hex.h"
-
-#include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace vantrel::test {
+
+std::vector<std::uint8_t> StoreElementList(ElementVector& list)
+{
+    std::vector<std::uint8_t> bytes;
+    CArchive ar(StoreTo, bytes, SystemClasses());
+    ar.SerializeObjectList(list);
+    return bytes;
+}
+
+ElementVector LoadElementList(std::span<const std::uint8_t> bytes)
+{
+    ElementVector list;
+    CArchive ar(LoadFrom, bytes, SystemClasses());
+    ar.SerializeObjectList(list);
+    return list;
+}
 
 std::vector<std::uint8_t> StorePayload(LogElement& element)
 {
@@ -18,59 +29,38 @@ std::vector<std::uint8_t> StorePayload(LogElement& element)
     return bytes;
 }
 
-std::vector<std::uint8_t> StoreElements(ElementVector& list)
-{
-    std::vector<std::uint8_t> bytes;
-    CArchive ar(StoreTo, bytes, SystemClasses());
-    ar.SerializeObjectList(list);
-    return bytes;
-}
-
-ElementVector LoadElements(std::span<const std::uint8_t> bytes)
-{
-    ElementVector list;
-    CArchive ar(LoadFrom, bytes, SystemClasses());
-    ar.SerializeObjectList(list);
-    return list;
-}
-
-PayloadLoad LoadPayload(LogElement& element, std::span<const std::uint8_t> bytes)
+std::optional<ArchiveCause> LoadPayload(LogElement& element, std::span<const std::uint8_t> bytes)
 {
     CArchive ar(LoadFrom, bytes, SystemClasses());
-    element.Serialize(ar);
-    return {ar.BytesLeft(), ar.ElementVersion()};
-}
-
-std::optional<ArchiveCause> PayloadLoadFailure(LogElement& element,
-                                               std::span<const std::uint8_t> bytes)
-{
     try {
-        LoadPayload(element, bytes);
+        element.Serialize(ar);
     } catch (const CArchiveException& e) {
         return e.Cause();
     }
     return std::nullopt;
 }
 
-std::string BaseFields(const LogElement& element)
+std::vector<std::size_t> TruncationsThatLoad(const LogElement& element)
 {
-    std::ostringstream out;
-    out << element.ClassName() << " id " << element.id << " at " << element.pos.x << ","
-        << element.pos.y << " inputs";
-    for (int i = 0; i < element.InputCount(); ++i)
-        out << " " << element.inputs[i];
-    return out.str();
+    // Storing needs a mutable element; a clone keeps the caller's untouched.
+    const auto payload = StorePayload(*element.Clone());
+    std::vector<std::size_t> loaded;
+    for (std::size_t length = 0; length < payload.size(); ++length) {
+        std::unique_ptr<LogElement> target = element.Clone();
+        if (LoadPayload(*target, std::span(payload).first(length)) != ArchiveCause::EndOfFile)
+            loaded.push_back(length);
+    }
+    return loaded;
 }
 
-void ExpectRoundTrip(ElementVector& list,
-                     const std::function<std::string(const LogElement&)>& describe)
+std::string BaseFields(const LogElement& element)
 {
-    const auto stored = StoreElements(list);
-    auto loaded = LoadElements(stored);
-    EXPECT_EQ(ToHex(StoreElements(loaded)), ToHex(stored));
-    ASSERT_EQ(loaded.size(), list.size());
-    for (std::size_t i = 0; i < list.size(); ++i)
-        EXPECT_EQ(describe(*loaded[i]), describe(*list[i]));
+    std::string line = std::string(element.ClassName()) + " id " + std::to_string(element.id) +
+                       " at " + std::to_string(element.pos.x) + "," +
+                       std::to_string(element.pos.y) + " inputs";
+    for (std::int32_t input : element.inputs)
+        line += " " + std::to_string(input);
+    return line;
 }
 
 } // namespace vantrel::test

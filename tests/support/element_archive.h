@@ -4,7 +4,6 @@
 #include "elements/log_element.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -15,30 +14,22 @@ namespace vantrel::test {
 
 using ElementVector = std::vector<std::unique_ptr<LogElement>>;
 
-// The payload one element's Serialize writes.
+// The list as a design file stores it: a count prefix and one object
+// reference (class record or class reference, then payload) per element.
+std::vector<std::uint8_t> StoreElementList(ElementVector& list);
+ElementVector LoadElementList(std::span<const std::uint8_t> bytes);
+
+// The payload of one element, as its Serialize writes it.
 std::vector<std::uint8_t> StorePayload(LogElement& element);
-// An element list stored as one archive of object references.
-std::vector<std::uint8_t> StoreElements(ElementVector& list);
-ElementVector LoadElements(std::span<const std::uint8_t> bytes);
+// Loads a payload into `element`: the cause of the archive failure, or none
+// when it loaded.
+std::optional<ArchiveCause> LoadPayload(LogElement& element, std::span<const std::uint8_t> bytes);
 
-// What loading one element's payload did to the archive.
-struct PayloadLoad
-{
-    std::size_t bytesLeft = 0;
-    std::int32_t elementVersion = 0;
-};
-PayloadLoad LoadPayload(LogElement& element, std::span<const std::uint8_t> bytes);
-// The cause with which loading the payload fails; none when it loads.
-std::optional<ArchiveCause> PayloadLoadFailure(LogElement& element,
-                                               std::span<const std::uint8_t> bytes);
+// The lengths at which a cut-off copy of the element's stored payload loads
+// into a clone of it without failing with end of file; none for a sound payload.
+std::vector<std::size_t> TruncationsThatLoad(const LogElement& element);
 
-// The class, id, position and the meaningful input slots as one line.
+// The class, id, position and every input slot as one readable line.
 std::string BaseFields(const LogElement& element);
-
-// Stores the list, loads it back and stores that again: both stores must
-// give the same bytes, and every loaded element the fields of its original
-// as `describe` lists them.
-void ExpectRoundTrip(ElementVector& list,
-                     const std::function<std::string(const LogElement&)>& describe);
 
 } // namespace vantrel::test

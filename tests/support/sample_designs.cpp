@@ -1,8 +1,11 @@
 #include "support/sample_designs.h"
 
 #include "elements/big_gates.h"
+#include "elements/comparators.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
+#include "elements/timing_elements.h"
+#include "elements/triggers.h"
 
 namespace vantrel::test {
 
@@ -40,6 +43,21 @@ std::vector<std::unique_ptr<LogElement>> OneOfEveryKind()
     add(std::make_unique<Analog_Input>(Point{}, 0, 0, u"Level"));
     add(std::make_unique<Analog_Output>(Point{}, 0, 1, u"Valve"));
     add(std::make_unique<TempInput>(Point{}, 0, 2, 15, u"North"));
+    add(std::make_unique<LogDelay>(Point{}, 0, 10));
+    add(std::make_unique<LogPulseDelay>(Point{}, 0, 2000));
+    add(std::make_unique<LogVarDelay>());
+    add(std::make_unique<LogVarPulseDelay>());
+    add(std::make_unique<LogFilter>());
+    add(std::make_unique<LogClock>(Point{}, 0, 7));
+    add(std::make_unique<LogTimer>(Point{}, 0, u"Run time", true));
+    add(std::make_unique<LogSpeed>(Point{}, 0, u"Fan"));
+    add(std::make_unique<LogTrigger>());
+    add(std::make_unique<LogMem>());
+    add(std::make_unique<LogSwitch>());
+    add(std::make_unique<LogToggle>());
+    add(std::make_unique<LogDelayedSwitch>());
+    add(std::make_unique<LogCompEq>());
+    add(std::make_unique<LogCompL>());
     return kinds;
 }
 
