@@ -58,12 +58,11 @@ class VariableTimeElement : public LogElement
 {
 public:
     using LogElement::LogElement;
+    const char* ClassName() const override = 0;
     bool UsesDelay() const override { return true; }
     bool IsNumericPin(bool inputSide, int index) const override { return inputSide && index != 0; }
 
 protected:
-    VariableTimeElement() = default;
-    VariableTimeElement(const VariableTimeElement&) = default;
     // The time operand in bits 22-14 and the bit operand in bits 13-0.
     std::uint32_t VariableTimeWord(std::uint32_t opcode, ElFinder& finder) const;
 };
@@ -110,7 +109,7 @@ public:
     int RequiredVersion() const override { return 5; }
 };
 
-// A free-running square wave of 128 / 2^freqIndex Hz (index 0 to 12).
+// A free-running clock of 128 / 2^freqIndex Hz (index 0 to 12).
 class LogClock : public ElementKind<LogClock>
 {
 public:
@@ -140,6 +139,7 @@ public:
     BitFedRegister() = default;
     BitFedRegister(Point position, std::int32_t elementId, std::u16string registerName);
 
+    const char* ClassName() const override = 0;
     void Serialize(CArchive& archive) override;
     int InputCount() const override { return 1; }
     bool IsNumericPin(bool inputSide, int) const override { return !inputSide; }
@@ -150,7 +150,6 @@ public:
     std::u16string name;
 
 protected:
-    BitFedRegister(const BitFedRegister&) = default;
     // Bit 8 set with the operation number in bits 7-3, and input 0's operand
     // in bits 22-9.
     std::uint32_t RegisterWord(std::uint32_t operation, ElFinder& finder) const;
