@@ -1,8 +1,6 @@
 #include "elements/indirect_elements.h"
 
-#include "archive/archive.h"
 #include "archive/text_codec.h"
-#include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 #include "elements/comment.h"
 #include "elements/gates.h"
@@ -10,16 +8,12 @@
 #include "elements/numeric_elements.h"
 #include "support/element_archive.h"
 #include "support/element_contract.h"
-#include "support/hex.h"
 #include "support/recording_notifier.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
-
-using test::FromHex;
-using test::ToHex;
 
 // Every stored field of an indirect element or comment as one readable line.
 std::string Fields(const LogElement& element)
@@ -36,13 +30,10 @@ std::string Fields(const LogElement& element)
     return line;
 }
 
-// Changes every stored field of an indirect element or comment.
-void ChangeEveryField(LogElement& element)
+// Changes every stored field an indirect kind or the comment adds to the
+// element base.
+void ChangeOwnFields(LogElement& element)
 {
-    element.id += 1000;
-    element.pos.y += 1;
-    for (std::int32_t& input : element.inputs)
-        input += 1;
     if (auto* start = dynamic_cast<LogStartMarker*>(&element))
         start->label += u"!";
     if (auto* end = dynamic_cast<LogEndMarker*>(&element))
@@ -149,11 +140,8 @@ TEST_F(IndirectDesign, ReadersEncodeTheOperandOfTheElementTheIndirectOneStandsFo
         {"replicator of the input at position 15", InverterOf(130), 0xF400000F},
         {"numeric markers down to constant 0", std::move(numeric), 0x00000600},
     };
-    for (Case& c : cases) {
-        std::vector<std::uint32_t> words;
-        c.reader->Encode(words, document);
-        EXPECT_EQ(words, std::vector<std::uint32_t>{c.word}) << c.what;
-    }
+    for (Case& c : cases)
+        EXPECT_EQ(test::WordsOf(*c.reader, document), std::vector<std::uint32_t>{c.word}) << c.what;
     EXPECT_TRUE(notifier.Messages().empty());
 }
 
@@ -162,9 +150,7 @@ TEST_F(IndirectDesign, OutMarkerOfADeletedInMarkerIsInvalidAndUnconnected)
     LogElement* marker = document.FindById(150, true, false, false);
     ASSERT_NE(marker, nullptr);
     EXPECT_EQ(marker->Describe(document), u"Out Marker: Invalid");
-    std::vector<std::uint32_t> words;
-    InverterOf(150)->Encode(words, document);
-    EXPECT_EQ(words, std::vector<std::uint32_t>{0xF4003FFF});
+    EXPECT_EQ(test::WordsOf(*InverterOf(150), document), std::vector<std::uint32_t>{0xF4003FFF});
     EXPECT_EQ(notifier.Messages(),
               std::vector<std::string>{"Warning!: There is an unconnected input."});
 }
@@ -214,12 +200,7 @@ TEST_F(IndirectDesign, CommentNeverEntersTheImage)
 TEST(IndirectArchive, EveryKindRoundTripsFieldByField)
 {
     test::ElementVector kinds = EveryKind();
-    const auto first = test::StoreElementList(kinds);
-    test::ElementVector loaded = test::LoadElementList(first);
-    EXPECT_EQ(ToHex(test::StoreElementList(loaded)), ToHex(first));
-    ASSERT_EQ(loaded.size(), kinds.size());
-    for (std::size_t i = 0; i < kinds.size(); ++i)
-        EXPECT_EQ(Fields(*loaded[i]), Fields(*kinds[i]));
+    test::ExpectRoundTrip(kinds, Fields);
 }
 
 TEST(IndirectArchive, HandWrittenPayloadsFollowTheBasePartAndStopAtTheNextObject)
@@ -249,14 +230,8 @@ TEST(IndirectArchive, HandWrittenPayloadsFollowTheBasePartAndStopAtTheNextObject
         {std::make_unique<LogComment>(), base + text,
          "LogComment id 3 at 1,2 inputs 0 0 0 0 text AB"},
     };
-    for (Case& c : cases) {
-        const auto bytes = FromHex(c.payload + "EE");
-        CArchive ar(LoadFrom, bytes, SystemClasses());
-        c.element->Serialize(ar);
-        EXPECT_EQ(Fields(*c.element), c.fields);
-        EXPECT_EQ(ar.BytesLeft(), 1u) << c.fields;
-        EXPECT_EQ(ar.ReadByte(), 0xEE) << c.fields;
-    }
+    for (Case& c : cases)
+        test::ExpectPayloadLoads(*c.element, c.payload, c.fields, Fields);
 }
 
 TEST(IndirectArchive, EveryTruncatedPayloadFailsWithEndOfFile)
@@ -268,14 +243,7 @@ TEST(IndirectArchive, EveryTruncatedPayloadFailsWithEndOfFile)
 
 TEST(IndirectClone, IsDeepAndIndependent)
 {
-    for (auto& kind : EveryKind()) {
-        const std::string original = Fields(*kind);
-        auto clone = kind->Clone();
-        EXPECT_EQ(Fields(*clone), original);
-        ChangeEveryField(*clone);
-        EXPECT_NE(Fields(*clone), original);
-        EXPECT_EQ(Fields(*kind), original);
-    }
+    test::ExpectIndependentClones(EveryKind(), Fields, ChangeOwnFields);
 }
 
 } // namespace

@@ -17,7 +17,6 @@ namespace vantrel {
 namespace {
 
 using test::FromHex;
-using test::ToHex;
 
 // Every stored field of a numeric element as one readable line.
 std::string Fields(const LogElement& element)
@@ -36,13 +35,9 @@ std::string Fields(const LogElement& element)
     return line;
 }
 
-// Changes every stored field of a numeric element.
-void ChangeEveryField(LogElement& element)
+// Changes every stored field a numeric kind adds to the element base.
+void ChangeOwnFields(LogElement& element)
 {
-    element.id += 1000;
-    element.pos.x += 1;
-    for (std::int32_t& input : element.inputs)
-        input += 1;
     if (auto* acc = dynamic_cast<Acc*>(&element)) {
         acc->name += u"!";
         acc->restricted ^= 1;
@@ -120,10 +115,7 @@ protected:
 
     std::vector<std::uint32_t> Words(const LogElement& element)
     {
-        std::vector<std::uint32_t> words;
-        element.Encode(words, document);
-        EXPECT_EQ(int(words.size()), element.WordCount());
-        return words;
+        return test::WordsOf(element, document);
     }
 
     test::RecordingNotifier notifier;
@@ -229,12 +221,7 @@ TEST(NumericContracts, BitwiseRegisterOperationsNeedProgramVersionEight)
 TEST(NumericArchive, EveryKindRoundTripsFieldByField)
 {
     test::ElementVector kinds = EveryKind();
-    const auto first = test::StoreElementList(kinds);
-    test::ElementVector loaded = test::LoadElementList(first);
-    EXPECT_EQ(ToHex(test::StoreElementList(loaded)), ToHex(first));
-    ASSERT_EQ(loaded.size(), kinds.size());
-    for (std::size_t i = 0; i < kinds.size(); ++i)
-        EXPECT_EQ(Fields(*loaded[i]), Fields(*kinds[i]));
+    test::ExpectRoundTrip(kinds, Fields);
 }
 
 TEST(NumericArchive, HandWrittenPayloadsHaveNoVersionAndStopAtTheNextObject)
@@ -262,14 +249,8 @@ TEST(NumericArchive, HandWrittenPayloadsHaveNoVersionAndStopAtTheNextObject)
         {std::make_unique<NL_Constant>(), placement + "FF FF FF FF",
          "NL_Constant id 3 at 1,2 inputs 0 0 0 0 value -1"},
     };
-    for (Case& c : cases) {
-        const auto bytes = FromHex(c.payload + "EE");
-        CArchive ar(LoadFrom, bytes, SystemClasses());
-        c.element->Serialize(ar);
-        EXPECT_EQ(Fields(*c.element), c.fields);
-        EXPECT_EQ(ar.BytesLeft(), 1u) << c.fields;
-        EXPECT_EQ(ar.ReadByte(), 0xEE) << c.fields;
-    }
+    for (Case& c : cases)
+        test::ExpectPayloadLoads(*c.element, c.payload, c.fields, Fields);
 }
 
 // The storage cells have no version of their own; whether `restricted` is
@@ -323,14 +304,7 @@ TEST(NumericArchive, EveryTruncatedPayloadFailsWithEndOfFile)
 
 TEST(NumericClone, IsDeepAndIndependent)
 {
-    for (auto& kind : EveryKind()) {
-        const std::string original = Fields(*kind);
-        auto clone = kind->Clone();
-        EXPECT_EQ(Fields(*clone), original);
-        ChangeEveryField(*clone);
-        EXPECT_NE(Fields(*clone), original);
-        EXPECT_EQ(Fields(*kind), original);
-    }
+    test::ExpectIndependentClones(EveryKind(), Fields, ChangeOwnFields);
 }
 
 } // namespace

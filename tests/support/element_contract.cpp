@@ -3,6 +3,8 @@
 #include "archive/text_codec.h"
 #include "elements/log_element.h"
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 
 namespace vantrel::test {
@@ -65,6 +67,14 @@ std::string ContractOf(const LogElement& element, ElFinder& finder)
     if (element.WordCount() != 1)
         out << ", words " << element.WordCount();
     return out.str();
+}
+
+std::vector<std::uint32_t> WordsOf(const LogElement& element, ElFinder& finder)
+{
+    std::vector<std::uint32_t> words;
+    element.Encode(words, finder);
+    EXPECT_EQ(int(words.size()), element.WordCount()) << element.ClassName();
+    return words;
 }
 
 } // namespace vantrel::test

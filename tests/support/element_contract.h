@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 class ElFinder;
@@ -14,5 +16,8 @@ namespace vantrel::test {
 // properties that differ from the element base, e.g.
 //   list 3, in -, out (20,-10) num, register, monitor, editable, name "A", describes "Acc: A"
 std::string ContractOf(const LogElement& element, ElFinder& finder);
+
+// The instruction words the element emits; expects exactly WordCount of them.
+std::vector<std::uint32_t> WordsOf(const LogElement& element, ElFinder& finder);
 
 } // namespace vantrel::test
