@@ -21,6 +21,9 @@ public:
 
     ElementIdSet Run()
     {
+        const auto expected = std::size_t(finder_.MainCount());
+        number_.reserve(expected);
+        nodes_.reserve(expected);
         for (int i = 0; i < finder_.MainCount(); ++i)
             if (LogElement* root = finder_.MainAt(i); !number_.contains(root))
                 Visit(root);

@@ -106,23 +106,38 @@ LogElement* CVantrelDoc::ElementAt(Location location) const
 
 CVantrelDoc::Location CVantrelDoc::LocateById(std::int32_t id)
 {
-    auto cached = idIndex_.find(id);
-    if (cached != idIndex_.end()) {
+    // 0 is the id of "not connected", never of an element.
+    if (id == 0)
+        return {};
+    if (auto cached = idIndex_.find(id); cached != idIndex_.end()) {
         LogElement* element = ElementAt(cached->second);
         if (element && element->id == id)
             return cached->second;
     }
     for (int list = 0; list < kElementListCount; ++list) {
         for (std::size_t i = 0; i < elements[list].size(); ++i) {
-            if (elements[list][i]->id != id)
-                continue;
-            Location location{list, int(i)};
-            if (cached == idIndex_.end())
-                idIndex_.emplace(id, location);
-            return location;
+            if (elements[list][i]->id == id) {
+                // Places have shifted since the index was filled: refresh all
+                // of it at once rather than one miss at a time.
+                RefreshIdIndex();
+                return {list, int(i)};
+            }
         }
     }
     return {};
+}
+
+void CVantrelDoc::RefreshIdIndex()
+{
+    for (int list = 0; list < kElementListCount; ++list) {
+        for (std::size_t i = 0; i < elements[list].size(); ++i) {
+            const std::int32_t id = elements[list][i]->id;
+            auto [entry, added] = idIndex_.try_emplace(id, Location{list, int(i)});
+            LogElement* indexed = added ? nullptr : ElementAt(entry->second);
+            if (!added && (!indexed || indexed->id != id))
+                entry->second = {list, int(i)};
+        }
+    }
 }
 
 int CVantrelDoc::RequiredDesignVersion() const
@@ -246,35 +261,14 @@ void CVantrelDoc::MonitorList(std::vector<LogElement*>& list)
             list.push_back(element.get());
 }
 
-std::u16string CVantrelDoc::IoLabel(int number, bool /*isInput*/)
+std::u16string CVantrelDoc::IoLabel(int number, bool isInput)
 {
-    return Ascii(std::to_string(std::int64_t(number) + 1));
+    return remoteIo.Label(number, isInput, isInput ? numInputs : numOutputs);
 }
 
 void CVantrelDoc::RebuildLoopSet()
 {
     loopSet_ = FindLoopElements(*this);
-}
-
-void CVantrelDoc::PushUndo(UndoRecord record)
-{
-    if (record.elements.empty())
-        return;
-    auto sameElements = [&](const UndoRecord& top) {
-        if (top.kind != record.kind || top.elements.size() != record.elements.size())
-            return false;
-        for (std::size_t i = 0; i < top.elements.size(); ++i)
-            if (top.elements[i]->id != record.elements[i]->id)
-                return false;
-        return true;
-    };
-    if (undoStack_.empty() || !sameElements(undoStack_.back())) {
-        undoStack_.push_back(std::move(record));
-        if (undoStack_.size() > kUndoLimit)
-            undoStack_.pop_front();
-    }
-    redoStack_.clear();
-    SetModified(true);
 }
 
 } // namespace vantrel
