@@ -9,6 +9,7 @@
 #include "support/element_contract.h"
 #include "support/hex.h"
 #include "support/recording_notifier.h"
+#include "support/recording_surface.h"
 #include "support/test_elements.h"
 
 #include <gtest/gtest.h>
@@ -90,7 +91,7 @@ test::ElementVector EveryKind()
 // accumulators 21 and 22 (registers 0 and 1), NoOp register 30 (2) and a
 // timer 40 (3); the register list holds AccOp 59, which takes no register,
 // then GP_Register 60 (4); constants 50, 51, 52 (operands 256 to 258).
-class NumericWords : public ::testing::Test
+class NumericDesign : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -122,7 +123,7 @@ protected:
     CVantrelDoc document;
 };
 
-TEST_F(NumericWords, EachKindPutsOperationAndOperandsInTheirFields)
+TEST_F(NumericDesign, EachKindPutsOperationAndOperandsInTheirFields)
 {
     ASSERT_EQ(document.EncodeIndex(60), 4);
     struct Case
@@ -146,7 +147,7 @@ TEST_F(NumericWords, EachKindPutsOperationAndOperandsInTheirFields)
     EXPECT_TRUE(notifier.Messages().empty());
 }
 
-TEST_F(NumericWords, UnconnectedOperandsWarnAndFillTheirFields)
+TEST_F(NumericDesign, UnconnectedOperandsWarnAndFillTheirFields)
 {
     struct Case
     {
@@ -168,6 +169,69 @@ TEST_F(NumericWords, UnconnectedOperandsWarnAndFillTheirFields)
                   std::vector<std::string>(c.warnings, "Warning!: There is an unconnected input."))
             << c.what;
     }
+}
+
+// Figures at anchor (100, 200). The operation texts keep their 5-pixel
+// offsets at every size.
+TEST_F(NumericDesign, FiguresCallByCall)
+{
+    using Calls = std::vector<std::string>;
+    struct Case
+    {
+        const char* what;
+        std::unique_ptr<LogElement> element;
+        int r;
+        Calls calls;
+    };
+    Case cases[] = {
+        {"accumulator operation with its accumulator's name",
+         AccOpOn(22, 3, 0, 0),
+         20,
+         {"Ellipse(80,160,120,240)", "TextOutW(95,195,\"= L\")", "TextOutW(105,200,\"A1\")"}},
+        {"accumulator operation on a NoOp register",
+         AccOpOn(30, 0, 0, 0),
+         10,
+         {"Ellipse(90,180,110,220)", "TextOutW(95,195,\"+\")", "TextOutW(105,200,\"N\")"}},
+        {"accumulator operation on a constant",
+         AccOpOn(50, 1, 0, 0),
+         20,
+         {"Ellipse(80,160,120,240)", "TextOutW(95,195,\"-\")"}},
+        {"accumulator operation on nothing",
+         AccOpOn(0, 2, 0, 0),
+         20,
+         {"Ellipse(80,160,120,240)", "TextOutW(95,195,\"=\")"}},
+        {"accumulator",
+         std::make_unique<Acc>(Point{}, 1, u"Level", 0),
+         20,
+         {"Rectangle(80,180,120,200)", "TextOutW(80,220,\"Level\")"}},
+        {"NoOp register",
+         std::make_unique<NoOp>(Point{}, 1, u"Spare", 1),
+         15,
+         {"Rectangle(85,185,115,200)", "TextOutW(85,215,\"Spare\")"}},
+        {"register",
+         RegisterOf(4, false, 0, 0),
+         20,
+         {"Ellipse(80,180,120,220)", "TextOutW(95,195,\"/.\")"}},
+        {"register at half size",
+         RegisterOf(7, false, 0, 0),
+         10,
+         {"Ellipse(90,190,110,210)", "TextOutW(95,195,\"XOR\")"}},
+        {"register with an operation no dialog offers",
+         RegisterOf(8, false, 0, 0),
+         20,
+         {"Ellipse(80,180,120,220)", "TextOutW(95,195,\"\")"}},
+        {"constant",
+         std::make_unique<NL_Constant>(Point{}, 1, -7),
+         20,
+         {"Ellipse(80,180,120,200)", "TextOutW(80,205,\"-7\")"}},
+        {"plain MathOp", std::make_unique<MathOp>(), 20, {}},
+    };
+    for (Case& c : cases) {
+        test::RecordingSurface surface;
+        c.element->DrawBody(surface, document, 100, 200, c.r);
+        EXPECT_EQ(surface.Calls(), c.calls) << c.what;
+    }
+    EXPECT_TRUE(notifier.Messages().empty());
 }
 
 TEST(AccOpWord, AccumulatorFieldKeepsTheLowSixBitsOfTheRegisterNumber)
