@@ -159,17 +159,9 @@ TEST_F(IndirectDesign, OutMarkerOfADeletedInMarkerIsInvalidAndUnconnected)
 // Figures at anchor (100, 200); halves and quarters of the size truncate.
 TEST_F(IndirectDesign, FiguresCallByCall)
 {
-    using Calls = std::vector<std::string>;
     const std::string inTag = "Polygon(120,190 120,200 90,200 80,195 90,190)";
     const std::string outTag = "Polygon(80,190 80,200 110,200 120,195 110,190)";
-    struct Case
-    {
-        const char* what;
-        std::unique_ptr<LogElement> element;
-        int r;
-        Calls calls;
-    };
-    Case cases[] = {
+    test::FigureCase cases[] = {
         {"in marker",
          FedStart<LogStartMarker>({}, 1, u"M", 13),
          20,
@@ -211,11 +203,8 @@ TEST_F(IndirectDesign, FiguresCallByCall)
          20,
          {"MoveToEx(80,180)", "LineTo(120,220)", "MoveToEx(120,180)", "LineTo(80,220)"}},
     };
-    for (Case& c : cases) {
-        test::RecordingSurface surface;
-        c.element->DrawBody(surface, document, 100, 200, c.r);
-        EXPECT_EQ(surface.Calls(), c.calls) << c.what;
-    }
+    for (test::FigureCase& c : cases)
+        EXPECT_EQ(test::FigureCalls(*c.element, document, 100, 200, c.r), c.calls) << c.what;
     EXPECT_TRUE(notifier.Messages().empty());
 }
 

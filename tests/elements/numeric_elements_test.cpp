@@ -5,12 +5,11 @@
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 #include "elements/gates.h"
+#include "elements/timing_elements.h"
 #include "support/element_archive.h"
 #include "support/element_contract.h"
 #include "support/hex.h"
 #include "support/recording_notifier.h"
-#include "support/recording_surface.h"
-#include "support/test_elements.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +101,7 @@ protected:
         Insert(std::make_unique<Acc>(Point{1, 0}, 21, u"A0", 0));
         Insert(std::make_unique<Acc>(Point{1, 1}, 22, u"A1", 0));
         Insert(std::make_unique<NoOp>(Point{1, 2}, 30, u"N", 0));
-        Insert(std::make_unique<test::TestListed>(Point{1, 3}, 40, kTimerList));
+        Insert(std::make_unique<LogTimer>(Point{1, 3}, 40, u"T", false));
         Insert(std::make_unique<AccOp>(Point{2, 0}, 59, 0, 21));
         Insert(std::make_unique<GP_Register>(Point{2, 1}, 60, 0, false, u"G"));
         for (int id = 50; id <= 52; ++id)
@@ -175,15 +174,7 @@ TEST_F(NumericDesign, UnconnectedOperandsWarnAndFillTheirFields)
 // offsets at every size.
 TEST_F(NumericDesign, FiguresCallByCall)
 {
-    using Calls = std::vector<std::string>;
-    struct Case
-    {
-        const char* what;
-        std::unique_ptr<LogElement> element;
-        int r;
-        Calls calls;
-    };
-    Case cases[] = {
+    test::FigureCase cases[] = {
         {"accumulator operation with its accumulator's name",
          AccOpOn(22, 3, 0, 0),
          20,
@@ -226,11 +217,8 @@ TEST_F(NumericDesign, FiguresCallByCall)
          {"Ellipse(80,180,120,200)", "TextOutW(80,205,\"-7\")"}},
         {"plain MathOp", std::make_unique<MathOp>(), 20, {}},
     };
-    for (Case& c : cases) {
-        test::RecordingSurface surface;
-        c.element->DrawBody(surface, document, 100, 200, c.r);
-        EXPECT_EQ(surface.Calls(), c.calls) << c.what;
-    }
+    for (test::FigureCase& c : cases)
+        EXPECT_EQ(test::FigureCalls(*c.element, document, 100, 200, c.r), c.calls) << c.what;
     EXPECT_TRUE(notifier.Messages().empty());
 }
 
