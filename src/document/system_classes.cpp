@@ -4,6 +4,7 @@
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "elements/log_element.h"
+#include "paint/paint_classes.h"
 
 namespace vantrel {
 
@@ -16,6 +17,7 @@ ClassRegistry BuildSystemClasses()
     RegisterGateClasses(registry);
     RegisterBigGateClasses(registry);
     RegisterIoClasses(registry);
+    RegisterPaintClasses(registry);
     return registry;
 }
 
