@@ -179,6 +179,14 @@ void CArchive::Exchange(std::u16string& text)
         WriteText(text);
 }
 
+void CArchive::Skip(std::uint64_t count)
+{
+    RequireLoading();
+    if (count > BytesLeft())
+        Fail(ArchiveCause::EndOfFile);
+    readPos_ += std::size_t(count);
+}
+
 void CArchive::WriteCountPrefix(std::size_t count)
 {
     if (count < 0xFFFF) {

@@ -73,6 +73,8 @@ public:
     // before the length has been checked against the bytes left).
     std::vector<std::uint8_t> ReadByteBlock(std::size_t count);
     std::size_t BytesLeft() const;
+    // Passes over `count` bytes, failing with cause 3 when fewer are left.
+    void Skip(std::uint64_t count);
 
     // Writes the value when storing, reads it into `value` when loading: for
     // payloads whose stored form is the same in both directions.

@@ -13,11 +13,6 @@ namespace vantrel {
 
 namespace {
 
-std::string SystemReason()
-{
-    return std::strerror(errno);
-}
-
 // Writes all bytes to the descriptor, retrying short writes.
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes)
 {
@@ -43,30 +38,48 @@ mode_t CurrentUmask()
 
 } // namespace
 
-FileError::FileError(const std::filesystem::path& path, const std::string& reason)
-    : std::runtime_error(path.string() + ": " + reason), path_(path)
+FileError::FileError(const std::filesystem::path& path, int errorNumber)
+    : std::runtime_error(path.string() + ": " + std::strerror(errorNumber)), path_(path),
+      errorNumber_(errorNumber)
 {}
 
 std::u16string FileError::Message() const
 {
-    return FromUtf8(what());
+    const std::u16string name = FromUtf8(path_.string());
+    switch (errorNumber_) {
+    case ENOENT:
+    case ENOTDIR:
+        return name + u" was not found.";
+    case EACCES:
+    case EPERM:
+        return u"Access to " + name + u" was denied.";
+    case EROFS:
+    case ETXTBSY:
+        return u"Unable to write to " + name + u", it is read-only or opened by someone else.";
+    case EBUSY:
+        return u"Unable to read from " + name + u", it is opened by someone else.";
+    case ENOSPC:
+    case EDQUOT:
+        return u"Destination disk drive is full.";
+    default:
+        return name + u": " + FromUtf8(std::strerror(errorNumber_));
+    }
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
-        throw FileError(path, SystemReason());
+        throw FileError(path, errno);
     std::vector<std::uint8_t> bytes;
     std::uint8_t chunk[65536];
     std::size_t got;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
         bytes.insert(bytes.end(), chunk, chunk + got);
-    bool failed = std::ferror(file) != 0;
-    std::string reason = failed ? SystemReason() : std::string();
+    const int error = std::ferror(file) != 0 ? errno : 0;
     std::fclose(file);
-    if (failed)
-        throw FileError(path, reason);
+    if (error != 0)
+        throw FileError(path, error);
     return bytes;
 }
 
@@ -76,16 +89,16 @@ void WriteFileAtomically(const std::filesystem::path& path, std::span<const std:
     std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0)
-        throw FileError(path, SystemReason());
+        throw FileError(path, errno);
     const std::filesystem::path temporary = pattern;
-    auto fail = [&](const std::string& reason) {
+    auto fail = [&](int error) {
         ::unlink(temporary.c_str());
-        throw FileError(path, reason);
+        throw FileError(path, error);
     };
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        std::string reason = SystemReason();
+        const int error = errno;
         ::close(fd);
-        fail(reason);
+        fail(error);
     }
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
     struct stat previous
@@ -94,9 +107,9 @@ void WriteFileAtomically(const std::filesystem::path& path, std::span<const std:
         ::stat(path.c_str(), &previous) == 0 ? previous.st_mode & 07777 : 0666 & ~CurrentUmask();
     ::fchmod(fd, mode);
     if (::close(fd) != 0)
-        fail(SystemReason());
+        fail(errno);
     if (::rename(temporary.c_str(), path.c_str()) != 0)
-        fail(SystemReason());
+        fail(errno);
 }
 
 } // namespace vantrel

@@ -9,17 +9,20 @@
 
 namespace vantrel {
 
-// A file could not be read or written; the message names the file and the
-// file system's own reason.
+// A file could not be read or written. It keeps the system's error number,
+// so the user is told the file system's own reason with the file's name.
 class FileError : public std::runtime_error
 {
 public:
-    FileError(const std::filesystem::path& path, const std::string& reason);
+    FileError(const std::filesystem::path& path, int errorNumber);
     const std::filesystem::path& Path() const { return path_; }
+    int ErrorNumber() const { return errorNumber_; }
+    // "%1 was not found." and its kin, with the file name filled in.
     std::u16string Message() const;
 
 private:
     std::filesystem::path path_;
+    int errorNumber_;
 };
 
 // The whole content of a file, for an archive to load from.

@@ -261,35 +261,14 @@ void CVantrelDoc::MonitorList(std::vector<LogElement*>& list)
             list.push_back(element.get());
 }
 
-std::u16string CVantrelDoc::IoLabel(int number, bool /*isInput*/)
+std::u16string CVantrelDoc::IoLabel(int number, bool isInput)
 {
-    return Ascii(std::to_string(std::int64_t(number) + 1));
+    return remoteIo.Label(number, isInput, isInput ? numInputs : numOutputs);
 }
 
 void CVantrelDoc::RebuildLoopSet()
 {
     loopSet_ = FindLoopElements(*this);
-}
-
-void CVantrelDoc::PushUndo(UndoRecord record)
-{
-    if (record.elements.empty())
-        return;
-    auto sameElements = [&](const UndoRecord& top) {
-        if (top.kind != record.kind || top.elements.size() != record.elements.size())
-            return false;
-        for (std::size_t i = 0; i < top.elements.size(); ++i)
-            if (top.elements[i]->id != record.elements[i]->id)
-                return false;
-        return true;
-    };
-    if (undoStack_.empty() || !sameElements(undoStack_.back())) {
-        undoStack_.push_back(std::move(record));
-        if (undoStack_.size() > kUndoLimit)
-            undoStack_.pop_front();
-    }
-    redoStack_.clear();
-    SetModified(true);
 }
 
 } // namespace vantrel

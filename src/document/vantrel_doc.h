@@ -11,6 +11,7 @@
 #include "paint/paint_stuff.h"
 #include "platform/colour.h"
 #include "platform/image.h"
+#include "platform/image_codec.h"
 
 #include <array>
 #include <deque>
@@ -20,6 +21,8 @@
 #include <vector>
 
 namespace vantrel {
+
+class CArchive;
 
 using ElementList = std::vector<std::unique_ptr<LogElement>>;
 
@@ -59,6 +62,12 @@ public:
     Notifier& GetNotifier() { return *notifier_; }
     void SetNotifier(Notifier* notifier);
 
+    // Stores or loads the whole design. Page images are stored in the given
+    // format (PNG in design files, JPEG in the JSON export); loading decodes
+    // whatever they hold, corrects the content of older versions and reports
+    // inconsistencies through the notifier.
+    void Serialize(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat);
+
     // Back to a new design; the speed setting and background colour stay.
     void ResetDocument();
 
@@ -91,7 +100,13 @@ public:
     // The lowest user input or user output number not yet taken, -1 when all are.
     int FirstFreeNumber(NumberKind kind);
 
+    // Records an action before it changes the design (see undo.cpp).
     void PushUndo(UndoRecord record);
+    // Revert the top undo record / re-apply the top redo record; `selection`
+    // receives the elements the step put back into the design. Neither may
+    // be called on an empty stack.
+    void Undo(std::vector<LogElement*>& selection);
+    void Redo(std::vector<LogElement*>& selection);
     const std::deque<UndoRecord>& UndoStack() const { return undoStack_; }
     const std::deque<UndoRecord>& RedoStack() const { return redoStack_; }
 
@@ -125,7 +140,17 @@ public:
     std::int32_t designStamp = 0;
 
 private:
+    void Store(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat);
+    void Load(CArchive& archive, const ImageCodec& codec);
+    static Image ReadPageImage(CArchive& archive, const ImageCodec& codec);
+    void SkipLegacyBackground(CArchive& archive);
+    void ReadPageBlock(CArchive& archive, const ImageCodec& codec);
+    void DropNullEntries();
+    void CorrectOldContent(std::int32_t version);
+    void CheckConsistency();
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker);
+    void ApplyUndoRecord(UndoRecord& record, bool undoing, std::vector<LogElement*>& selection);
+    void RestoreClone(const LogElement& clone, std::vector<LogElement*>& selection);
     // Points every index entry that is missing or stale at the first element
     // with its id.
     void RefreshIdIndex();

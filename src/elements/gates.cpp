@@ -7,18 +7,14 @@
 
 namespace vantrel {
 
-namespace {
-
 // Input 1 is resolved before input 0, so with both unconnected the warning
 // for input 1 comes first.
-std::uint32_t TwoInputWord(std::uint32_t operation, const LogElement& gate, ElFinder& finder)
+std::uint32_t TwoInputWord(std::uint32_t operation, const LogElement& element, ElFinder& finder)
 {
-    const auto second = std::uint32_t(finder.EncodeIndex(gate.inputs[1]));
-    const auto first = std::uint32_t(finder.EncodeIndex(gate.inputs[0]));
+    const auto second = std::uint32_t(finder.EncodeIndex(element.inputs[1]));
+    const auto first = std::uint32_t(finder.EncodeIndex(element.inputs[0]));
     return (operation << 28) | ((first & 0x3FFF) << 14) | (second & 0x3FFF);
 }
-
-} // namespace
 
 void LogAnd::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 {

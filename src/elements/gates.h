@@ -74,6 +74,10 @@ public:
     int InputCount() const override { return 1; }
 };
 
+// The two-operand word: the operation in bits 31-28, input 0's operand in
+// bits 27-14 and input 1's in bits 13-0. The memory kinds use it too.
+std::uint32_t TwoInputWord(std::uint32_t operation, const LogElement& element, ElFinder& finder);
+
 void RegisterGateClasses(ClassRegistry& registry);
 
 } // namespace vantrel

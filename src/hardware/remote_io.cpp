@@ -1,10 +1,16 @@
 #include "hardware/remote_io.h"
 
+#include "archive/archive.h"
+#include "archive/text_codec.h"
+
 #include <algorithm>
+#include <string>
 
 namespace vantrel {
 
 namespace {
+
+constexpr std::int32_t kBlockVersion = 7;
 
 int AnalogChannels(const std::vector<CustomRemoteModule>& modules, bool reading)
 {
@@ -13,6 +19,83 @@ int AnalogChannels(const std::vector<CustomRemoteModule>& modules, bool reading)
         if (!module.IsLogicModule() && module.Reads() == reading)
             channels += module.registerCount;
     return channels;
+}
+
+int LogicModuleBytes(const CustomRemoteModule& module)
+{
+    return ((module.registerCount + 7) / 8) % 64;
+}
+
+// The bit modules whose numbers lie in the input (reading) or output
+// (writing with 15 or 16) range.
+bool LabelsNumbers(const CustomRemoteModule& module, bool isInput)
+{
+    if (!module.IsLogicModule())
+        return false;
+    return isInput ? module.Reads() : module.modbusCommand == 15 || module.modbusCommand == 16;
+}
+
+std::u16string Decimal(std::int64_t value)
+{
+    return Ascii(std::to_string(value));
+}
+
+// The stored count of a record list; one no stream could hold is damage.
+std::int32_t ReadRecordCount(CArchive& ar, std::size_t minimumRecordBytes)
+{
+    const std::int32_t count = ar.ReadInt32();
+    if (count < 0 || std::size_t(count) > ar.BytesLeft() / minimumRecordBytes)
+        ar.Fail(ArchiveCause::BadIndex);
+    return count;
+}
+
+void SerializeModule(CArchive& ar, RemoteIoModule& module, std::int32_t version)
+{
+    ar.Exchange(module.inputBits);
+    ar.Exchange(module.outputBits);
+    if (ar.IsLoading() && version < 4)
+        module.port = 0;
+    else
+        ar.Exchange(module.port);
+    if (ar.IsLoading() && version < 7) {
+        module.baud = 19200;
+        module.legacyCommands = true;
+        return;
+    }
+    ar.Exchange(module.baud);
+    if (ar.IsLoading())
+        module.legacyCommands = ar.ReadFlag();
+    else
+        ar.WriteFlag(module.legacyCommands);
+}
+
+void SerializeCustomModule(CArchive& ar, CustomRemoteModule& module, std::int32_t version)
+{
+    std::uint8_t* bytes[] = {&module.registerCount, &module.modbusAddress, &module.registerType,
+                             &module.modbusCommand};
+    for (std::uint8_t* field : bytes) {
+        if (ar.IsLoading())
+            *field = ar.ReadByte();
+        else
+            ar.WriteByte(*field);
+    }
+    const bool loading = ar.IsLoading();
+    if (loading)
+        module.registerAddress = version >= 3 ? ar.ReadWord() : 0;
+    else
+        ar.WriteWord(module.registerAddress);
+    if (loading && version < 4)
+        module.port = 0;
+    else
+        ar.Exchange(module.port);
+    if (loading && version < 5)
+        module.baud = 19200;
+    else
+        ar.Exchange(module.baud);
+    if (loading)
+        module.stopBits = version >= 6 ? ar.ReadByte() : 1;
+    else
+        ar.WriteByte(module.stopBits);
 }
 
 } // namespace
@@ -36,6 +119,84 @@ int RemoteIoConfiguration::RequiredRemoteVersion() const
         if (module.IsLogicModule() && version < 7)
             version = 6;
     return version;
+}
+
+int RemoteIoConfiguration::RemoteInputBytes() const
+{
+    int bits = 0;
+    for (const RemoteIoModule& module : modules)
+        bits += module.inputBits;
+    int bytes = bits / 8;
+    for (const CustomRemoteModule& module : customModules)
+        if (module.IsLogicModule() && module.Reads())
+            bytes += LogicModuleBytes(module);
+    return bytes;
+}
+
+int RemoteIoConfiguration::RemoteOutputBytes() const
+{
+    int bits = 0;
+    for (const RemoteIoModule& module : modules)
+        bits += module.outputBits;
+    int bytes = bits / 8;
+    for (const CustomRemoteModule& module : customModules)
+        if (module.IsLogicModule() && !module.Reads())
+            bytes += LogicModuleBytes(module);
+    return bytes;
+}
+
+std::u16string RemoteIoConfiguration::Label(int number, bool isInput, int localCount) const
+{
+    const std::int64_t firstRemote =
+        std::int64_t(localCount) -
+        8 * std::int64_t(isInput ? RemoteInputBytes() : RemoteOutputBytes());
+    if (number < firstRemote)
+        return Decimal(std::int64_t(number) + 1);
+    std::int64_t a = number - firstRemote;
+    for (std::size_t i = 0; i < modules.size(); ++i) {
+        const int bits = isInput ? modules[i].inputBits : modules[i].outputBits;
+        if (a < bits)
+            return u"Remote " + Decimal(std::int64_t(i)) + u": " + Decimal(a + 1);
+        a -= bits;
+    }
+    for (const CustomRemoteModule& module : customModules) {
+        if (!LabelsNumbers(module, isInput))
+            continue;
+        const int registers = module.registerCount;
+        const int rounded = (registers + 7) / 8 * 8;
+        if (a < rounded) {
+            if (a >= registers)
+                return u"N/C";
+            return Decimal(a + module.registerAddress) + u" at addr: " +
+                   Decimal(module.modbusAddress);
+        }
+        a -= rounded;
+    }
+    return {};
+}
+
+void RemoteIoConfiguration::Serialize(CArchive& ar)
+{
+    std::int32_t version = kBlockVersion;
+    ar.Exchange(version);
+    if (ar.IsStoring()) {
+        ar.WriteInt32(std::int32_t(modules.size()));
+        for (RemoteIoModule& module : modules)
+            SerializeModule(ar, module, version);
+        ar.WriteInt32(std::int32_t(customModules.size()));
+        for (CustomRemoteModule& module : customModules)
+            SerializeCustomModule(ar, module, version);
+        return;
+    }
+    modules.assign(std::size_t(ReadRecordCount(ar, 8)), RemoteIoModule{});
+    for (RemoteIoModule& module : modules)
+        SerializeModule(ar, module, version);
+    customModules.clear();
+    if (version < 2)
+        return;
+    customModules.assign(std::size_t(ReadRecordCount(ar, 4)), CustomRemoteModule{});
+    for (CustomRemoteModule& module : customModules)
+        SerializeCustomModule(ar, module, version);
 }
 
 void RemoteIoConfiguration::Clear()

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace vantrel {
+
+class CArchive;
 
 // A digital I/O module of the controller's own family on a serial link.
 struct RemoteIoModule
@@ -50,6 +53,16 @@ struct RemoteIoConfiguration
     int AnalogOutputChannels() const;
     // The lowest program format version that can drive these modules.
     int RequiredRemoteVersion() const;
+    // Digital bytes the modules take at the top of the input (RI) and output
+    // (RO) ranges: remote I/O module bits and the bytes of the bit modules.
+    int RemoteInputBytes() const;
+    int RemoteOutputBytes() const;
+    // The label of I/O number `number` among `localCount` inputs or outputs:
+    // numbers the modules occupy name their module, the others number + 1.
+    std::u16string Label(int number, bool isInput, int localCount) const;
+
+    // The block of the design file; written as block version 7.
+    void Serialize(CArchive& archive);
 
     void Clear();
     friend bool operator==(const RemoteIoConfiguration&, const RemoteIoConfiguration&) = default;

@@ -1,8 +1,14 @@
 #include "support/sample_designs.h"
 
 #include "elements/big_gates.h"
+#include "elements/comment.h"
+#include "elements/comparators.h"
 #include "elements/gates.h"
+#include "elements/indirect_elements.h"
 #include "elements/io_elements.h"
+#include "elements/numeric_elements.h"
+#include "elements/timing_elements.h"
+#include "elements/triggers.h"
 #include "paint/curve.h"
 #include "paint/shapes.h"
 #include "paint/text_stuff.h"
@@ -43,6 +49,34 @@ std::vector<std::unique_ptr<LogElement>> OneOfEveryKind()
     add(std::make_unique<Analog_Input>(Point{}, 0, 0, u"Level"));
     add(std::make_unique<Analog_Output>(Point{}, 0, 1, u"Valve"));
     add(std::make_unique<TempInput>(Point{}, 0, 2, 15, u"North"));
+    add(std::make_unique<LogDelay>(Point{}, 0, 10));
+    add(std::make_unique<LogPulseDelay>(Point{}, 0, 2000));
+    add(std::make_unique<LogVarDelay>());
+    add(std::make_unique<LogVarPulseDelay>());
+    add(std::make_unique<LogFilter>());
+    add(std::make_unique<LogClock>(Point{}, 0, 7));
+    add(std::make_unique<LogTimer>(Point{}, 0, u"Run time", true));
+    add(std::make_unique<LogSpeed>(Point{}, 0, u"Fan"));
+    add(std::make_unique<LogTrigger>());
+    add(std::make_unique<LogMem>());
+    add(std::make_unique<LogSwitch>());
+    add(std::make_unique<LogToggle>());
+    add(std::make_unique<LogDelayedSwitch>());
+    add(std::make_unique<LogCompEq>());
+    add(std::make_unique<LogCompL>());
+    add(std::make_unique<Acc>(Point{}, 0, u"Total", 1));
+    add(std::make_unique<NoOp>(Point{}, 0, u"Spare", 0));
+    add(std::make_unique<MathOp>(Point{}, 0, 3));
+    add(std::make_unique<AccOp>(Point{}, 0, 2, 35));
+    add(std::make_unique<GP_Register>(Point{}, 0, 1, true, u"Level"));
+    add(std::make_unique<NL_Constant>(Point{}, 0, -40));
+    add(std::make_unique<LogStartMarker>(Point{}, 0, u"Here"));
+    add(std::make_unique<NLStartMarker>(Point{}, 0, u"Num"));
+    add(std::make_unique<LogEndMarker>(Point{}, 0, 41));
+    add(std::make_unique<NLEndMarker>(Point{}, 0, 42));
+    add(std::make_unique<LogReplicator>(Point{}, 0, 11));
+    add(std::make_unique<LogBreaker>());
+    add(std::make_unique<LogComment>(Point{}, 0, u"A note"));
     return kinds;
 }
 

@@ -1,0 +1,200 @@
+// The document's stored form: the design file, also embedded in the JSON
+// export. Writers write the newest version with every block; readers accept
+// every version and correct what older versions stored differently.
+#include "document/vantrel_doc.h"
+
+#include "archive/archive.h"
+#include "elements/log_indirect.h"
+#include "elements/numeric_elements.h"
+#include "paint/paint_stuff.h"
+#include "platform/image_codec.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::int32_t kDesignVersion = 19;
+
+bool IsCurve(const std::unique_ptr<PaintStuff>& object)
+{
+    return object && std::string_view(object->ClassName()) == "Curve";
+}
+
+} // namespace
+
+void CVantrelDoc::Serialize(CArchive& ar, const ImageCodec& codec, ImageFormat imageFormat)
+{
+    if (ar.IsStoring())
+        Store(ar, codec, imageFormat);
+    else
+        Load(ar, codec);
+}
+
+void CVantrelDoc::Store(CArchive& ar, const ImageCodec& codec, ImageFormat imageFormat)
+{
+    for (std::int32_t value : {kDesignVersion, numInputs, numOutputs, nextElementId,
+                               std::int32_t(backgroundColour), speed, designStamp})
+        ar.WriteInt32(value);
+    ar.SerializeObjectList(paintObjects);
+    ar.SerializeObjectList(elements[kMainList]);
+    ar.SerializeObjectList(complexCommands);
+    ar.SerializeObjectList(elements[kIndirectList]);
+    ar.SerializeObjectList(elements[kRegisterList]);
+    ar.SerializeObjectList(elements[kAccumulatorList]);
+    ar.SerializeObjectList(elements[kConstantList]);
+    ar.SerializeObjectList(elements[kNoOpList]);
+    ar.SerializeObjectList(elements[kTimerList]);
+    ar.SerializeObjectList(simulationElements);
+    remoteIo.Serialize(ar);
+    ar.SerializeObjectList(elements[kCommentList]);
+    ar.WriteInt32(0);
+    ar.WriteInt32(std::int32_t(pageBackgrounds.size()));
+    for (const Image& page : pageBackgrounds) {
+        const std::vector<std::uint8_t> encoded = codec.Encode(page, imageFormat);
+        ar.WriteInt32(std::int32_t(encoded.size()));
+        ar.WriteBytes(encoded);
+    }
+}
+
+Image CVantrelDoc::ReadPageImage(CArchive& ar, const ImageCodec& codec)
+{
+    const std::int32_t length = ar.ReadInt32();
+    if (length < 0)
+        ar.Fail(ArchiveCause::BadIndex);
+    const std::vector<std::uint8_t> encoded = ar.ReadByteBlock(std::size_t(length));
+    return codec.Decode(encoded).value_or(Image{});
+}
+
+void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
+{
+    ResetDocument();
+    const std::int32_t version = ar.ReadInt32();
+    numInputs = ar.ReadInt32();
+    numOutputs = ar.ReadInt32();
+    nextElementId = ar.ReadInt32();
+    if (version >= 2)
+        backgroundColour = Colour(ar.ReadInt32());
+    if (version >= 7 && version <= 14)
+        ar.Skip(8); // two integers that no longer mean anything
+    if (version >= 9)
+        speed = ar.ReadInt32();
+    if (version >= 16)
+        designStamp = ar.ReadInt32();
+
+    ar.SerializeObjectList(paintObjects);
+    ar.SerializeObjectList(elements[kMainList]);
+    if (version >= 3)
+        ar.SerializeObjectList(complexCommands);
+    if (version >= 4)
+        ar.SerializeObjectList(elements[kIndirectList]);
+    if (version >= 5 && version <= 9)
+        SkipLegacyBackground(ar);
+    if (version >= 6) {
+        ar.SerializeObjectList(elements[kRegisterList]);
+        ar.SerializeObjectList(elements[kAccumulatorList]);
+        ar.SerializeObjectList(elements[kConstantList]);
+    }
+    if (version >= 8)
+        ar.SerializeObjectList(elements[kNoOpList]);
+    if (version >= 17)
+        ar.SerializeObjectList(elements[kTimerList]);
+    if (version >= 12)
+        ar.SerializeObjectList(simulationElements);
+    if (version >= 14)
+        remoteIo.Serialize(ar);
+    if (version >= 18)
+        ar.SerializeObjectList(elements[kCommentList]);
+    if (version >= 19)
+        ReadPageBlock(ar, codec);
+    else if (version >= 10)
+        pageBackgrounds[0] = ReadPageImage(ar, codec);
+
+    DropNullEntries();
+    CorrectOldContent(version);
+    CheckConsistency();
+    RebuildLoopSet();
+}
+
+void CVantrelDoc::SkipLegacyBackground(CArchive& ar)
+{
+    ar.ReadInt32();
+    const std::int32_t width = ar.ReadInt32();
+    const std::int32_t height = ar.ReadInt32();
+    if (width < 0 || height < 0)
+        ar.Fail(ArchiveCause::BadIndex);
+    ar.Skip(std::uint64_t(width) * std::uint64_t(height) * 3);
+}
+
+void CVantrelDoc::ReadPageBlock(CArchive& ar, const ImageCodec& codec)
+{
+    ar.ReadInt32();
+    const std::int32_t count = ar.ReadInt32();
+    // Every slot holds at least its length; a count no stream could hold is damage.
+    if (count < 0 || std::size_t(count) > ar.BytesLeft() / 4)
+        ar.Fail(ArchiveCause::BadIndex);
+    pageBackgrounds.assign(std::max<std::size_t>(std::size_t(count), 1), Image{});
+    for (std::int32_t slot = 0; slot < count; ++slot)
+        pageBackgrounds[std::size_t(slot)] = ReadPageImage(ar, codec);
+}
+
+// Null references are legal in a stored list but mean nothing in a design;
+// the rest of the system counts on every list entry being an object.
+void CVantrelDoc::DropNullEntries()
+{
+    for (ElementList& list : elements)
+        std::erase(list, nullptr);
+    std::erase(paintObjects, nullptr);
+    std::erase(complexCommands, nullptr);
+    std::erase(simulationElements, nullptr);
+}
+
+void CVantrelDoc::CorrectOldContent(std::int32_t version)
+{
+    if (version < 18) {
+        // Comments once lived in the main list.
+        ElementList& main = elements[kMainList];
+        for (std::size_t i = main.size(); i-- > 0;) {
+            if (main[i]->ListKind() == kCommentList) {
+                elements[kCommentList].push_back(std::move(main[i]));
+                main.erase(main.begin() + std::ptrdiff_t(i));
+            }
+        }
+    }
+    if (version < 13)
+        std::erase_if(paintObjects, IsCurve);
+    if (version <= 10) {
+        for (auto& element : elements[kNoOpList]) {
+            auto replacement = std::make_unique<NoOp>(element->pos, element->id);
+            replacement->name = element->Name();
+            replacement->restricted = element->Restricted();
+            element = std::move(replacement);
+        }
+    }
+}
+
+void CVantrelDoc::CheckConsistency()
+{
+    ElementIdSet seen;
+    auto report = [&](const char16_t* text) {
+        notifier_->Message(text, u"Error", MessageButtons::Ok);
+    };
+    ElementList& main = elements[kMainList];
+    for (std::size_t i = main.size(); i-- > 0;) {
+        if (dynamic_cast<LogIndirect*>(main[i].get())) {
+            report(u"Replicator in the wrong place");
+            main.erase(main.begin() + std::ptrdiff_t(i));
+            continue;
+        }
+        if (!seen.insert(main[i]->id).second)
+            report(u"Duplicate index");
+    }
+    const ElementList& indirect = elements[kIndirectList];
+    for (std::size_t i = indirect.size(); i-- > 0;)
+        if (!seen.insert(indirect[i]->id).second)
+            report(u"Duplicate index");
+}
+
+} // namespace vantrel

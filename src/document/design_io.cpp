@@ -1,0 +1,91 @@
+#include "document/design_io.h"
+
+#include "archive/archive.h"
+#include "archive/file_bytes.h"
+#include "archive/text_codec.h"
+#include "document/system_classes.h"
+#include "document/vantrel_doc.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr char16_t kApplicationTitle[] = u"Vantrel v2";
+
+std::u16string ArchiveFailureText(const CArchiveException& failure, const char16_t* otherwise)
+{
+    switch (failure.Cause()) {
+    case ArchiveCause::EndOfFile:
+    case ArchiveCause::BadIndex:
+    case ArchiveCause::BadClass:
+    case ArchiveCause::BadSchema:
+        return u"Unexpected file format.";
+    default:
+        return otherwise;
+    }
+}
+
+void Report(CVantrelDoc& document, const std::u16string& text)
+{
+    document.GetNotifier().Message(text, kApplicationTitle, MessageButtons::Ok);
+}
+
+} // namespace
+
+bool OpenDesign(CVantrelDoc& document, const std::filesystem::path& path, const ImageCodec& codec)
+{
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = ReadFileBytes(path);
+    } catch (const FileError& failure) {
+        Report(document, failure.Message());
+        return false;
+    }
+    return LoadDesign(document, bytes, FromUtf8(path.filename().string()), codec);
+}
+
+bool LoadDesign(CVantrelDoc& document, std::span<const std::uint8_t> bytes,
+                const std::u16string& fileName, const ImageCodec& codec)
+{
+    constexpr const char16_t* kFailed = u"Failed to open document.";
+    try {
+        document.SetModified(true);
+        if (bytes.empty()) {
+            document.ResetDocument();
+        } else {
+            CArchive ar(LoadFrom, bytes, SystemClasses(), fileName);
+            document.Serialize(ar, codec, ImageFormat::Png);
+        }
+        document.SetModified(false);
+        return true;
+    } catch (const CArchiveException& failure) {
+        Report(document, ArchiveFailureText(failure, kFailed));
+    } catch (const std::exception&) {
+        Report(document, kFailed);
+    }
+    document.ResetDocument();
+    document.SetModified(false);
+    return false;
+}
+
+bool SaveDesign(CVantrelDoc& document, const std::filesystem::path& path, const ImageCodec& codec)
+{
+    constexpr const char16_t* kFailed = u"Failed to save document.";
+    try {
+        std::vector<std::uint8_t> bytes;
+        CArchive ar(StoreTo, bytes, SystemClasses(), FromUtf8(path.filename().string()));
+        document.Serialize(ar, codec, ImageFormat::Png);
+        WriteFileAtomically(path, bytes);
+        document.SetModified(false);
+        return true;
+    } catch (const FileError& failure) {
+        Report(document, failure.Message());
+    } catch (const CArchiveException& failure) {
+        Report(document, ArchiveFailureText(failure, kFailed));
+    } catch (const std::exception&) {
+        Report(document, kFailed);
+    }
+    return false;
+}
+
+} // namespace vantrel

@@ -1,0 +1,35 @@
+#include "elements/comment.h"
+
+#include "archive/archive.h"
+#include "archive/class_registry.h"
+#include "platform/surface.h"
+
+namespace vantrel {
+
+LogComment::LogComment(Point position, std::int32_t elementId, std::u16string commentText)
+    : ElementKind(position, elementId), text(std::move(commentText))
+{}
+
+void LogComment::Serialize(CArchive& ar)
+{
+    LogElement::Serialize(ar);
+    ar.Exchange(text);
+}
+
+// The box reaches from the anchor's upper left to the end of the measured
+// text; the text itself sits half a size in, in its own colour.
+void LogComment::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    const Size extent = s.GetTextExtentPoint32W(text);
+    s.Rectangle(x - r, y - r, x + extent.width, y + extent.height);
+    const Colour previous = s.SetTextColor(kTextColour);
+    s.TextOutW(x - r / 2, y - r / 2, text);
+    s.SetTextColor(previous);
+}
+
+void RegisterCommentClass(ClassRegistry& registry)
+{
+    registry.Register<LogComment>();
+}
+
+} // namespace vantrel

@@ -1,0 +1,54 @@
+#include "elements/comparators.h"
+
+#include "archive/class_registry.h"
+#include "elements/el_finder.h"
+#include "platform/surface.h"
+
+#include <string>
+
+namespace vantrel {
+
+namespace {
+
+std::uint32_t CompareWord(std::uint32_t opcode, const LogElement& comparator, ElFinder& finder)
+{
+    const auto a = std::uint32_t(finder.EncodeIndex(comparator.inputs[0]));
+    const auto b = std::uint32_t(finder.EncodeIndex(comparator.inputs[1]));
+    return opcode | ((b & 0xFF) << 10) | ((a & 0xFF) << 2) | (((b >> 8) & 1) << 1) | ((a >> 8) & 1);
+}
+
+void DrawComparator(Surface& surface, int x, int y, int r, const std::u16string& relation)
+{
+    surface.Ellipse(x - r, y - r, x + r, y + r);
+    surface.TextOutW(x, y, relation);
+}
+
+} // namespace
+
+void LogCompEq::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    DrawComparator(s, x, y, r, u"==");
+}
+
+std::uint32_t LogCompEq::EncodeWord(ElFinder& f) const
+{
+    return CompareWord(0xE2000000u, *this, f);
+}
+
+void LogCompL::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+{
+    DrawComparator(s, x, y, r, u">");
+}
+
+std::uint32_t LogCompL::EncodeWord(ElFinder& f) const
+{
+    return CompareWord(0xE4000000u, *this, f);
+}
+
+void RegisterComparatorClasses(ClassRegistry& registry)
+{
+    registry.Register<LogCompEq>();
+    registry.Register<LogCompL>();
+}
+
+} // namespace vantrel

@@ -1,0 +1,26 @@
+#include "elements/element_drawing.h"
+
+#include "elements/log_element.h"
+#include "platform/surface.h"
+
+namespace vantrel {
+
+void DrawElementWithPins(Surface& surface, ElFinder& finder, const LogElement& element, int x,
+                         int y, int r)
+{
+    const int stub = r / 5;
+    const Point anchor{x, y};
+    if (element.HasOutput()) {
+        const Point pin = element.OutputPinOffset(r) + anchor;
+        surface.MoveToEx(pin.x, pin.y);
+        surface.LineTo(pin.x + stub, pin.y);
+    }
+    for (int i = 0; i < element.InputCount(); ++i) {
+        const Point pin = element.InputPinOffset(r, i) + anchor;
+        surface.MoveToEx(pin.x, pin.y);
+        surface.LineTo(pin.x - stub, pin.y);
+    }
+    element.DrawBody(surface, finder, x, y, r);
+}
+
+} // namespace vantrel

@@ -1,0 +1,96 @@
+#include "platform/qt/qt_image_codec.h"
+
+#include "platform/qt/qt_image.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QString>
+
+#include <limits>
+
+namespace vantrel {
+
+namespace {
+
+bool IsAcceptableSize(QSize size)
+{
+    return size.width() > 0 && size.height() > 0 && size.width() <= QtImageCodec::kMaxDimension &&
+           size.height() <= QtImageCodec::kMaxDimension &&
+           qint64(size.width()) * qint64(size.height()) <= QtImageCodec::kMaxPixels;
+}
+
+// Reads the one image behind `reader`, refusing absurd declared sizes before
+// any pixel is decoded. Handlers that cannot tell the size up front (no or an
+// empty size) are left to Qt's allocation limit; the decoded size is checked
+// again.
+std::optional<Image> ReadImage(QImageReader& reader)
+{
+    try {
+        const QSize declared = reader.size();
+        if (!declared.isEmpty() && !IsAcceptableSize(declared))
+            return std::nullopt;
+        QImage image;
+        if (!reader.read(&image) || image.isNull() || !IsAcceptableSize(image.size()))
+            return std::nullopt;
+        return FromQImage(image);
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+QtImageCodec::QtImageCodec()
+{
+    QImageReader::setAllocationLimit(kAllocationLimitMb);
+}
+
+std::optional<Image> QtImageCodec::Decode(std::span<const std::uint8_t> bytes) const
+{
+    if (bytes.empty() || bytes.size() > std::size_t(std::numeric_limits<int>::max()))
+        return std::nullopt;
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                    qsizetype(bytes.size()));
+    QBuffer buffer;
+    buffer.setData(data);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QImageReader reader(&buffer);
+    return ReadImage(reader);
+}
+
+std::optional<Image> QtImageCodec::DecodeFile(const std::filesystem::path& path) const
+{
+    QString name;
+    try {
+        name = QString::fromStdU16String(path.u16string());
+    } catch (...) {
+        return std::nullopt;
+    }
+    QImageReader reader(name);
+    return ReadImage(reader);
+}
+
+std::vector<std::uint8_t> QtImageCodec::Encode(const Image& image, ImageFormat format) const
+{
+    QImage qimage = ToQImage(image);
+    if (qimage.isNull())
+        return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
+    QImageWriter writer(&buffer, format == ImageFormat::Png ? "png" : "jpeg");
+    if (format == ImageFormat::Jpeg) {
+        writer.setQuality(kJpegQuality);
+        qimage = qimage.convertToFormat(QImage::Format_RGB32);
+    }
+    if (!writer.write(qimage))
+        return {};
+    buffer.close();
+    return {bytes.cbegin(), bytes.cend()};
+}
+
+} // namespace vantrel

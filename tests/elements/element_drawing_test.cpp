@@ -1,0 +1,28 @@
+#include "elements/element_drawing.h"
+
+#include "document/vantrel_doc.h"
+#include "elements/gates.h"
+#include "elements/io_elements.h"
+#include "support/recording_surface.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+TEST(ElementDrawing, StubsComeBeforeTheFigure)
+{
+    CVantrelDoc document;
+    test::RecordingSurface surface;
+    DrawElementWithPins(surface, document, LogAnd(), 100, 50, 20);
+    EXPECT_EQ(surface.Calls(),
+              (std::vector<std::string>{"MoveToEx(120,50)", "LineTo(124,50)", "MoveToEx(80,43)",
+                                        "LineTo(76,43)", "MoveToEx(80,56)", "LineTo(76,56)",
+                                        "Chord(40,30,120,70; 80,70 -> 80,30)"}));
+    surface.Clear();
+    DrawElementWithPins(surface, document, LogUserOut({}, 1, 0, u"B"), 0, 0, 20);
+    EXPECT_EQ(surface.Calls()[0], "MoveToEx(0,-10)"); // no output; the input sits on the figure
+}
+
+} // namespace
+} // namespace vantrel
