@@ -148,12 +148,27 @@ std::vector<std::uint8_t> CArchive::ReadByteBlock(std::size_t count)
     return bytes;
 }
 
-void CArchive::Exchange(std::int32_t& value)
+template <class T> void CArchive::ExchangePlain(T& value)
 {
     if (loading_)
-        value = ReadInt32();
+        TakeExact(&value, sizeof value);
     else
-        WriteInt32(value);
+        Append(&value, sizeof value);
+}
+
+void CArchive::Exchange(std::int32_t& value)
+{
+    ExchangePlain(value);
+}
+
+void CArchive::Exchange(std::uint32_t& value)
+{
+    ExchangePlain(value);
+}
+
+void CArchive::Exchange(float& value)
+{
+    ExchangePlain(value);
 }
 
 void CArchive::Exchange(std::u16string& text)

@@ -79,6 +79,8 @@ public:
     // Writes the value when storing, reads it into `value` when loading: for
     // payloads whose stored form is the same in both directions.
     void Exchange(std::int32_t& value);
+    void Exchange(std::uint32_t& value);
+    void Exchange(float& value);
     void Exchange(std::u16string& text);
 
     void WriteCountPrefix(std::size_t count);
@@ -153,6 +155,7 @@ private:
 
     void RequireStoring() const;
     void RequireLoading() const;
+    template <class T> void ExchangePlain(T& value);
     void Append(const void* data, std::size_t size);
     void TakeExact(void* data, std::size_t size);
     std::uint32_t TakeNumber();

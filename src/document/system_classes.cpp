@@ -12,6 +12,7 @@
 #include "elements/timing_elements.h"
 #include "elements/triggers.h"
 #include "hardware/sim_element.h"
+#include "paint/paint_classes.h"
 
 namespace vantrel {
 
@@ -32,6 +33,7 @@ ClassRegistry BuildSystemClasses()
     RegisterCommentClass(registry);
     registry.Register<ComplexCommand>();
     registry.Register<SimElement>();
+    RegisterPaintClasses(registry);
     return registry;
 }
 

@@ -9,6 +9,9 @@
 #include "elements/numeric_elements.h"
 #include "elements/timing_elements.h"
 #include "elements/triggers.h"
+#include "paint/curve.h"
+#include "paint/shapes.h"
+#include "paint/text_stuff.h"
 
 namespace vantrel::test {
 
@@ -74,6 +77,58 @@ std::vector<std::unique_ptr<LogElement>> OneOfEveryKind()
     add(std::make_unique<LogReplicator>(Point{}, 0, 11));
     add(std::make_unique<LogBreaker>());
     add(std::make_unique<LogComment>(Point{}, 0, u"A note"));
+    return kinds;
+}
+
+std::vector<std::unique_ptr<PaintStuff>> OneOfEveryPaintKind()
+{
+    auto curve = std::make_unique<Curve>();
+    curve->points.push_back(std::make_unique<FPoint>(0.1f, 0.2f));
+    curve->points.push_back(std::make_unique<FPoint>(-0.3f, 0.05f));
+    auto text = std::make_unique<TextStuff>();
+    text->text = u"Level \u00e9";
+    auto filledText = std::make_unique<FilledText>();
+    filledText->text = u"Pump";
+    filledText->fillColors = {Rgb(1, 2, 3), Rgb(4, 5, 6), Rgb(7, 8, 9)};
+    auto filledCircle = std::make_unique<FilledCircle>();
+    filledCircle->fillColors[2] = Rgb(20, 30, 40);
+
+    std::vector<std::unique_ptr<PaintStuff>> kinds;
+    kinds.push_back(std::make_unique<Line>());
+    kinds.push_back(std::make_unique<Circle>());
+    kinds.push_back(std::move(curve));
+    kinds.push_back(std::move(filledCircle));
+    kinds.push_back(std::make_unique<Square>());
+    kinds.push_back(std::make_unique<FilledSquare>());
+    kinds.push_back(std::move(text));
+    kinds.push_back(std::move(filledText));
+    std::int32_t n = 0;
+    for (auto& kind : kinds) {
+        ++n;
+        kind->from = {-0.5f + 0.1f * float(n), -0.25f};
+        kind->to = {0.75f, 0.125f * float(n)};
+        kind->normalColor = Rgb(10, 20, std::uint8_t(n));
+        kind->activeColor = Rgb(200, 0, std::uint8_t(n));
+        kind->active2Color = Rgb(0, 150, std::uint8_t(n));
+        kind->commandId = n;
+        kind->activeId = n + 1;
+        kind->active2Id = n + 2;
+        kind->commandNum = 100 + n;
+        kind->activeNum = 200 + n;
+        kind->active2Num = 300 + n;
+        kind->hasCommand = 1;
+        kind->hasActive = 1;
+        kind->hasActive2 = n % 2;
+        kind->width = n;
+        kind->style = n % 3;
+        kind->progressId = 40 + n;
+        kind->progressColor = Rgb(5, 6, std::uint8_t(n));
+        kind->progressMax = 500 + n;
+        kind->hasProgress = 1;
+        kind->activeNeg = n % 2;
+        kind->active2Neg = 1 - n % 2;
+        kind->pageIndex = n % 4;
+    }
     return kinds;
 }
 
