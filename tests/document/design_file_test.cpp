@@ -6,6 +6,8 @@
 #include "elements/gates.h"
 #include "elements/indirect_elements.h"
 #include "elements/numeric_elements.h"
+#include "paint/curve.h"
+#include "paint/shapes.h"
 #include "support/archive_bytes.h"
 #include "support/fake_image_codec.h"
 #include "support/hex.h"
@@ -221,6 +223,49 @@ TEST_F(DesignFile, VersionSeventeenMovesCommentsOutOfTheMainListInReverse)
     EXPECT_EQ(document.designStamp, 1234);
     EXPECT_EQ(Ids(kMainList), std::vector<std::int32_t>{2});
     EXPECT_EQ(Ids(kCommentList), (std::vector<std::int32_t>{3, 1}));
+}
+
+// The paint list of a design as stored: a curve between two lines.
+std::vector<std::uint8_t> PaintListWithACurve()
+{
+    std::vector<std::unique_ptr<PaintStuff>> paint;
+    paint.push_back(std::make_unique<Line>());
+    paint.push_back(std::make_unique<Curve>());
+    paint.push_back(std::make_unique<Line>());
+    std::vector<std::uint8_t> bytes;
+    CArchive ar(StoreTo, bytes, SystemClasses());
+    ar.SerializeObjectList(paint);
+    return bytes;
+}
+
+TEST_F(DesignFile, CurvesAreDroppedBeforeVersionThirteen)
+{
+    for (std::int32_t version : {12, 13}) {
+        ArchiveBytes file;
+        file.I32(version).I32(32).I32(32).I32(1).I32(0xFFFFFF).I32(0).I32(0).I32(64);
+        file.Hex(ToHex(PaintListWithACurve()));
+        file.EmptyList().EmptyList().EmptyList()              // main, commands, indirect
+            .EmptyList().EmptyList().EmptyList().EmptyList()  // registers .. NoOps
+            .EmptyList();                                     // simulation
+        if (version >= 13)
+            file.I32(7).I32(0).I32(0); // the remote block only from version 14
+        file.I32(0);                   // no page image
+        if (version == 13) {
+            // Version 13 has no remote block: drop what the loop above added.
+            file = ArchiveBytes();
+            file.I32(version).I32(32).I32(32).I32(1).I32(0xFFFFFF).I32(0).I32(0).I32(64);
+            file.Hex(ToHex(PaintListWithACurve()));
+            file.EmptyList().EmptyList().EmptyList().EmptyList().EmptyList().EmptyList()
+                .EmptyList().EmptyList().I32(0);
+        }
+        Load(file.Bytes());
+        std::vector<std::string> classes;
+        for (const auto& object : document.paintObjects)
+            classes.push_back(object->ClassName());
+        EXPECT_EQ(classes, version < 13 ? std::vector<std::string>{"Line", "Line"}
+                                        : std::vector<std::string>{"Line", "Curve", "Line"})
+            << version;
+    }
 }
 
 TEST_F(DesignFile, NewerVersionsLoadLikeNineteen)
