@@ -1,8 +1,6 @@
 #include "elements/indirect_elements.h"
 
-#include "archive/archive.h"
 #include "archive/text_codec.h"
-#include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 #include "elements/comment.h"
 #include "elements/gates.h"
@@ -10,16 +8,13 @@
 #include "elements/numeric_elements.h"
 #include "support/element_archive.h"
 #include "support/element_contract.h"
-#include "support/hex.h"
 #include "support/recording_notifier.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
-
-using test::FromHex;
-using test::ToHex;
 
 // Every stored field of an indirect element or comment as one readable line.
 std::string Fields(const LogElement& element)
@@ -36,13 +31,10 @@ std::string Fields(const LogElement& element)
     return line;
 }
 
-// Changes every stored field of an indirect element or comment.
-void ChangeEveryField(LogElement& element)
+// Changes every stored field an indirect kind or the comment adds to the
+// element base.
+void ChangeOwnFields(LogElement& element)
 {
-    element.id += 1000;
-    element.pos.y += 1;
-    for (std::int32_t& input : element.inputs)
-        input += 1;
     if (auto* start = dynamic_cast<LogStartMarker*>(&element))
         start->label += u"!";
     if (auto* end = dynamic_cast<LogEndMarker*>(&element))
@@ -149,11 +141,8 @@ TEST_F(IndirectDesign, ReadersEncodeTheOperandOfTheElementTheIndirectOneStandsFo
         {"replicator of the input at position 15", InverterOf(130), 0xF400000F},
         {"numeric markers down to constant 0", std::move(numeric), 0x00000600},
     };
-    for (Case& c : cases) {
-        std::vector<std::uint32_t> words;
-        c.reader->Encode(words, document);
-        EXPECT_EQ(words, std::vector<std::uint32_t>{c.word}) << c.what;
-    }
+    for (Case& c : cases)
+        EXPECT_EQ(test::WordsOf(*c.reader, document), std::vector<std::uint32_t>{c.word}) << c.what;
     EXPECT_TRUE(notifier.Messages().empty());
 }
 
@@ -162,11 +151,79 @@ TEST_F(IndirectDesign, OutMarkerOfADeletedInMarkerIsInvalidAndUnconnected)
     LogElement* marker = document.FindById(150, true, false, false);
     ASSERT_NE(marker, nullptr);
     EXPECT_EQ(marker->Describe(document), u"Out Marker: Invalid");
-    std::vector<std::uint32_t> words;
-    InverterOf(150)->Encode(words, document);
-    EXPECT_EQ(words, std::vector<std::uint32_t>{0xF4003FFF});
+    EXPECT_EQ(test::WordsOf(*InverterOf(150), document), std::vector<std::uint32_t>{0xF4003FFF});
     EXPECT_EQ(notifier.Messages(),
               std::vector<std::string>{"Warning!: There is an unconnected input."});
+}
+
+// Figures at anchor (100, 200); halves and quarters of the size truncate.
+TEST_F(IndirectDesign, FiguresCallByCall)
+{
+    const std::string inTag = "Polygon(120,190 120,200 90,200 80,195 90,190)";
+    const std::string outTag = "Polygon(80,190 80,200 110,200 120,195 110,190)";
+    test::FigureCase cases[] = {
+        {"in marker",
+         FedStart<LogStartMarker>({}, 1, u"M", 13),
+         20,
+         {inTag, "TextOutW(80,210,\"M\")"}},
+        {"numeric in marker at an odd size",
+         FedStart<NLStartMarker>({}, 1, u"N", 50),
+         15,
+         {"Polygon(115,193 115,200 93,200 85,197 93,193)", "TextOutW(85,207,\"N\")"}},
+        {"out marker",
+         std::make_unique<LogEndMarker>(Point{}, 1, 100),
+         20,
+         {outTag, "TextOutW(80,210,\"M\")"}},
+        {"numeric out marker",
+         std::make_unique<NLEndMarker>(Point{}, 1, 140),
+         20,
+         {outTag, "TextOutW(80,210,\"N\")"}},
+        {"out marker of a deleted in marker",
+         std::make_unique<LogEndMarker>(Point{}, 1, 151),
+         20,
+         {outTag, "TextOutW(80,210,\"invalid\")"}},
+        {"out marker of an out marker",
+         std::make_unique<LogEndMarker>(Point{}, 1, 101),
+         20,
+         {outTag, "TextOutW(80,210,\"invalid\")"}},
+        {"replicator of an input",
+         std::make_unique<LogReplicator>(Point{}, 1, 16),
+         20,
+         {"Rectangle(100,180,120,200)", "TextOutW(80,220,\"I: Start\")"}},
+        {"replicator of a user input",
+         std::make_unique<LogReplicator>(Point{}, 1, 17),
+         20,
+         {"Rectangle(100,180,120,200)", "TextOutW(80,220,\"U: Reset\")"}},
+        {"replicator of a gate",
+         std::make_unique<LogReplicator>(Point{}, 1, 1),
+         20,
+         {"Rectangle(100,180,120,200)", "TextOutW(80,220,\"invalid\")"}},
+        {"cycle breaker",
+         std::make_unique<LogBreaker>(Point{}, 1),
+         20,
+         {"MoveToEx(80,180)", "LineTo(120,220)", "MoveToEx(120,180)", "LineTo(80,220)"}},
+    };
+    for (test::FigureCase& c : cases)
+        EXPECT_EQ(test::FigureCalls(*c.element, document, 100, 200, c.r), c.calls) << c.what;
+    EXPECT_TRUE(notifier.Messages().empty());
+}
+
+// The box reaches to the end of the measured text (8 by 16 pixels a
+// character on the recording surface); the caller's text colour comes back.
+TEST_F(IndirectDesign, CommentFigureSetsAndRestoresItsTextColour)
+{
+    test::RecordingSurface surface;
+    surface.SetTextColor(Rgb(1, 2, 3));
+    surface.Clear();
+    LogComment({}, 1, u"Note").DrawBody(surface, document, 100, 200, 20);
+    EXPECT_EQ(surface.Calls(), (std::vector<std::string>{
+                                   "GetTextExtentPoint32W(\"Note\")",
+                                   "Rectangle(80,180,132,216)",
+                                   "SetTextColor(#fb9e37)",
+                                   "TextOutW(90,190,\"Note\")",
+                                   "SetTextColor(#010203)",
+                               }));
+    EXPECT_EQ(surface.State().textColour, Rgb(1, 2, 3));
 }
 
 TEST_F(IndirectDesign, ContractsAndDescriptions)
@@ -214,12 +271,7 @@ TEST_F(IndirectDesign, CommentNeverEntersTheImage)
 TEST(IndirectArchive, EveryKindRoundTripsFieldByField)
 {
     test::ElementVector kinds = EveryKind();
-    const auto first = test::StoreElementList(kinds);
-    test::ElementVector loaded = test::LoadElementList(first);
-    EXPECT_EQ(ToHex(test::StoreElementList(loaded)), ToHex(first));
-    ASSERT_EQ(loaded.size(), kinds.size());
-    for (std::size_t i = 0; i < kinds.size(); ++i)
-        EXPECT_EQ(Fields(*loaded[i]), Fields(*kinds[i]));
+    test::ExpectRoundTrip(kinds, Fields);
 }
 
 TEST(IndirectArchive, HandWrittenPayloadsFollowTheBasePartAndStopAtTheNextObject)
@@ -249,14 +301,8 @@ TEST(IndirectArchive, HandWrittenPayloadsFollowTheBasePartAndStopAtTheNextObject
         {std::make_unique<LogComment>(), base + text,
          "LogComment id 3 at 1,2 inputs 0 0 0 0 text AB"},
     };
-    for (Case& c : cases) {
-        const auto bytes = FromHex(c.payload + "EE");
-        CArchive ar(LoadFrom, bytes, SystemClasses());
-        c.element->Serialize(ar);
-        EXPECT_EQ(Fields(*c.element), c.fields);
-        EXPECT_EQ(ar.BytesLeft(), 1u) << c.fields;
-        EXPECT_EQ(ar.ReadByte(), 0xEE) << c.fields;
-    }
+    for (Case& c : cases)
+        test::ExpectPayloadLoads(*c.element, c.payload, c.fields, Fields);
 }
 
 TEST(IndirectArchive, EveryTruncatedPayloadFailsWithEndOfFile)
@@ -268,14 +314,7 @@ TEST(IndirectArchive, EveryTruncatedPayloadFailsWithEndOfFile)
 
 TEST(IndirectClone, IsDeepAndIndependent)
 {
-    for (auto& kind : EveryKind()) {
-        const std::string original = Fields(*kind);
-        auto clone = kind->Clone();
-        EXPECT_EQ(Fields(*clone), original);
-        ChangeEveryField(*clone);
-        EXPECT_NE(Fields(*clone), original);
-        EXPECT_EQ(Fields(*kind), original);
-    }
+    test::ExpectIndependentClones(EveryKind(), Fields, ChangeOwnFields);
 }
 
 } // namespace

@@ -5,11 +5,11 @@
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 #include "elements/gates.h"
+#include "elements/timing_elements.h"
 #include "support/element_archive.h"
 #include "support/element_contract.h"
 #include "support/hex.h"
 #include "support/recording_notifier.h"
-#include "support/test_elements.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,6 @@ namespace vantrel {
 namespace {
 
 using test::FromHex;
-using test::ToHex;
 
 // Every stored field of a numeric element as one readable line.
 std::string Fields(const LogElement& element)
@@ -36,13 +35,9 @@ std::string Fields(const LogElement& element)
     return line;
 }
 
-// Changes every stored field of a numeric element.
-void ChangeEveryField(LogElement& element)
+// Changes every stored field a numeric kind adds to the element base.
+void ChangeOwnFields(LogElement& element)
 {
-    element.id += 1000;
-    element.pos.x += 1;
-    for (std::int32_t& input : element.inputs)
-        input += 1;
     if (auto* acc = dynamic_cast<Acc*>(&element)) {
         acc->name += u"!";
         acc->restricted ^= 1;
@@ -95,7 +90,7 @@ test::ElementVector EveryKind()
 // accumulators 21 and 22 (registers 0 and 1), NoOp register 30 (2) and a
 // timer 40 (3); the register list holds AccOp 59, which takes no register,
 // then GP_Register 60 (4); constants 50, 51, 52 (operands 256 to 258).
-class NumericWords : public ::testing::Test
+class NumericDesign : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -106,7 +101,7 @@ protected:
         Insert(std::make_unique<Acc>(Point{1, 0}, 21, u"A0", 0));
         Insert(std::make_unique<Acc>(Point{1, 1}, 22, u"A1", 0));
         Insert(std::make_unique<NoOp>(Point{1, 2}, 30, u"N", 0));
-        Insert(std::make_unique<test::TestListed>(Point{1, 3}, 40, kTimerList));
+        Insert(std::make_unique<LogTimer>(Point{1, 3}, 40, u"T", false));
         Insert(std::make_unique<AccOp>(Point{2, 0}, 59, 0, 21));
         Insert(std::make_unique<GP_Register>(Point{2, 1}, 60, 0, false, u"G"));
         for (int id = 50; id <= 52; ++id)
@@ -120,17 +115,14 @@ protected:
 
     std::vector<std::uint32_t> Words(const LogElement& element)
     {
-        std::vector<std::uint32_t> words;
-        element.Encode(words, document);
-        EXPECT_EQ(int(words.size()), element.WordCount());
-        return words;
+        return test::WordsOf(element, document);
     }
 
     test::RecordingNotifier notifier;
     CVantrelDoc document;
 };
 
-TEST_F(NumericWords, EachKindPutsOperationAndOperandsInTheirFields)
+TEST_F(NumericDesign, EachKindPutsOperationAndOperandsInTheirFields)
 {
     ASSERT_EQ(document.EncodeIndex(60), 4);
     struct Case
@@ -154,7 +146,7 @@ TEST_F(NumericWords, EachKindPutsOperationAndOperandsInTheirFields)
     EXPECT_TRUE(notifier.Messages().empty());
 }
 
-TEST_F(NumericWords, UnconnectedOperandsWarnAndFillTheirFields)
+TEST_F(NumericDesign, UnconnectedOperandsWarnAndFillTheirFields)
 {
     struct Case
     {
@@ -176,6 +168,58 @@ TEST_F(NumericWords, UnconnectedOperandsWarnAndFillTheirFields)
                   std::vector<std::string>(c.warnings, "Warning!: There is an unconnected input."))
             << c.what;
     }
+}
+
+// Figures at anchor (100, 200). The operation texts keep their 5-pixel
+// offsets at every size.
+TEST_F(NumericDesign, FiguresCallByCall)
+{
+    test::FigureCase cases[] = {
+        {"accumulator operation with its accumulator's name",
+         AccOpOn(22, 3, 0, 0),
+         20,
+         {"Ellipse(80,160,120,240)", "TextOutW(95,195,\"= L\")", "TextOutW(105,200,\"A1\")"}},
+        {"accumulator operation on a NoOp register",
+         AccOpOn(30, 0, 0, 0),
+         10,
+         {"Ellipse(90,180,110,220)", "TextOutW(95,195,\"+\")", "TextOutW(105,200,\"N\")"}},
+        {"accumulator operation on a constant",
+         AccOpOn(50, 1, 0, 0),
+         20,
+         {"Ellipse(80,160,120,240)", "TextOutW(95,195,\"-\")"}},
+        {"accumulator operation on nothing",
+         AccOpOn(0, 2, 0, 0),
+         20,
+         {"Ellipse(80,160,120,240)", "TextOutW(95,195,\"=\")"}},
+        {"accumulator",
+         std::make_unique<Acc>(Point{}, 1, u"Level", 0),
+         20,
+         {"Rectangle(80,180,120,200)", "TextOutW(80,220,\"Level\")"}},
+        {"NoOp register",
+         std::make_unique<NoOp>(Point{}, 1, u"Spare", 1),
+         15,
+         {"Rectangle(85,185,115,200)", "TextOutW(85,215,\"Spare\")"}},
+        {"register",
+         RegisterOf(4, false, 0, 0),
+         20,
+         {"Ellipse(80,180,120,220)", "TextOutW(95,195,\"/.\")"}},
+        {"register at half size",
+         RegisterOf(7, false, 0, 0),
+         10,
+         {"Ellipse(90,190,110,210)", "TextOutW(95,195,\"XOR\")"}},
+        {"register with an operation no dialog offers",
+         RegisterOf(8, false, 0, 0),
+         20,
+         {"Ellipse(80,180,120,220)", "TextOutW(95,195,\"\")"}},
+        {"constant",
+         std::make_unique<NL_Constant>(Point{}, 1, -7),
+         20,
+         {"Ellipse(80,180,120,200)", "TextOutW(80,205,\"-7\")"}},
+        {"plain MathOp", std::make_unique<MathOp>(), 20, {}},
+    };
+    for (test::FigureCase& c : cases)
+        EXPECT_EQ(test::FigureCalls(*c.element, document, 100, 200, c.r), c.calls) << c.what;
+    EXPECT_TRUE(notifier.Messages().empty());
 }
 
 TEST(AccOpWord, AccumulatorFieldKeepsTheLowSixBitsOfTheRegisterNumber)
@@ -229,12 +273,7 @@ TEST(NumericContracts, BitwiseRegisterOperationsNeedProgramVersionEight)
 TEST(NumericArchive, EveryKindRoundTripsFieldByField)
 {
     test::ElementVector kinds = EveryKind();
-    const auto first = test::StoreElementList(kinds);
-    test::ElementVector loaded = test::LoadElementList(first);
-    EXPECT_EQ(ToHex(test::StoreElementList(loaded)), ToHex(first));
-    ASSERT_EQ(loaded.size(), kinds.size());
-    for (std::size_t i = 0; i < kinds.size(); ++i)
-        EXPECT_EQ(Fields(*loaded[i]), Fields(*kinds[i]));
+    test::ExpectRoundTrip(kinds, Fields);
 }
 
 TEST(NumericArchive, HandWrittenPayloadsHaveNoVersionAndStopAtTheNextObject)
@@ -262,14 +301,8 @@ TEST(NumericArchive, HandWrittenPayloadsHaveNoVersionAndStopAtTheNextObject)
         {std::make_unique<NL_Constant>(), placement + "FF FF FF FF",
          "NL_Constant id 3 at 1,2 inputs 0 0 0 0 value -1"},
     };
-    for (Case& c : cases) {
-        const auto bytes = FromHex(c.payload + "EE");
-        CArchive ar(LoadFrom, bytes, SystemClasses());
-        c.element->Serialize(ar);
-        EXPECT_EQ(Fields(*c.element), c.fields);
-        EXPECT_EQ(ar.BytesLeft(), 1u) << c.fields;
-        EXPECT_EQ(ar.ReadByte(), 0xEE) << c.fields;
-    }
+    for (Case& c : cases)
+        test::ExpectPayloadLoads(*c.element, c.payload, c.fields, Fields);
 }
 
 // The storage cells have no version of their own; whether `restricted` is
@@ -323,14 +356,7 @@ TEST(NumericArchive, EveryTruncatedPayloadFailsWithEndOfFile)
 
 TEST(NumericClone, IsDeepAndIndependent)
 {
-    for (auto& kind : EveryKind()) {
-        const std::string original = Fields(*kind);
-        auto clone = kind->Clone();
-        EXPECT_EQ(Fields(*clone), original);
-        ChangeEveryField(*clone);
-        EXPECT_NE(Fields(*clone), original);
-        EXPECT_EQ(Fields(*kind), original);
-    }
+    test::ExpectIndependentClones(EveryKind(), Fields, ChangeOwnFields);
 }
 
 } // namespace

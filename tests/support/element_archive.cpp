@@ -2,6 +2,9 @@
 
 #include "archive/archive.h"
 #include "document/system_classes.h"
+#include "support/hex.h"
+
+#include <gtest/gtest.h>
 
 namespace vantrel::test {
 
@@ -61,6 +64,55 @@ std::string BaseFields(const LogElement& element)
     for (std::int32_t input : element.inputs)
         line += " " + std::to_string(input);
     return line;
+}
+
+namespace {
+
+std::vector<std::string> FieldLines(const ElementVector& list, const FieldsOf& fields)
+{
+    std::vector<std::string> lines;
+    for (const auto& element : list)
+        lines.push_back(fields(*element));
+    return lines;
+}
+
+} // namespace
+
+void ExpectRoundTrip(ElementVector& list, const FieldsOf& fields)
+{
+    const auto first = StoreElementList(list);
+    ElementVector loaded = LoadElementList(first);
+    EXPECT_EQ(ToHex(StoreElementList(loaded)), ToHex(first));
+    EXPECT_EQ(FieldLines(loaded, fields), FieldLines(list, fields));
+}
+
+void ExpectPayloadLoads(LogElement& element, const std::string& payloadHex,
+                        const std::string& expectedFields, const FieldsOf& fields)
+{
+    constexpr std::uint8_t kSentinel = 0xEE;
+    auto bytes = FromHex(payloadHex);
+    bytes.push_back(kSentinel);
+    CArchive ar(LoadFrom, bytes, SystemClasses());
+    element.Serialize(ar);
+    EXPECT_EQ(fields(element), expectedFields);
+    EXPECT_EQ(ar.BytesLeft(), 1u) << expectedFields;
+    EXPECT_EQ(ar.ReadByte(), kSentinel) << expectedFields;
+}
+
+void ExpectIndependentClones(const ElementVector& list, const FieldsOf& fields,
+                             const std::function<void(LogElement&)>& changeOwnFields)
+{
+    for (const auto& element : list) {
+        const std::string original = fields(*element);
+        std::unique_ptr<LogElement> clone = element->Clone();
+        EXPECT_EQ(fields(*clone), original);
+        clone->id += 1000;
+        clone->pos.x += 1;
+        for (std::int32_t& input : clone->inputs)
+            input += 1;
+        changeOwnFields(*clone);
+        EXPECT_EQ(fields(*element), original);
+    }
 }
 
 } // namespace vantrel::test

@@ -2,6 +2,9 @@
 
 #include "archive/text_codec.h"
 #include "elements/log_element.h"
+#include "support/recording_surface.h"
+
+#include <gtest/gtest.h>
 
 #include <sstream>
 
@@ -65,6 +68,22 @@ std::string ContractOf(const LogElement& element, ElFinder& finder)
     if (element.WordCount() != 1)
         out << ", words " << element.WordCount();
     return out.str();
+}
+
+std::vector<std::string> FigureCalls(const LogElement& element, ElFinder& finder, int x, int y,
+                                     int r)
+{
+    RecordingSurface surface;
+    element.DrawBody(surface, finder, x, y, r);
+    return surface.Calls();
+}
+
+std::vector<std::uint32_t> WordsOf(const LogElement& element, ElFinder& finder)
+{
+    std::vector<std::uint32_t> words;
+    element.Encode(words, finder);
+    EXPECT_EQ(int(words.size()), element.WordCount()) << element.ClassName();
+    return words;
 }
 
 } // namespace vantrel::test

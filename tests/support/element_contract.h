@@ -1,11 +1,11 @@
 #pragma once
 
-#include <string>
+#include "elements/log_element.h"
 
-namespace vantrel {
-class ElFinder;
-class LogElement;
-} // namespace vantrel
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace vantrel::test {
 
@@ -14,5 +14,23 @@ namespace vantrel::test {
 // properties that differ from the element base, e.g.
 //   list 3, in -, out (20,-10) num, register, monitor, editable, name "A", describes "Acc: A"
 std::string ContractOf(const LogElement& element, ElFinder& finder);
+
+// One row of a figure table: what is drawn, at which size, and the calls
+// its figure must make.
+struct FigureCase
+{
+    const char* what;
+    std::unique_ptr<LogElement> element;
+    int r;
+    std::vector<std::string> calls;
+};
+
+// The calls of the element's own figure at view anchor (x, y) with size r,
+// as a fresh recording surface records them.
+std::vector<std::string> FigureCalls(const LogElement& element, ElFinder& finder, int x, int y,
+                                     int r);
+
+// The instruction words the element emits; expects exactly WordCount of them.
+std::vector<std::uint32_t> WordsOf(const LogElement& element, ElFinder& finder);
 
 } // namespace vantrel::test

@@ -1,0 +1,258 @@
+#include "compiler/autosort.h"
+
+#include "archive/text_codec.h"
+#include "document/vantrel_doc.h"
+#include "elements/io_elements.h"
+#include "elements/numeric_elements.h"
+#include "elements/timing_elements.h"
+
+#include <algorithm>
+#include <queue>
+#include <set>
+#include <string>
+#include <unordered_map>
+
+namespace vantrel {
+
+namespace {
+
+// What a sort needs to know about one list.
+struct SortRules
+{
+    bool (*isSource)(const LogElement&);
+    bool (*isOrderingInput)(const LogElement&, int input);
+    // The element an input waits for while that element is unplaced; none
+    // when the input never waits.
+    LogElement* (*waitsFor)(CVantrelDoc&, std::int32_t id);
+    bool weakCuts;
+};
+
+struct SortCounts
+{
+    int weak = 0;
+    int strong = 0;
+};
+
+// The order the pass-by-pass sort gives, computed without repeating passes.
+//
+// The pass sort walks the remaining list again and again, placing every
+// element whose inputs no longer wait, so an element reached later in the
+// same pass already sees the earlier ones placed. The pass in which an
+// element is placed therefore follows from its sources: the pass of its
+// last-placed source, plus one when that source stands after it in the
+// list. Elements are taken in (pass, position) order from a queue, each
+// once, which places them exactly where the pass sort would. When nothing is
+// ready (a stall), the pass sort cuts a loop by placing one element and
+// starts its passes afresh; here the pass numbers simply continue past every
+// pass used so far.
+class PassOrder
+{
+public:
+    PassOrder(CVantrelDoc& document, const ElementList& list, const SortRules& rules)
+        : list_(list), rules_(rules), count_(int(list.size())), waiting_(count_), hard_(count_),
+          candidate_(count_), placed_(count_)
+    {
+        std::unordered_map<const LogElement*, int> indexOf;
+        indexOf.reserve(list.size());
+        for (int i = 0; i < count_; ++i)
+            indexOf.emplace(list[i].get(), i);
+
+        std::vector<std::pair<int, Edge>> edges;
+        for (int i = 0; i < count_; ++i) {
+            const LogElement& element = *list[i];
+            for (int input = 0; input < std::min(element.InputCount(), kMaxInputs); ++input) {
+                if (!rules.isOrderingInput(element, input))
+                    continue;
+                LogElement* source = rules.waitsFor(document, element.inputs[input]);
+                if (!source)
+                    continue;
+                const bool delayed = rules.weakCuts && element.IsDelayedInput(input);
+                ++waiting_[i];
+                hard_[i] += delayed ? 0 : 1;
+                // A source outside the list is never placed: the input waits for good.
+                if (auto known = indexOf.find(source); known != indexOf.end())
+                    edges.push_back({known->second, Edge{i, delayed}});
+            }
+        }
+        BuildReaders(edges);
+    }
+
+    // The list positions in placement order.
+    std::vector<int> Run(SortCounts& counts)
+    {
+        order_.reserve(std::size_t(count_));
+        for (int i = 0; i < count_; ++i) {
+            if (rules_.weakCuts && waiting_[i] > 0 && hard_[i] == 0)
+                weakCandidates_.insert(i);
+        }
+        for (int i = 0; i < count_; ++i)
+            if (waiting_[i] == 0 && !rules_.isSource(*list_[std::size_t(i)]))
+                ready_.push({base_, i});
+        for (int i = 0; i < count_; ++i)
+            if (rules_.isSource(*list_[std::size_t(i)]))
+                Place(i, 0);
+        while (int(order_.size()) < count_) {
+            if (!ready_.empty()) {
+                const auto [pass, i] = ready_.top();
+                ready_.pop();
+                Place(i, pass);
+                continue;
+            }
+            base_ = lastPass_ + 2;
+            Place(Cut(counts), base_ - 1);
+        }
+        return std::move(order_);
+    }
+
+private:
+    struct Edge
+    {
+        int reader;
+        bool delayed;
+    };
+
+    void BuildReaders(std::vector<std::pair<int, Edge>>& edges)
+    {
+        std::stable_sort(edges.begin(), edges.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        firstReader_.assign(std::size_t(count_) + 1, 0);
+        for (const auto& [source, edge] : edges)
+            ++firstReader_[std::size_t(source) + 1];
+        for (int i = 0; i < count_; ++i)
+            firstReader_[std::size_t(i) + 1] += firstReader_[std::size_t(i)];
+        readers_.reserve(edges.size());
+        for (const auto& [source, edge] : edges)
+            readers_.push_back(edge);
+    }
+
+    int Cut(SortCounts& counts)
+    {
+        if (!weakCandidates_.empty()) {
+            ++counts.weak;
+            return *weakCandidates_.begin();
+        }
+        ++counts.strong;
+        while (placed_[firstUnplaced_])
+            ++firstUnplaced_;
+        return firstUnplaced_;
+    }
+
+    void Place(int i, int pass)
+    {
+        placed_[i] = true;
+        order_.push_back(i);
+        lastPass_ = std::max(lastPass_, pass);
+        weakCandidates_.erase(i);
+        for (int k = firstReader_[i]; k < firstReader_[i + 1]; ++k) {
+            const Edge& edge = readers_[std::size_t(k)];
+            const int reader = edge.reader;
+            if (placed_[reader])
+                continue;
+            candidate_[reader] = std::max(candidate_[reader], pass + (i > reader ? 1 : 0));
+            --waiting_[reader];
+            if (!edge.delayed)
+                --hard_[reader];
+            if (waiting_[reader] == 0) {
+                weakCandidates_.erase(reader);
+                ready_.push({std::max(base_, candidate_[reader]), reader});
+            } else if (rules_.weakCuts && hard_[reader] == 0) {
+                weakCandidates_.insert(reader);
+            }
+        }
+    }
+
+    const ElementList& list_;
+    const SortRules& rules_;
+    int count_;
+    std::vector<int> waiting_;   // inputs still waiting
+    std::vector<int> hard_;      // of those, the ones not delayed
+    std::vector<int> candidate_; // the earliest pass the element's placed sources allow
+    std::vector<bool> placed_;
+    std::vector<int> firstReader_;
+    std::vector<Edge> readers_;
+    std::vector<int> order_;
+    std::set<int> weakCandidates_; // waiting only at delayed inputs
+    std::priority_queue<std::pair<int, int>, std::vector<std::pair<int, int>>, std::greater<>>
+        ready_;
+    int base_ = 1;
+    int lastPass_ = 0;
+    int firstUnplaced_ = 0;
+};
+
+SortCounts SortList(CVantrelDoc& document, int listKind, const SortRules& rules)
+{
+    ElementList& list = document.elements[listKind];
+    SortCounts counts;
+    const std::vector<int> positions = PassOrder(document, list, rules).Run(counts);
+    ElementList sorted;
+    sorted.reserve(list.size());
+    for (int position : positions)
+        sorted.push_back(std::move(list[std::size_t(position)]));
+    list = std::move(sorted);
+    document.SetModified(true);
+    return counts;
+}
+
+template <class... Kinds> bool IsAnyOf(const LogElement& element)
+{
+    return (... || (dynamic_cast<const Kinds*>(&element) != nullptr));
+}
+
+const SortRules kMainRules = {
+    [](const LogElement& e) { return IsAnyOf<LogIn, LogUser, LogClock>(e); },
+    [](const LogElement& e, int input) {
+        return !e.IsNumericPin(true, input) && !e.IsBreakingInput(input);
+    },
+    [](CVantrelDoc& document, std::int32_t id) { return document.FindById(id, true, true, true); },
+    true,
+};
+
+const SortRules kRegisterRules = {
+    [](const LogElement& e) { return IsAnyOf<Analog_Input>(e); },
+    [](const LogElement& e, int input) { return e.IsNumericPin(true, input); },
+    [](CVantrelDoc& document, std::int32_t id) -> LogElement* {
+        LogElement* source = document.FindById(id, true, true, false);
+        // Accumulators, NoOp registers and constants hold their values already.
+        return source && !IsAnyOf<Acc, NL_Constant>(*source) ? source : nullptr;
+    },
+    false,
+};
+
+std::u16string Decimal(int value)
+{
+    return Ascii(std::to_string(value));
+}
+
+} // namespace
+
+int SortMain(CVantrelDoc& document)
+{
+    if (document.elements[kMainList].empty())
+        return 0;
+    const SortCounts counts = SortList(document, kMainList, kMainRules);
+    if (counts.weak != 0)
+        document.GetNotifier().Message(u"Found " + Decimal(counts.weak) + u" weak and " +
+                                           Decimal(counts.strong) + u" strong loops",
+                                       u"Autosort complete", MessageButtons::Ok);
+    return counts.strong;
+}
+
+bool SortRegisters(CVantrelDoc& document)
+{
+    if (document.elements[kRegisterList].empty())
+        return true;
+    return SortList(document, kRegisterList, kRegisterRules).strong == 0;
+}
+
+void AutoSort(CVantrelDoc& document)
+{
+    const int strong = SortMain(document);
+    if (strong != 0)
+        document.GetNotifier().Message(u"Autosort incomplete due to loops: " + Decimal(strong),
+                                       u"Warning", MessageButtons::Ok);
+    if (!SortRegisters(document))
+        document.GetNotifier().Message(u"NL Autosort incomplete due to loops.", u"Warning",
+                                       MessageButtons::Ok);
+}
+
+} // namespace vantrel
