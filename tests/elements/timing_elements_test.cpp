@@ -35,9 +35,7 @@ std::unique_ptr<LogDelay> Delay(std::int32_t seconds)
 
 std::unique_ptr<LogPulseDelay> PulseDelay(std::int32_t seconds)
 {
-    auto pulse = std::make_unique<LogPulseDelay>(Point{50, 50}, 500);
-    pulse->delay = seconds;
-    return pulse;
+    return std::make_unique<LogPulseDelay>(Point{50, 50}, 500, seconds);
 }
 
 template <class Kind> std::unique_ptr<Kind> Plain()
@@ -65,10 +63,10 @@ std::string Fields(const LogElement& element)
         out << " delay " << delay->delay;
     if (auto* clock = dynamic_cast<const LogClock*>(&element))
         out << " freqIndex " << clock->freqIndex;
+    if (auto* named = dynamic_cast<const BitFedRegister*>(&element))
+        out << " name " << ToUtf8(named->name);
     if (auto* timer = dynamic_cast<const LogTimer*>(&element))
-        out << " name " << ToUtf8(timer->name) << " countUp " << timer->countUp;
-    if (auto* speed = dynamic_cast<const LogSpeed*>(&element))
-        out << " name " << ToUtf8(speed->name);
+        out << " countUp " << timer->countUp;
     return out.str();
 }
 
