@@ -240,31 +240,35 @@ std::vector<std::uint8_t> PaintListWithACurve()
 
 TEST_F(DesignFile, CurvesAreDroppedBeforeVersionThirteen)
 {
+    using Classes = std::vector<std::string>;
     for (std::int32_t version : {12, 13}) {
-        ArchiveBytes file;
-        file.I32(version).I32(32).I32(32).I32(1).I32(0xFFFFFF).I32(0).I32(0).I32(64);
-        file.Hex(ToHex(PaintListWithACurve()));
-        file.EmptyList().EmptyList().EmptyList()              // main, commands, indirect
-            .EmptyList().EmptyList().EmptyList().EmptyList()  // registers .. NoOps
-            .EmptyList();                                     // simulation
-        if (version >= 13)
-            file.I32(7).I32(0).I32(0); // the remote block only from version 14
-        file.I32(0);                   // no page image
-        if (version == 13) {
-            // Version 13 has no remote block: drop what the loop above added.
-            file = ArchiveBytes();
-            file.I32(version).I32(32).I32(32).I32(1).I32(0xFFFFFF).I32(0).I32(0).I32(64);
-            file.Hex(ToHex(PaintListWithACurve()));
-            file.EmptyList().EmptyList().EmptyList().EmptyList().EmptyList().EmptyList()
-                .EmptyList().EmptyList().I32(0);
-        }
-        Load(file.Bytes());
-        std::vector<std::string> classes;
+        // Both versions store the same blocks: no remote block or timers yet.
+        Load(ArchiveBytes()
+                 .I32(version)
+                 .I32(32)
+                 .I32(32)
+                 .I32(1)
+                 .I32(0xFFFFFF)
+                 .I32(0)
+                 .I32(0)
+                 .I32(64)
+                 .Hex(ToHex(PaintListWithACurve()))
+                 .EmptyList()
+                 .EmptyList()
+                 .EmptyList() // main, commands, indirect
+                 .EmptyList()
+                 .EmptyList()
+                 .EmptyList()
+                 .EmptyList() // registers .. NoOps
+                 .EmptyList() // simulation
+                 .I32(0)      // no page image
+                 .Bytes());
+        Classes classes;
         for (const auto& object : document.paintObjects)
             classes.push_back(object->ClassName());
-        EXPECT_EQ(classes, version < 13 ? std::vector<std::string>{"Line", "Line"}
-                                        : std::vector<std::string>{"Line", "Curve", "Line"})
-            << version;
+        const Classes expected =
+            version < 13 ? Classes{"Line", "Line"} : Classes{"Line", "Curve", "Line"};
+        EXPECT_EQ(classes, expected) << version;
     }
 }
 
