@@ -16,8 +16,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::int32_t kDesignVersion = 19;
-
 bool IsCurve(const std::unique_ptr<PaintStuff>& object)
 {
     return dynamic_cast<const Curve*>(object.get()) != nullptr;
@@ -72,6 +70,7 @@ void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
 {
     ResetDocument();
     const std::int32_t version = ar.ReadInt32();
+    fileVersion = version;
     numInputs = ar.ReadInt32();
     numOutputs = ar.ReadInt32();
     nextElementId = ar.ReadInt32();

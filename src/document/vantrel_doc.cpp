@@ -34,6 +34,7 @@ void CVantrelDoc::SetNotifier(Notifier* notifier)
 void CVantrelDoc::ResetDocument()
 {
     designStamp = std::int32_t(std::time(nullptr));
+    fileVersion = kDesignVersion;
     nextElementId = 1;
     numOutputs = 32;
     numInputs = 32;

@@ -45,6 +45,8 @@ class CVantrelDoc : public ElFinder
 public:
     static constexpr int kUserNumberCapacity = 2048;
     static constexpr std::size_t kUndoLimit = 128;
+    // The design file version written; every older one can be read.
+    static constexpr std::int32_t kDesignVersion = 19;
 
     // Where an element sits: its list kind and position, or (-1, -1).
     struct Location
@@ -138,6 +140,9 @@ public:
     std::vector<Image> pageBackgrounds{Image{}};
     RemoteIoConfiguration remoteIo;
     std::int32_t designStamp = 0;
+    // The version of the design file last read into the document (the
+    // current version for a new design); never saved.
+    std::int32_t fileVersion = kDesignVersion;
 
 private:
     void Store(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat);
