@@ -79,6 +79,9 @@ public:
     // Appends the element to its list unless its cell or id is taken.
     bool InsertElement(std::unique_ptr<LogElement> element, bool recordUndo);
     bool DeleteById(std::int32_t id);
+    // DeleteById for each id in one pass over the lists: as many elements
+    // with an id go as the id occurs. Returns how many went.
+    std::size_t DeleteByIds(const std::vector<std::int32_t>& ids);
     // Puts the element in place of the one with its id in its list and hands
     // the replaced element back; none (and nothing changes) when absent.
     std::unique_ptr<LogElement> ReplaceElement(std::unique_ptr<LogElement> element);

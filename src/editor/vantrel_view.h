@@ -1,8 +1,12 @@
 #pragma once
 
 #include "editor/view_state.h"
+#include "platform/image.h"
 
 #include <QAbstractScrollArea>
+#include <QTimer>
+
+#include <array>
 
 class QPainter;
 
@@ -19,6 +23,9 @@ class CVantrelView : public QAbstractScrollArea
 {
     Q_OBJECT
 public:
+    // The timer that drives blinking and moving paint colours.
+    static constexpr int kTimerPeriodMs = 250;
+
     CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, QWidget* parent = nullptr);
     ~CVantrelView() override;
 
@@ -38,14 +45,48 @@ public:
     // design in Design mode, the current page in Preview design.
     void RenderPicture(QPainter& painter, QSize client);
 
+    // Whether digit key 1..4 is held, as tracked from the view's key events.
+    bool DigitHeld(int digit) const { return digitsHeld_[std::size_t(digit)]; }
+
 signals:
     // The document or the view changed in a way menus and titles may show.
     void Changed();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
 private:
+    Size ClientSize() const;
+    Rect ClientRect() const;
+    void Redraw();
+    void ApplyZoom(double zoom);
+    void UpdateScrollBars();
+    void OnScrollAction(Qt::Orientation orientation, int action);
+    void OnTick();
+    void ReleaseInDesign(Point release);
+    void ReleaseInPreview(Point release);
+    void KeyInDesign(QKeyEvent* event);
+    void KeyInPreview(QKeyEvent* event);
+    const Image* PageBackground(QSize client);
+    void DiscardBackgroundCache();
+    void SetCount();
+
     CVantrelDoc& document_;
     ElementDialogs& dialogs_;
     ViewState state_;
+    QTimer timer_;
+    std::array<bool, 4> digitsHeld_{};
+    bool updatingScrollBars_ = false;
+    // The current page's background scaled to the client size.
+    Image backgroundCache_;
+    int backgroundCachePage_ = -1;
 };
 
 } // namespace vantrel
