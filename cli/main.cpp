@@ -1,10 +1,11 @@
 // vantrel-cli: the headless command line of the editor.
 #include "cli_context.h"
 #include "design_commands.h"
+#include "render_command.h"
 
 #include "platform/qt/qt_image_codec.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <iostream>
 #include <string>
@@ -46,6 +47,13 @@ const std::vector<CommandSpec>& Commands()
          "write the simulation description (default simulation.lgf)",
          {{"-o"}, {}},
          RunSimulation},
+        {"render",
+         "render DESIGN -o OUT.png [--size WxH] [--fit | --zoom Z --origin X,Y] [--numbers] "
+         "[--page N]",
+         "draw the editor's picture of the design into a PNG: the design at the given zoom and "
+         "origin (default 800x600, zoom 1, origin 0,0), or preview page N (1 = the first)",
+         {{"-o", "--size", "--zoom", "--origin", "--page"}, {"--fit", "--numbers"}},
+         RunRender},
     };
     return commands;
 }
@@ -112,9 +120,24 @@ int Run(const std::vector<std::string>& words)
 
 } // namespace vantrel::cli
 
+namespace {
+
+// Standard error carries the system's own messages only; Qt's notes about
+// its environment (runtime folders, fonts) are not for the user of a tool.
+void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << '\n';
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
-    // Image plugins (JPEG) are found through the application's library paths.
-    QCoreApplication application(argc, argv);
+    qInstallMessageHandler(KeepQtQuiet);
+    // Drawing text needs a GUI application; it never needs a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     return vantrel::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
 }

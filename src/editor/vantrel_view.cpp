@@ -4,10 +4,8 @@
 #include "document/vantrel_doc.h"
 #include "editor/canvas_geometry.h"
 #include "editor/element_dialogs.h"
-#include "editor/schematic_renderer.h"
+#include "editor/picture_renderer.h"
 #include "editor/selection.h"
-#include "platform/qt/qpainter_surface.h"
-#include "platform/qt/qt_image.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -328,29 +326,19 @@ void CVantrelView::paintEvent(QPaintEvent*)
 
 void CVantrelView::RenderPicture(QPainter& painter, QSize client)
 {
-    QPainterSurface surface(painter);
-    const Rect rect{0, 0, client.width(), client.height()};
-    if (state_.InDesign())
-        DrawDesignPicture(surface, document_, state_, rect);
-    else
-        DrawPreviewPicture(surface, document_, state_, rect, PageBackground(client));
+    const Image* background = state_.InDesign() ? nullptr : PageBackground(client);
+    RenderViewPicture(painter, document_, state_, client, background);
 }
 
 const Image* CVantrelView::PageBackground(QSize client)
 {
-    const int page = state_.currentPage;
-    if (page < 0 || std::size_t(page) >= document_.pageBackgrounds.size())
-        return nullptr;
-    const Image& image = document_.pageBackgrounds[std::size_t(page)];
-    if (image.IsEmpty())
-        return nullptr;
-    if (backgroundCachePage_ != page || backgroundCache_.width != client.width() ||
+    // The scaled image is made once per page and client size.
+    if (backgroundCachePage_ != state_.currentPage || backgroundCache_.width != client.width() ||
         backgroundCache_.height != client.height()) {
-        backgroundCache_ = FromQImage(
-            WrapAsQImage(image).scaled(client, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        backgroundCachePage_ = page;
+        backgroundCache_ = ScaledPageBackground(document_, state_.currentPage, client);
+        backgroundCachePage_ = state_.currentPage;
     }
-    return &backgroundCache_;
+    return backgroundCache_.IsEmpty() ? nullptr : &backgroundCache_;
 }
 
 void CVantrelView::DiscardBackgroundCache()

@@ -1,0 +1,96 @@
+#include "render_command.h"
+
+#include "document/vantrel_doc.h"
+#include "editor/canvas_geometry.h"
+#include "editor/picture_renderer.h"
+#include "editor/view_state.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+
+#include <charconv>
+
+namespace vantrel::cli {
+
+namespace {
+
+// "AxB" with whole numbers, e.g. the size "800x600" or the origin "3,-2".
+std::pair<int, int> ParsePair(const std::string& option, const std::string& text, char separator,
+                              int low, int high)
+{
+    const auto at = text.find(separator);
+    if (at == std::string::npos)
+        throw UsageError("option " + option + " takes two numbers separated by '" + separator +
+                         "'");
+    return {ParseNumber(option, text.substr(0, at), low, high),
+            ParseNumber(option, text.substr(at + 1), low, high)};
+}
+
+double ParseZoom(const std::string& text)
+{
+    double zoom = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), zoom);
+    if (error != std::errc() || end != text.data() + text.size() || zoom < kMinZoom ||
+        zoom > kMaxZoom)
+        throw UsageError("option --zoom takes a number from 0.0625 to 2");
+    return zoom;
+}
+
+ViewState ViewFor(const Arguments& arguments, CVantrelDoc& document, QSize size)
+{
+    ViewState state;
+    state.showElementNumbers = arguments.Has("--numbers");
+    if (auto page = arguments.Value("--page")) {
+        state.layoutMode = LayoutMode::Preview;
+        state.currentPage =
+            ParseNumber("--page", *page, 1, int(document.pageBackgrounds.size())) - 1;
+    }
+    const bool fit = arguments.Has("--fit");
+    if (fit && (arguments.Value("--zoom") || arguments.Value("--origin")))
+        throw UsageError("--fit does not go with --zoom or --origin");
+    if (fit)
+        FitToMainList(state, document, {size.width(), size.height()});
+    if (auto zoom = arguments.Value("--zoom"))
+        state.zoom = ParseZoom(*zoom);
+    if (auto origin = arguments.Value("--origin")) {
+        const auto [x, y] = ParsePair("--origin", *origin, ',', -kScrollLimit, kScrollLimit);
+        state.origin = {x, y};
+    }
+    return state;
+}
+
+} // namespace
+
+int RunRender(const Arguments& arguments, Context& context)
+{
+    const std::optional<std::string> output = arguments.Value("-o");
+    if (!output)
+        throw UsageError("render needs -o OUT.png");
+    QSize size(800, 600);
+    if (auto text = arguments.Value("--size")) {
+        const auto [width, height] = ParsePair("--size", *text, 'x', 1, 16384);
+        size = QSize(width, height);
+    }
+    CVantrelDoc document;
+    if (!OpenDesignArgument(arguments, document, context))
+        return kExitCannotOpen;
+    const ViewState state = ViewFor(arguments, document, size);
+
+    QImage picture(size, QImage::Format_RGB32);
+    {
+        QPainter painter(&picture);
+        const Image background = ScaledPageBackground(document, state.currentPage, size);
+        RenderViewPicture(painter, document, state, size,
+                          state.InDesign() || background.IsEmpty() ? nullptr : &background);
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(png.constData());
+    return WriteOutput(*output, {bytes, std::size_t(png.size())}, context) ? kExitOk
+                                                                           : kExitCannotWrite;
+}
+
+} // namespace vantrel::cli

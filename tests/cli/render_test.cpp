@@ -1,0 +1,148 @@
+// "vantrel-cli render" draws exactly what the editor view paints.
+#include "document/design_io.h"
+#include "document/vantrel_doc.h"
+#include "editor/element_dialogs.h"
+#include "editor/vantrel_view.h"
+#include "elements/gates.h"
+#include "elements/io_elements.h"
+#include "platform/qt/qt_image_codec.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Dialogs are never opened while rendering.
+class NoDialogs : public ElementDialogs
+{
+public:
+    std::optional<TextBoxResult> TextBox(const std::u16string&, const std::u16string&,
+                                         bool) override
+    {
+        return {};
+    }
+    std::optional<InOutResult> InOutConfig(const InOutRequest&) override { return {}; }
+    std::optional<int> DelayConfig(int, int) override { return {}; }
+    std::optional<TimerValues> TimerConfig(const TimerValues&) override { return {}; }
+    std::optional<int> FreqBox(int) override { return {}; }
+    std::optional<std::int32_t> NumBox(std::int32_t) override { return {}; }
+    std::optional<NumOpValues> NumOpConfig(const NumOpValues&) override { return {}; }
+    std::optional<AccBoxValues> AccBox(const std::vector<std::pair<std::int32_t, std::u16string>>&,
+                                       const AccBoxValues&) override
+    {
+        return {};
+    }
+    std::optional<BigOpValues> BigOpConfig(const BigOpValues&) override { return {}; }
+    std::optional<TempInValues> TempInConfig(const TempInValues&) override { return {}; }
+    std::optional<LoggedOutputs> LogDialog(const LoggedUserOut&, ElFinder&) override { return {}; }
+    std::optional<std::int32_t> RepDialog(ElFinder&) override { return {}; }
+    std::optional<std::int32_t> OutMarkerDialog(ElFinder&, bool) override { return {}; }
+};
+
+class Render : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = fs::path(VANTREL_TEST_OUTPUT_DIR) / "render";
+        fs::create_directories(folder);
+        auto gate = std::make_unique<LogAnd>(Point{3, 2}, 2);
+        gate->inputs = {1, 9, 0, 0}; // input 1 open: drawn blue
+        document.elements[kMainList].push_back(
+            std::make_unique<LogIn>(Point{1, 2}, 1, 0, u"Start"));
+        document.elements[kMainList].push_back(std::move(gate));
+        document.backgroundColour = Rgb(10, 120, 200);
+        document.pageBackgrounds.resize(2);
+        design = folder / "design.lgc";
+        ASSERT_TRUE(SaveDesign(document, design, codec));
+    }
+
+    QImage RunRender(const QStringList& options, const std::string& name)
+    {
+        const fs::path output = folder / name;
+        QProcess process;
+        QStringList arguments{"render", QString::fromStdString(design.string()), "-o",
+                              QString::fromStdString(output.string())};
+        process.start(QStringLiteral(VANTREL_CLI_PATH), arguments + options);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return QImage(QString::fromStdString(output.string()));
+    }
+
+    // What the view paints for the same state.
+    QImage ViewPicture(QSize size, const std::function<void(ViewState&)>& setUp)
+    {
+        CVantrelDoc loaded;
+        EXPECT_TRUE(OpenDesign(loaded, design, codec));
+        NoDialogs dialogs;
+        CVantrelView view(loaded, dialogs);
+        setUp(view.State());
+        QImage picture(size, QImage::Format_RGB32);
+        QPainter painter(&picture);
+        view.RenderPicture(painter, size);
+        return picture;
+    }
+
+    fs::path folder;
+    fs::path design;
+    QtImageCodec codec;
+    CVantrelDoc document;
+};
+
+TEST_F(Render, DesignPictureIsThePictureOfTheView)
+{
+    const QImage rendered = RunRender({"--size", "640x400", "--numbers"}, "design.png");
+    ASSERT_EQ(rendered.size(), QSize(640, 400));
+    EXPECT_EQ(rendered.convertToFormat(QImage::Format_RGB32),
+              ViewPicture({640, 400}, [](ViewState& s) { s.showElementNumbers = true; }));
+    // The And's chord column at x = 240 - 20 is drawn with the open-input pen.
+    EXPECT_EQ(rendered.pixel(220, 160), qRgb(0, 0, 192));
+}
+
+TEST_F(Render, FitAndExplicitZoomAndOrigin)
+{
+    const QImage fitted = RunRender({"--fit"}, "fit.png");
+    EXPECT_EQ(fitted.convertToFormat(QImage::Format_RGB32),
+              ViewPicture({800, 600}, [](ViewState& s) {
+                  s.zoom = 1.875;
+                  s.origin = {-1, -1};
+              }));
+    const QImage zoomed = RunRender({"--zoom", "0.5", "--origin", "2,1"}, "zoomed.png");
+    EXPECT_EQ(zoomed.convertToFormat(QImage::Format_RGB32),
+              ViewPicture({800, 600}, [](ViewState& s) {
+                  s.zoom = 0.5;
+                  s.origin = {2, 1};
+              }));
+}
+
+TEST_F(Render, PreviewPageShowsTheBackgroundColour)
+{
+    const QImage page = RunRender({"--page", "2", "--size", "300x200"}, "page.png");
+    EXPECT_EQ(page.pixel(10, 10), qRgb(10, 120, 200));
+}
+
+TEST_F(Render, BadOptionsAreUsageErrors)
+{
+    for (const QStringList& options :
+         {QStringList{"--zoom", "3"}, QStringList{"--size", "0x10"}, QStringList{"--page", "3"},
+          QStringList{"--fit", "--zoom", "1"}, QStringList{"--origin", "1"}}) {
+        QProcess process;
+        process.start(QStringLiteral(VANTREL_CLI_PATH),
+                      QStringList{"render", QString::fromStdString(design.string()), "-o",
+                                  QString::fromStdString((folder / "x.png").string())} +
+                          options);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 2) << options.join(' ').toStdString();
+    }
+}
+
+} // namespace
+} // namespace vantrel
