@@ -13,21 +13,6 @@ namespace vantrel {
 
 namespace {
 
-// Writes all bytes to the descriptor, retrying short writes.
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes)
-{
-    while (!bytes.empty()) {
-        ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes = bytes.subspan(std::size_t(written));
-    }
-    return true;
-}
-
 // The process's file creation mask; it can only be read by setting it.
 mode_t CurrentUmask()
 {
@@ -85,31 +70,67 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path)
 
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
 {
+    AtomicFileStream file(path);
+    file.Stream().write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    file.Commit();
+}
+
+namespace {
+
+// A name for a temporary file beside the target that no one else uses.
+std::filesystem::path TemporaryBeside(const std::filesystem::path& path)
+{
     std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
     std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(pattern.data());
+    const int fd = ::mkstemp(pattern.data());
     if (fd < 0)
         throw FileError(path, errno);
-    const std::filesystem::path temporary = pattern;
-    auto fail = [&](int error) {
-        ::unlink(temporary.c_str());
-        throw FileError(path, error);
-    };
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+    ::close(fd);
+    return pattern;
+}
+
+} // namespace
+
+AtomicFileStream::AtomicFileStream(std::filesystem::path path)
+    : path_(std::move(path)), temporary_(TemporaryBeside(path_)),
+      stream_(temporary_, std::ios::binary | std::ios::trunc)
+{
+    if (!stream_)
+        throw FileError(path_, errno != 0 ? errno : EIO);
+}
+
+AtomicFileStream::~AtomicFileStream()
+{
+    if (!committed_) {
+        stream_.close();
+        ::unlink(temporary_.c_str());
+    }
+}
+
+void AtomicFileStream::Commit()
+{
+    errno = 0;
+    stream_.flush();
+    const bool written = bool(stream_);
+    stream_.close();
+    if (!written || stream_.fail())
+        throw FileError(path_, errno != 0 ? errno : EIO);
+    // The bytes reach the disk before the new file takes the old one's place.
+    if (const int fd = ::open(temporary_.c_str(), O_RDONLY); fd >= 0) {
+        const bool synced = ::fsync(fd) == 0;
         const int error = errno;
         ::close(fd);
-        fail(error);
+        if (!synced)
+            throw FileError(path_, error);
     }
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
     struct stat previous
     {};
-    mode_t mode =
-        ::stat(path.c_str(), &previous) == 0 ? previous.st_mode & 07777 : 0666 & ~CurrentUmask();
-    ::fchmod(fd, mode);
-    if (::close(fd) != 0)
-        fail(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0)
-        fail(errno);
+    const mode_t mode =
+        ::stat(path_.c_str(), &previous) == 0 ? previous.st_mode & 07777 : 0666 & ~CurrentUmask();
+    ::chmod(temporary_.c_str(), mode);
+    if (::rename(temporary_.c_str(), path_.c_str()) != 0)
+        throw FileError(path_, errno);
+    committed_ = true;
 }
 
 } // namespace vantrel

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -32,5 +33,28 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path);
 // previous file as it was: the bytes go to a temporary file in the same
 // folder, which is flushed and then renamed over the target.
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// A file written as a stream that replaces its target only when it is
+// complete: the stream goes to a temporary file in the same folder, and
+// Commit flushes it and renames it over the target. Without Commit (an
+// error, an exception) the temporary file is removed and the target stays.
+class AtomicFileStream
+{
+public:
+    explicit AtomicFileStream(std::filesystem::path path);
+    ~AtomicFileStream();
+    AtomicFileStream(const AtomicFileStream&) = delete;
+    AtomicFileStream& operator=(const AtomicFileStream&) = delete;
+
+    std::ostream& Stream() { return stream_; }
+    // Raises FileError when the stream failed or the file cannot replace the target.
+    void Commit();
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path temporary_;
+    std::ofstream stream_;
+    bool committed_ = false;
+};
 
 } // namespace vantrel
