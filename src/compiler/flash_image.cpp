@@ -5,7 +5,7 @@
 #include "compiler/remote_requests.h"
 #include "document/vantrel_doc.h"
 #include "elements/io_elements.h"
-#include "export/byte_writer.h"
+#include "export/byte_buffer.h"
 #include "hardware/io_counts.h"
 
 #include <algorithm>
@@ -74,7 +74,7 @@ void AppendWords(std::vector<std::uint8_t>& image, const std::vector<std::uint32
 {
     ByteWriter out(image);
     for (std::uint32_t word : words)
-        out.UInt32(word);
+        out.Put(word);
 }
 
 std::vector<std::uint32_t> LogicWords(CVantrelDoc& document)

@@ -1,7 +1,7 @@
 #include "compiler/image_header.h"
 
 #include "compiler/crc16.h"
-#include "export/byte_writer.h"
+#include "export/byte_buffer.h"
 
 #include <stdexcept>
 
@@ -56,7 +56,7 @@ std::vector<std::uint8_t> HeaderBytes(const ImageHeader& header)
         else if constexpr (sizeof(T) == 2)
             out.Word(value);
         else
-            out.UInt32(std::uint32_t(value));
+            out.Put(std::uint32_t(value));
     });
     return bytes;
 }

@@ -1,6 +1,6 @@
 #include "compiler/remote_requests.h"
 
-#include "export/byte_writer.h"
+#include "export/byte_buffer.h"
 #include "hardware/remote_io.h"
 
 namespace vantrel {
@@ -122,7 +122,7 @@ void AppendRemoteRequest(std::vector<std::uint8_t>& out, const RemoteRequest& re
     writer.Byte(request.station);
     writer.Byte(request.port);
     writer.Zeros(3);
-    writer.Int32(request.baud);
+    writer.Put(request.baud);
     writer.Byte(request.stopBits);
     writer.Byte(request.lineSetting);
     writer.Byte(request.writeType);

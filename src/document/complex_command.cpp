@@ -4,7 +4,7 @@
 #include "document/notifier.h"
 #include "elements/el_finder.h"
 #include "elements/io_elements.h"
-#include "export/byte_writer.h"
+#include "export/byte_buffer.h"
 
 #include <algorithm>
 
@@ -61,9 +61,9 @@ void ComplexCommand::AppendFlashRecord(std::vector<std::uint8_t>& out, ElFinder&
     DropDeletedUserInputs(finder, notifier);
     ByteWriter writer(out);
     writer.FixedText16(name, kFlashNameBytes);
-    writer.Int32(std::int32_t(settings.size()));
+    writer.Put(std::int32_t(settings.size()));
     for (const auto& [id, on] : settings) {
-        writer.Int32(UserInput(finder, id)->number);
+        writer.Put(UserInput(finder, id)->number);
         writer.Byte(on ? 1 : 0);
     }
 }

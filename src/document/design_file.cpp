@@ -6,7 +6,7 @@
 #include "archive/archive.h"
 #include "elements/log_indirect.h"
 #include "elements/numeric_elements.h"
-#include "paint/paint_stuff.h"
+#include "paint/curve.h"
 #include "platform/image_codec.h"
 
 #include <algorithm>
@@ -16,11 +16,9 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::int32_t kDesignVersion = 19;
-
 bool IsCurve(const std::unique_ptr<PaintStuff>& object)
 {
-    return object && std::string_view(object->ClassName()) == "Curve";
+    return dynamic_cast<const Curve*>(object.get()) != nullptr;
 }
 
 } // namespace
@@ -72,6 +70,7 @@ void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
 {
     ResetDocument();
     const std::int32_t version = ar.ReadInt32();
+    fileVersion = version;
     numInputs = ar.ReadInt32();
     numOutputs = ar.ReadInt32();
     nextElementId = ar.ReadInt32();

@@ -34,6 +34,7 @@ void CVantrelDoc::SetNotifier(Notifier* notifier)
 void CVantrelDoc::ResetDocument()
 {
     designStamp = std::int32_t(std::time(nullptr));
+    fileVersion = kDesignVersion;
     nextElementId = 1;
     numOutputs = 32;
     numInputs = 32;
@@ -82,6 +83,27 @@ bool CVantrelDoc::DeleteById(std::int32_t id)
         }
     }
     return false;
+}
+
+std::size_t CVantrelDoc::DeleteByIds(const std::vector<std::int32_t>& ids)
+{
+    std::unordered_map<std::int32_t, std::size_t, ElementIdHash> remaining;
+    for (std::int32_t id : ids)
+        ++remaining[id];
+    std::size_t deleted = 0;
+    for (ElementList& list : elements) {
+        std::erase_if(list, [&](const auto& element) {
+            auto found = remaining.find(element->id);
+            if (found == remaining.end() || found->second == 0)
+                return false;
+            --found->second;
+            ++deleted;
+            return true;
+        });
+    }
+    if (deleted > 0)
+        SetModified(true);
+    return deleted;
 }
 
 std::unique_ptr<LogElement> CVantrelDoc::ReplaceElement(std::unique_ptr<LogElement> element)

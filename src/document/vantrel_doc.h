@@ -45,6 +45,8 @@ class CVantrelDoc : public ElFinder
 public:
     static constexpr int kUserNumberCapacity = 2048;
     static constexpr std::size_t kUndoLimit = 128;
+    // The design file version written; every older one can be read.
+    static constexpr std::int32_t kDesignVersion = 19;
 
     // Where an element sits: its list kind and position, or (-1, -1).
     struct Location
@@ -77,6 +79,9 @@ public:
     // Appends the element to its list unless its cell or id is taken.
     bool InsertElement(std::unique_ptr<LogElement> element, bool recordUndo);
     bool DeleteById(std::int32_t id);
+    // DeleteById for each id in one pass over the lists: as many elements
+    // with an id go as the id occurs. Returns how many went.
+    std::size_t DeleteByIds(const std::vector<std::int32_t>& ids);
     // Puts the element in place of the one with its id in its list and hands
     // the replaced element back; none (and nothing changes) when absent.
     std::unique_ptr<LogElement> ReplaceElement(std::unique_ptr<LogElement> element);
@@ -138,6 +143,9 @@ public:
     std::vector<Image> pageBackgrounds{Image{}};
     RemoteIoConfiguration remoteIo;
     std::int32_t designStamp = 0;
+    // The version of the design file last read into the document (the
+    // current version for a new design); never saved.
+    std::int32_t fileVersion = kDesignVersion;
 
 private:
     void Store(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat);

@@ -3,7 +3,7 @@
 #include "archive/archive.h"
 #include "elements/el_finder.h"
 #include "elements/io_elements.h"
-#include "export/byte_writer.h"
+#include "export/byte_buffer.h"
 
 namespace vantrel {
 
@@ -56,15 +56,15 @@ std::vector<std::uint8_t> SimulationFileBytes(const std::vector<std::unique_ptr<
 {
     std::vector<std::uint8_t> bytes;
     ByteWriter writer(bytes);
-    writer.Int32(std::int32_t(list.size()));
+    writer.Put(std::int32_t(list.size()));
     for (const auto& element : list) {
-        writer.Int32(element->type);
-        writer.Int32(std::int32_t(element->inputs.size()));
-        writer.Int32(std::int32_t(element->outputs.size()));
+        writer.Put(element->type);
+        writer.Put(std::int32_t(element->inputs.size()));
+        writer.Put(std::int32_t(element->outputs.size()));
         for (std::int32_t id : element->inputs)
-            writer.Int32(IoNumberOf<LogIn>(finder, id));
+            writer.Put(IoNumberOf<LogIn>(finder, id));
         for (std::int32_t id : element->outputs)
-            writer.Int32(IoNumberOf<LogOut>(finder, id));
+            writer.Put(IoNumberOf<LogOut>(finder, id));
     }
     return bytes;
 }

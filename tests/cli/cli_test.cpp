@@ -1,44 +1,187 @@
+// The command line run as a real process on files made by the tests.
+#include "document/design_io.h"
+#include "document/vantrel_doc.h"
+#include "elements/gates.h"
+#include "elements/io_elements.h"
+#include "hardware/sim_element.h"
+#include "platform/qt/qt_image_codec.h"
+
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+namespace vantrel {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct CliRun
 {
     int exitCode;
-    QString out;
-    QString err;
+    std::string out;
+    std::string err;
 };
 
-CliRun RunCli(const QStringList& arguments)
+CliRun RunCli(const QStringList& arguments, const fs::path& folder = fs::current_path())
 {
     QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(folder.string()));
     process.start(QStringLiteral(VANTREL_CLI_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(10000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
 }
 
-TEST(Cli, HelpAndVersionSucceed)
+QString Q(const fs::path& path)
 {
-    CliRun help = RunCli({QStringLiteral("--help")});
+    return QString::fromStdString(path.string());
+}
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class Cli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = fs::path(VANTREL_TEST_OUTPUT_DIR) / "cli" /
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+
+    // A small design: an input, a gate reading it listed before it, an output.
+    fs::path MakeDesign(const std::string& name)
+    {
+        CVantrelDoc document;
+        auto gate = std::make_unique<LogAnd>(Point{2, 0}, 2);
+        gate->inputs = {1, 1, 0, 0};
+        document.elements[kMainList].push_back(std::move(gate));
+        document.elements[kMainList].push_back(std::make_unique<LogIn>(Point{0, 0}, 1, 3, u"In"));
+        auto output = std::make_unique<LogOut>(Point{4, 0}, 3, 0, u"Out");
+        output->inputs[0] = 2;
+        document.elements[kMainList].push_back(std::move(output));
+        auto dial = std::make_unique<SimElement>(1, u"Dial");
+        dial->inputs[0] = 1;
+        document.simulationElements.push_back(std::move(dial));
+        document.nextElementId = 4;
+        document.designStamp = 1000;
+        const fs::path path = folder / name;
+        EXPECT_TRUE(SaveDesign(document, path, codec));
+        return path;
+    }
+
+    fs::path folder;
+    QtImageCodec codec;
+};
+
+TEST_F(Cli, HelpAndVersion)
+{
+    CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: vantrel-cli")));
-    CliRun version = RunCli({QStringLiteral("--version")});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, QStringLiteral("vantrel-cli 2.0\n"));
-}
-
-TEST(Cli, UnknownArgumentsAreUsageErrors)
-{
-    for (const QStringList& arguments :
-         {QStringList{}, QStringList{QStringLiteral("--frobnicate")},
-          QStringList{QStringLiteral("--help"), QStringLiteral("extra")}}) {
-        CliRun run = RunCli(arguments);
-        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.err.contains(QStringLiteral("Usage:")));
+    EXPECT_EQ(help.out.rfind("Usage: vantrel-cli", 0), 0u);
+    EXPECT_EQ(RunCli({"--version"}).out, "vantrel-cli 2.0\n");
+    for (const char* command : {"info", "sort", "save", "simulation"}) {
+        CliRun commandHelp = RunCli({command, "--help"});
+        EXPECT_EQ(commandHelp.exitCode, 0) << command;
+        EXPECT_EQ(commandHelp.out.rfind(std::string("Usage: vantrel-cli ") + command, 0), 0u);
     }
 }
 
+TEST_F(Cli, UsageErrorsExitWithTwo)
+{
+    const fs::path design = MakeDesign("a.lgc");
+    for (const QStringList& arguments :
+         {QStringList{}, QStringList{"--frobnicate"}, QStringList{"frobnicate"},
+          QStringList{"info"}, QStringList{"info", Q(design), "--bogus"},
+          QStringList{"info", Q(design), Q(design)}, QStringList{"save", Q(design)},
+          QStringList{"sort", Q(design), "-o"}}) {
+        CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+    }
+}
+
+TEST_F(Cli, InfoPrintsTheCountsAsOneJsonObject)
+{
+    CliRun run = RunCli({"info", Q(MakeDesign("a.lgc"))});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "{\"version\":19,\"numInputs\":32,\"numOutputs\":32,\"nextId\":4,\"speed\":64,"
+              "\"background\":\"#ffffff\",\"stamp\":1000,\"lists\":{\"main\":3,\"indirect\":0,"
+              "\"register\":0,\"accumulator\":0,\"noop\":0,\"constant\":0,\"timer\":0,"
+              "\"comment\":0},\"paint\":0,\"commands\":0,\"simulation\":1,\"pages\":1,"
+              "\"remoteModules\":0,\"customModules\":0,\"requiredVersion\":2,"
+              "\"loopElements\":0}\n");
+}
+
+TEST_F(Cli, SortRewritesTheDesignInEvaluationOrder)
+{
+    const fs::path design = MakeDesign("a.lgc");
+    EXPECT_EQ(RunCli({"sort", Q(design), "-o", Q(folder / "sorted.lgc")}).exitCode, 0);
+    CVantrelDoc sorted;
+    ASSERT_TRUE(OpenDesign(sorted, folder / "sorted.lgc", codec));
+    EXPECT_EQ(sorted.MainAt(0)->id, 1);
+    EXPECT_EQ(sorted.MainAt(1)->id, 2);
+    EXPECT_EQ(sorted.MainAt(2)->id, 3);
+
+    const std::string before = ReadFile(design);
+    EXPECT_EQ(RunCli({"sort", Q(design)}).exitCode, 0); // in place
+    EXPECT_NE(ReadFile(design), before);
+    EXPECT_EQ(ReadFile(design), ReadFile(folder / "sorted.lgc"));
+}
+
+TEST_F(Cli, SaveUpgradesAnOldFile)
+{
+    // A version-1 file: header, an empty paint list, an empty main list.
+    const fs::path old = folder / "old.lgc";
+    std::ofstream(old, std::ios::binary)
+        << std::string("\x01\0\0\0\x10\0\0\0\x08\0\0\0\x05\0\0\0\0\0\0\0", 20);
+    EXPECT_EQ(RunCli({"save", Q(old), "-o", Q(folder / "new.lgc")}).exitCode, 0);
+    CliRun info = RunCli({"info", Q(folder / "new.lgc")});
+    EXPECT_EQ(info.out.rfind("{\"version\":19,\"numInputs\":16,\"numOutputs\":8,\"nextId\":5", 0),
+              0u);
+}
+
+TEST_F(Cli, SimulationWritesTheSimulatorFile)
+{
+    const fs::path design = MakeDesign("a.lgc");
+    EXPECT_EQ(RunCli({"simulation", Q(design)}, folder).exitCode, 0);
+    EXPECT_EQ(
+        ReadFile(folder / "simulation.lgf"),
+        std::string("\x01\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\0\0\x03\0\0\0\xFF\xFF\xFF\xFF", 24));
+}
+
+TEST_F(Cli, DesignsThatCannotBeOpenedExitWithThree)
+{
+    CliRun missing = RunCli({"info", Q(folder / "missing.lgc")});
+    EXPECT_EQ(missing.exitCode, 3);
+    EXPECT_EQ(missing.err,
+              "Vantrel v2: " + (folder / "missing.lgc").string() + " was not found.\n");
+
+    const fs::path corrupt = folder / "corrupt.lgc";
+    std::ofstream(corrupt, std::ios::binary) << std::string("\x13\0\0\0\x20\0", 6);
+    CliRun damaged = RunCli({"info", Q(corrupt)});
+    EXPECT_EQ(damaged.exitCode, 3);
+    EXPECT_EQ(damaged.err, "Vantrel v2: Unexpected file format.\n");
+}
+
+TEST_F(Cli, OutputsThatCannotBeWrittenExitWithFour)
+{
+    const fs::path design = MakeDesign("a.lgc");
+    const fs::path nowhere = folder / "no-such-folder" / "x.lgc";
+    CliRun run = RunCli({"save", Q(design), "-o", Q(nowhere)});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.err, "Vantrel v2: " + nowhere.string() + " was not found.\n");
+    EXPECT_EQ(RunCli({"simulation", Q(design), "-o", Q(nowhere)}).exitCode, 4);
+}
+
 } // namespace
+} // namespace vantrel

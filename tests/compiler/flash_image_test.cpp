@@ -8,7 +8,6 @@
 #include "elements/io_elements.h"
 #include "elements/numeric_elements.h"
 #include "elements/timing_elements.h"
-#include "support/full_size_design.h"
 #include "support/hex.h"
 #include "support/plant_design.h"
 #include "support/recording_notifier.h"
@@ -204,16 +203,6 @@ TEST_F(FlashImage, VeryLargeDesignGrowsTheImageToItsComputedSize)
     EXPECT_EQ(Report(document, image), u"Logic elements:\t70000/12228\nAccs:\t\t0/64\n"
                                        u"Constants:\t0/256\nRegisters:\t\t0/256\n"
                                        u"Delays:\t\t0/1024\nFlash:\t\t488%\nRam:\t\t213%");
-    EXPECT_TRUE(notifier.Messages().empty());
-}
-
-TEST_F(FlashImage, FullSizeDesignFitsTheController)
-{
-    test::FillFullSizeDesign(document);
-    const auto image = CompileIt();
-    EXPECT_EQ(Report(document, image), u"Logic elements:\t12228/12228\nAccs:\t\t64/64\n"
-                                       u"Constants:\t256/256\nRegisters:\t\t256/256\n"
-                                       u"Delays:\t\t955/1024\nFlash:\t\t96%\nRam:\t\t39%");
     EXPECT_TRUE(notifier.Messages().empty());
 }
 

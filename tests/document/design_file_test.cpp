@@ -6,6 +6,8 @@
 #include "elements/gates.h"
 #include "elements/indirect_elements.h"
 #include "elements/numeric_elements.h"
+#include "paint/curve.h"
+#include "paint/shapes.h"
 #include "support/archive_bytes.h"
 #include "support/fake_image_codec.h"
 #include "support/hex.h"
@@ -221,6 +223,53 @@ TEST_F(DesignFile, VersionSeventeenMovesCommentsOutOfTheMainListInReverse)
     EXPECT_EQ(document.designStamp, 1234);
     EXPECT_EQ(Ids(kMainList), std::vector<std::int32_t>{2});
     EXPECT_EQ(Ids(kCommentList), (std::vector<std::int32_t>{3, 1}));
+}
+
+// The paint list of a design as stored: a curve between two lines.
+std::vector<std::uint8_t> PaintListWithACurve()
+{
+    std::vector<std::unique_ptr<PaintStuff>> paint;
+    paint.push_back(std::make_unique<Line>());
+    paint.push_back(std::make_unique<Curve>());
+    paint.push_back(std::make_unique<Line>());
+    std::vector<std::uint8_t> bytes;
+    CArchive ar(StoreTo, bytes, SystemClasses());
+    ar.SerializeObjectList(paint);
+    return bytes;
+}
+
+TEST_F(DesignFile, CurvesAreDroppedBeforeVersionThirteen)
+{
+    using Classes = std::vector<std::string>;
+    for (std::int32_t version : {12, 13}) {
+        // Both versions store the same blocks: no remote block or timers yet.
+        Load(ArchiveBytes()
+                 .I32(version)
+                 .I32(32)
+                 .I32(32)
+                 .I32(1)
+                 .I32(0xFFFFFF)
+                 .I32(0)
+                 .I32(0)
+                 .I32(64)
+                 .Hex(ToHex(PaintListWithACurve()))
+                 .EmptyList()
+                 .EmptyList()
+                 .EmptyList() // main, commands, indirect
+                 .EmptyList()
+                 .EmptyList()
+                 .EmptyList()
+                 .EmptyList() // registers .. NoOps
+                 .EmptyList() // simulation
+                 .I32(0)      // no page image
+                 .Bytes());
+        Classes classes;
+        for (const auto& object : document.paintObjects)
+            classes.push_back(object->ClassName());
+        const Classes expected =
+            version < 13 ? Classes{"Line", "Line"} : Classes{"Line", "Curve", "Line"};
+        EXPECT_EQ(classes, expected) << version;
+    }
 }
 
 TEST_F(DesignFile, NewerVersionsLoadLikeNineteen)

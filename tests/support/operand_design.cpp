@@ -1,5 +1,6 @@
 #include "support/operand_design.h"
 
+#include "support/element_contract.h"
 #include "support/test_elements.h"
 
 namespace vantrel::test {
@@ -21,9 +22,7 @@ OperandDesign::OperandDesign()
 
 std::vector<std::uint32_t> OperandDesign::Words(const LogElement& element)
 {
-    std::vector<std::uint32_t> words;
-    element.Encode(words, document);
-    return words;
+    return WordsOf(element, document);
 }
 
 } // namespace vantrel::test

@@ -26,7 +26,7 @@ public:
     static std::int32_t Register(int number) { return 101 + number; }
     static std::int32_t Constant(int number) { return 201 + number; }
 
-    // The words the element emits into the program image.
+    // The words the element emits into the program image (WordCount of them).
     std::vector<std::uint32_t> Words(const LogElement& element);
 
     RecordingNotifier notifier;

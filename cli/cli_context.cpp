@@ -1,0 +1,34 @@
+#include "cli_context.h"
+
+#include "archive/file_bytes.h"
+#include "document/design_io.h"
+#include "document/vantrel_doc.h"
+
+namespace vantrel::cli {
+
+std::filesystem::path DesignPath(const Arguments& arguments)
+{
+    if (arguments.positional.size() != 1)
+        throw UsageError("expected exactly one design file");
+    return arguments.positional[0];
+}
+
+bool OpenDesignArgument(const Arguments& arguments, CVantrelDoc& document, Context& context)
+{
+    document.SetNotifier(&context.notifier);
+    return OpenDesign(document, DesignPath(arguments), context.codec);
+}
+
+bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                 Context& context)
+{
+    try {
+        WriteFileAtomically(path, bytes);
+        return true;
+    } catch (const FileError& failure) {
+        context.notifier.Message(failure.Message(), u"Vantrel v2", MessageButtons::Ok);
+        return false;
+    }
+}
+
+} // namespace vantrel::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "command_line.h"
+#include "stderr_notifier.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <iosfwd>
+#include <span>
+
+namespace vantrel {
+class CVantrelDoc;
+class ImageCodec;
+} // namespace vantrel
+
+namespace vantrel::cli {
+
+// What every command works with: where messages and output go, and the
+// image codec for page backgrounds.
+struct Context
+{
+    std::ostream& out;
+    StderrNotifier& notifier;
+    const ImageCodec& codec;
+};
+
+// Opens the design named by the command's single positional argument; false
+// (after the reason was printed) when it cannot be opened.
+bool OpenDesignArgument(const Arguments& arguments, CVantrelDoc& document, Context& context);
+
+// The one design path a command takes, or a usage error.
+std::filesystem::path DesignPath(const Arguments& arguments);
+
+// Writes an output file, printing the reason when that fails.
+bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                 Context& context);
+
+} // namespace vantrel::cli

@@ -1,0 +1,91 @@
+#include "editor/canvas_geometry.h"
+
+#include "document/vantrel_doc.h"
+#include "editor/view_state.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace vantrel {
+
+int VisibleCells(int extent, double zoom)
+{
+    return int(extent / (kCellPixels * zoom));
+}
+
+void SetZoom(ViewState& state, double zoom, Size client)
+{
+    state.origin.x +=
+        VisibleCells(client.width, state.zoom) / 2 - VisibleCells(client.width, zoom) / 2;
+    state.origin.y +=
+        VisibleCells(client.height, state.zoom) / 2 - VisibleCells(client.height, zoom) / 2;
+    state.zoom = zoom;
+}
+
+void FitToMainList(ViewState& state, CVantrelDoc& document, Size client)
+{
+    int minX = 0, maxX = 0, minY = 0, maxY = 0;
+    for (const auto& element : document.elements[kMainList]) {
+        minX = std::min(minX, element->pos.x);
+        maxX = std::max(maxX, element->pos.x);
+        minY = std::min(minY, element->pos.y);
+        maxY = std::max(maxY, element->pos.y);
+    }
+    const double zoomX = client.width / ((std::abs(double(maxX) - minX) + 2) * kCellPixels);
+    const double zoomY = client.height / ((std::abs(double(maxY) - minY) + 2) * kCellPixels);
+    state.zoom = std::clamp(std::min(zoomX, zoomY), kMinZoom, kMaxZoom);
+    state.origin = {minX - 1, minY - 1};
+}
+
+int ScrolledOrigin(int origin, ScrollRequest request, double zoom, int extent, int trackPosition)
+{
+    const double step = std::max(1.0, 1.0 / zoom);
+    const int page = VisibleCells(extent, zoom);
+    switch (request) {
+    case ScrollRequest::LineBack:
+        return int(std::max(origin - step, double(-kScrollLimit)));
+    case ScrollRequest::LineForward:
+        return int(std::min(origin + step, double(kScrollLimit)));
+    case ScrollRequest::PageBack:
+        return std::max(origin - page, -kScrollLimit);
+    case ScrollRequest::PageForward:
+        return std::min(origin + page, kScrollLimit);
+    case ScrollRequest::Track:
+        return trackPosition;
+    case ScrollRequest::ToStart:
+        return -kScrollLimit;
+    case ScrollRequest::ToEnd:
+        return kScrollLimit;
+    case ScrollRequest::Other:
+        break;
+    }
+    return origin;
+}
+
+bool SetPageCount(CVantrelDoc& document, ViewState& state, int count)
+{
+    if (count <= 0)
+        return false;
+    document.pageBackgrounds.resize(std::size_t(count));
+    state.currentPage = count - 1;
+    return true;
+}
+
+bool PageLeft(ViewState& state)
+{
+    if (state.currentPage <= 0)
+        return false;
+    --state.currentPage;
+    return true;
+}
+
+bool PageRight(CVantrelDoc& document, ViewState& state)
+{
+    if (state.currentPage >= int(document.pageBackgrounds.size()) - 1)
+        return false;
+    ++state.currentPage;
+    return true;
+}
+
+} // namespace vantrel

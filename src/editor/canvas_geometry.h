@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+namespace vantrel {
+
+class CVantrelDoc;
+struct ViewState;
+
+constexpr double kMinZoom = 0.0625;
+constexpr double kMaxZoom = 2.0;
+// The scroll range of the grid in cells, both axes.
+constexpr int kScrollLimit = 600;
+
+// Sets the zoom, keeping the cell at the window centre in place up to one cell.
+void SetZoom(ViewState& state, double zoom, Size client);
+// Fits the main list's elements (and cell 0, 0) into the client area.
+void FitToMainList(ViewState& state, CVantrelDoc& document, Size client);
+
+enum class ScrollRequest
+{
+    LineBack,
+    LineForward,
+    PageBack,
+    PageForward,
+    Track,
+    ToStart,
+    ToEnd,
+    Other,
+};
+
+// The new origin on one axis after a scroll request; `extent` is the client
+// width (or height), `trackPosition` the position a thumb request carries.
+int ScrolledOrigin(int origin, ScrollRequest request, double zoom, int extent, int trackPosition);
+// Cells across one client extent: the scroll bar's page.
+int VisibleCells(int extent, double zoom);
+
+// Preview pages. Each returns whether the current page changed.
+bool SetPageCount(CVantrelDoc& document, ViewState& state, int count);
+bool PageLeft(ViewState& state);
+bool PageRight(CVantrelDoc& document, ViewState& state);
+
+} // namespace vantrel

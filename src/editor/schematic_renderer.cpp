@@ -1,0 +1,130 @@
+#include "editor/schematic_renderer.h"
+
+#include "archive/text_codec.h"
+#include "document/vantrel_doc.h"
+#include "editor/view_state.h"
+#include "elements/element_drawing.h"
+#include "platform/surface.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_set>
+
+namespace vantrel {
+
+namespace {
+
+// Elements whose anchor lies further outside the client area are not drawn.
+constexpr int kVisibilityMargin = 200;
+
+std::u16string Decimal(long long value)
+{
+    return Ascii(std::to_string(value));
+}
+
+// Draws a line from each connected input to its source's output pin and
+// tells whether every input is connected.
+bool DrawConnections(Surface& surface, CVantrelDoc& document, const LogElement& element,
+                     const ViewState& state, int r)
+{
+    bool connected = true;
+    for (int i = 0; i < std::min(element.InputCount(), kMaxInputs); ++i) {
+        const std::int32_t id = element.inputs[std::size_t(i)];
+        LogElement* source = id == 0 ? nullptr : document.FindById(id, true, false, false);
+        if (!source) {
+            connected = false;
+            continue;
+        }
+        const Point from = element.InputPinPos(r, i, state.origin, state.zoom);
+        const Point to = source->OutputPinPos(r, state.origin, state.zoom);
+        surface.MoveToEx(from.x, from.y);
+        surface.LineTo(to.x, to.y);
+    }
+    return connected;
+}
+
+using Selection = std::unordered_set<const LogElement*>;
+
+Pen PenFor(const Selection& selected, const CVantrelDoc& document, const LogElement& element,
+           bool connected)
+{
+    if (selected.contains(&element))
+        return Pen::Solid(2, design_pens::kSelected);
+    if (!connected)
+        return Pen::Solid(2, design_pens::kOpenInput);
+    if (document.LoopSet().contains(element.id))
+        return Pen::Solid(1, design_pens::kLoop);
+    return Pen::Solid(design_pens::kNormalWidth, design_pens::kNormal);
+}
+
+bool Visible(Point anchor, const Rect& client)
+{
+    return client.left - kVisibilityMargin < anchor.x &&
+           anchor.x < client.right + kVisibilityMargin &&
+           client.top - kVisibilityMargin < anchor.y &&
+           anchor.y < client.bottom + kVisibilityMargin;
+}
+
+void DrawRubberBand(Surface& surface, const ViewState& state)
+{
+    if (!state.rubberBandCorner)
+        return;
+    const Pen previous = surface.SelectPen(Pen::Dashed(0));
+    surface.Rectangle(state.dragAnchor.x, state.dragAnchor.y, state.rubberBandCorner->x,
+                      state.rubberBandCorner->y);
+    surface.SelectPen(previous);
+}
+
+} // namespace
+
+void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
+                       const Rect& client)
+{
+    surface.FillRect(client, Rgb(255, 255, 255));
+    const Brush previousBrush = surface.SelectBrush(Brush::Hollow());
+    surface.SetBkMode(BackgroundMode::Transparent);
+    const int r = state.ElementSize();
+    const Selection selected(state.logicSelection.begin(), state.logicSelection.end());
+    for (const ElementList& list : document.elements) {
+        for (std::size_t position = 0; position < list.size(); ++position) {
+            const LogElement& element = *list[position];
+            const bool connected = DrawConnections(surface, document, element, state, r);
+            const Point anchor = state.CellToDevice(element.pos);
+            if (!Visible(anchor, client))
+                continue;
+            const Pen previousPen =
+                surface.SelectPen(PenFor(selected, document, element, connected));
+            DrawElementWithPins(surface, document, element, anchor.x, anchor.y, r);
+            surface.SelectPen(previousPen);
+            if (state.showElementNumbers)
+                surface.TextOutW(anchor.x, anchor.y, Decimal((long long)position + 1));
+        }
+    }
+    if (state.connectionPreviewEnd) {
+        surface.MoveToEx(state.dragAnchor.x, state.dragAnchor.y);
+        surface.LineTo(state.connectionPreviewEnd->x, state.connectionPreviewEnd->y);
+    }
+    DrawRubberBand(surface, state);
+    surface.TextOutW(client.right - 180, client.bottom - 20,
+                     Decimal(document.MainCount()) + u" logic elements V" +
+                         Decimal(document.RequiredDesignVersion()));
+    surface.SelectBrush(previousBrush);
+}
+
+void DrawPreviewPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
+                        const Rect& client, const Image* scaledBackground)
+{
+    surface.SetBkMode(BackgroundMode::Transparent);
+    const Brush previousBrush = surface.SelectBrush(Brush::Hollow());
+    if (scaledBackground && !scaledBackground->IsEmpty())
+        surface.StretchImage(*scaledBackground, client);
+    else
+        surface.FillRect(client, document.backgroundColour);
+    DrawRubberBand(surface, state);
+    surface.SelectBrush(previousBrush);
+    surface.TextOutW(client.right - 100, client.bottom - 20,
+                     u"Page " + Decimal((long long)state.currentPage + 1) + u" / " +
+                         Decimal((long long)document.pageBackgrounds.size()));
+}
+
+} // namespace vantrel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+namespace vantrel {
+
+class CVantrelDoc;
+class Surface;
+struct Image;
+struct ViewState;
+
+// The pens of the design picture (0x00BBGGRR).
+namespace design_pens {
+constexpr int kNormalWidth = 1;
+constexpr unsigned kNormal = 0x00003232;    // RGB(50, 50, 0)
+constexpr unsigned kSelected = 0x000000C0;  // RGB(192, 0, 0), width 2
+constexpr unsigned kOpenInput = 0x00C00000; // RGB(0, 0, 192), width 2
+constexpr unsigned kLoop = 0x0000C000;      // RGB(0, 192, 0), width 1
+} // namespace design_pens
+
+// The Design picture of the client rectangle: every element with its
+// connections, in its state's pen, the drag feedback and the status text
+// "%d logic elements V%d".
+void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
+                       const Rect& client);
+
+// The Preview design picture of the current page: the page background
+// (already scaled to the client size by the caller, who caches it; none
+// fills with the document's background colour), the rubber band and the
+// status text "Page %d / %d".
+void DrawPreviewPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
+                        const Rect& client, const Image* scaledBackground);
+
+} // namespace vantrel

@@ -1,0 +1,174 @@
+#include "editor/selection.h"
+
+#include "document/vantrel_doc.h"
+#include "editor/view_state.h"
+#include "paint/fpoint.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace vantrel {
+
+namespace {
+
+constexpr char16_t kApplicationTitle[] = u"Vantrel v2";
+
+bool Confirm(CVantrelDoc& document, const char16_t* question)
+{
+    return document.GetNotifier().Message(question, kApplicationTitle, MessageButtons::OkCancel) ==
+           MessageAnswer::Ok;
+}
+
+} // namespace
+
+void SelectLogicByRelease(CVantrelDoc& document, ViewState& state, Point release)
+{
+    state.logicSelection.clear();
+    if (release == state.dragAnchor) {
+        if (LogElement* element = document.FindAt(state.DeviceToCell(release)))
+            state.logicSelection.push_back(element);
+        return;
+    }
+    const Point a = state.DeviceToCell(state.dragAnchor);
+    const Point b = state.DeviceToCell(release);
+    const Rect cells{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
+                     std::max(a.y, b.y)};
+    for (const ElementList& list : document.elements)
+        for (const auto& element : list)
+            if (cells.left <= element->pos.x && element->pos.x <= cells.right &&
+                cells.top <= element->pos.y && element->pos.y <= cells.bottom)
+                state.logicSelection.push_back(element.get());
+}
+
+void SelectAllLogic(CVantrelDoc& document, ViewState& state)
+{
+    state.logicSelection.clear();
+    for (const ElementList& list : document.elements)
+        for (const auto& element : list)
+            state.logicSelection.push_back(element.get());
+}
+
+bool MoveLogicSelection(CVantrelDoc& document, ViewState& state, int dx, int dy)
+{
+    if (state.logicSelection.empty())
+        return false;
+    UndoRecord record{UndoRecord::kChanged, {}};
+    for (const LogElement* element : state.logicSelection)
+        record.elements.push_back(element->Clone());
+    document.PushUndo(std::move(record));
+    for (LogElement* element : state.logicSelection) {
+        element->pos.x += dx;
+        element->pos.y += dy;
+    }
+    return true;
+}
+
+bool DeleteLogicSelection(CVantrelDoc& document, ViewState& state)
+{
+    if (state.logicSelection.empty() || !Confirm(document, u"DeleteElements?"))
+        return false;
+    UndoRecord record{UndoRecord::kDeleted, {}};
+    for (const LogElement* element : state.logicSelection)
+        record.elements.push_back(element->Clone());
+    document.PushUndo(std::move(record));
+    std::vector<std::int32_t> ids;
+    for (const LogElement* element : state.logicSelection)
+        ids.push_back(element->id);
+    document.DeleteByIds(ids);
+    state.logicSelection.clear();
+    return true;
+}
+
+void SelectPaintByClick(CVantrelDoc& document, ViewState& state, Point click, const Rect& client)
+{
+    state.paintSelection.clear();
+    for (auto object = document.paintObjects.rbegin(); object != document.paintObjects.rend();
+         ++object) {
+        if ((*object)->HitTestAt(click, client, state.currentPage)) {
+            state.paintSelection.push_back(object->get());
+            return;
+        }
+    }
+}
+
+void SelectPaintByRubberBand(CVantrelDoc& document, ViewState& state, Point release,
+                             const Rect& client)
+{
+    state.paintSelection.clear();
+    const FPoint a = FPoint::FromDevice(state.dragAnchor, client);
+    const FPoint b = FPoint::FromDevice(release, client);
+    for (auto object = document.paintObjects.rbegin(); object != document.paintObjects.rend();
+         ++object)
+        if ((*object)->InRect(a, b, state.currentPage))
+            state.paintSelection.push_back(object->get());
+}
+
+void SelectAllPaint(CVantrelDoc& document, ViewState& state)
+{
+    state.paintSelection.clear();
+    for (const auto& object : document.paintObjects)
+        state.paintSelection.push_back(object.get());
+}
+
+bool EditPaintSelection(CVantrelDoc& document, ViewState& state, PaintKey key, bool autoRepeat)
+{
+    if (state.paintSelection.empty())
+        return false;
+    float minX = 1.0f, maxX = -1.0f, minY = 1.0f, maxY = -1.0f;
+    for (const PaintStuff* object : state.paintSelection) {
+        const FPoint low = object->TopLeft();
+        const FPoint high = object->BottomRight();
+        minX = std::min(minX, low.x);
+        minY = std::min(minY, low.y);
+        maxX = std::max(maxX, high.x);
+        maxY = std::max(maxY, high.y);
+    }
+    const FPoint centre{(minX + maxX) * 0.5f, (minY + maxY) * 0.5f};
+    const double d = autoRepeat ? 0.008 : 0.001;
+    auto each = [&](auto action) {
+        for (auto object = state.paintSelection.rbegin(); object != state.paintSelection.rend();
+             ++object)
+            action(**object);
+    };
+    switch (key) {
+    case PaintKey::Left:
+        each([&](PaintStuff& o) { o.MoveBy(-d, 0); });
+        break;
+    case PaintKey::Up:
+        each([&](PaintStuff& o) { o.MoveBy(0, -d); });
+        break;
+    case PaintKey::Right:
+        each([&](PaintStuff& o) { o.MoveBy(d, 0); });
+        break;
+    case PaintKey::Down:
+        each([&](PaintStuff& o) { o.MoveBy(0, d); });
+        break;
+    case PaintKey::NarrowX:
+        each([&](PaintStuff& o) { o.ScaleAbout(0.92, 1.0, centre); });
+        break;
+    case PaintKey::WidenX:
+        each([&](PaintStuff& o) { o.ScaleAbout(1.1, 1.0, centre); });
+        break;
+    case PaintKey::NarrowY:
+        each([&](PaintStuff& o) { o.ScaleAbout(1.0, 0.92, centre); });
+        break;
+    case PaintKey::WidenY:
+        each([&](PaintStuff& o) { o.ScaleAbout(1.0, 1.1, centre); });
+        break;
+    case PaintKey::Delete:
+        if (Confirm(document, u"Sure?")) {
+            const std::unordered_set<const PaintStuff*> doomed(state.paintSelection.begin(),
+                                                               state.paintSelection.end());
+            std::erase_if(document.paintObjects,
+                          [&](const auto& object) { return doomed.contains(object.get()); });
+            state.paintSelection.clear();
+        }
+        break;
+    case PaintKey::Other:
+        break;
+    }
+    document.SetModified(true);
+    return true;
+}
+
+} // namespace vantrel

@@ -1,0 +1,524 @@
+#include "editor/vantrel_view.h"
+
+#include "compiler/autosort.h"
+#include "document/vantrel_doc.h"
+#include "editor/canvas_geometry.h"
+#include "editor/element_dialogs.h"
+#include "editor/schematic_renderer.h"
+#include "editor/selection.h"
+#include "platform/qt/qpainter_surface.h"
+#include "platform/qt/qt_image.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace vantrel {
+
+namespace {
+
+using namespace command;
+
+bool IsElementTool(int id)
+{
+    return id >= kFirstElementTool && id <= kLastElementTool;
+}
+bool IsPaintTool(int id)
+{
+    return id >= kPaintPen && id <= kPaintFilledRectangle;
+}
+
+Point ToPoint(const QPointF& point)
+{
+    return {int(point.x()), int(point.y())};
+}
+
+ScrollRequest RequestOf(int action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        return ScrollRequest::LineBack;
+    case QAbstractSlider::SliderSingleStepAdd:
+        return ScrollRequest::LineForward;
+    case QAbstractSlider::SliderPageStepSub:
+        return ScrollRequest::PageBack;
+    case QAbstractSlider::SliderPageStepAdd:
+        return ScrollRequest::PageForward;
+    case QAbstractSlider::SliderMove:
+        return ScrollRequest::Track;
+    case QAbstractSlider::SliderToMinimum:
+        return ScrollRequest::ToStart;
+    case QAbstractSlider::SliderToMaximum:
+        return ScrollRequest::ToEnd;
+    default:
+        return ScrollRequest::Other;
+    }
+}
+
+} // namespace
+
+CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, QWidget* parent)
+    : QAbstractScrollArea(parent), document_(document), dialogs_(dialogs)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_NoSystemBackground);
+    viewport()->setMouseTracking(false);
+    timer_.setInterval(kTimerPeriodMs);
+    connect(&timer_, &QTimer::timeout, this, &CVantrelView::OnTick);
+    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { OnScrollAction(Qt::Horizontal, action); });
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { OnScrollAction(Qt::Vertical, action); });
+}
+
+CVantrelView::~CVantrelView() = default;
+
+void CVantrelView::OnInitialUpdate()
+{
+    state_.currentPage = 0;
+    state_.logicSelection.clear();
+    state_.paintSelection.clear();
+    state_.connectionPreviewEnd.reset();
+    state_.rubberBandCorner.reset();
+    DiscardBackgroundCache();
+    Redraw();
+}
+
+Size CVantrelView::ClientSize() const
+{
+    return {viewport()->width(), viewport()->height()};
+}
+
+Rect CVantrelView::ClientRect() const
+{
+    return {0, 0, viewport()->width(), viewport()->height()};
+}
+
+void CVantrelView::Redraw()
+{
+    viewport()->update();
+    emit Changed();
+}
+
+bool CVantrelView::HandlesCommand(int id) const
+{
+    switch (id) {
+    case kZoomIn:
+    case kZoomOut:
+    case kZoomOne:
+    case kZoomFit:
+    case kLayoutDesign:
+    case kLayoutPreview:
+    case kLayoutToggle:
+    case kViewElementNumbers:
+    case kPageSetCount:
+    case kPageLeft:
+    case kPageRight:
+    case kEditUndo:
+    case kEditRedo:
+    case kEditSelectAll:
+    case kAutoSort:
+        return true;
+    default:
+        return IsElementTool(id) || IsPaintTool(id);
+    }
+}
+
+bool CVantrelView::IsCommandEnabled(int id) const
+{
+    const bool design = state_.InDesign();
+    switch (id) {
+    case kZoomIn:
+    case kZoomOut:
+    case kZoomOne:
+    case kZoomFit:
+    case kAutoSort:
+    case kViewElementNumbers:
+        return design;
+    case kPageSetCount:
+    case kPageLeft:
+    case kPageRight:
+        return !design;
+    case kEditUndo:
+        return design && !document_.UndoStack().empty();
+    case kEditRedo:
+        return design && !document_.RedoStack().empty();
+    case kPaintPen:
+        return false;
+    default:
+        if (IsElementTool(id))
+            return design;
+        if (IsPaintTool(id))
+            return !design;
+        return HandlesCommand(id);
+    }
+}
+
+bool CVantrelView::IsCommandChecked(int id) const
+{
+    if (IsElementTool(id))
+        return id - kFirstElementTool == state_.designTool;
+    if (IsPaintTool(id))
+        return id == state_.paintTool;
+    switch (id) {
+    case kViewElementNumbers:
+        return state_.showElementNumbers;
+    case kLayoutDesign:
+        return state_.InDesign();
+    case kLayoutPreview:
+        return !state_.InDesign();
+    default:
+        return false;
+    }
+}
+
+void CVantrelView::OnCommand(int id)
+{
+    if (!IsCommandEnabled(id))
+        return;
+    if (IsElementTool(id)) {
+        state_.designTool = id - kFirstElementTool;
+        emit Changed();
+        return;
+    }
+    if (IsPaintTool(id)) {
+        state_.paintTool = id;
+        emit Changed();
+        return;
+    }
+    switch (id) {
+    case kZoomIn:
+        ApplyZoom(std::min(kMaxZoom, 2 * state_.zoom));
+        break;
+    case kZoomOut:
+        ApplyZoom(std::max(kMinZoom, 0.5 * state_.zoom));
+        break;
+    case kZoomOne:
+        ApplyZoom(1.0);
+        break;
+    case kZoomFit:
+        FitToMainList(state_, document_, ClientSize());
+        Redraw();
+        break;
+    case kLayoutDesign:
+    case kLayoutPreview:
+    case kLayoutToggle: {
+        const bool toPreview = id == kLayoutPreview || (id == kLayoutToggle && state_.InDesign());
+        state_.layoutMode = toPreview ? LayoutMode::Preview : LayoutMode::Design;
+        Redraw();
+        break;
+    }
+    case kViewElementNumbers:
+        state_.showElementNumbers = !state_.showElementNumbers;
+        Redraw();
+        break;
+    case kPageSetCount:
+        SetCount();
+        break;
+    case kPageLeft:
+    case kPageRight:
+        if (id == kPageLeft ? PageLeft(state_) : PageRight(document_, state_)) {
+            DiscardBackgroundCache();
+            state_.paintSelection.clear();
+            Redraw();
+        }
+        break;
+    case kEditUndo:
+        state_.logicSelection.clear();
+        document_.Undo(state_.logicSelection);
+        Redraw();
+        break;
+    case kEditRedo:
+        state_.logicSelection.clear();
+        document_.Redo(state_.logicSelection);
+        Redraw();
+        break;
+    case kEditSelectAll:
+        if (state_.InDesign())
+            SelectAllLogic(document_, state_);
+        else
+            SelectAllPaint(document_, state_);
+        Redraw();
+        break;
+    case kAutoSort:
+        AutoSort(document_);
+        Redraw();
+        break;
+    default:
+        break;
+    }
+}
+
+void CVantrelView::SetCount()
+{
+    const auto count = dialogs_.NumBox(std::int32_t(document_.pageBackgrounds.size()));
+    if (count && SetPageCount(document_, state_, *count)) {
+        DiscardBackgroundCache();
+        Redraw();
+    }
+}
+
+void CVantrelView::ApplyZoom(double zoom)
+{
+    SetZoom(state_, zoom, ClientSize());
+    Redraw();
+}
+
+void CVantrelView::UpdateScrollBars()
+{
+    updatingScrollBars_ = true;
+    const int low = -kScrollLimit;
+    const int high = state_.InDesign() ? kScrollLimit : -kScrollLimit;
+    QScrollBar* bars[] = {horizontalScrollBar(), verticalScrollBar()};
+    const int extents[] = {viewport()->width(), viewport()->height()};
+    const int positions[] = {state_.origin.x, state_.origin.y};
+    for (int axis = 0; axis < 2; ++axis) {
+        bars[axis]->setRange(low, high);
+        bars[axis]->setPageStep(std::max(1, VisibleCells(extents[axis], state_.zoom)));
+        bars[axis]->setValue(positions[axis]);
+    }
+    updatingScrollBars_ = false;
+}
+
+void CVantrelView::OnScrollAction(Qt::Orientation orientation, int action)
+{
+    const bool horizontal = orientation == Qt::Horizontal;
+    QScrollBar* bar = horizontal ? horizontalScrollBar() : verticalScrollBar();
+    int& origin = horizontal ? state_.origin.x : state_.origin.y;
+    const int extent = horizontal ? viewport()->width() : viewport()->height();
+    origin = ScrolledOrigin(origin, RequestOf(action), state_.zoom, extent, bar->sliderPosition());
+    // The bar moves to the origin the rules give, not by its own steps.
+    bar->setSliderPosition(origin);
+    Redraw();
+}
+
+void CVantrelView::scrollContentsBy(int, int)
+{
+    if (updatingScrollBars_)
+        return;
+    state_.origin = {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+    Redraw();
+}
+
+void CVantrelView::OnTick()
+{
+    ++state_.tick;
+    if (!state_.InDesign())
+        viewport()->update();
+}
+
+void CVantrelView::paintEvent(QPaintEvent*)
+{
+    if (!state_.timerStarted) {
+        timer_.start();
+        state_.timerStarted = true;
+    }
+    UpdateScrollBars();
+    // Composed off screen and shown in one copy, so the timer's redraws never flicker.
+    QImage picture(viewport()->size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&picture);
+        RenderPicture(painter, picture.size());
+    }
+    QPainter(viewport()).drawImage(0, 0, picture);
+}
+
+void CVantrelView::RenderPicture(QPainter& painter, QSize client)
+{
+    QPainterSurface surface(painter);
+    const Rect rect{0, 0, client.width(), client.height()};
+    if (state_.InDesign())
+        DrawDesignPicture(surface, document_, state_, rect);
+    else
+        DrawPreviewPicture(surface, document_, state_, rect, PageBackground(client));
+}
+
+const Image* CVantrelView::PageBackground(QSize client)
+{
+    const int page = state_.currentPage;
+    if (page < 0 || std::size_t(page) >= document_.pageBackgrounds.size())
+        return nullptr;
+    const Image& image = document_.pageBackgrounds[std::size_t(page)];
+    if (image.IsEmpty())
+        return nullptr;
+    if (backgroundCachePage_ != page || backgroundCache_.width != client.width() ||
+        backgroundCache_.height != client.height()) {
+        backgroundCache_ = FromQImage(
+            WrapAsQImage(image).scaled(client, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        backgroundCachePage_ = page;
+    }
+    return &backgroundCache_;
+}
+
+void CVantrelView::DiscardBackgroundCache()
+{
+    backgroundCache_ = Image{};
+    backgroundCachePage_ = -1;
+}
+
+void CVantrelView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        if (state_.InDesign())
+            state_.designTool = kSelectTool;
+        else
+            state_.paintTool = kPaintSelect;
+        emit Changed();
+    } else if (event->button() == Qt::LeftButton) {
+        state_.dragAnchor = ToPoint(event->position());
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CVantrelView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    const Point at = ToPoint(event->position());
+    const bool selecting =
+        state_.InDesign() ? state_.designTool == kSelectTool : state_.paintTool == kPaintSelect;
+    if (selecting) {
+        state_.rubberBandCorner = at;
+        viewport()->update();
+    }
+}
+
+void CVantrelView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const Point release = ToPoint(event->position());
+    if (state_.InDesign())
+        ReleaseInDesign(release);
+    else
+        ReleaseInPreview(release);
+    state_.rubberBandCorner.reset();
+    Redraw();
+}
+
+void CVantrelView::ReleaseInDesign(Point release)
+{
+    state_.connectionPreviewEnd.reset();
+    if (state_.designTool == kSelectTool)
+        SelectLogicByRelease(document_, state_, release);
+}
+
+void CVantrelView::ReleaseInPreview(Point release)
+{
+    if (release == state_.dragAnchor)
+        SelectPaintByClick(document_, state_, release, ClientRect());
+    else if (state_.paintTool == kPaintSelect)
+        SelectPaintByRubberBand(document_, state_, release, ClientRect());
+}
+
+void CVantrelView::wheelEvent(QWheelEvent* event)
+{
+    const int delta =
+        event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    if (event->modifiers() & Qt::ControlModifier) {
+        OnCommand(delta > 0 ? kZoomIn : kZoomOut);
+    } else if (event->modifiers() & Qt::ShiftModifier) {
+        OnScrollAction(Qt::Horizontal, delta > 0 ? QAbstractSlider::SliderSingleStepSub
+                                                 : QAbstractSlider::SliderSingleStepAdd);
+    } else {
+        OnScrollAction(Qt::Vertical, delta > 0 ? QAbstractSlider::SliderSingleStepSub
+                                               : QAbstractSlider::SliderSingleStepAdd);
+    }
+    event->accept();
+}
+
+void CVantrelView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_4)
+        digitsHeld_[std::size_t(event->key() - Qt::Key_1)] = true;
+    if (state_.InDesign())
+        KeyInDesign(event);
+    else
+        KeyInPreview(event);
+}
+
+void CVantrelView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat() && event->key() >= Qt::Key_1 && event->key() <= Qt::Key_4)
+        digitsHeld_[std::size_t(event->key() - Qt::Key_1)] = false;
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void CVantrelView::KeyInDesign(QKeyEvent* event)
+{
+    bool changed = false;
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        OnCommand(kZoomIn);
+        return;
+    case Qt::Key_Minus:
+        OnCommand(kZoomOut);
+        return;
+    case Qt::Key_Left:
+        changed = MoveLogicSelection(document_, state_, -1, 0);
+        break;
+    case Qt::Key_Up:
+        changed = MoveLogicSelection(document_, state_, 0, -1);
+        break;
+    case Qt::Key_Right:
+        changed = MoveLogicSelection(document_, state_, 1, 0);
+        break;
+    case Qt::Key_Down:
+        changed = MoveLogicSelection(document_, state_, 0, 1);
+        break;
+    case Qt::Key_Delete:
+        changed = DeleteLogicSelection(document_, state_);
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    if (changed)
+        Redraw();
+}
+
+void CVantrelView::KeyInPreview(QKeyEvent* event)
+{
+    PaintKey key = PaintKey::Other;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        key = PaintKey::Left;
+        break;
+    case Qt::Key_Up:
+        key = PaintKey::Up;
+        break;
+    case Qt::Key_Right:
+        key = PaintKey::Right;
+        break;
+    case Qt::Key_Down:
+        key = PaintKey::Down;
+        break;
+    case Qt::Key_A:
+        key = PaintKey::NarrowX;
+        break;
+    case Qt::Key_D:
+        key = PaintKey::WidenX;
+        break;
+    case Qt::Key_S:
+        key = PaintKey::NarrowY;
+        break;
+    case Qt::Key_W:
+        key = PaintKey::WidenY;
+        break;
+    case Qt::Key_Delete:
+        key = PaintKey::Delete;
+        break;
+    default:
+        break;
+    }
+    if (EditPaintSelection(document_, state_, key, event->isAutoRepeat()))
+        Redraw();
+    else
+        QAbstractScrollArea::keyPressEvent(event);
+}
+
+} // namespace vantrel

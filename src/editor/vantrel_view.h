@@ -1,0 +1,92 @@
+#pragma once
+
+#include "editor/view_state.h"
+#include "platform/image.h"
+
+#include <QAbstractScrollArea>
+#include <QTimer>
+
+#include <array>
+
+class QPainter;
+
+namespace vantrel {
+
+class CVantrelDoc;
+class ElementDialogs;
+
+// The editor's single scrolling canvas: the logic design on its grid
+// (Design) or one preview page with its paint layer (Preview design). It
+// handles the view commands of the menus and toolbars; the main window asks
+// it which commands it handles, which are enabled and which are checked.
+class CVantrelView : public QAbstractScrollArea
+{
+    Q_OBJECT
+public:
+    // The timer that drives blinking and moving paint colours.
+    static constexpr int kTimerPeriodMs = 250;
+
+    CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, QWidget* parent = nullptr);
+    ~CVantrelView() override;
+
+    // After the document was reset or loaded.
+    void OnInitialUpdate();
+
+    bool HandlesCommand(int id) const;
+    bool IsCommandEnabled(int id) const;
+    bool IsCommandChecked(int id) const;
+    void OnCommand(int id);
+
+    ViewState& State() { return state_; }
+    const ViewState& State() const { return state_; }
+    CVantrelDoc& Document() { return document_; }
+
+    // Draws the view's picture for a client area of the given size: the
+    // design in Design mode, the current page in Preview design.
+    void RenderPicture(QPainter& painter, QSize client);
+
+    // Whether digit key 1..4 is held, as tracked from the view's key events.
+    bool DigitHeld(int digit) const { return digitsHeld_[std::size_t(digit)]; }
+
+signals:
+    // The document or the view changed in a way menus and titles may show.
+    void Changed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    Size ClientSize() const;
+    Rect ClientRect() const;
+    void Redraw();
+    void ApplyZoom(double zoom);
+    void UpdateScrollBars();
+    void OnScrollAction(Qt::Orientation orientation, int action);
+    void OnTick();
+    void ReleaseInDesign(Point release);
+    void ReleaseInPreview(Point release);
+    void KeyInDesign(QKeyEvent* event);
+    void KeyInPreview(QKeyEvent* event);
+    const Image* PageBackground(QSize client);
+    void DiscardBackgroundCache();
+    void SetCount();
+
+    CVantrelDoc& document_;
+    ElementDialogs& dialogs_;
+    ViewState state_;
+    QTimer timer_;
+    std::array<bool, 4> digitsHeld_{};
+    bool updatingScrollBars_ = false;
+    // The current page's background scaled to the client size.
+    Image backgroundCache_;
+    int backgroundCachePage_ = -1;
+};
+
+} // namespace vantrel

@@ -1,0 +1,100 @@
+#include "editor/canvas_geometry.h"
+
+#include "document/vantrel_doc.h"
+#include "editor/view_state.h"
+#include "elements/gates.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+constexpr Size kClient{800, 600};
+
+TEST(CanvasGeometry, CellsAndDevicePointsConvertBothWays)
+{
+    ViewState state;
+    state.origin = {3, -2};
+    state.zoom = 0.5;
+    EXPECT_EQ(state.CellToDevice({5, 0}), (Point{80, 80}));
+    EXPECT_EQ(state.DeviceToCell({80, 80}), (Point{5, 0}));
+    EXPECT_EQ(state.DeviceToCell({99, 60}), (Point{5, 0})); // the nearest cell
+    EXPECT_EQ(state.DeviceToCell({100, 100}), (Point{6, 1}));
+    EXPECT_EQ(state.ElementSize(), 10);
+}
+
+TEST(CanvasGeometry, ZoomKeepsTheCentreAndStopsAtItsLimits)
+{
+    struct Case
+    {
+        double from;
+        double to;
+        Point origin; // after starting at (0, 0)
+    };
+    for (Case c : {Case{1.0, 0.5, {-5, -4}}, Case{1.0, 2.0, {3, 2}}, Case{2.0, 2.0, {0, 0}},
+                   Case{0.0625, 0.0625, {0, 0}}}) {
+        ViewState state;
+        state.zoom = c.from;
+        SetZoom(state, c.to, kClient);
+        EXPECT_EQ(state.origin, c.origin) << c.from << " -> " << c.to;
+        EXPECT_EQ(state.zoom, c.to);
+    }
+}
+
+TEST(CanvasGeometry, FitSpansTheMainListAndCellZero)
+{
+    CVantrelDoc document;
+    ViewState state;
+    FitToMainList(state, document, kClient);
+    EXPECT_DOUBLE_EQ(state.zoom, kMaxZoom); // min(800 / 160, 600 / 160) clamped
+    EXPECT_EQ(state.origin, (Point{-1, -1}));
+
+    document.elements[kMainList].push_back(std::make_unique<LogAnd>(Point{10, 4}, 1));
+    FitToMainList(state, document, kClient);
+    EXPECT_DOUBLE_EQ(state.zoom, std::min(800.0 / 960, 600.0 / 480));
+    EXPECT_EQ(state.origin, (Point{-1, -1}));
+
+    document.elements[kMainList].push_back(std::make_unique<LogAnd>(Point{-500, 3000}, 2));
+    FitToMainList(state, document, kClient);
+    EXPECT_DOUBLE_EQ(state.zoom, kMinZoom);
+    EXPECT_EQ(state.origin, (Point{-501, -1}));
+}
+
+TEST(CanvasGeometry, ScrollRequestsFollowTheStepAndPageRules)
+{
+    struct Case
+    {
+        ScrollRequest request;
+        double zoom;
+        int origin;
+        int expected;
+    };
+    for (Case c :
+         {Case{ScrollRequest::LineForward, 0.25, 0, 4}, Case{ScrollRequest::LineBack, 2.0, 0, -1},
+          Case{ScrollRequest::LineBack, 0.25, -598, -600},
+          Case{ScrollRequest::PageForward, 1.0, 0, 10},
+          Case{ScrollRequest::PageForward, 1.0, 595, 600},
+          Case{ScrollRequest::ToStart, 1.0, 7, -600}, Case{ScrollRequest::ToEnd, 1.0, 7, 600},
+          Case{ScrollRequest::Track, 1.0, 7, 33}, Case{ScrollRequest::Other, 1.0, 7, 7}})
+        EXPECT_EQ(ScrolledOrigin(c.origin, c.request, c.zoom, 800, 33), c.expected)
+            << int(c.request) << " at zoom " << c.zoom;
+}
+
+TEST(CanvasGeometry, PreviewPagesCountAndTurn)
+{
+    CVantrelDoc document;
+    ViewState state;
+    EXPECT_FALSE(PageLeft(state));
+    EXPECT_FALSE(PageRight(document, state));
+    EXPECT_FALSE(SetPageCount(document, state, 0));
+    EXPECT_TRUE(SetPageCount(document, state, 3));
+    EXPECT_EQ(document.pageBackgrounds.size(), 3u);
+    EXPECT_EQ(state.currentPage, 2);
+    EXPECT_FALSE(PageRight(document, state));
+    EXPECT_TRUE(PageLeft(state));
+    EXPECT_EQ(state.currentPage, 1);
+    EXPECT_FALSE(document.IsModified());
+}
+
+} // namespace
+} // namespace vantrel
