@@ -1,0 +1,162 @@
+#include "compiler/flash_file.h"
+
+#include "archive/file_bytes.h"
+#include "compiler/flash_image.h"
+#include "compiler/image_header.h"
+#include "document/vantrel_doc.h"
+#include "elements/io_elements.h"
+#include "export/byte_buffer.h"
+#include "hardware/io_counts.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::size_t kNameBytes = 64;
+constexpr std::size_t kNameHeaderBytes = 64;
+
+// Entries of the I/O name table per kind: inputs, outputs, user inputs and
+// user outputs. The user tables hold one entry more than their numbers need.
+struct NameTableSizes
+{
+    int inputs;
+    int outputs;
+    int userInputs;
+    int userOutputs;
+
+    int Total() const { return inputs + outputs + userInputs + userOutputs; }
+};
+
+NameTableSizes SizesOf(CVantrelDoc& document)
+{
+    const UserIoExtent user = UserIoExtentOf(document);
+    return {UsableIoCount(document.numInputs), UsableIoCount(document.numOutputs), user.inputs + 1,
+            user.outputs + 1};
+}
+
+// The entry of an element's name in the I/O name table; -1 for elements
+// without one (other kinds, or numbers outside their kind's range).
+int NameEntry(const LogElement& element, const NameTableSizes& sizes)
+{
+    const auto* io = dynamic_cast<const LogIO*>(&element);
+    int first = 0;
+    int count = 0;
+    if (dynamic_cast<const LogIn*>(io)) {
+        count = sizes.inputs;
+    } else if (dynamic_cast<const LogOut*>(io)) {
+        first = sizes.inputs;
+        count = sizes.outputs;
+    } else if (dynamic_cast<const LogUser*>(io)) {
+        first = sizes.inputs + sizes.outputs;
+        count = sizes.userInputs;
+    } else if (dynamic_cast<const LogUserOut*>(io)) {
+        first = sizes.inputs + sizes.outputs + sizes.userInputs;
+        count = sizes.userOutputs;
+    }
+    if (!io || io->number < 0 || io->number >= count)
+        return -1;
+    return first + io->number;
+}
+
+std::vector<std::uint8_t> NameTableHeader(const NameTableSizes& sizes, int monitorCount)
+{
+    std::vector<std::uint8_t> header;
+    ByteWriter out(header);
+    out.Put(std::uint32_t(0));
+    out.Put(std::int32_t((sizes.Total() + monitorCount + 1) * int(kNameBytes)));
+    for (int count :
+         {sizes.inputs, sizes.outputs, sizes.userInputs, sizes.userOutputs, monitorCount})
+        out.Put(std::int32_t(count));
+    header.resize(kNameHeaderBytes);
+    SealChecksum(header);
+    return header;
+}
+
+std::vector<std::uint8_t> IoNameTable(CVantrelDoc& document, const NameTableSizes& sizes)
+{
+    std::vector<std::uint8_t> table(std::size_t(sizes.Total()) * kNameBytes);
+    std::vector<std::uint8_t> field;
+    for (const auto& element : document.elements[kMainList]) {
+        const int entry = NameEntry(*element, sizes);
+        if (entry < 0)
+            continue;
+        field.clear();
+        ByteWriter(field).FixedText(element->Name(), kNameBytes);
+        std::copy(field.begin(), field.end(), table.begin() + std::ptrdiff_t(entry * kNameBytes));
+    }
+    return table;
+}
+
+void AppendNameTables(std::vector<std::uint8_t>& out, CVantrelDoc& document)
+{
+    const NameTableSizes sizes = SizesOf(document);
+    std::vector<LogElement*> monitor;
+    document.MonitorList(monitor);
+    const std::vector<std::uint8_t> header = NameTableHeader(sizes, int(monitor.size()));
+    out.insert(out.end(), header.begin(), header.end());
+    const std::vector<std::uint8_t> ioNames = IoNameTable(document, sizes);
+    out.insert(out.end(), ioNames.begin(), ioNames.end());
+    ByteWriter writer(out);
+    for (const LogElement* element : monitor)
+        writer.FixedText(element->Name(), kNameBytes);
+}
+
+// Paint objects refer to I/O by flat numbers, resolved afresh for this file.
+void AppendPaintRecords(std::vector<std::uint8_t>& out, CVantrelDoc& document)
+{
+    const int inBytes = UsableIoCount(document.numInputs) / 8;
+    const int outBytes = UsableIoCount(document.numOutputs) / 8;
+    const int userInBytes = UserIoBytes(UserIoExtentOf(document).inputs);
+    ByteWriter writer(out);
+    writer.Put(std::int32_t(document.paintObjects.size()));
+    for (const auto& paint : document.paintObjects) {
+        paint->ResolveLinks(document, inBytes, outBytes, userInBytes, false);
+        paint->WriteFlashRecord(writer);
+    }
+}
+
+// The records are written from copies whose deleted user inputs are
+// dropped; the caller hands the copies to the document once the file exists.
+std::vector<ComplexCommand> AppendCommandRecords(std::vector<std::uint8_t>& out,
+                                                 CVantrelDoc& document)
+{
+    ByteWriter(out).Put(std::int32_t(document.complexCommands.size()));
+    std::vector<ComplexCommand> checked;
+    for (const auto& command : document.complexCommands) {
+        checked.push_back(*command);
+        checked.back().AppendFlashRecord(out, document, document.GetNotifier());
+    }
+    return checked;
+}
+
+void AppendFirstBackground(std::vector<std::uint8_t>& out, const CVantrelDoc& document,
+                           const ImageCodec& codec)
+{
+    std::vector<std::uint8_t> jpeg;
+    if (!document.pageBackgrounds.empty() && !document.pageBackgrounds.front().IsEmpty())
+        jpeg = codec.Encode(document.pageBackgrounds.front(), ImageFormat::Jpeg);
+    ByteWriter(out).Put(std::int32_t(jpeg.size()));
+    out.insert(out.end(), jpeg.begin(), jpeg.end());
+}
+
+} // namespace
+
+std::u16string ExportFlashFile(CVantrelDoc& document, const std::filesystem::path& path,
+                               const ImageCodec& codec, std::int32_t randomNumber)
+{
+    std::vector<std::uint8_t> bytes = Compile(document, randomNumber);
+    std::u16string report = Report(document, bytes);
+    AppendNameTables(bytes, document);
+    AppendPaintRecords(bytes, document);
+    ByteWriter(bytes).Put(std::uint32_t(document.backgroundColour));
+    std::vector<ComplexCommand> checked = AppendCommandRecords(bytes, document);
+    AppendFirstBackground(bytes, document, codec);
+    WriteFileAtomically(path, bytes);
+    for (std::size_t i = 0; i < checked.size(); ++i)
+        *document.complexCommands[i] = std::move(checked[i]);
+    return report;
+}
+
+} // namespace vantrel

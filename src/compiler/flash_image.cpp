@@ -1,0 +1,183 @@
+#include "compiler/flash_image.h"
+
+#include "archive/text_codec.h"
+#include "compiler/image_header.h"
+#include "compiler/remote_requests.h"
+#include "document/vantrel_doc.h"
+#include "elements/io_elements.h"
+#include "export/byte_buffer.h"
+#include "hardware/io_counts.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <random>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::int64_t kFlashBytes = 57344;
+constexpr std::int64_t kRamBytes = 4096;
+
+// The extent of the elements of one kind whose number is in range.
+template <class Kind> int ExtentOf(const ElementList& main, int limit)
+{
+    int extent = 0;
+    for (const auto& element : main)
+        if (auto* io = dynamic_cast<const Kind*>(element.get()))
+            if (io->number >= 0 && io->number < limit)
+                extent = std::max(extent, io->number + 1);
+    return extent;
+}
+
+int ListSize(const CVantrelDoc& document, int list)
+{
+    return int(document.elements[list].size());
+}
+
+std::uint16_t Low16(std::size_t value)
+{
+    return std::uint16_t(value);
+}
+
+// The counts and settings of the header; the section offsets and the size
+// follow from what the sections hold.
+ImageHeader FrameHeader(CVantrelDoc& document, std::int32_t randomNumber, int remoteRequests)
+{
+    const UserIoExtent user = UserIoExtentOf(document);
+    const int accumulators = ListSize(document, kAccumulatorList);
+    const int noOps = ListSize(document, kNoOpList);
+    const int timers = ListSize(document, kTimerList);
+    ImageHeader header;
+    header.version = document.RequiredDesignVersion();
+    header.designStamp = document.designStamp;
+    header.randomNumber = randomNumber;
+    header.speed = std::uint8_t(document.speed);
+    header.inputBytes = std::uint8_t(UsableIoCount(document.numInputs) / 8);
+    header.outputBytes = std::uint8_t(UsableIoCount(document.numOutputs) / 8);
+    header.userInputBytes = std::uint8_t(UserIoBytes(user.inputs));
+    header.userOutputBytes = std::uint8_t(UserIoBytes(user.outputs));
+    header.mainCount = Low16(document.elements[kMainList].size());
+    // These two counts are kept in 8 bits by the controller and wrap.
+    header.numericCount = std::uint16_t((timers + ListSize(document, kRegisterList)) % 256);
+    header.registerIdCount = std::uint8_t((accumulators + noOps + timers) % 256);
+    header.constantCount = Low16(document.elements[kConstantList].size());
+    header.storageRegisterCount = Low16(std::size_t(accumulators + noOps));
+    header.remoteRequestCount = Low16(std::size_t(remoteRequests));
+    header.remoteInputBytes = std::uint8_t(document.remoteIo.RemoteInputBytes());
+    header.remoteOutputBytes = std::uint8_t(document.remoteIo.RemoteOutputBytes());
+    return header;
+}
+
+void AppendWords(std::vector<std::uint8_t>& image, const std::vector<std::uint32_t>& words)
+{
+    ByteWriter out(image);
+    for (std::uint32_t word : words)
+        out.Put(word);
+}
+
+std::vector<std::uint32_t> LogicWords(CVantrelDoc& document)
+{
+    std::vector<std::uint32_t> words;
+    for (const auto& element : document.elements[kMainList])
+        element->Encode(words, document);
+    return words;
+}
+
+// One word per element of the lists, in list order.
+std::vector<std::uint32_t> SingleWords(CVantrelDoc& document, std::initializer_list<int> lists)
+{
+    std::vector<std::uint32_t> words;
+    for (int list : lists)
+        for (const auto& element : document.elements[list])
+            words.push_back(element->EncodeWord(document));
+    return words;
+}
+
+std::vector<std::uint32_t> RegisterIds(const CVantrelDoc& document)
+{
+    std::vector<std::uint32_t> ids;
+    for (int list : {kAccumulatorList, kNoOpList, kTimerList})
+        for (const auto& element : document.elements[list])
+            ids.push_back(std::uint32_t(element->id));
+    return ids;
+}
+
+int CountDelays(const CVantrelDoc& document)
+{
+    int delays = 0;
+    for (const ElementList& list : document.elements)
+        delays += int(std::count_if(list.begin(), list.end(),
+                                    [](const auto& element) { return element->UsesDelay(); }));
+    return delays;
+}
+
+int RegistersInUse(CVantrelDoc& document, const ImageHeader& header)
+{
+    const ElementList& registers = document.elements[kRegisterList];
+    if (registers.empty())
+        return header.storageRegisterCount;
+    return document.EncodeIndex(registers.back()->id) + 1;
+}
+
+} // namespace
+
+UserIoExtent UserIoExtentOf(CVantrelDoc& document)
+{
+    const ElementList& main = document.elements[kMainList];
+    return {ExtentOf<LogUser>(main, document.NumberLimit(NumberKind::UserInputs)),
+            ExtentOf<LogUserOut>(main, document.NumberLimit(NumberKind::UserOutputs))};
+}
+
+std::vector<std::uint8_t> Compile(CVantrelDoc& document, std::int32_t randomNumber)
+{
+    const std::vector<RemoteRequest> requests =
+        RemoteRequests(document.remoteIo, UsableIoCount(document.numInputs) / 8,
+                       UsableIoCount(document.numOutputs) / 8);
+    ImageHeader header = FrameHeader(document, randomNumber, int(requests.size()));
+    std::vector<std::uint8_t> image(ImageHeader::kSize);
+    // The offsets are those of the bytes actually written, so the header
+    // agrees with the sections whatever the elements emit.
+    header.logicOffset = Low16(image.size());
+    AppendWords(image, LogicWords(document));
+    header.numericOffset = Low16(image.size());
+    AppendWords(image, SingleWords(document, {kTimerList, kRegisterList}));
+    header.constantOffset = Low16(image.size());
+    AppendWords(image, SingleWords(document, {kConstantList}));
+    header.remoteRequestOffset = Low16(image.size());
+    for (const RemoteRequest& request : requests)
+        AppendRemoteRequest(image, request);
+    header.registerIdOffset = Low16(image.size());
+    AppendWords(image, RegisterIds(document));
+    header.size = std::uint32_t(image.size());
+    const std::vector<std::uint8_t> headerBytes = HeaderBytes(header);
+    std::copy(headerBytes.begin(), headerBytes.end(), image.begin());
+    SealChecksum(image);
+    return image;
+}
+
+std::int32_t DrawRandomNumber()
+{
+    static std::minstd_rand generator(std::uint32_t(std::time(nullptr)));
+    return std::uniform_int_distribution<std::int32_t>(0, 32767)(generator);
+}
+
+std::u16string Report(CVantrelDoc& document, std::span<const std::uint8_t> image)
+{
+    const ImageHeader header = ReadHeader(image);
+    const int mainCount = ListSize(document, kMainList);
+    const std::int64_t ramBytes = mainCount / 8 + header.userOutputBytes + header.userInputBytes +
+                                  header.outputBytes + header.inputBytes;
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "Logic elements:\t%d/12228\nAccs:\t\t%d/64\nConstants:\t%d/256\n"
+                  "Registers:\t\t%d/256\nDelays:\t\t%d/1024\nFlash:\t\t%d%%\nRam:\t\t%d%%",
+                  mainCount, ListSize(document, kAccumulatorList),
+                  ListSize(document, kConstantList), RegistersInUse(document, header),
+                  CountDelays(document), int(std::int64_t(header.size) * 100 / kFlashBytes),
+                  int(ramBytes * 100 / kRamBytes));
+    return Ascii(text);
+}
+
+} // namespace vantrel

@@ -1,0 +1,99 @@
+#include "export/io_list.h"
+
+#include "archive/file_bytes.h"
+#include "archive/text_codec.h"
+#include "document/vantrel_doc.h"
+#include "elements/io_elements.h"
+#include "hardware/io_counts.h"
+
+#include <span>
+#include <vector>
+
+namespace vantrel {
+
+namespace {
+
+// What a list covers: how many numbers and which elements of which list.
+struct IoListSource
+{
+    int count;
+    int list;
+    bool (*matches)(const LogElement&);
+};
+
+template <class Kind> bool IsA(const LogElement& element)
+{
+    return dynamic_cast<const Kind*>(&element) != nullptr;
+}
+
+IoListSource SourceOf(CVantrelDoc& document, int type)
+{
+    switch (type) {
+    case kOutputList:
+        return {UsableIoCount(document.numOutputs), kMainList, IsA<LogOut>};
+    case kAnalogInputList:
+        return {document.remoteIo.AnalogInputChannels(), kRegisterList, IsA<Analog_Input>};
+    case kAnalogOutputList:
+        return {document.remoteIo.AnalogOutputChannels(), kRegisterList, IsA<Analog_Output>};
+    default:
+        return {UsableIoCount(document.numInputs), kMainList, IsA<LogIn>};
+    }
+}
+
+bool IsKnownType(int type)
+{
+    return type >= kInputList && type <= kAnalogOutputList;
+}
+
+// The element named in each row; the later of two with one number wins.
+std::vector<const LogIO*> RowElements(CVantrelDoc& document, const IoListSource& source)
+{
+    std::vector<const LogIO*> rows(std::size_t(source.count), nullptr);
+    for (const auto& element : document.elements[source.list]) {
+        if (!source.matches(*element))
+            continue;
+        const auto& io = static_cast<const LogIO&>(*element);
+        if (io.number >= 0 && io.number < source.count)
+            rows[std::size_t(io.number)] = &io;
+    }
+    return rows;
+}
+
+// The list in the 8-bit code page: a header line, then one line per I/O
+// number with its board, its pin on the board and the name of the element
+// using it ("empty" for none), each line ended by CR LF. Fields are written
+// as they are, separators included.
+std::string IoListText(CVantrelDoc& document, int type, int boardSize, bool csv)
+{
+    const std::string separator = csv ? "," : "\t";
+    const std::vector<const LogIO*> rows = RowElements(document, SourceOf(document, type));
+    std::string text = "Number" + separator + "Board" + separator + "Pin" + separator + "Name\r\n";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int number = int(i);
+        text += std::to_string(number + 1) + separator + std::to_string(number / boardSize + 1) +
+                separator + std::to_string(number % boardSize + 1) + separator +
+                (rows[i] ? ToCodePage(rows[i]->Name()) : std::string("empty")) + "\r\n";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string DefaultIoListName(int type, bool csv)
+{
+    static const char* const kNames[] = {"inputs", "outputs", "ainputs", "aoutputs"};
+    return std::string(kNames[IsKnownType(type) ? type : kInputList]) + (csv ? ".csv" : ".txt");
+}
+
+bool ExportIoList(CVantrelDoc& document, const std::filesystem::path& path, int type, int boardSize,
+                  bool csv)
+{
+    if (!IsKnownType(type) || boardSize < 1)
+        return false;
+    const std::string text = IoListText(document, type, boardSize, csv);
+    WriteFileAtomically(path,
+                        std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    return true;
+}
+
+} // namespace vantrel
