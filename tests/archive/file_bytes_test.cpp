@@ -1,5 +1,7 @@
 #include "archive/file_bytes.h"
 
+#include "support/test_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -14,9 +16,7 @@ class AtomicFiles : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder = fs::path(VANTREL_TEST_OUTPUT_DIR) / "atomic_files";
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = test::FreshTestFolder("atomic_files");
         target = folder / "target.bin";
         std::ofstream(target) << "old";
     }

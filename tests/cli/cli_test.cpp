@@ -8,6 +8,8 @@
 
 #include <QProcess>
 
+#include "support/test_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -49,13 +51,7 @@ std::string ReadFile(const fs::path& path)
 class Cli : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        folder = fs::path(VANTREL_TEST_OUTPUT_DIR) / "cli" /
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
+    void SetUp() override { folder = test::FreshTestFolder("cli"); }
 
     // A small design: an input, a gate reading it listed before it, an output.
     fs::path MakeDesign(const std::string& name)

@@ -6,6 +6,7 @@
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "platform/qt/qt_image_codec.h"
+#include "support/test_folder.h"
 
 #include <QImage>
 #include <QPainter>
@@ -52,8 +53,7 @@ class Render : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder = fs::path(VANTREL_TEST_OUTPUT_DIR) / "render";
-        fs::create_directories(folder);
+        folder = test::FreshTestFolder("render");
         auto gate = std::make_unique<LogAnd>(Point{3, 2}, 2);
         gate->inputs = {1, 9, 0, 0}; // input 1 open: drawn blue
         document.elements[kMainList].push_back(

@@ -6,6 +6,8 @@
 #include "support/fake_image_codec.h"
 #include "support/recording_notifier.h"
 
+#include "support/test_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -22,10 +24,7 @@ class DesignIo : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder = fs::path(VANTREL_TEST_OUTPUT_DIR) / "design_io" /
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = test::FreshTestFolder("design_io");
         document.SetNotifier(&notifier);
     }
 
