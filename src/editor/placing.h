@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+namespace vantrel {
+
+class CVantrelDoc;
+class ElementDialogs;
+
+// Places a new element of the kind that design tool `tool` (0..46, not the
+// Connect or Select tool) stands for in grid cell `cell`: asks for its
+// properties where the kind has any, gives it the document's next element
+// id at the moment it is built and inserts it with an undo record. Returns
+// true when the document took the element; a cancelled dialog, a missing
+// I/O number or an occupied cell places nothing.
+bool PlaceElement(CVantrelDoc& document, ElementDialogs& dialogs, int tool, Point cell);
+
+// Whether the design tool places an element.
+bool IsPlacingTool(int tool);
+
+} // namespace vantrel
