@@ -3,6 +3,8 @@
 #include "compiler/autosort.h"
 #include "document/vantrel_doc.h"
 #include "editor/canvas_geometry.h"
+#include "editor/connecting.h"
+#include "editor/design_release.h"
 #include "editor/element_dialogs.h"
 #include "editor/picture_renderer.h"
 #include "editor/selection.h"
@@ -366,6 +368,11 @@ void CVantrelView::mouseMoveEvent(QMouseEvent* event)
     if (!(event->buttons() & Qt::LeftButton))
         return;
     const Point at = ToPoint(event->position());
+    if (state_.InDesign() && state_.designTool == kConnectTool) {
+        UpdateConnectionPreview(document_, state_, at);
+        viewport()->update();
+        return;
+    }
     const bool selecting =
         state_.InDesign() ? state_.designTool == kSelectTool : state_.paintTool == kPaintSelect;
     if (selecting) {
@@ -389,8 +396,8 @@ void CVantrelView::mouseReleaseEvent(QMouseEvent* event)
 
 void CVantrelView::ReleaseInDesign(Point release)
 {
-    state_.connectionPreviewEnd.reset();
-    if (state_.designTool == kSelectTool)
+    const int digit = HeldInputDigit(digitsHeld_);
+    if (ReleaseDesignTool(document_, dialogs_, state_, release, digit) == ReleaseOutcome::Selecting)
         SelectLogicByRelease(document_, state_, release);
 }
 
