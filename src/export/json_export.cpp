@@ -1,0 +1,266 @@
+#include "export/json_export.h"
+
+#include "archive/archive.h"
+#include "archive/file_bytes.h"
+#include "archive/text_codec.h"
+#include "compiler/flash_image.h"
+#include "document/system_classes.h"
+#include "document/vantrel_doc.h"
+#include "elements/io_elements.h"
+#include "export/json_writer.h"
+#include "hardware/sim_element.h"
+#include "platform/image_codec.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+template <class Kind> Kind* As(LogElement* element)
+{
+    return dynamic_cast<Kind*>(element);
+}
+
+void WriteSystemConfiguration(JsonWriter& json, CVantrelDoc& document, UserIoExtent users)
+{
+    json.BeginObject("sysConf");
+    json.WriteInt("minVersion", document.RequiredDesignVersion());
+    json.WriteInt("numIns", document.numInputs / 8);
+    json.WriteInt("numOuts", document.numOutputs / 8);
+    json.WriteInt("numUserIns", UserIoBytes(users.inputs));
+    json.WriteInt("numUserOuts", UserIoBytes(users.outputs));
+    json.WriteInt("accCount", std::int64_t(document.elements[kAccumulatorList].size() +
+                                           document.elements[kNoOpList].size()));
+    json.End();
+}
+
+// One array of the I/O elements of a kind in the main list.
+template <class Kind>
+void WriteIoNames(JsonWriter& json, CVantrelDoc& document, const char* key, bool withRestricted)
+{
+    json.BeginArray(key);
+    for (const auto& element : document.elements[kMainList]) {
+        auto* io = As<Kind>(element.get());
+        if (!io)
+            continue;
+        json.BeginObject(JsonWriter::kArrayElement);
+        json.WriteInt("n", io->number);
+        json.WriteString("name", io->name);
+        if (withRestricted)
+            json.WriteInt("restricted", io->Restricted());
+        json.End();
+    }
+    json.End();
+}
+
+void WriteNames(JsonWriter& json, CVantrelDoc& document)
+{
+    json.BeginObject("IONames");
+    WriteIoNames<LogIn>(json, document, "in", false);
+    WriteIoNames<LogOut>(json, document, "out", false);
+    WriteIoNames<LogUser>(json, document, "userIn", true);
+    WriteIoNames<LogUserOut>(json, document, "userOut", false);
+    json.BeginArray("register");
+    std::vector<LogElement*> monitor;
+    document.MonitorList(monitor);
+    for (std::size_t j = 0; j < monitor.size(); ++j) {
+        json.BeginObject(JsonWriter::kArrayElement);
+        json.WriteString("name", monitor[j]->Name());
+        json.WriteInt("n", std::int64_t(j));
+        json.WriteBool("edit", monitor[j]->IsEditable());
+        json.WriteString("nature", monitor[j]->NatureText());
+        json.WriteInt("restricted", monitor[j]->Restricted());
+        json.End();
+    }
+    json.End();
+    json.End();
+}
+
+void WriteComplexCommands(JsonWriter& json, CVantrelDoc& document)
+{
+    json.BeginArray("complexCommands");
+    for (const auto& command : document.complexCommands) {
+        command->DropDeletedUserInputs(document, document.GetNotifier());
+        json.BeginObject(JsonWriter::kArrayElement);
+        json.WriteString("name", command->name);
+        json.BeginArray("userIns");
+        int restricted = 0;
+        for (const auto& [id, on] : command->settings) {
+            auto* user = As<LogUser>(document.FindById(id, true, false, false));
+            json.BeginObject(JsonWriter::kArrayElement);
+            json.WriteInt("n", user->number);
+            json.WriteBool("state", on);
+            json.End();
+            restricted = std::max(restricted, user->Restricted());
+        }
+        json.End();
+        json.WriteInt("restricted", restricted);
+        json.End();
+    }
+    json.End();
+}
+
+// A logged element: a monitored register, or a local or user I/O element.
+void WriteLogDetail(JsonWriter& json, CVantrelDoc& document, std::int32_t id)
+{
+    LogElement* element = document.FindById(id, true, false, false);
+    if (!element)
+        return;
+    const char* type = nullptr;
+    std::int64_t number = 0;
+    if (element->ShowInMonitor()) {
+        type = "register";
+        number = document.MonitorIndex(id);
+    } else if (auto* io = As<LogIO>(element); io && element->ListKind() == kMainList) {
+        type = As<LogIn>(element)        ? "in"
+               : As<LogOut>(element)     ? "out"
+               : As<LogUser>(element)    ? "userIn"
+               : As<LogUserOut>(element) ? "userOut"
+                                         : nullptr;
+        number = io->number;
+    }
+    if (!type)
+        return;
+    json.BeginObject(JsonWriter::kArrayElement);
+    json.WriteString("name", element->Name());
+    json.WriteInt("num", number);
+    json.WriteString("type", Ascii(type));
+    json.End();
+}
+
+void WriteLogs(JsonWriter& json, CVantrelDoc& document)
+{
+    json.BeginArray("logs");
+    for (const auto& element : document.elements[kMainList]) {
+        auto* logged = As<LoggedUserOut>(element.get());
+        if (!logged)
+            continue;
+        json.BeginObject(JsonWriter::kArrayElement);
+        json.WriteString("name", logged->name);
+        json.WriteInt("num", logged->number);
+        json.BeginArray("details");
+        for (std::int32_t id : logged->loggedIds)
+            WriteLogDetail(json, document, id);
+        json.End();
+        json.End();
+    }
+    json.End();
+}
+
+void WritePaint(JsonWriter& json, CVantrelDoc& document, int userInBytes)
+{
+    json.BeginArray("paintStuff");
+    for (const auto& object : document.paintObjects) {
+        object->ResolveLinks(document, document.numInputs / 8, document.numOutputs / 8, userInBytes,
+                             true);
+        json.BeginObject(JsonWriter::kArrayElement);
+        json.WriteString("type", object->TypeName());
+        object->WriteJson(json);
+        json.End();
+    }
+    json.End();
+}
+
+void WriteTempInputs(JsonWriter& json, CVantrelDoc& document)
+{
+    json.BeginArray("tempInputs");
+    for (const auto& element : document.elements[kNoOpList]) {
+        auto* reading = As<TempInput>(element.get());
+        if (!reading)
+            continue;
+        json.BeginObject(JsonWriter::kArrayElement);
+        json.WriteInt("type", reading->tempType);
+        json.WriteInt("defaultValue", reading->defaultValue);
+        json.WriteInt("bufferIndex", document.EncodeIndex(reading->id));
+        // The auxiliary readings (3 to 8) belong to no silo.
+        if (reading->tempType < 3 || reading->tempType > 8)
+            json.WriteString("siloName", reading->siloName);
+        json.End();
+    }
+    json.End();
+}
+
+template <class Kind>
+void WriteSlotNumbers(JsonWriter& json, CVantrelDoc& document, const char* key,
+                      const std::vector<std::int32_t>& slots)
+{
+    json.BeginArray(key);
+    for (std::int32_t id : slots) {
+        auto* io = As<Kind>(document.FindById(id, true, false, false));
+        json.WriteInt(JsonWriter::kArrayElement, io ? io->number : -1);
+    }
+    json.End();
+}
+
+void WriteSimulation(JsonWriter& json, CVantrelDoc& document)
+{
+    json.BeginArray("simulation");
+    for (const auto& element : document.simulationElements) {
+        json.BeginObject(JsonWriter::kArrayElement);
+        const bool known =
+            element->type >= 0 && element->type < std::int32_t(std::size(SimElement::kTypes));
+        json.WriteString("type", known ? SimElement::kTypes[element->type].name : u"");
+        WriteSlotNumbers<LogIn>(json, document, "inputs", element->inputs);
+        WriteSlotNumbers<LogOut>(json, document, "outputs", element->outputs);
+        json.End();
+    }
+    json.End();
+}
+
+void WriteBackgrounds(JsonWriter& json, CVantrelDoc& document, const ImageCodec& codec)
+{
+    json.BeginArray("backgrounds");
+    for (const Image& page : document.pageBackgrounds)
+        json.WriteBase64(JsonWriter::kArrayElement, codec.Encode(page, ImageFormat::Jpeg));
+    json.End();
+    const Image first = document.pageBackgrounds.empty() ? Image{} : document.pageBackgrounds[0];
+    json.WriteBase64("bgImage", codec.Encode(first, ImageFormat::Jpeg));
+}
+
+void WriteSource(JsonWriter& json, CVantrelDoc& document, const ImageCodec& codec)
+{
+    std::vector<std::uint8_t> design;
+    CArchive ar(StoreTo, design, SystemClasses());
+    document.Serialize(ar, codec, ImageFormat::Jpeg);
+    json.WriteBase64("source", design);
+}
+
+} // namespace
+
+std::u16string WriteJsonExport(CVantrelDoc& document, std::ostream& out, const ImageCodec& codec,
+                               std::int32_t randomNumber)
+{
+    const UserIoExtent users = UserIoExtentOf(document);
+    JsonWriter json(out);
+    json.WriteString("contentType", u"logic");
+    WriteSystemConfiguration(json, document, users);
+    WriteNames(json, document);
+    WriteComplexCommands(json, document);
+    WriteLogs(json, document);
+    WritePaint(json, document, UserIoBytes(users.inputs));
+    WriteTempInputs(json, document);
+    WriteSimulation(json, document);
+    const std::vector<std::uint8_t> image = Compile(document, randomNumber);
+    json.WriteBase64("plcPart", image);
+    json.BeginArray("rands");
+    for (std::size_t offset = 12; offset < 20; ++offset)
+        json.WriteInt(JsonWriter::kArrayElement, image[offset]);
+    json.End();
+    const std::u16string report = Report(document, image);
+    WriteBackgrounds(json, document, codec);
+    WriteSource(json, document, codec);
+    json.End();
+    return report;
+}
+
+std::u16string ExportJson(CVantrelDoc& document, const std::filesystem::path& path,
+                          const ImageCodec& codec, std::int32_t randomNumber)
+{
+    AtomicFileStream file(path);
+    const std::u16string report = WriteJsonExport(document, file.Stream(), codec, randomNumber);
+    file.Commit();
+    return report;
+}
+
+} // namespace vantrel
