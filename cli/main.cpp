@@ -1,6 +1,7 @@
 // vantrel-cli: the headless command line of the editor.
 #include "cli_context.h"
 #include "design_commands.h"
+#include "export_commands.h"
 #include "render_command.h"
 
 #include "platform/qt/qt_image_codec.h"
@@ -42,6 +43,30 @@ const std::vector<CommandSpec>& Commands()
          "save the design as the current file version",
          {{"-o"}, {}},
          RunSave},
+        {"flash",
+         "flash DESIGN [-o PATH] [--random N]",
+         "write the flash file (default flash.lgf) and the remote module files beside it, and "
+         "print the resource report; --random fixes the image's random number (0..32767)",
+         {{"-o", "--random"}, {}},
+         RunFlash},
+        {"json",
+         "json DESIGN [-o PATH] [--random N]",
+         "write the JSON export (default flash.lgj) and the remote module files beside it, and "
+         "print the resource report",
+         {{"-o", "--random"}, {}},
+         RunJson},
+        {"iolist",
+         "iolist DESIGN --type inputs|outputs|ainputs|aoutputs [--board 32|48] "
+         "[--format csv|text] [-o PATH]",
+         "write an I/O list (default board 32, csv, named after the type)",
+         {{"--type", "--board", "--format", "-o"}, {}},
+         RunIoList},
+        {"check",
+         "check DESIGN",
+         "report I/O numbers out of range or used twice, unconnected inputs and elements on "
+         "feedback loops; exit 1 when any problem was found",
+         {},
+         RunCheck},
         {"simulation",
          "simulation DESIGN [-o PATH]",
          "write the simulation description (default simulation.lgf)",

@@ -84,7 +84,8 @@ TEST_F(Cli, HelpAndVersion)
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.out.rfind("Usage: vantrel-cli", 0), 0u);
     EXPECT_EQ(RunCli({"--version"}).out, "vantrel-cli 2.0\n");
-    for (const char* command : {"info", "sort", "save", "simulation"}) {
+    for (const char* command :
+         {"info", "sort", "save", "flash", "json", "iolist", "check", "simulation", "render"}) {
         CliRun commandHelp = RunCli({command, "--help"});
         EXPECT_EQ(commandHelp.exitCode, 0) << command;
         EXPECT_EQ(commandHelp.out.rfind(std::string("Usage: vantrel-cli ") + command, 0), 0u);
@@ -155,6 +156,71 @@ TEST_F(Cli, SimulationWritesTheSimulatorFile)
         std::string("\x01\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\0\0\x03\0\0\0\xFF\xFF\xFF\xFF", 24));
 }
 
+TEST_F(Cli, FlashWithAFixedRandomNumberIsReproducible)
+{
+    const fs::path design = MakeDesign("a.lgc");
+    CVantrelDoc withRemote;
+    ASSERT_TRUE(OpenDesign(withRemote, design, codec));
+    withRemote.remoteIo.modules.push_back({8, 8, 0, 57600, false});
+    ASSERT_TRUE(SaveDesign(withRemote, design, codec));
+
+    CliRun first = RunCli({"flash", Q(design), "--random", "77"}, folder);
+    EXPECT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_EQ(first.out.rfind("Logic elements:\t3/12228\n", 0), 0u);
+    const std::string image = ReadFile(folder / "flash.lgf");
+    EXPECT_EQ(std::uint8_t(image[0x10]), 77);
+    EXPECT_EQ(ReadFile(folder / "remote0.lgf").size(), 56u);
+
+    fs::create_directories(folder / "out");
+    EXPECT_EQ(
+        RunCli({"flash", Q(design), "-o", Q(folder / "out" / "f.lgf"), "--random", "77"}).exitCode,
+        0);
+    EXPECT_EQ(ReadFile(folder / "out" / "f.lgf"), image);
+    EXPECT_TRUE(fs::exists(folder / "out" / "remote0.lgf"));
+    EXPECT_EQ(RunCli({"flash", Q(design), "--random", "40000"}).exitCode, 2);
+}
+
+TEST_F(Cli, JsonAndIoListsGoWhereTheyAreTold)
+{
+    const fs::path design = MakeDesign("a.lgc");
+    CliRun json = RunCli({"json", Q(design), "--random", "5"}, folder);
+    EXPECT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_EQ(ReadFile(folder / "flash.lgj").rfind("\xEF\xBB\xBF{\"contentType\":\"logic\"", 0),
+              0u);
+
+    EXPECT_EQ(RunCli({"iolist", Q(design), "--type", "inputs"}, folder).exitCode, 0);
+    EXPECT_TRUE(fs::exists(folder / "inputs.csv"));
+    EXPECT_EQ(
+        RunCli({"iolist", Q(design), "--type", "aoutputs", "--format", "text", "--board", "48"},
+               folder)
+            .exitCode,
+        0);
+    EXPECT_TRUE(fs::exists(folder / "aoutputs.txt"));
+    EXPECT_EQ(RunCli({"iolist", Q(design)}).exitCode, 2);
+    EXPECT_EQ(RunCli({"iolist", Q(design), "--type", "sideways"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"iolist", Q(design), "--type", "inputs", "--board", "16"}).exitCode, 2);
+}
+
+TEST_F(Cli, CheckReportsEveryProblemAndExitsWithOne)
+{
+    CliRun clean = RunCli({"check", Q(MakeDesign("clean.lgc"))});
+    EXPECT_EQ(clean.exitCode, 0) << clean.err;
+    EXPECT_EQ(clean.err, "");
+
+    CVantrelDoc faulty;
+    faulty.elements[kMainList].push_back(std::make_unique<LogIn>(Point{0, 0}, 1, 40, u"Far"));
+    auto loop = std::make_unique<LogAnd>(Point{1, 0}, 2);
+    loop->inputs = {2, 0, 0, 0};
+    faulty.elements[kMainList].push_back(std::move(loop));
+    faulty.nextElementId = 3;
+    ASSERT_TRUE(SaveDesign(faulty, folder / "faulty.lgc", codec));
+    CliRun run = RunCli({"check", Q(folder / "faulty.lgc")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Out of range: Far\n"
+                       "Warning!: There is an unconnected input.\n"
+                       "Warning: Elements on feedback loops: 2\n");
+}
+
 TEST_F(Cli, DesignsThatCannotBeOpenedExitWithThree)
 {
     CliRun missing = RunCli({"info", Q(folder / "missing.lgc")});
@@ -177,6 +243,9 @@ TEST_F(Cli, OutputsThatCannotBeWrittenExitWithFour)
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_EQ(run.err, "Vantrel v2: " + nowhere.string() + " was not found.\n");
     EXPECT_EQ(RunCli({"simulation", Q(design), "-o", Q(nowhere)}).exitCode, 4);
+    EXPECT_EQ(RunCli({"flash", Q(design), "-o", Q(nowhere)}).exitCode, 4);
+    EXPECT_EQ(RunCli({"json", Q(design), "-o", Q(nowhere)}).exitCode, 4);
+    EXPECT_EQ(RunCli({"iolist", Q(design), "--type", "outputs", "-o", Q(nowhere)}).exitCode, 4);
 }
 
 } // namespace

@@ -1,0 +1,121 @@
+#include "export_commands.h"
+
+#include "archive/file_bytes.h"
+#include "archive/text_codec.h"
+#include "compiler/flash_file.h"
+#include "compiler/flash_image.h"
+#include "document/vantrel_doc.h"
+#include "export/io_list.h"
+#include "export/json_export.h"
+#include "export/remote_module_files.h"
+
+#include <ostream>
+
+namespace vantrel::cli {
+
+namespace {
+
+constexpr int kMaxRandom = 32767;
+
+std::int32_t RandomNumber(const Arguments& arguments)
+{
+    if (auto text = arguments.Value("--random"))
+        return ParseNumber("--random", *text, 0, kMaxRandom);
+    return DrawRandomNumber();
+}
+
+using ExportFunction = std::u16string (*)(CVantrelDoc&, const std::filesystem::path&,
+                                          const ImageCodec&, std::int32_t);
+
+// Writes one export, prints its report and writes the remote module files beside it.
+int RunExport(const Arguments& arguments, Context& context, const char* defaultName,
+              ExportFunction write)
+{
+    const std::int32_t random = RandomNumber(arguments);
+    CVantrelDoc document;
+    if (!OpenDesignArgument(arguments, document, context))
+        return kExitCannotOpen;
+    const std::filesystem::path output = arguments.Value("-o").value_or(defaultName);
+    try {
+        context.out << ToUtf8(write(document, output, context.codec, random)) << '\n';
+        ExportRemoteModules(document, output.parent_path().empty() ? "." : output.parent_path());
+    } catch (const FileError& failure) {
+        context.notifier.Message(failure.Message(), u"Vantrel v2", MessageButtons::Ok);
+        return kExitCannotWrite;
+    }
+    return kExitOk;
+}
+
+IoListType ListType(const std::string& text)
+{
+    const char* names[] = {"inputs", "outputs", "ainputs", "aoutputs"};
+    for (int type = 0; type < 4; ++type)
+        if (text == names[type])
+            return IoListType(type);
+    throw UsageError("--type takes inputs, outputs, ainputs or aoutputs");
+}
+
+} // namespace
+
+int RunFlash(const Arguments& arguments, Context& context)
+{
+    return RunExport(arguments, context, "flash.lgf", ExportFlashFile);
+}
+
+int RunJson(const Arguments& arguments, Context& context)
+{
+    return RunExport(arguments, context, "flash.lgj", ExportJson);
+}
+
+int RunIoList(const Arguments& arguments, Context& context)
+{
+    const std::optional<std::string> type = arguments.Value("--type");
+    if (!type)
+        throw UsageError("iolist needs --type");
+    const IoListType list = ListType(*type);
+    const std::string board = arguments.Value("--board").value_or("32");
+    if (board != "32" && board != "48")
+        throw UsageError("--board takes 32 or 48");
+    const std::string format = arguments.Value("--format").value_or("csv");
+    if (format != "csv" && format != "text")
+        throw UsageError("--format takes csv or text");
+    const bool csv = format == "csv";
+    CVantrelDoc document;
+    if (!OpenDesignArgument(arguments, document, context))
+        return kExitCannotOpen;
+    const std::filesystem::path output =
+        arguments.Value("-o").value_or(DefaultIoListName(list, csv));
+    try {
+        ExportIoList(document, output, list, std::stoi(board), csv);
+    } catch (const FileError& failure) {
+        context.notifier.Message(failure.Message(), u"Vantrel v2", MessageButtons::Ok);
+        return kExitCannotWrite;
+    }
+    return kExitOk;
+}
+
+int RunCheck(const Arguments& arguments, Context& context)
+{
+    CVantrelDoc document;
+    if (!OpenDesignArgument(arguments, document, context))
+        return kExitCannotOpen;
+    const int before = context.notifier.Count();
+    for (NumberKind kind :
+         {NumberKind::Inputs, NumberKind::Outputs, NumberKind::AnalogInputs,
+          NumberKind::AnalogOutputs, NumberKind::UserInputs, NumberKind::UserOutputs})
+        document.CheckNumbers(kind);
+    Compile(document, 0);
+    bool problems = context.notifier.Count() != before;
+    if (!document.LoopSet().empty()) {
+        std::u16string ids;
+        for (const auto& element : document.elements[kMainList])
+            if (document.LoopSet().contains(element->id))
+                ids += (ids.empty() ? u"" : u", ") + Ascii(std::to_string(element->id));
+        context.notifier.Message(u"Elements on feedback loops: " + ids, u"Warning",
+                                 MessageButtons::Ok);
+        problems = true;
+    }
+    return problems ? kExitProblemsFound : kExitOk;
+}
+
+} // namespace vantrel::cli
