@@ -63,13 +63,20 @@ int CVantrelDoc::NumberLimit(NumberKind kind) const
 
 int CVantrelDoc::CheckNumbers(NumberKind kind, std::vector<std::int32_t>& table, int limit)
 {
-    if (limit > 0) {
-        if (table.size() < std::size_t(limit))
-            table.resize(std::size_t(limit));
-        std::fill_n(table.begin(), limit, -1);
-    }
-    int result = limit;
     const NumberMember member = MemberOf(kind);
+    // The table holds every number in use, but never grows to a limit a
+    // damaged file may claim: entries past its end count as free.
+    std::size_t needed = table.size();
+    for (const auto& element : elements[member.list])
+        if (member.matches(*element)) {
+            const auto number = static_cast<const LogIO&>(*element).number;
+            if (number >= 0 && number < limit)
+                needed = std::max(needed, std::size_t(number) + 1);
+        }
+    table.resize(needed);
+    if (limit > 0)
+        std::fill_n(table.begin(), std::min(table.size(), std::size_t(limit)), -1);
+    int result = limit;
     for (const auto& element : elements[member.list]) {
         if (!member.matches(*element))
             continue;

@@ -1,6 +1,10 @@
 #include "editor/vantrel_view.h"
 
+#include "archive/file_bytes.h"
 #include "compiler/autosort.h"
+#include "compiler/flash_file.h"
+#include "compiler/flash_image.h"
+#include "dialogs/qt_view_prompts.h"
 #include "document/vantrel_doc.h"
 #include "editor/canvas_geometry.h"
 #include "editor/connecting.h"
@@ -8,6 +12,10 @@
 #include "editor/element_dialogs.h"
 #include "editor/picture_renderer.h"
 #include "editor/selection.h"
+#include "export/io_list.h"
+#include "export/json_export.h"
+#include "export/remote_module_files.h"
+#include "platform/qt/qt_image_codec.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -60,7 +68,9 @@ ScrollRequest RequestOf(int action)
 } // namespace
 
 CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document), dialogs_(dialogs)
+    : QAbstractScrollArea(parent), document_(document), dialogs_(dialogs),
+      ownPrompts_(std::make_unique<QtViewPrompts>(this)), prompts_(ownPrompts_.get()),
+      codec_(std::make_unique<QtImageCodec>())
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -121,6 +131,9 @@ bool CVantrelView::HandlesCommand(int id) const
     case kEditRedo:
     case kEditSelectAll:
     case kAutoSort:
+    case kExportFlash:
+    case kExportJson:
+    case kExportIoList:
         return true;
     default:
         return IsElementTool(id) || IsPaintTool(id);
@@ -247,6 +260,15 @@ void CVantrelView::OnCommand(int id)
         AutoSort(document_);
         Redraw();
         break;
+    case kExportFlash:
+        ExportWithReport(u"flash.lgf", ExportFlashFile);
+        break;
+    case kExportJson:
+        ExportWithReport(u"flash.lgj", ExportJson);
+        break;
+    case kExportIoList:
+        ExportIoListCommand();
+        break;
     default:
         break;
     }
@@ -259,6 +281,52 @@ void CVantrelView::SetCount()
         DiscardBackgroundCache();
         Redraw();
     }
+}
+
+void CVantrelView::ExportWithReport(const char16_t* defaultName,
+                                    std::u16string (*write)(CVantrelDoc&,
+                                                            const std::filesystem::path&,
+                                                            const ImageCodec&, std::int32_t))
+{
+    const std::optional<std::filesystem::path> path = prompts_->SaveFileName(defaultName);
+    if (!path)
+        return;
+    try {
+        const std::u16string report = write(document_, *path, *codec_, DrawRandomNumber());
+        document_.GetNotifier().Message(report, u"Report", MessageButtons::Ok);
+    } catch (const FileError& failure) {
+        ReportFileError(failure);
+    }
+    // The remote modules get their files even when the export itself failed.
+    try {
+        ExportRemoteModules(document_, path->parent_path().empty() ? "." : path->parent_path());
+    } catch (const FileError& failure) {
+        ReportFileError(failure);
+    }
+    Redraw();
+}
+
+void CVantrelView::ExportIoListCommand()
+{
+    const std::optional<IoListChoice> choice = prompts_->IoListExport();
+    if (!choice)
+        return;
+    const std::string name = DefaultIoListName(choice->type, choice->csv);
+    const auto path = prompts_->SaveFileName(std::u16string(name.begin(), name.end()));
+    if (!path)
+        return;
+    try {
+        ExportIoList(document_, *path, choice->type, choice->boardSize, choice->csv);
+    } catch (const FileError& failure) {
+        ReportFileError(failure);
+    }
+}
+
+void CVantrelView::ReportFileError(const std::exception& failure)
+{
+    const auto* fileError = dynamic_cast<const FileError*>(&failure);
+    document_.GetNotifier().Message(fileError ? fileError->Message() : u"Failed to save document.",
+                                    u"Vantrel v2", MessageButtons::Ok);
 }
 
 void CVantrelView::ApplyZoom(double zoom)

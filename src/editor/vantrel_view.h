@@ -7,6 +7,9 @@
 #include <QTimer>
 
 #include <array>
+#include <filesystem>
+#include <memory>
+#include <string>
 
 class QPainter;
 
@@ -14,6 +17,8 @@ namespace vantrel {
 
 class CVantrelDoc;
 class ElementDialogs;
+class ImageCodec;
+class ViewPrompts;
 
 // The editor's single scrolling canvas: the logic design on its grid
 // (Design) or one preview page with its paint layer (Preview design). It
@@ -44,6 +49,10 @@ public:
     // Draws the view's picture for a client area of the given size: the
     // design in Design mode, the current page in Preview design.
     void RenderPicture(QPainter& painter, QSize client);
+
+    // Where the export commands ask for file names (the desktop's dialogs
+    // unless replaced, e.g. by a test).
+    void SetPrompts(ViewPrompts& prompts) { prompts_ = &prompts; }
 
     // Whether digit key 1..4 is held, as tracked from the view's key events.
     bool DigitHeld(int digit) const { return digitsHeld_[std::size_t(digit)]; }
@@ -77,10 +86,20 @@ private:
     const Image* PageBackground(QSize client);
     void DiscardBackgroundCache();
     void SetCount();
+    // "Export to flash" and "Export to JSON": a file name, the export, the
+    // report, then the remote module files beside the file.
+    void ExportWithReport(const char16_t* defaultName,
+                          std::u16string (*write)(CVantrelDoc&, const std::filesystem::path&,
+                                                  const ImageCodec&, std::int32_t));
+    void ExportIoListCommand();
+    void ReportFileError(const std::exception& failure);
 
     CVantrelDoc& document_;
     ElementDialogs& dialogs_;
     ViewState state_;
+    std::unique_ptr<ViewPrompts> ownPrompts_;
+    ViewPrompts* prompts_;
+    std::unique_ptr<ImageCodec> codec_;
     QTimer timer_;
     std::array<bool, 4> digitsHeld_{};
     bool updatingScrollBars_ = false;

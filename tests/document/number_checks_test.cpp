@@ -33,7 +33,7 @@ TEST_F(NumberChecks, FillsTheTableAndReportsRangeAndDuplicates)
     Add<LogIn>(32, u"beyond"); // id 4: out of range
     Add<LogIn>(-1, u"below");  // id 5: out of range
     Add<LogOut>(5, u"output"); // another kind: not checked
-    std::vector<std::int32_t> table;
+    std::vector<std::int32_t> table(32, 7);
     EXPECT_EQ(document.CheckNumbers(NumberKind::Inputs, table, 32), 27);
     ASSERT_EQ(table.size(), 32u);
     EXPECT_EQ(table[0], 1);
@@ -83,6 +83,15 @@ TEST_F(NumberChecks, AnalogLimitsComeFromTheRemoteRegisterModules)
     EXPECT_EQ(document.CheckNumbers(NumberKind::AnalogInputs), 7);
     EXPECT_TRUE(notifier.Messages().empty());
     EXPECT_EQ(document.NumberTable()[0], 1);
+}
+
+TEST_F(NumberChecks, AnAbsurdLimitFromADamagedFileAllocatesOnlyWhatIsInUse)
+{
+    Add<LogIn>(5, u"five");
+    document.numInputs = 2'000'000'000;
+    EXPECT_EQ(document.CheckNumbers(NumberKind::Inputs), 1'999'999'999);
+    EXPECT_EQ(document.NumberTable().size(), 6u);
+    EXPECT_EQ(document.NumberTable()[5], 1);
 }
 
 TEST_F(NumberChecks, FirstFreeNumberSkipsTakenNumbers)

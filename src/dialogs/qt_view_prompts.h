@@ -1,0 +1,21 @@
+#pragma once
+
+#include "editor/view_prompts.h"
+
+class QWidget;
+
+namespace vantrel {
+
+// The view's questions as the desktop's own dialogs.
+class QtViewPrompts final : public ViewPrompts
+{
+public:
+    explicit QtViewPrompts(QWidget* parent) : parent_(parent) {}
+    std::optional<std::filesystem::path> SaveFileName(const std::u16string& fileName) override;
+    std::optional<IoListChoice> IoListExport() override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace vantrel

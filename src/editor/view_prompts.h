@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vantrel {
+
+// The "Export I/O List" choice: type 0..3 (inputs, outputs, analog inputs,
+// analog outputs), board size 32 or 48, csv or text.
+struct IoListChoice
+{
+    int type = 0;
+    int boardSize = 32;
+    bool csv = true;
+};
+
+// The questions the view asks before an export, behind one interface so the
+// view's commands can be driven without a modal loop.
+class ViewPrompts
+{
+public:
+    virtual ~ViewPrompts() = default;
+    // A save-file dialog with the given file name, asking before it
+    // overwrites a file; none on Cancel.
+    virtual std::optional<std::filesystem::path> SaveFileName(const std::u16string& fileName) = 0;
+    // The "Export I/O List" dialog; none on Cancel.
+    virtual std::optional<IoListChoice> IoListExport() = 0;
+};
+
+} // namespace vantrel
