@@ -11,13 +11,13 @@
 namespace vantrel {
 namespace {
 
-class AccBoxTest : public ::testing::Test
+class AccBoxTest : public test::DesignTest
 {
 protected:
     AccBoxTest()
     {
-        document.InsertElement(std::make_unique<Acc>(Point{0, 0}, 3, u"Level", 0), false);
-        document.InsertElement(std::make_unique<Acc>(Point{0, 1}, 8, u"Count", 1), false);
+        Insert(std::make_unique<Acc>(Point{0, 0}, 3, u"Level", 0));
+        Insert(std::make_unique<Acc>(Point{0, 1}, 8, u"Count", 1));
     }
 
     AccBox::Accumulators Accumulators()
@@ -27,8 +27,6 @@ protected:
             list.emplace_back(element->id, element->Name());
         return list;
     }
-
-    CVantrelDoc document;
 };
 
 TEST_F(AccBoxTest, ChoosesTheGivenAccumulatorAndOperation)

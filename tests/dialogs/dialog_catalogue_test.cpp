@@ -31,7 +31,7 @@ namespace vantrel {
 namespace {
 
 // A small design that gives the list dialogs something to offer.
-class DialogCatalogue : public ::testing::Test
+class DialogCatalogue : public test::DesignTest
 {
 protected:
     DialogCatalogue()
@@ -46,13 +46,6 @@ protected:
         logged.loggedIds = {2};
         document.CheckNumbers(NumberKind::Inputs);
     }
-
-    void Insert(std::unique_ptr<LogElement> element)
-    {
-        ASSERT_TRUE(document.InsertElement(std::move(element), false));
-    }
-
-    CVantrelDoc document;
     LoggedUserOut logged;
 };
 

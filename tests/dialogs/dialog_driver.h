@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/integer_edit.h"
+#include "document/vantrel_doc.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -8,6 +9,9 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -45,6 +49,18 @@ public:
 
 private:
     ScopedRefusalPrompt scope_;
+};
+
+// A real design for the dialogs to look into.
+class DesignTest : public ::testing::Test
+{
+protected:
+    void Insert(std::unique_ptr<LogElement> element)
+    {
+        ASSERT_TRUE(document.InsertElement(std::move(element), false));
+    }
+
+    CVantrelDoc document;
 };
 
 // Saves a picture of the dialog under the test output folder "dialogs".

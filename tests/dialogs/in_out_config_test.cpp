@@ -15,15 +15,15 @@ namespace {
 
 // Twelve inputs, the top eight of them on remote module 0; inputs 2 and 5
 // are taken.
-class InOutConfigTest : public ::testing::Test
+class InOutConfigTest : public test::DesignTest
 {
 protected:
     InOutConfigTest()
     {
         document.numInputs = 12;
         document.remoteIo.modules.push_back(RemoteIoModule{8, 8});
-        document.InsertElement(std::make_unique<LogIn>(Point{0, 0}, 1, 2, u"Start"), false);
-        document.InsertElement(std::make_unique<LogIn>(Point{0, 1}, 2, 5, u"Stop"), false);
+        Insert(std::make_unique<LogIn>(Point{0, 0}, 1, 2, u"Start"));
+        Insert(std::make_unique<LogIn>(Point{0, 1}, 2, 5, u"Stop"));
         document.CheckNumbers(NumberKind::Inputs);
     }
 
@@ -40,8 +40,6 @@ protected:
             numbers.append(list.itemData(i).toInt());
         return numbers;
     }
-
-    CVantrelDoc document;
 };
 
 TEST_F(InOutConfigTest, NumbersInUseAreMarkedWhenAsked)

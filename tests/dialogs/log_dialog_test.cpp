@@ -20,7 +20,7 @@ namespace {
 
 // The edited element (id 4) sits in the main list among I/O elements, a
 // gate, and monitored values of every monitor kind.
-class LogDialogTest : public ::testing::Test
+class LogDialogTest : public test::DesignTest
 {
 protected:
     LogDialogTest()
@@ -39,11 +39,6 @@ protected:
         Insert(std::make_unique<GP_Register>(Point{0, 8}, 9, 0, false, u"Hidden"));
     }
 
-    void Insert(std::unique_ptr<LogElement> element)
-    {
-        ASSERT_TRUE(document.InsertElement(std::move(element), false));
-    }
-
     static QStringList Labels(const QListWidget& list)
     {
         QStringList labels;
@@ -51,8 +46,6 @@ protected:
             labels.append(list.item(i)->text());
         return labels;
     }
-
-    CVantrelDoc document;
     LoggedUserOut* edited = nullptr;
 };
 

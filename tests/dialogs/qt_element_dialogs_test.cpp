@@ -34,13 +34,13 @@ struct ScriptedAnswers
     bool ok = true;
 };
 
-class QtElementDialogsTest : public ::testing::Test
+class QtElementDialogsTest : public test::DesignTest
 {
 protected:
     QtElementDialogsTest()
     {
-        document.InsertElement(std::make_unique<LogIn>(Point{0, 0}, 1, 0, u"Start"), false);
-        document.InsertElement(std::make_unique<LogStartMarker>(Point{0, 1}, 2, u"Alarm"), false);
+        Insert(std::make_unique<LogIn>(Point{0, 0}, 1, 0, u"Start"));
+        Insert(std::make_unique<LogStartMarker>(Point{0, 1}, 2, u"Alarm"));
         logged.id = 3;
         logged.name = u"Events";
         logged.loggedIds = {1};
@@ -131,8 +131,6 @@ protected:
                 "Replicator Properties",
                 "Replicator Properties"};
     }
-
-    CVantrelDoc document;
     LoggedUserOut logged;
     ScriptedAnswers answers;
     QtElementDialogs dialogs{nullptr, [this](QDialog& dialog) { return answers(dialog); }};

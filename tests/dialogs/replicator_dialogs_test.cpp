@@ -14,16 +14,7 @@
 namespace vantrel {
 namespace {
 
-class ReplicatorDialogs : public ::testing::Test
-{
-protected:
-    void Insert(std::unique_ptr<LogElement> element)
-    {
-        ASSERT_TRUE(document.InsertElement(std::move(element), false));
-    }
-
-    CVantrelDoc document;
-};
+using ReplicatorDialogs = test::DesignTest;
 
 TEST_F(ReplicatorDialogs, ReplicatorsOfferInputsAndUserInputsInListOrder)
 {
