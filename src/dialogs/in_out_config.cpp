@@ -1,0 +1,51 @@
+#include "dialogs/in_out_config.h"
+
+#include "elements/el_finder.h"
+#include "platform/qt/qt_text.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+
+namespace vantrel {
+
+namespace {
+
+bool InUse(const std::vector<std::int32_t>& usage, int number)
+{
+    return std::size_t(number) < usage.size() && usage[std::size_t(number)] != -1;
+}
+
+} // namespace
+
+CInOutConfig::CInOutConfig(const InOutRequest& request, QWidget* parent)
+    : PropertyDialog(QStringLiteral("I/O properties"), parent), givenNumber_(request.number),
+      name_(NewEdit(1000, request.name)), numbers_(NewList(1001))
+{
+    Form().addRow(QStringLiteral("Name:"), name_);
+    Form().addRow(QStringLiteral("I/O Number:"), numbers_);
+    FillNumbers(request);
+}
+
+void CInOutConfig::FillNumbers(const InOutRequest& request)
+{
+    for (int number = 0; number < request.count; ++number) {
+        const bool inUse = InUse(request.usage, number);
+        if (inUse && !request.showInUse)
+            continue;
+        QString label = request.labelSource
+                            ? ToQString(request.labelSource->IoLabel(number, request.isInput))
+                            : QString::number(number + 1);
+        if (inUse)
+            label += QStringLiteral(" in use");
+        numbers_->addItem(label, number);
+    }
+    numbers_->setCurrentIndex(numbers_->findData(request.number));
+}
+
+InOutResult CInOutConfig::Values() const
+{
+    return {FromQString(name_->text()), ChosenData(*numbers_, givenNumber_)};
+}
+
+} // namespace vantrel

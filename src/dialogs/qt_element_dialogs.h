@@ -1,0 +1,48 @@
+#pragma once
+
+#include "editor/element_dialogs.h"
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace vantrel {
+
+// Runs a dialog and hands back its result code (QDialog::Accepted or not).
+using DialogRunner = std::function<int(QDialog&)>;
+
+// The element property dialogs as modal Qt dialogs over a parent window.
+class QtElementDialogs final : public ElementDialogs
+{
+public:
+    // The runner defaults to QDialog::exec.
+    explicit QtElementDialogs(QWidget* parent = nullptr, DialogRunner runner = {});
+
+    std::optional<TextBoxResult> TextBox(const std::u16string& text,
+                                         const std::u16string& checkCaption, bool checked) override;
+    std::optional<InOutResult> InOutConfig(const InOutRequest& request) override;
+    std::optional<int> DelayConfig(int seconds, int lowest) override;
+    std::optional<TimerValues> TimerConfig(const TimerValues& values) override;
+    std::optional<int> FreqBox(int index) override;
+    std::optional<std::int32_t> NumBox(std::int32_t value) override;
+    std::optional<NumOpValues> NumOpConfig(const NumOpValues& values) override;
+    std::optional<AccBoxValues>
+    AccBox(const std::vector<std::pair<std::int32_t, std::u16string>>& accumulators,
+           const AccBoxValues& values) override;
+    std::optional<BigOpValues> BigOpConfig(const BigOpValues& values) override;
+    std::optional<TempInValues> TempInConfig(const TempInValues& values) override;
+    std::optional<LoggedOutputs> LogDialog(const LoggedUserOut& copy, ElFinder& finder) override;
+    std::optional<std::int32_t> RepDialog(ElFinder& finder) override;
+    std::optional<std::int32_t> OutMarkerDialog(ElFinder& finder, bool numeric) override;
+
+private:
+    // The dialog's values read by `values` when it closes with OK.
+    template <class Dialog, class Read>
+    auto Run(Dialog& dialog, Read values) -> std::optional<decltype(values())>;
+
+    QWidget* parent_;
+    DialogRunner runner_;
+};
+
+} // namespace vantrel

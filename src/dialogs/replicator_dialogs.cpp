@@ -1,0 +1,52 @@
+#include "dialogs/replicator_dialogs.h"
+
+#include "elements/el_finder.h"
+#include "elements/indirect_elements.h"
+#include "elements/io_elements.h"
+#include "platform/qt/qt_text.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+
+namespace vantrel {
+
+SourceChoiceDialog::SourceChoiceDialog(QWidget* parent)
+    : PropertyDialog(QStringLiteral("Replicator Properties"), parent), sources_(NewList(1001))
+{
+    Form().addRow(sources_);
+}
+
+std::int32_t SourceChoiceDialog::ChosenId() const
+{
+    return ChosenData(*sources_, -1);
+}
+
+void SourceChoiceDialog::Offer(const std::u16string& label, std::int32_t id)
+{
+    sources_->addItem(ToQString(label), id);
+}
+
+CRepDialog::CRepDialog(ElFinder& finder, QWidget* parent) : SourceChoiceDialog(parent)
+{
+    for (int i = 0; i < finder.MainCount(); ++i) {
+        const LogElement* element = finder.MainAt(i);
+        if (const auto* input = dynamic_cast<const LogIn*>(element))
+            Offer(input->name + u", Input", input->id);
+        else if (const auto* user = dynamic_cast<const LogUser*>(element))
+            Offer(user->name + u", User In", user->id);
+    }
+    sources_->setCurrentIndex(sources_->count() > 0 ? 0 : -1);
+}
+
+COutMarkerDialog::COutMarkerDialog(ElFinder& finder, bool numeric, QWidget* parent)
+    : SourceChoiceDialog(parent)
+{
+    for (int i = 0; i < finder.IndirectCount(); ++i) {
+        const auto* marker = dynamic_cast<const LogStartMarker*>(finder.IndirectAt(i));
+        if (marker && marker->IsNumericPin(true, 0) == numeric)
+            Offer(marker->label, marker->id);
+    }
+    sources_->setCurrentIndex(-1);
+}
+
+} // namespace vantrel
