@@ -88,9 +88,10 @@ InOutRequest FreeNumberRequest(CVantrelDoc& document, const NumberedIo& io)
     request.usage.assign(
         table.begin(),
         table.begin() + std::clamp<std::ptrdiff_t>(request.count, 0, std::ptrdiff_t(table.size())));
-    auto lowestFree = std::find(request.usage.begin(), request.usage.end(), -1);
-    request.number =
-        lowestFree == request.usage.end() ? 0 : int(lowestFree - request.usage.begin());
+    // Numbers past the end of the usage table are free too.
+    const auto lowestFree = std::find(request.usage.begin(), request.usage.end(), -1);
+    const int firstFree = int(lowestFree - request.usage.begin());
+    request.number = firstFree < request.count ? firstFree : 0;
     request.labelSource = io.documentLabels ? &document : nullptr;
     request.isInput = io.isInput;
     return request;
