@@ -73,6 +73,9 @@ CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, QWidg
       codec_(std::make_unique<QtImageCodec>())
 {
     setFocusPolicy(Qt::StrongFocus);
+    // The grid always scrolls over -600..600 cells in Design mode.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
     viewport()->setMouseTracking(false);
