@@ -94,39 +94,32 @@ void CArchive::WriteBytes(std::span<const std::uint8_t> bytes)
     Append(bytes.data(), bytes.size());
 }
 
+template <class T> T CArchive::Take()
+{
+    T value;
+    TakeExact(&value, sizeof value);
+    return value;
+}
+
 std::uint8_t CArchive::ReadByte()
 {
-    std::uint8_t value;
-    TakeExact(&value, 1);
-    return value;
+    return Take<std::uint8_t>();
 }
-
 std::uint16_t CArchive::ReadWord()
 {
-    std::uint16_t value;
-    TakeExact(&value, 2);
-    return value;
+    return Take<std::uint16_t>();
 }
-
 std::int32_t CArchive::ReadInt32()
 {
-    std::int32_t value;
-    TakeExact(&value, 4);
-    return value;
+    return Take<std::int32_t>();
 }
-
 std::uint32_t CArchive::ReadUInt32()
 {
-    std::uint32_t value;
-    TakeExact(&value, 4);
-    return value;
+    return Take<std::uint32_t>();
 }
-
 float CArchive::ReadFloat()
 {
-    float value;
-    TakeExact(&value, 4);
-    return value;
+    return Take<float>();
 }
 
 std::size_t CArchive::ReadBytes(std::span<std::uint8_t> out)

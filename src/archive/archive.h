@@ -158,6 +158,7 @@ private:
     template <class T> void ExchangePlain(T& value);
     void Append(const void* data, std::size_t size);
     void TakeExact(void* data, std::size_t size);
+    template <class T> T Take();
     std::uint32_t TakeNumber();
     void WriteNumberTag(std::uint32_t number, bool isClass);
     const ClassEntry& ReadClassRecord();
