@@ -65,7 +65,8 @@ std::unique_ptr<LogElement> CreateElement(const char* className)
 
 // The element with its pin stubs in black, at anchor `anchor` and size r,
 // without its labels.
-void DrawFigure(QPaintDevice& device, const LogElement& element, QPoint anchor, int r)
+void DrawFigure(QPaintDevice& device, const LogElement& element, QPoint anchor, int r,
+                int penWidth = 1)
 {
     static CVantrelDoc emptyDesign;
     QPainter painter(&device);
@@ -74,7 +75,7 @@ void DrawFigure(QPaintDevice& device, const LogElement& element, QPoint anchor, 
     painter.setFont(font);
     QPainterSurface canvas(painter);
     SymbolSurface surface(canvas);
-    surface.SelectPen(Pen::Solid(1, 0));
+    surface.SelectPen(Pen::Solid(penWidth, 0));
     surface.SelectBrush(Brush::Hollow());
     surface.SetBkMode(BackgroundMode::Transparent);
     DrawElementWithPins(surface, emptyDesign, element, anchor.x(), anchor.y(), r);
@@ -287,7 +288,7 @@ QIcon ApplicationIcon()
     QImage figure(kSide, kSide, QImage::Format_ARGB32);
     figure.fill(Qt::transparent);
     if (const std::unique_ptr<LogElement> gate = CreateElement("LogAnd"))
-        DrawFigure(figure, *gate, {kSide / 2 - 4, kSide / 2}, 16);
+        DrawFigure(figure, *gate, {kSide / 2 - 4, kSide / 2}, 16, 3);
     // The figure is drawn in black; the tile shows it in white.
     QPainter painter(&tile);
     QImage white(figure.size(), QImage::Format_ARGB32);

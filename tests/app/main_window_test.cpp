@@ -1,11 +1,13 @@
 #include "app_test_support.h"
 
+#include "app/about_dialog.h"
 #include "app/lock_key_panes.h"
 #include "app/tool_icons.h"
 #include "editor/command_ids.h"
 #include "editor/vantrel_view.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -422,6 +424,23 @@ TEST_F(MainWindowTest, LockKeyPanesFollowTheTypedKeys)
     EXPECT_TRUE(panes.NumPane()->isEnabled());
     type(Qt::Key_Home, Qt::KeypadModifier, {});
     EXPECT_FALSE(panes.NumPane()->isEnabled());
+}
+
+TEST(AboutDialog, ShowsTheIconTheVersionAndOk)
+{
+    CAboutDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), "About Vantrel");
+    QStringList texts;
+    bool hasIcon = false;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        texts.append(label->text());
+        hasIcon = hasIcon || !label->pixmap().isNull();
+    }
+    EXPECT_TRUE(texts.contains("Vantrel Version 2.0"));
+    EXPECT_TRUE(hasIcon);
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->standardButtons(), QDialogButtonBox::Ok);
 }
 
 TEST_F(MainWindowTest, ScreenshotLooksLikeAFinishedTool)
