@@ -1,13 +1,17 @@
-#include "app/main_window.h"
+#include "app/tool_icons.h"
+#include "app/vantrel_app.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
-    QApplication::setOrganizationName(QStringLiteral("Vantrel"));
-    vantrel::CMainFrame frame;
-    frame.show();
-    return app.exec();
+    QApplication::setWindowIcon(vantrel::ApplicationIcon());
+
+    vantrel::CVantrelApp app;
+    if (!app.InitInstance(QApplication::arguments().mid(1)))
+        return 1;
+    return QApplication::exec();
 }

@@ -1,16 +1,216 @@
 #include "app/main_window.h"
 
+#include "app/lock_key_panes.h"
+#include "app/tool_icons.h"
+#include "app/vantrel_app.h"
+#include "app/view_printing.h"
+#include "editor/command_ids.h"
+#include "editor/vantrel_view.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
 namespace vantrel {
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+using namespace command;
+
+CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document)
+    : app_(app), view_(new CVantrelView(document, elementDialogs_, this))
 {
+    setWindowIcon(ApplicationIcon());
+    setCentralWidget(view_);
+    setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
+    CreateMenus();
+    CreateToolBars();
+    CreateStatusBar();
+    setAcceptDrops(true);
+    connect(view_, &CVantrelView::Changed, this, &CMainFrame::UpdateCommandUi);
     SetDocumentTitle(QStringLiteral("Untitled"));
-    resize(1024, 768);
+    resize(QSize(1440, 900).boundedTo(screen()->availableSize()));
+    UpdateCommandUi();
 }
+
+CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::SetDocumentTitle(const QString& documentName)
 {
     setWindowTitle(QStringLiteral("%1 - Vantrel v2").arg(documentName));
+}
+
+bool CMainFrame::RunCommand(int id)
+{
+    if (!IsCommandEnabled(id))
+        return false;
+    if (view_->HandlesCommand(id))
+        view_->OnCommand(id);
+    else if (HandlesOwnCommand(id))
+        OnOwnCommand(id);
+    else
+        app_.OnCommand(id);
+    UpdateCommandUi();
+    return true;
+}
+
+bool CMainFrame::IsCommandEnabled(int id) const
+{
+    if (view_->HandlesCommand(id))
+        return view_->IsCommandEnabled(id);
+    if (HandlesOwnCommand(id))
+        return true;
+    return app_.HandlesCommand(id) && app_.IsCommandEnabled(id);
+}
+
+bool CMainFrame::IsCommandChecked(int id) const
+{
+    if (view_->HandlesCommand(id))
+        return view_->IsCommandChecked(id);
+    return HandlesOwnCommand(id) && IsOwnCommandChecked(id);
+}
+
+void CMainFrame::UpdateCommandUi()
+{
+    for (const auto& [id, action] : actions_) {
+        action->setEnabled(IsCommandEnabled(id));
+        if (action->isCheckable())
+            action->setChecked(IsCommandChecked(id));
+    }
+}
+
+QAction* CMainFrame::CommandAction(int id) const
+{
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::UpdateRecentFileMenu()
+{
+    constexpr int kLongestEntry = 420; // pixels; longer paths lose their middle
+    const QStringList& files = app_.RecentFiles().Files();
+    for (int i = 0; i < RecentFileList::kSize; ++i) {
+        QAction* action = CommandAction(kFileRecent + i);
+        if (i < files.size()) {
+            const QString path = fontMetrics().elidedText(QDir::toNativeSeparators(files[i]),
+                                                          Qt::ElideMiddle, kLongestEntry);
+            action->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QString(path).replace('&', "&&")));
+        } else {
+            action->setText(i == 0 ? QStringLiteral("Recent File") : QString());
+        }
+        action->setVisible(i == 0 || i < files.size());
+        action->setEnabled(i < files.size());
+    }
+}
+
+QString CMainFrame::StatusMessage() const
+{
+    const QString message = statusBar()->currentMessage();
+    return message.isEmpty() ? readyPane_->text() : message;
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    readyPane_ = new QLabel(QStringLiteral("Ready"), statusBar());
+    statusBar()->addWidget(readyPane_, 1);
+    lockKeys_ = new LockKeyPanes(*statusBar());
+}
+
+bool CMainFrame::HandlesOwnCommand(int id) const
+{
+    switch (id) {
+    case kViewToolbar:
+    case kViewStatusBar:
+    case kViewElementBar:
+    case kFilePrint:
+    case kFilePrintPreview:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::IsOwnCommandChecked(int id) const
+{
+    switch (id) {
+    case kViewToolbar:
+        return !mainToolBar_->isHidden();
+    case kViewStatusBar:
+        return !statusBar()->isHidden();
+    case kViewElementBar:
+        return !elementToolBar_->isHidden();
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::OnOwnCommand(int id)
+{
+    switch (id) {
+    case kViewToolbar:
+        mainToolBar_->setVisible(mainToolBar_->isHidden());
+        break;
+    case kViewStatusBar:
+        statusBar()->setVisible(statusBar()->isHidden());
+        break;
+    case kViewElementBar:
+        elementToolBar_->setVisible(elementToolBar_->isHidden());
+        break;
+    case kFilePrint:
+        PrintView(app_.Printer(), *view_, this);
+        break;
+    case kFilePrintPreview:
+        PreviewView(app_.Printer(), *view_, this);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (app_.SaveModified())
+        event->accept();
+    else
+        event->ignore();
+}
+
+namespace {
+
+QString FirstLocalFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!FirstLocalFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QString path = FirstLocalFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    // Opened once the drop is over, so that its questions and messages do
+    // not run inside the drag and drop.
+    QMetaObject::invokeMethod(
+        this, [this, path] { app_.OpenDocumentFile(path); }, Qt::QueuedConnection);
 }
 
 } // namespace vantrel

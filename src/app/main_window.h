@@ -1,17 +1,93 @@
 #pragma once
 
+#include "app/null_element_dialogs.h"
+
 #include <QMainWindow>
+
+#include <map>
+
+class QLabel;
+class QMenu;
+class QToolBar;
 
 namespace vantrel {
 
-// The editor's frame window. For now it only carries the title; the menus,
-// toolbars and the view are added with the editor.
+class CVantrelApp;
+class CVantrelDoc;
+class CVantrelView;
+class LockKeyPanes;
+
+// The main window: the menu bar, the main, element and paint toolbars, the
+// status bar and the view. Every command goes first to the view, then to the
+// window itself (toolbar and status bar switches, printing), then to the
+// application; a command nobody handles is disabled.
 class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    CMainFrame(CVantrelApp& app, CVantrelDoc& document);
+    ~CMainFrame() override;
+
+    CVantrelView& View() { return *view_; }
     void SetDocumentTitle(const QString& documentName);
+
+    // Runs the command as its menu item does; nothing happens while it is
+    // disabled. Returns whether it ran.
+    bool RunCommand(int id);
+    bool IsCommandEnabled(int id) const;
+    bool IsCommandChecked(int id) const;
+    // Brings every menu item and button up to date with the command states.
+    void UpdateCommandUi();
+    // Shows the recent-file list in the File menu.
+    void UpdateRecentFileMenu();
+
+    // The menu item (and button) of a command; null for an unknown id.
+    QAction* CommandAction(int id) const;
+    QToolBar* MainToolBar() const { return mainToolBar_; }
+    QToolBar* ElementToolBar() const { return elementToolBar_; }
+    QToolBar* PaintToolBar() const { return paintToolBar_; }
+    // What the status bar's message pane shows now.
+    QString StatusMessage() const;
+    const LockKeyPanes& LockKeys() const { return *lockKeys_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // main_window_menus.cpp
+    void CreateMenus();
+    void CreateFileMenu();
+    void CreateEditMenu();
+    void CreateViewMenu();
+    void CreateToolsMenu();
+    void CreateActionMenu();
+    void CreatePaintToolMenu();
+    void CreateToolBars();
+    QToolBar* CreateToolBar(const QString& title, const QString& name);
+    QAction* AddCommand(QMenu& menu, int id, const QString& text,
+                        const QList<QKeySequence>& keys = {}, bool checkable = false);
+    QMenu* AddMenu(const QString& title);
+    void AddToolButton(QToolBar& toolBar, int id);
+
+    void CreateStatusBar();
+    bool HandlesOwnCommand(int id) const;
+    bool IsOwnCommandChecked(int id) const;
+    void OnOwnCommand(int id);
+
+    CVantrelApp& app_;
+    // Replaced by QtElementDialogs once the property dialogs are built in.
+    NullElementDialogs elementDialogs_;
+    CVantrelView* view_;
+    std::map<int, QAction*> actions_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    QToolBar* mainToolBar_ = nullptr;
+    QToolBar* elementToolBar_ = nullptr;
+    QToolBar* paintToolBar_ = nullptr;
+    QLabel* readyPane_ = nullptr;
+    LockKeyPanes* lockKeys_ = nullptr;
 };
 
 } // namespace vantrel

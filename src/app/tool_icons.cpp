@@ -1,0 +1,305 @@
+#include "app/tool_icons.h"
+
+#include "app/command_table.h"
+#include "app/symbol_surface.h"
+#include "archive/class_registry.h"
+#include "document/system_classes.h"
+#include "document/vantrel_doc.h"
+#include "editor/command_ids.h"
+#include "elements/element_drawing.h"
+#include "elements/log_element.h"
+#include "platform/qt/qpainter_surface.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+
+#include <functional>
+
+namespace vantrel {
+
+namespace {
+
+using namespace command;
+
+const QColor kInk(0x20, 0x20, 0x20);
+const QColor kAccent(0x1c, 0x5f, 0xb4);
+const QColor kFill(0xf2, 0xc9, 0x4c);
+
+QPixmap BlankPixmap(int side = kToolIconSize)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// The drawings below are laid out on a 24 x 24 grid.
+constexpr qreal kDrawingGrid = 24;
+
+// An icon drawn with antialiasing on a transparent pixmap.
+QIcon Drawn(const std::function<void(QPainter&)>& draw)
+{
+    QPixmap pixmap = BlankPixmap();
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(kToolIconSize / kDrawingGrid, kToolIconSize / kDrawingGrid);
+    painter.setPen(QPen(kInk, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    draw(painter);
+    painter.end();
+    return QIcon(pixmap);
+}
+
+std::unique_ptr<LogElement> CreateElement(const char* className)
+{
+    const ClassEntry* entry = SystemClasses().Find(className);
+    if (!entry || !entry->factory)
+        return nullptr;
+    std::unique_ptr<Serializable> object = entry->factory();
+    auto* element = dynamic_cast<LogElement*>(object.get());
+    if (!element)
+        return nullptr;
+    object.release();
+    return std::unique_ptr<LogElement>(element);
+}
+
+// The element with its pin stubs in black, at anchor `anchor` and size r,
+// without its labels.
+void DrawFigure(QPaintDevice& device, const LogElement& element, QPoint anchor, int r,
+                int penWidth = 1)
+{
+    static CVantrelDoc emptyDesign;
+    QPainter painter(&device);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(8, r));
+    painter.setFont(font);
+    QPainterSurface canvas(painter);
+    SymbolSurface surface(canvas);
+    surface.SelectPen(Pen::Solid(penWidth, 0));
+    surface.SelectBrush(Brush::Hollow());
+    surface.SetBkMode(BackgroundMode::Transparent);
+    DrawElementWithPins(surface, emptyDesign, element, anchor.x(), anchor.y(), r);
+}
+
+// The pixels a figure inks relative to its anchor.
+QRect InkBounds(const LogElement& element, int r)
+{
+    constexpr int kScratch = 256;
+    QImage scratch(kScratch, kScratch, QImage::Format_ARGB32);
+    scratch.fill(Qt::transparent);
+    DrawFigure(scratch, element, {kScratch / 2, kScratch / 2}, r);
+    QRect bounds;
+    for (int y = 0; y < kScratch; ++y)
+        for (int x = 0; x < kScratch; ++x)
+            if (qAlpha(scratch.pixel(x, y)) != 0)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds.translated(-kScratch / 2, -kScratch / 2);
+}
+
+// The element's figure at the largest size that fits the icon, centred.
+QIcon ElementFigureIcon(const char* className)
+{
+    const std::unique_ptr<LogElement> element = CreateElement(className);
+    if (!element)
+        return {};
+    constexpr int kRoom = kToolIconSize - 2;
+    int r = kToolIconSize / 2;
+    QRect bounds = InkBounds(*element, r);
+    while (r > 3 && (bounds.width() > kRoom || bounds.height() > kRoom))
+        bounds = InkBounds(*element, --r);
+    QPixmap pixmap = BlankPixmap();
+    const QPoint centreOffset((kToolIconSize - bounds.width()) / 2 - bounds.left(),
+                              (kToolIconSize - bounds.height()) / 2 - bounds.top());
+    DrawFigure(pixmap, *element, centreOffset, r);
+    return QIcon(pixmap);
+}
+
+void DrawArrowPointer(QPainter& p)
+{
+    const QPointF arrow[] = {{6, 3},       {6, 19},      {10, 15.5}, {13, 21.5},
+                             {15.5, 20.5}, {12.5, 14.5}, {18, 14.5}};
+    p.setBrush(Qt::white);
+    p.drawPolygon(arrow, int(std::size(arrow)));
+}
+
+void DrawConnectWire(QPainter& p)
+{
+    p.drawPolyline(QPolygonF({{4, 18}, {12, 18}, {12, 6}, {20, 6}}));
+    p.setBrush(kAccent);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(4, 18), 2.5, 2.5);
+    p.drawEllipse(QPointF(20, 6), 2.5, 2.5);
+}
+
+void DrawTextTool(QPainter& p, bool filled)
+{
+    if (filled) {
+        p.setBrush(kFill);
+        p.drawRect(QRectF(3.5, 3.5, 17, 17));
+    }
+    QFont font = p.font();
+    font.setPixelSize(16);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(kInk);
+    p.drawText(QRectF(0, 0, kDrawingGrid, kDrawingGrid), Qt::AlignCenter, QStringLiteral("A"));
+}
+
+void DrawPaintTool(QPainter& p, int id)
+{
+    const QRectF box(4.5, 6.5, 15, 11);
+    switch (id) {
+    case kPaintSelect:
+        DrawArrowPointer(p);
+        break;
+    case kPaintPen: {
+        QPainterPath squiggle(QPointF(3, 17));
+        squiggle.cubicTo(7, 7, 11, 21, 15, 11);
+        p.drawPath(squiggle);
+        p.setBrush(kFill);
+        p.drawPolygon(QPolygonF({{15, 11}, {19, 3}, {22, 5}, {17, 13}}));
+        break;
+    }
+    case kPaintLine:
+        p.drawLine(QPointF(4, 20), QPointF(20, 4));
+        break;
+    case kPaintEllipse:
+    case kPaintFilledEllipse:
+        p.setBrush(id == kPaintFilledEllipse ? QBrush(kFill) : QBrush());
+        p.drawEllipse(box);
+        break;
+    case kPaintRectangle:
+    case kPaintFilledRectangle:
+        p.setBrush(id == kPaintFilledRectangle ? QBrush(kFill) : QBrush());
+        p.drawRect(box);
+        break;
+    case kPaintText:
+    case kPaintFilledText:
+        DrawTextTool(p, id == kPaintFilledText);
+        break;
+    default:
+        break;
+    }
+}
+
+void DrawScissors(QPainter& p)
+{
+    p.drawLine(QPointF(7, 3), QPointF(16, 16));
+    p.drawLine(QPointF(17, 3), QPointF(8, 16));
+    p.setPen(QPen(kAccent, 1.8));
+    p.drawEllipse(QPointF(6.5, 18), 3, 3);
+    p.drawEllipse(QPointF(17.5, 18), 3, 3);
+}
+
+void DrawPage(QPainter& p, const QRectF& page)
+{
+    p.setBrush(Qt::white);
+    p.drawRect(page);
+    for (qreal y = page.top() + 3; y < page.bottom() - 1; y += 3)
+        p.drawLine(QPointF(page.left() + 2.5, y), QPointF(page.right() - 2.5, y));
+}
+
+void DrawCopy(QPainter& p)
+{
+    DrawPage(p, QRectF(3.5, 2.5, 11, 14));
+    DrawPage(p, QRectF(9.5, 7.5, 11, 14));
+}
+
+void DrawPaste(QPainter& p)
+{
+    p.setBrush(QColor(0xc0, 0x8a, 0x4a));
+    p.drawRoundedRect(QRectF(3.5, 4.5, 14, 17), 1.5, 1.5);
+    p.setBrush(QColor(0x9a, 0x9a, 0x9a));
+    p.drawRect(QRectF(7.5, 2.5, 6, 4));
+    DrawPage(p, QRectF(10.5, 9.5, 10, 12));
+}
+
+void DrawPrinter(QPainter& p)
+{
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(7.5, 2.5, 9, 7));
+    p.setBrush(QColor(0xb8, 0xb8, 0xb8));
+    p.drawRoundedRect(QRectF(2.5, 9.5, 19, 9), 1.5, 1.5);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(6.5, 15.5, 11, 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x2e, 0xa0, 0x43));
+    p.drawEllipse(QPointF(18.5, 12.5), 1.2, 1.2);
+}
+
+void DrawHelp(QPainter& p)
+{
+    p.setBrush(kAccent);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRectF(2.5, 2.5, 19, 19));
+    QFont font = p.font();
+    font.setPixelSize(15);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, kDrawingGrid, kDrawingGrid), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+} // namespace
+
+QIcon CommandIcon(int id, const QStyle& style)
+{
+    if (const ElementKindCommand* kind = FindElementKindCommand(id))
+        return ElementFigureIcon(kind->className);
+    if (id >= kPaintPen && id <= kPaintFilledRectangle)
+        return Drawn([id](QPainter& p) { DrawPaintTool(p, id); });
+    switch (id) {
+    case kToolSelect:
+        return Drawn(DrawArrowPointer);
+    case kToolConnect:
+        return Drawn(DrawConnectWire);
+    case kFileNew:
+        return style.standardIcon(QStyle::SP_FileIcon);
+    case kFileOpen:
+        return style.standardIcon(QStyle::SP_DialogOpenButton);
+    case kFileSave:
+        return style.standardIcon(QStyle::SP_DialogSaveButton);
+    case kEditCut:
+        return Drawn(DrawScissors);
+    case kEditCopy:
+        return Drawn(DrawCopy);
+    case kEditPaste:
+        return Drawn(DrawPaste);
+    case kFilePrint:
+        return Drawn(DrawPrinter);
+    case kAppAbout:
+        return Drawn(DrawHelp);
+    default:
+        return {};
+    }
+}
+
+QIcon ApplicationIcon()
+{
+    constexpr int kSide = 64;
+    QPixmap tile = BlankPixmap(kSide);
+    {
+        QPainter painter(&tile);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kAccent);
+        painter.drawRoundedRect(QRectF(2, 2, kSide - 4, kSide - 4), 10, 10);
+    }
+    QImage figure(kSide, kSide, QImage::Format_ARGB32);
+    figure.fill(Qt::transparent);
+    if (const std::unique_ptr<LogElement> gate = CreateElement("LogAnd"))
+        DrawFigure(figure, *gate, {kSide / 2 - 4, kSide / 2}, 16, 3);
+    // The figure is drawn in black; the tile shows it in white.
+    QPainter painter(&tile);
+    QImage white(figure.size(), QImage::Format_ARGB32);
+    white.fill(Qt::white);
+    QPainter mask(&white);
+    mask.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    mask.drawImage(0, 0, figure);
+    mask.end();
+    painter.drawImage(0, 0, white);
+    painter.end();
+    return QIcon(tile);
+}
+
+} // namespace vantrel

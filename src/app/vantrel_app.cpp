@@ -1,0 +1,250 @@
+#include "app/vantrel_app.h"
+
+#include "app/about_dialog.h"
+#include "app/file_dialogs.h"
+#include "app/main_window.h"
+#include "app/message_box_notifier.h"
+#include "app/view_printing.h"
+#include "archive/file_bytes.h"
+#include "document/design_io.h"
+#include "editor/command_ids.h"
+#include "editor/vantrel_view.h"
+#include "platform/qt/qt_text.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace vantrel {
+
+using namespace command;
+
+namespace {
+
+constexpr char16_t kApplicationTitle[] = u"Vantrel v2";
+
+std::filesystem::path FileSystemPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+bool IsRecentFileCommand(int id)
+{
+    return id >= kFileRecent && id < kFileRecent + RecentFileList::kSize;
+}
+
+} // namespace
+
+CVantrelApp::CVantrelApp(AppServices services)
+    : notifier_(services.notifier), fileDialogs_(services.fileDialogs)
+{
+    frame_ = std::make_unique<CMainFrame>(*this, document_);
+    if (!notifier_) {
+        ownNotifier_ = std::make_unique<MessageBoxNotifier>(frame_.get());
+        notifier_ = ownNotifier_.get();
+    }
+    if (!fileDialogs_) {
+        ownFileDialogs_ = std::make_unique<QtFileDialogs>();
+        fileDialogs_ = ownFileDialogs_.get();
+    }
+    document_.SetNotifier(notifier_);
+}
+
+CVantrelApp::~CVantrelApp()
+{
+    // The window and its view go before the document they show.
+    frame_.reset();
+}
+
+bool CVantrelApp::InitInstance(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        NewDocument();
+    else if (!OpenDocumentFile(arguments.constFirst()))
+        return false;
+    frame_->show();
+    return true;
+}
+
+QString CVantrelApp::Title() const
+{
+    return pathName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(pathName_).fileName();
+}
+
+QPrinter& CVantrelApp::Printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+bool CVantrelApp::OnFileNew()
+{
+    if (!SaveModified())
+        return false;
+    NewDocument();
+    return true;
+}
+
+bool CVantrelApp::OnFileOpen()
+{
+    const QString path = fileDialogs_->OpenFileName(frame_.get());
+    return !path.isEmpty() && OpenDocumentFile(path);
+}
+
+bool CVantrelApp::OpenDocumentFile(const QString& path)
+{
+    return Open(path) == OpenResult::Opened;
+}
+
+CVantrelApp::OpenResult CVantrelApp::Open(const QString& path)
+{
+    if (!SaveModified())
+        return OpenResult::Cancelled;
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = ReadFileBytes(FileSystemPath(path));
+    } catch (const FileError& failure) {
+        Report(failure.Message());
+        return OpenResult::Failed;
+    }
+    if (!LoadDesign(document_, bytes, FromQString(QFileInfo(path).fileName()), codec_)) {
+        // The failed load has emptied the design: it starts over untitled.
+        NewDocument();
+        return OpenResult::Failed;
+    }
+    SetPathName(path);
+    recentFiles_.Add(path);
+    frame_->UpdateRecentFileMenu();
+    DocumentChanged();
+    return OpenResult::Opened;
+}
+
+bool CVantrelApp::OnFileSave()
+{
+    return pathName_.isEmpty() ? OnFileSaveAs() : DoSave(pathName_);
+}
+
+bool CVantrelApp::OnFileSaveAs()
+{
+    const QString proposed = pathName_.isEmpty() ? Title() + QStringLiteral(".lgc") : pathName_;
+    const QString path = fileDialogs_->SaveFileName(frame_.get(), proposed);
+    return !path.isEmpty() && DoSave(path);
+}
+
+bool CVantrelApp::SaveModified()
+{
+    if (!document_.IsModified())
+        return true;
+    const std::u16string question = u"Save changes to " + FromQString(Title()) + u"?";
+    switch (notifier_->Message(question, kApplicationTitle, MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        return OnFileSave();
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CVantrelApp::HandlesCommand(int id) const
+{
+    switch (id) {
+    case kFileNew:
+    case kFileOpen:
+    case kFileSave:
+    case kFileSaveAs:
+    case kFilePrintSetup:
+    case kAppExit:
+    case kAppAbout:
+        return true;
+    default:
+        return IsRecentFileCommand(id);
+    }
+}
+
+bool CVantrelApp::IsCommandEnabled(int id) const
+{
+    if (IsRecentFileCommand(id))
+        return id - kFileRecent < recentFiles_.Files().size();
+    return HandlesCommand(id);
+}
+
+void CVantrelApp::OnCommand(int id)
+{
+    switch (id) {
+    case kFileNew:
+        OnFileNew();
+        break;
+    case kFileOpen:
+        OnFileOpen();
+        break;
+    case kFileSave:
+        OnFileSave();
+        break;
+    case kFileSaveAs:
+        OnFileSaveAs();
+        break;
+    case kFilePrintSetup:
+        PrintSetup(Printer(), frame_.get());
+        break;
+    case kAppExit:
+        frame_->close();
+        break;
+    case kAppAbout:
+        CAboutDlg(frame_.get()).exec();
+        break;
+    default:
+        if (IsRecentFileCommand(id))
+            OpenRecentFile(id - kFileRecent);
+        break;
+    }
+}
+
+void CVantrelApp::NewDocument()
+{
+    document_.ResetDocument();
+    document_.SetModified(false);
+    SetPathName({});
+    DocumentChanged();
+}
+
+bool CVantrelApp::DoSave(const QString& path)
+{
+    if (!SaveDesign(document_, FileSystemPath(path), codec_))
+        return false;
+    SetPathName(path);
+    recentFiles_.Add(path);
+    frame_->UpdateRecentFileMenu();
+    return true;
+}
+
+void CVantrelApp::SetPathName(const QString& path)
+{
+    pathName_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    frame_->SetDocumentTitle(Title());
+}
+
+void CVantrelApp::DocumentChanged()
+{
+    frame_->View().OnInitialUpdate();
+    frame_->UpdateCommandUi();
+}
+
+// An entry that fails to open leaves the list; one whose opening the user
+// cancelled stays.
+void CVantrelApp::OpenRecentFile(int index)
+{
+    const QString path = recentFiles_.Files().value(index);
+    if (path.isEmpty() || Open(path) != OpenResult::Failed)
+        return;
+    recentFiles_.Remove(recentFiles_.Files().indexOf(path));
+    frame_->UpdateRecentFileMenu();
+}
+
+void CVantrelApp::Report(const std::u16string& text)
+{
+    notifier_->Message(text, kApplicationTitle, MessageButtons::Ok);
+}
+
+} // namespace vantrel

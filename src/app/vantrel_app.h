@@ -1,0 +1,100 @@
+#pragma once
+
+#include "document/vantrel_doc.h"
+#include "platform/qt/qt_image_codec.h"
+
+#include "app/recent_file_list.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QPrinter;
+
+namespace vantrel {
+
+class CMainFrame;
+class FileDialogs;
+
+// Who answers the program's questions. Left empty, the program shows its own
+// message boxes and file dialogs; tests put theirs in.
+struct AppServices
+{
+    Notifier* notifier = nullptr;
+    FileDialogs* fileDialogs = nullptr;
+};
+
+// The application: one document with its file name, the main window around
+// the view, the recent-file list, and the commands of the application and
+// the document (New, Open, Save, Save As, the recent files, Print Setup,
+// About, Exit).
+class CVantrelApp
+{
+public:
+    explicit CVantrelApp(AppServices services = {});
+    ~CVantrelApp();
+    CVantrelApp(const CVantrelApp&) = delete;
+    CVantrelApp& operator=(const CVantrelApp&) = delete;
+
+    // Carries out the command line (the program's arguments without its own
+    // name): a new document, or the design named by the first argument; then
+    // shows the window. False when the named design could not be opened.
+    bool InitInstance(const QStringList& arguments);
+
+    CMainFrame& MainFrame() { return *frame_; }
+    CVantrelDoc& Document() { return document_; }
+    // The design's file; empty for a design never saved.
+    const QString& PathName() const { return pathName_; }
+    // The file's name, or "Untitled".
+    QString Title() const;
+    RecentFileList& RecentFiles() { return recentFiles_; }
+    QPrinter& Printer();
+
+    // A new, empty design after asking to save the modified one.
+    bool OnFileNew();
+    // Asks for a file, then opens it.
+    bool OnFileOpen();
+    // Opens the design after asking to save the modified one. A file that
+    // cannot be read keeps the current design; one that fails while loading
+    // leaves a new "Untitled" design.
+    bool OpenDocumentFile(const QString& path);
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    // "Save changes to %1?" for a modified design: Yes saves, No discards;
+    // false when the user cancels or the save fails.
+    bool SaveModified();
+
+    bool HandlesCommand(int id) const;
+    bool IsCommandEnabled(int id) const;
+    void OnCommand(int id);
+
+private:
+    enum class OpenResult
+    {
+        Opened,
+        Cancelled,
+        Failed,
+    };
+
+    OpenResult Open(const QString& path);
+    void NewDocument();
+    bool DoSave(const QString& path);
+    void SetPathName(const QString& path);
+    void DocumentChanged();
+    void OpenRecentFile(int index);
+    void Report(const std::u16string& text);
+
+    std::unique_ptr<Notifier> ownNotifier_;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    Notifier* notifier_;
+    FileDialogs* fileDialogs_;
+    QtImageCodec codec_;
+    CVantrelDoc document_;
+    QString pathName_;
+    RecentFileList recentFiles_;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+} // namespace vantrel
