@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QLabel>
+#include "dialogs/qt_element_dialogs.h"
+
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
@@ -21,8 +23,9 @@ namespace vantrel {
 
 using namespace command;
 
-CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document)
-    : app_(app), view_(new CVantrelView(document, elementDialogs_, this))
+CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, ElementDialogs* dialogs)
+    : app_(app), ownDialogs_(dialogs ? nullptr : std::make_unique<QtElementDialogs>(this)),
+      view_(new CVantrelView(document, dialogs ? *dialogs : *ownDialogs_, this))
 {
     setWindowIcon(ApplicationIcon());
     setCentralWidget(view_);

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/null_element_dialogs.h"
-
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -15,6 +14,7 @@ namespace vantrel {
 class CVantrelApp;
 class CVantrelDoc;
 class CVantrelView;
+class ElementDialogs;
 class LockKeyPanes;
 
 // The main window: the menu bar, the main, element and paint toolbars, the
@@ -25,7 +25,8 @@ class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 public:
-    CMainFrame(CVantrelApp& app, CVantrelDoc& document);
+    // Without dialogs of the caller's, the desktop's own property dialogs are used.
+    CMainFrame(CVantrelApp& app, CVantrelDoc& document, ElementDialogs* dialogs = nullptr);
     ~CMainFrame() override;
 
     CVantrelView& View() { return *view_; }
@@ -77,8 +78,7 @@ private:
     void OnOwnCommand(int id);
 
     CVantrelApp& app_;
-    // Replaced by QtElementDialogs once the property dialogs are built in.
-    NullElementDialogs elementDialogs_;
+    std::unique_ptr<ElementDialogs> ownDialogs_;
     CVantrelView* view_;
     std::map<int, QAction*> actions_;
     QMenu* fileMenu_ = nullptr;

@@ -38,7 +38,9 @@ bool IsRecentFileCommand(int id)
 CVantrelApp::CVantrelApp(AppServices services)
     : notifier_(services.notifier), fileDialogs_(services.fileDialogs)
 {
-    frame_ = std::make_unique<CMainFrame>(*this, document_);
+    frame_ = std::make_unique<CMainFrame>(*this, document_, services.elementDialogs);
+    if (services.viewPrompts)
+        frame_->View().SetPrompts(*services.viewPrompts);
     if (!notifier_) {
         ownNotifier_ = std::make_unique<MessageBoxNotifier>(frame_.get());
         notifier_ = ownNotifier_.get();

@@ -15,7 +15,9 @@ class QPrinter;
 namespace vantrel {
 
 class CMainFrame;
+class ElementDialogs;
 class FileDialogs;
+class ViewPrompts;
 
 // Who answers the program's questions. Left empty, the program shows its own
 // message boxes and file dialogs; tests put theirs in.
@@ -23,6 +25,9 @@ struct AppServices
 {
     Notifier* notifier = nullptr;
     FileDialogs* fileDialogs = nullptr;
+    // The view's property dialogs and export questions.
+    ElementDialogs* elementDialogs = nullptr;
+    ViewPrompts* viewPrompts = nullptr;
 };
 
 // The application: one document with its file name, the main window around
