@@ -7,12 +7,12 @@
 #include "editor/command_ids.h"
 #include "editor/vantrel_view.h"
 
+#include "dialogs/qt_element_dialogs.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
 #include <QLabel>
-#include "dialogs/qt_element_dialogs.h"
 
 #include <QMimeData>
 #include <QScreen>
