@@ -3,8 +3,11 @@
 #include "document/design_io.h"
 
 #include "archive/archive.h"
+#include "compiler/autosort.h"
+#include "compiler/flash_image.h"
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
+#include "export/json_export.h"
 #include "support/fake_image_codec.h"
 #include "support/recording_notifier.h"
 #include "support/sample_designs.h"
@@ -12,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 
 namespace vantrel {
 namespace {
@@ -23,6 +27,13 @@ std::vector<std::uint8_t> SampleDesignFile(const ImageCodec& codec)
         const int list = element->ListKind();
         document.elements[list].push_back(std::move(element));
     }
+    document.paintObjects = test::OneOfEveryPaintKind();
+    auto command = std::make_unique<ComplexCommand>(u"Start");
+    command->settings = {{13, true}, {14, false}};
+    document.complexCommands.push_back(std::move(command));
+    auto valve = std::make_unique<SimElement>(0, u"Valve");
+    valve->inputs = {11, -1};
+    document.simulationElements.push_back(std::move(valve));
     document.pageBackgrounds = {test::FakeImageCodec::Sample(2, 2), Image{}};
     document.remoteIo.modules.push_back({8, 8, 1, 57600, false});
     document.remoteIo.customModules.push_back({});
@@ -45,12 +56,12 @@ void ExpectOpensOrFailsWithAMessage(const std::vector<std::uint8_t>& bytes, cons
         EXPECT_EQ(document.MainCount(), 0);
         return;
     }
-    // What loaded must be usable.
-    document.RebuildLoopSet();
-    for (auto& element : document.elements[kMainList]) {
-        std::vector<std::uint32_t> words;
-        element->Encode(words, document);
-    }
+    // What loaded must be usable: sorted, compiled and exported.
+    AutoSort(document);
+    const std::vector<std::uint8_t> image = Compile(document, 0);
+    EXPECT_GE(image.size(), 56u);
+    std::ostringstream json;
+    WriteJsonExport(document, json, codec, 0);
 }
 
 TEST(DesignFileRobustness, TruncatedFiles)
