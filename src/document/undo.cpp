@@ -1,6 +1,9 @@
 // The undo history: records of element clones taken before each change.
 #include "document/vantrel_doc.h"
 
+#include <algorithm>
+#include <unordered_set>
+
 namespace vantrel {
 
 void CVantrelDoc::PushUndo(UndoRecord record)
@@ -27,35 +30,66 @@ void CVantrelDoc::PushUndo(UndoRecord record)
     SetModified(true);
 }
 
-void CVantrelDoc::RestoreClone(const LogElement& clone, std::vector<LogElement*>& selection)
+// Undo and redo apply whole records at once: one pass to learn which cells
+// and ids are taken, one change per element, and one rebuild of the derived
+// state when the record is done (Undo and Redo mark the design modified).
+
+void CVantrelDoc::RestoreClones(const UndoRecord& record, std::vector<LogElement*>& selection)
 {
-    std::unique_ptr<LogElement> copy = clone.Clone();
-    // An element whose cell or id has been taken since stays out silently.
-    if (FindAt(copy->pos) || FindById(copy->id, true, false, false))
-        return;
-    LogElement* restored = copy.get();
-    elements[copy->ListKind()].push_back(std::move(copy));
-    SetModified(true);
-    selection.push_back(restored);
+    auto cellKey = [](Point cell) {
+        return (std::uint64_t(std::uint32_t(cell.x)) << 32) | std::uint32_t(cell.y);
+    };
+    std::unordered_set<std::uint64_t> takenCells;
+    ElementIdSet takenIds;
+    for (const ElementList& list : elements)
+        for (const auto& element : list) {
+            takenCells.insert(cellKey(element->pos));
+            takenIds.insert(element->id);
+        }
+    for (const auto& entry : record.elements) {
+        // An element whose cell or id has been taken since stays out silently.
+        if (takenCells.contains(cellKey(entry->pos)) || takenIds.contains(entry->id))
+            continue;
+        std::unique_ptr<LogElement> copy = entry->Clone();
+        takenCells.insert(cellKey(copy->pos));
+        takenIds.insert(copy->id);
+        selection.push_back(copy.get());
+        elements[copy->ListKind()].push_back(std::move(copy));
+    }
+}
+
+void CVantrelDoc::SwapEntries(UndoRecord& record, std::vector<LogElement*>& selection)
+{
+    for (auto& entry : record.elements) {
+        ElementList& list = elements[entry->ListKind()];
+        const Location located = LocateById(entry->id);
+        auto found = located.list == entry->ListKind()
+                         ? list.begin() + located.position
+                         : std::find_if(list.begin(), list.end(), [&](const auto& element) {
+                               return element->id == entry->id;
+                           });
+        // With no element of that id the entry stays as it is.
+        if (found == list.end())
+            continue;
+        std::unique_ptr<LogElement> copy = entry->Clone();
+        selection.push_back(copy.get());
+        std::swap(*found, copy);
+        entry = std::move(copy);
+    }
 }
 
 void CVantrelDoc::ApplyUndoRecord(UndoRecord& record, bool undoing,
                                   std::vector<LogElement*>& selection)
 {
-    for (auto& entry : record.elements) {
-        const bool restore = (record.kind == UndoRecord::kDeleted) == undoing;
-        if (record.kind == UndoRecord::kChanged) {
-            std::unique_ptr<LogElement> copy = entry->Clone();
-            LogElement* swapped = copy.get();
-            if (std::unique_ptr<LogElement> old = ReplaceElement(std::move(copy))) {
-                entry = std::move(old);
-                selection.push_back(swapped);
-            }
-        } else if (restore) {
-            RestoreClone(*entry, selection);
-        } else {
-            DeleteById(entry->id);
-        }
+    if (record.kind == UndoRecord::kChanged) {
+        SwapEntries(record, selection);
+    } else if ((record.kind == UndoRecord::kDeleted) == undoing) {
+        RestoreClones(record, selection);
+    } else {
+        std::vector<std::int32_t> ids;
+        for (const auto& entry : record.elements)
+            ids.push_back(entry->id);
+        DeleteByIds(ids);
     }
 }
 

@@ -158,7 +158,8 @@ private:
     void CheckConsistency();
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker);
     void ApplyUndoRecord(UndoRecord& record, bool undoing, std::vector<LogElement*>& selection);
-    void RestoreClone(const LogElement& clone, std::vector<LogElement*>& selection);
+    void RestoreClones(const UndoRecord& record, std::vector<LogElement*>& selection);
+    void SwapEntries(UndoRecord& record, std::vector<LogElement*>& selection);
     // Points every index entry that is missing or stale at the first element
     // with its id.
     void RefreshIdIndex();
