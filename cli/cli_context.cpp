@@ -19,6 +19,11 @@ bool OpenDesignArgument(const Arguments& arguments, CVantrelDoc& document, Conte
     return OpenDesign(document, DesignPath(arguments), context.codec);
 }
 
+void ReportFileError(Context& context, const FileError& failure)
+{
+    context.notifier.Message(failure.Message(), kApplicationTitle, MessageButtons::Ok);
+}
+
 bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                  Context& context)
 {
@@ -26,7 +31,7 @@ bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t
         WriteFileAtomically(path, bytes);
         return true;
     } catch (const FileError& failure) {
-        context.notifier.Message(failure.Message(), u"Vantrel v2", MessageButtons::Ok);
+        ReportFileError(context, failure);
         return false;
     }
 }

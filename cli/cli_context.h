@@ -10,6 +10,7 @@
 
 namespace vantrel {
 class CVantrelDoc;
+class FileError;
 class ImageCodec;
 } // namespace vantrel
 
@@ -30,6 +31,9 @@ bool OpenDesignArgument(const Arguments& arguments, CVantrelDoc& document, Conte
 
 // The one design path a command takes, or a usage error.
 std::filesystem::path DesignPath(const Arguments& arguments);
+
+// Prints why a file could not be read or written.
+void ReportFileError(Context& context, const FileError& failure);
 
 // Writes an output file, printing the reason when that fails.
 bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,

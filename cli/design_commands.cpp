@@ -13,14 +13,6 @@ namespace vantrel::cli {
 
 namespace {
 
-std::string HexColour(Colour colour)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(colour), GreenOf(colour),
-                  BlueOf(colour));
-    return text;
-}
-
 // One line of JSON: {"key":value,...} with the keys in the given order.
 class JsonLine
 {

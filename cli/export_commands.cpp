@@ -40,7 +40,7 @@ int RunExport(const Arguments& arguments, Context& context, const char* defaultN
         context.out << ToUtf8(write(document, output, context.codec, random)) << '\n';
         ExportRemoteModules(document, output.parent_path().empty() ? "." : output.parent_path());
     } catch (const FileError& failure) {
-        context.notifier.Message(failure.Message(), u"Vantrel v2", MessageButtons::Ok);
+        ReportFileError(context, failure);
         return kExitCannotWrite;
     }
     return kExitOk;
@@ -88,7 +88,7 @@ int RunIoList(const Arguments& arguments, Context& context)
     try {
         ExportIoList(document, output, list, std::stoi(board), csv);
     } catch (const FileError& failure) {
-        context.notifier.Message(failure.Message(), u"Vantrel v2", MessageButtons::Ok);
+        ReportFileError(context, failure);
         return kExitCannotWrite;
     }
     return kExitOk;
@@ -110,7 +110,7 @@ int RunCheck(const Arguments& arguments, Context& context)
         std::u16string ids;
         for (const auto& element : document.elements[kMainList])
             if (document.LoopSet().contains(element->id))
-                ids += (ids.empty() ? u"" : u", ") + Ascii(std::to_string(element->id));
+                ids += (ids.empty() ? u"" : u", ") + Decimal(element->id);
         context.notifier.Message(u"Elements on feedback loops: " + ids, u"Warning",
                                  MessageButtons::Ok);
         problems = true;

@@ -11,9 +11,7 @@ MessageAnswer StderrNotifier::Message(const std::u16string& text, const std::u16
 {
     ++count_;
     out_ << ToUtf8(caption) << ": " << ToUtf8(text) << '\n';
-    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
-               ? MessageAnswer::Ok
-               : MessageAnswer::Yes;
+    return FirstButtonAnswer(buttons);
 }
 
 } // namespace vantrel

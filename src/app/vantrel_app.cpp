@@ -21,8 +21,6 @@ using namespace command;
 
 namespace {
 
-constexpr char16_t kApplicationTitle[] = u"Vantrel v2";
-
 std::filesystem::path FileSystemPath(const QString& path)
 {
     return std::filesystem::path(QFile::encodeName(path).toStdString());

@@ -1,6 +1,7 @@
 #include "archive/text_codec.h"
 
 #include <array>
+#include <string>
 
 namespace vantrel {
 
@@ -148,6 +149,11 @@ std::u16string FromCodePage(std::span<const std::uint8_t> bytes)
             out += char16_t(b);
     }
     return out;
+}
+
+std::u16string Decimal(long long value)
+{
+    return Ascii(std::to_string(value));
 }
 
 std::u16string Ascii(std::string_view text)

@@ -21,6 +21,9 @@ std::u16string FromUtf8(std::string_view text);
 std::string ToCodePage(std::u16string_view text);
 std::u16string FromCodePage(std::span<const std::uint8_t> bytes);
 
+// The decimal text of a number, as the system shows numbers ("%d").
+std::u16string Decimal(long long value);
+
 // ASCII literal to UTF-16, for the system's own fixed texts.
 std::u16string Ascii(std::string_view text);
 

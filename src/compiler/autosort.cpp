@@ -218,11 +218,6 @@ const SortRules kRegisterRules = {
     false,
 };
 
-std::u16string Decimal(int value)
-{
-    return Ascii(std::to_string(value));
-}
-
 } // namespace
 
 int SortMain(CVantrelDoc& document)

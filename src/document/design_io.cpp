@@ -10,8 +10,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr char16_t kApplicationTitle[] = u"Vantrel v2";
-
 std::u16string ArchiveFailureText(const CArchiveException& failure, const char16_t* otherwise)
 {
     switch (failure.Cause()) {

@@ -20,6 +20,17 @@ enum class MessageAnswer
     No,
 };
 
+// The caption of the system's own message boxes about files and questions.
+inline constexpr char16_t kApplicationTitle[] = u"Vantrel v2";
+
+// The answer of the first button: what a message gets where no one answers it.
+constexpr MessageAnswer FirstButtonAnswer(MessageButtons buttons)
+{
+    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
+               ? MessageAnswer::Ok
+               : MessageAnswer::Yes;
+}
+
 // Every message box of the system goes through this interface, so the core
 // never shows UI itself: the editor shows a message box, the command line
 // prints "Caption: text" on standard error, tests record the messages.
@@ -39,9 +50,7 @@ public:
     MessageAnswer Message(const std::u16string&, const std::u16string&,
                           MessageButtons buttons) override
     {
-        return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
-                   ? MessageAnswer::Ok
-                   : MessageAnswer::Yes;
+        return FirstButtonAnswer(buttons);
     }
 };
 

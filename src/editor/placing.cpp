@@ -23,7 +23,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr char16_t kApplicationTitle[] = u"Vantrel v2";
 constexpr char16_t kRestrictAccess[] = u"Restrict access";
 constexpr int kDelayPreset = 10;
 

@@ -17,11 +17,6 @@ namespace {
 // Elements whose anchor lies further outside the client area are not drawn.
 constexpr int kVisibilityMargin = 200;
 
-std::u16string Decimal(long long value)
-{
-    return Ascii(std::to_string(value));
-}
-
 // Draws a line from each connected input to its source's output pin and
 // tells whether every input is connected.
 bool DrawConnections(Surface& surface, CVantrelDoc& document, const LogElement& element,

@@ -11,8 +11,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr char16_t kApplicationTitle[] = u"Vantrel v2";
-
 bool Confirm(CVantrelDoc& document, const char16_t* question)
 {
     return document.GetNotifier().Message(question, kApplicationTitle, MessageButtons::OkCancel) ==

@@ -325,11 +325,9 @@ void CVantrelView::ExportIoListCommand()
     }
 }
 
-void CVantrelView::ReportFileError(const std::exception& failure)
+void CVantrelView::ReportFileError(const FileError& failure)
 {
-    const auto* fileError = dynamic_cast<const FileError*>(&failure);
-    document_.GetNotifier().Message(fileError ? fileError->Message() : u"Failed to save document.",
-                                    u"Vantrel v2", MessageButtons::Ok);
+    document_.GetNotifier().Message(failure.Message(), kApplicationTitle, MessageButtons::Ok);
 }
 
 void CVantrelView::ApplyZoom(double zoom)

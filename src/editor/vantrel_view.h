@@ -17,6 +17,7 @@ namespace vantrel {
 
 class CVantrelDoc;
 class ElementDialogs;
+class FileError;
 class ImageCodec;
 class ViewPrompts;
 
@@ -92,7 +93,7 @@ private:
                           std::u16string (*write)(CVantrelDoc&, const std::filesystem::path&,
                                                   const ImageCodec&, std::int32_t));
     void ExportIoListCommand();
-    void ReportFileError(const std::exception& failure);
+    void ReportFileError(const FileError& failure);
 
     CVantrelDoc& document_;
     ElementDialogs& dialogs_;

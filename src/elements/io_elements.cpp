@@ -15,11 +15,6 @@ namespace {
 
 constexpr std::int32_t kFirstVersionWithRestricted = 11;
 
-std::u16string Decimal(std::int64_t value)
-{
-    return Ascii(std::to_string(value));
-}
-
 void Line(Surface& surface, int x0, int y0, int x1, int y1)
 {
     surface.MoveToEx(x0, y0);

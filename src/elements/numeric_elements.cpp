@@ -161,7 +161,7 @@ void NL_Constant::Serialize(CArchive& ar)
 void NL_Constant::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 {
     s.Ellipse(x - r, y - r, x + r, y);
-    s.TextOutW(x - r, y + 5, Ascii(std::to_string(value)));
+    s.TextOutW(x - r, y + 5, Decimal(value));
 }
 
 void RegisterNumericClasses(ClassRegistry& registry)

@@ -138,10 +138,7 @@ void JsonWriter::WriteReal(Name name, double value)
 void JsonWriter::WriteColor(Name name, Colour colour)
 {
     WriteKey(name);
-    char text[10];
-    std::snprintf(text, sizeof text, "\"#%02x%02x%02x\"", RedOf(colour), GreenOf(colour),
-                  BlueOf(colour));
-    Put(text);
+    Put("\"" + HexColour(colour) + "\"");
 }
 
 void JsonWriter::WriteBase64(Name name, std::span<const std::uint8_t> bytes)

@@ -35,11 +35,6 @@ bool LabelsNumbers(const CustomRemoteModule& module, bool isInput)
     return isInput ? module.Reads() : module.modbusCommand == 15 || module.modbusCommand == 16;
 }
 
-std::u16string Decimal(std::int64_t value)
-{
-    return Ascii(std::to_string(value));
-}
-
 // The stored count of a record list; one no stream could hold is damage.
 std::int32_t ReadRecordCount(CArchive& ar, std::size_t minimumRecordBytes)
 {

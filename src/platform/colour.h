@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vantrel {
 
@@ -24,5 +25,8 @@ constexpr std::uint8_t BlueOf(Colour c)
 {
     return std::uint8_t((c >> 16) & 0xFF);
 }
+
+// "#rrggbb" in lower-case hexadecimal, red first.
+std::string HexColour(Colour colour);
 
 } // namespace vantrel

@@ -5,8 +5,8 @@
 
 #include "archive/file_bytes.h"
 #include "editor/scripted_dialogs.h"
+#include "editor/scripted_prompts.h"
 #include "editor/vantrel_view.h"
-#include "editor/view_prompts.h"
 
 #include <QMouseEvent>
 #include <QTest>
@@ -15,20 +15,6 @@ namespace vantrel {
 namespace {
 
 using namespace command;
-
-class ExportPrompts : public ViewPrompts
-{
-public:
-    explicit ExportPrompts(std::filesystem::path folder) : folder_(std::move(folder)) {}
-    std::optional<std::filesystem::path> SaveFileName(const std::u16string& name) override
-    {
-        return folder_ / std::string(name.begin(), name.end());
-    }
-    std::optional<IoListChoice> IoListExport() override { return std::nullopt; }
-
-private:
-    std::filesystem::path folder_;
-};
 
 class ScriptedSession : public test::AppTest
 {
@@ -51,16 +37,15 @@ protected:
 
     test::RecordingNotifier notifier{MessageAnswer::Ok};
     test::ScriptedDialogs dialogs; // an I/O element becomes number 5, a delay 25 s
-    std::unique_ptr<ExportPrompts> prompts;
+    test::ScriptedPrompts prompts;
     std::unique_ptr<CVantrelApp> app;
 };
 
 TEST_F(ScriptedSession, PlaceWireSortSaveReopenAndExport)
 {
     const std::filesystem::path folder = FilePath(QString()).toStdString();
-    prompts = std::make_unique<ExportPrompts>(folder);
-    app = std::make_unique<CVantrelApp>(
-        AppServices{&notifier, &fileDialogs, &dialogs, prompts.get()});
+    prompts.folder = folder;
+    app = std::make_unique<CVantrelApp>(AppServices{&notifier, &fileDialogs, &dialogs, &prompts});
     ASSERT_TRUE(app->InitInstance({}));
     app->MainFrame().View().resize(900, 700);
 

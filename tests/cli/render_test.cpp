@@ -1,7 +1,7 @@
 // "vantrel-cli render" draws exactly what the editor view paints.
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
-#include "editor/element_dialogs.h"
+#include "editor/scripted_dialogs.h"
 #include "editor/vantrel_view.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
@@ -20,33 +20,6 @@ namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Dialogs are never opened while rendering.
-class NoDialogs : public ElementDialogs
-{
-public:
-    std::optional<TextBoxResult> TextBox(const std::u16string&, const std::u16string&,
-                                         bool) override
-    {
-        return {};
-    }
-    std::optional<InOutResult> InOutConfig(const InOutRequest&) override { return {}; }
-    std::optional<int> DelayConfig(int, int) override { return {}; }
-    std::optional<TimerValues> TimerConfig(const TimerValues&) override { return {}; }
-    std::optional<int> FreqBox(int) override { return {}; }
-    std::optional<std::int32_t> NumBox(std::int32_t) override { return {}; }
-    std::optional<NumOpValues> NumOpConfig(const NumOpValues&) override { return {}; }
-    std::optional<AccBoxValues> AccBox(const std::vector<std::pair<std::int32_t, std::u16string>>&,
-                                       const AccBoxValues&) override
-    {
-        return {};
-    }
-    std::optional<BigOpValues> BigOpConfig(const BigOpValues&) override { return {}; }
-    std::optional<TempInValues> TempInConfig(const TempInValues&) override { return {}; }
-    std::optional<LoggedOutputs> LogDialog(const LoggedUserOut&, ElFinder&) override { return {}; }
-    std::optional<std::int32_t> RepDialog(ElFinder&) override { return {}; }
-    std::optional<std::int32_t> OutMarkerDialog(ElFinder&, bool) override { return {}; }
-};
 
 class Render : public ::testing::Test
 {
@@ -82,7 +55,7 @@ protected:
     {
         CVantrelDoc loaded;
         EXPECT_TRUE(OpenDesign(loaded, design, codec));
-        NoDialogs dialogs;
+        test::ScriptedDialogs dialogs; // never asked while rendering
         CVantrelView view(loaded, dialogs);
         setUp(view.State());
         QImage picture(size, QImage::Format_RGB32);

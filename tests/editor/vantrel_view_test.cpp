@@ -4,7 +4,7 @@
 #include "compiler/flash_image.h"
 #include "document/vantrel_doc.h"
 #include "editor/scripted_dialogs.h"
-#include "editor/view_prompts.h"
+#include "editor/scripted_prompts.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "support/recording_notifier.h"
@@ -21,22 +21,6 @@ namespace vantrel {
 namespace {
 
 using namespace command;
-
-class ScriptedPrompts : public ViewPrompts
-{
-public:
-    std::optional<std::filesystem::path> SaveFileName(const std::u16string& fileName) override
-    {
-        asked.push_back(fileName);
-        if (!folder)
-            return std::nullopt;
-        return *folder / std::filesystem::path(std::string(fileName.begin(), fileName.end()));
-    }
-    std::optional<IoListChoice> IoListExport() override { return IoListChoice{1, 48, false}; }
-
-    std::optional<std::filesystem::path> folder;
-    std::vector<std::u16string> asked;
-};
 
 class View : public ::testing::Test
 {
@@ -68,7 +52,7 @@ protected:
     test::RecordingNotifier notifier;
     CVantrelDoc document;
     test::ScriptedDialogs dialogs;
-    ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts;
     CVantrelView view{document, dialogs};
 };
 

@@ -110,9 +110,9 @@ TEST(RecordingSurface, KeepsTheCurrentState)
 
 TEST(RecordingSurface, FormatsColoursRedFirst)
 {
-    EXPECT_EQ(FormatColour(0x0000FF), "#ff0000");
-    EXPECT_EQ(FormatColour(Rgb(0x12, 0x34, 0x56)), "#123456");
-    EXPECT_EQ(FormatColour(0xFF000000), "#000000") << "the high byte is not a colour";
+    EXPECT_EQ(HexColour(0x0000FF), "#ff0000");
+    EXPECT_EQ(HexColour(Rgb(0x12, 0x34, 0x56)), "#123456");
+    EXPECT_EQ(HexColour(0xFF000000), "#000000") << "the high byte is not a colour";
 }
 
 } // namespace

@@ -113,8 +113,8 @@ int OracleSortMain(CVantrelDoc& document)
     list = std::move(sorted);
     document.SetModified(true);
     if (weak != 0)
-        document.GetNotifier().Message(u"Found " + Ascii(std::to_string(weak)) + u" weak and " +
-                                           Ascii(std::to_string(strong)) + u" strong loops",
+        document.GetNotifier().Message(u"Found " + Decimal(weak) + u" weak and " + Decimal(strong) +
+                                           u" strong loops",
                                        u"Autosort complete", MessageButtons::Ok);
     return strong;
 }

@@ -55,7 +55,7 @@ std::string Quoted(const std::u16string& text)
 
 std::string FormatPen(const Pen& pen)
 {
-    const std::string common = std::to_string(pen.width) + "," + FormatColour(pen.colour);
+    const std::string common = std::to_string(pen.width) + "," + HexColour(pen.colour);
     switch (pen.style) {
     case PenStyle::Solid:
         return "Solid," + common;
@@ -71,14 +71,6 @@ std::string FormatPen(const Pen& pen)
 }
 
 } // namespace
-
-std::string FormatColour(Colour colour)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(colour), GreenOf(colour),
-                  BlueOf(colour));
-    return text;
-}
 
 std::vector<std::string> RecordingSurface::Calls(std::string_view operation) const
 {
@@ -99,19 +91,19 @@ Pen RecordingSurface::SelectPen(const Pen& pen)
 Brush RecordingSurface::SelectBrush(const Brush& brush)
 {
     Record(brush.hollow ? "SelectBrush(Hollow)"
-                        : "SelectBrush(Solid," + FormatColour(brush.colour) + ")");
+                        : "SelectBrush(Solid," + HexColour(brush.colour) + ")");
     return std::exchange(state_.brush, brush);
 }
 
 Colour RecordingSurface::SetTextColor(Colour colour)
 {
-    Record("SetTextColor(" + FormatColour(colour) + ")");
+    Record("SetTextColor(" + HexColour(colour) + ")");
     return std::exchange(state_.textColour, colour);
 }
 
 Colour RecordingSurface::SetBkColor(Colour colour)
 {
-    Record("SetBkColor(" + FormatColour(colour) + ")");
+    Record("SetBkColor(" + HexColour(colour) + ")");
     return std::exchange(state_.bkColour, colour);
 }
 
@@ -181,7 +173,7 @@ void RecordingSurface::AngleArc(int centreX, int centreY, int radius, float star
 
 void RecordingSurface::FillRect(const Rect& rect, Colour colour)
 {
-    Record("FillRect(" + Box(rect) + "," + FormatColour(colour) + ")");
+    Record("FillRect(" + Box(rect) + "," + HexColour(colour) + ")");
 }
 
 void RecordingSurface::TextOutW(int x, int y, const std::u16string& text)

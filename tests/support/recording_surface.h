@@ -42,9 +42,6 @@
 
 namespace vantrel::test {
 
-// "#rrggbb" of a 0x00BBGGRR colour.
-std::string FormatColour(Colour colour);
-
 class RecordingSurface final : public Surface
 {
 public:
