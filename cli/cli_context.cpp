@@ -1,8 +1,12 @@
 #include "cli_context.h"
 
 #include "archive/file_bytes.h"
+#include "archive/text_codec.h"
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
+#include "export/export_routines.h"
+
+#include <ostream>
 
 namespace vantrel::cli {
 
@@ -22,6 +26,15 @@ bool OpenDesignArgument(const Arguments& arguments, CVantrelDoc& document, Conte
 void ReportFileError(Context& context, const FileError& failure)
 {
     context.notifier.Message(failure.Message(), kApplicationTitle, MessageButtons::Ok);
+}
+
+int Tell(const ExportOutcome& outcome, Context& context)
+{
+    if (outcome.report)
+        context.out << ToUtf8(*outcome.report) << '\n';
+    for (const FileError& failure : outcome.failures)
+        ReportFileError(context, failure);
+    return outcome.Succeeded() ? kExitOk : kExitCannotWrite;
 }
 
 bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,

@@ -11,6 +11,7 @@
 namespace vantrel {
 class CVantrelDoc;
 class FileError;
+struct ExportOutcome;
 class ImageCodec;
 } // namespace vantrel
 
@@ -34,6 +35,10 @@ std::filesystem::path DesignPath(const Arguments& arguments);
 
 // Prints why a file could not be read or written.
 void ReportFileError(Context& context, const FileError& failure);
+
+// Prints an export's report on the output and its failures on standard
+// error; the exit code: success, or an output that cannot be written.
+int Tell(const ExportOutcome& outcome, Context& context);
 
 // Writes an output file, printing the reason when that fails.
 bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,

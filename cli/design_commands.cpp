@@ -3,7 +3,7 @@
 #include "compiler/autosort.h"
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
-#include "hardware/sim_element.h"
+#include "export/export_routines.h"
 
 #include <cstdio>
 #include <ostream>
@@ -62,7 +62,9 @@ int RunInfo(const Arguments& arguments, Context& context)
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
-    const auto count = [&](int list) { return (long long)document.elements[list].size(); };
+    const auto count = [&](int list) {
+        return static_cast<long long>(document.elements[list].size());
+    };
     JsonLine json(context.out);
     json.Number("version", document.fileVersion)
         .Number("numInputs", document.numInputs)
@@ -81,14 +83,14 @@ int RunInfo(const Arguments& arguments, Context& context)
         .Number("timer", count(kTimerList))
         .Number("comment", count(kCommentList))
         .Close()
-        .Number("paint", (long long)document.paintObjects.size())
-        .Number("commands", (long long)document.complexCommands.size())
-        .Number("simulation", (long long)document.simulationElements.size())
-        .Number("pages", (long long)document.pageBackgrounds.size())
-        .Number("remoteModules", (long long)document.remoteIo.modules.size())
-        .Number("customModules", (long long)document.remoteIo.customModules.size())
+        .Number("paint", static_cast<long long>(document.paintObjects.size()))
+        .Number("commands", static_cast<long long>(document.complexCommands.size()))
+        .Number("simulation", static_cast<long long>(document.simulationElements.size()))
+        .Number("pages", static_cast<long long>(document.pageBackgrounds.size()))
+        .Number("remoteModules", static_cast<long long>(document.remoteIo.modules.size()))
+        .Number("customModules", static_cast<long long>(document.remoteIo.customModules.size()))
         .Number("requiredVersion", document.RequiredDesignVersion())
-        .Number("loopElements", (long long)document.LoopSet().size())
+        .Number("loopElements", static_cast<long long>(document.LoopSet().size()))
         .Close();
     context.out << '\n';
     return kExitOk;
@@ -121,8 +123,7 @@ int RunSimulation(const Arguments& arguments, Context& context)
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     const std::filesystem::path output = arguments.Value("-o").value_or("simulation.lgf");
-    const auto bytes = SimulationFileBytes(document.simulationElements, document);
-    return WriteOutput(output, bytes, context) ? kExitOk : kExitCannotWrite;
+    return Tell(RunSimulationExport(document, output), context);
 }
 
 } // namespace vantrel::cli

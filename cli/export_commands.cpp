@@ -5,9 +5,8 @@
 #include "compiler/flash_file.h"
 #include "compiler/flash_image.h"
 #include "document/vantrel_doc.h"
+#include "export/export_routines.h"
 #include "export/io_list.h"
-#include "export/json_export.h"
-#include "export/remote_module_files.h"
 
 #include <ostream>
 
@@ -24,26 +23,20 @@ std::int32_t RandomNumber(const Arguments& arguments)
     return DrawRandomNumber();
 }
 
-using ExportFunction = std::u16string (*)(CVantrelDoc&, const std::filesystem::path&,
-                                          const ImageCodec&, std::int32_t);
+using ExportRoutine = ExportOutcome (*)(CVantrelDoc&, const std::filesystem::path&,
+                                        const ImageCodec&, std::int32_t);
 
-// Writes one export, prints its report and writes the remote module files beside it.
+// Runs one export: its report goes to the output, every file that could not
+// be written to standard error.
 int RunExport(const Arguments& arguments, Context& context, const char* defaultName,
-              ExportFunction write)
+              ExportRoutine run)
 {
     const std::int32_t random = RandomNumber(arguments);
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     const std::filesystem::path output = arguments.Value("-o").value_or(defaultName);
-    try {
-        context.out << ToUtf8(write(document, output, context.codec, random)) << '\n';
-        ExportRemoteModules(document, output.parent_path().empty() ? "." : output.parent_path());
-    } catch (const FileError& failure) {
-        ReportFileError(context, failure);
-        return kExitCannotWrite;
-    }
-    return kExitOk;
+    return Tell(run(document, output, context.codec, random), context);
 }
 
 IoListType ListType(const std::string& text)
@@ -59,12 +52,12 @@ IoListType ListType(const std::string& text)
 
 int RunFlash(const Arguments& arguments, Context& context)
 {
-    return RunExport(arguments, context, "flash.lgf", ExportFlashFile);
+    return RunExport(arguments, context, "flash.lgf", RunFlashExport);
 }
 
 int RunJson(const Arguments& arguments, Context& context)
 {
-    return RunExport(arguments, context, "flash.lgj", ExportJson);
+    return RunExport(arguments, context, "flash.lgj", RunJsonExport);
 }
 
 int RunIoList(const Arguments& arguments, Context& context)

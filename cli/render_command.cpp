@@ -1,9 +1,11 @@
 #include "render_command.h"
 
 #include "document/vantrel_doc.h"
-#include "editor/canvas_geometry.h"
-#include "editor/picture_renderer.h"
-#include "editor/view_state.h"
+#include "editing/canvas_geometry.h"
+#include "editing/schematic_renderer.h"
+#include "editing/view_state.h"
+#include "platform/qt/qpainter_surface.h"
+#include "platform/qt/qt_image.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -80,9 +82,11 @@ int RunRender(const Arguments& arguments, Context& context)
     QImage picture(size, QImage::Format_RGB32);
     {
         QPainter painter(&picture);
-        const Image background = ScaledPageBackground(document, state.currentPage, size);
-        RenderViewPicture(painter, document, state, size,
-                          state.InDesign() || background.IsEmpty() ? nullptr : &background);
+        QPainterSurface surface(painter);
+        const Image* page = state.InDesign() ? nullptr : PageImage(document, state.currentPage);
+        const Image background = page ? ScaledImage(*page, size) : Image{};
+        DrawViewPicture(surface, document, state, {0, 0, size.width(), size.height()},
+                        background.IsEmpty() ? nullptr : &background);
     }
     QByteArray png;
     QBuffer buffer(&png);

@@ -7,6 +7,7 @@ VANTREL_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang-format binutils
   fonts-dejavu-core xvfb xauth
 )
 

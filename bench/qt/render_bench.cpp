@@ -2,9 +2,10 @@
 // period at Fit, and at zoom 1 cost what is in the window (plus the
 // connection lines, which are always drawn).
 #include "document/vantrel_doc.h"
-#include "editor/canvas_geometry.h"
-#include "editor/picture_renderer.h"
-#include "editor/view_state.h"
+#include "editing/canvas_geometry.h"
+#include "editing/schematic_renderer.h"
+#include "editing/view_state.h"
+#include "platform/qt/qpainter_surface.h"
 #include "support/full_size_design.h"
 
 #include <QGuiApplication>
@@ -28,7 +29,9 @@ void RenderFrames(benchmark::State& state, const std::function<void(ViewState&, 
     QImage picture(kClient, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&picture);
-        RenderViewPicture(painter, document, view, kClient, nullptr);
+        QPainterSurface surface(painter);
+        DrawViewPicture(surface, document, view, {0, 0, kClient.width(), kClient.height()},
+                        nullptr);
     }
 }
 

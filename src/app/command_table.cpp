@@ -1,6 +1,6 @@
 #include "app/command_table.h"
 
-#include "editor/command_ids.h"
+#include "editing/command_ids.h"
 
 #include <algorithm>
 #include <array>

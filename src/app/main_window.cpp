@@ -4,10 +4,12 @@
 #include "app/tool_icons.h"
 #include "app/vantrel_app.h"
 #include "app/view_printing.h"
-#include "editor/command_ids.h"
+#include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
 
 #include "dialogs/qt_element_dialogs.h"
+#include "dialogs/qt_view_prompts.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -23,9 +25,12 @@ namespace vantrel {
 
 using namespace command;
 
-CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, ElementDialogs* dialogs)
+CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec& codec,
+                       ElementDialogs* dialogs, ViewPrompts* prompts)
     : app_(app), ownDialogs_(dialogs ? nullptr : std::make_unique<QtElementDialogs>(this)),
-      view_(new CVantrelView(document, dialogs ? *dialogs : *ownDialogs_, this))
+      ownPrompts_(prompts ? nullptr : std::make_unique<QtViewPrompts>(this)),
+      view_(new CVantrelView(document, dialogs ? *dialogs : *ownDialogs_,
+                             prompts ? *prompts : *ownPrompts_, codec, this))
 {
     setWindowIcon(ApplicationIcon());
     setCentralWidget(view_);

@@ -15,7 +15,9 @@ class CVantrelApp;
 class CVantrelDoc;
 class CVantrelView;
 class ElementDialogs;
+class ImageCodec;
 class LockKeyPanes;
+class ViewPrompts;
 
 // The main window: the menu bar, the main, element and paint toolbars, the
 // status bar and the view. Every command goes first to the view, then to the
@@ -25,8 +27,10 @@ class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Without dialogs of the caller's, the desktop's own property dialogs are used.
-    CMainFrame(CVantrelApp& app, CVantrelDoc& document, ElementDialogs* dialogs = nullptr);
+    // Without dialogs or prompts of the caller's, the desktop's own property
+    // dialogs and file questions are given to the view.
+    CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec& codec,
+               ElementDialogs* dialogs = nullptr, ViewPrompts* prompts = nullptr);
     ~CMainFrame() override;
 
     CVantrelView& View() { return *view_; }
@@ -79,6 +83,7 @@ private:
 
     CVantrelApp& app_;
     std::unique_ptr<ElementDialogs> ownDialogs_;
+    std::unique_ptr<ViewPrompts> ownPrompts_;
     CVantrelView* view_;
     std::map<int, QAction*> actions_;
     QMenu* fileMenu_ = nullptr;

@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "app/recent_file_list.h"
 #include "app/tool_icons.h"
-#include "editor/command_ids.h"
+#include "editing/command_ids.h"
 
 #include <QMenu>
 #include <QMenuBar>

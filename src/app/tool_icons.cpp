@@ -5,7 +5,7 @@
 #include "archive/class_registry.h"
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
-#include "editor/command_ids.h"
+#include "editing/command_ids.h"
 #include "elements/element_drawing.h"
 #include "elements/log_element.h"
 #include "platform/qt/qpainter_surface.h"

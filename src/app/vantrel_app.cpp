@@ -7,7 +7,7 @@
 #include "app/view_printing.h"
 #include "archive/file_bytes.h"
 #include "document/design_io.h"
-#include "editor/command_ids.h"
+#include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
 #include "platform/qt/qt_text.h"
 
@@ -36,9 +36,8 @@ bool IsRecentFileCommand(int id)
 CVantrelApp::CVantrelApp(AppServices services)
     : notifier_(services.notifier), fileDialogs_(services.fileDialogs)
 {
-    frame_ = std::make_unique<CMainFrame>(*this, document_, services.elementDialogs);
-    if (services.viewPrompts)
-        frame_->View().SetPrompts(*services.viewPrompts);
+    frame_ = std::make_unique<CMainFrame>(*this, document_, codec_, services.elementDialogs,
+                                          services.viewPrompts);
     if (!notifier_) {
         ownNotifier_ = std::make_unique<MessageBoxNotifier>(frame_.get());
         notifier_ = ownNotifier_.get();

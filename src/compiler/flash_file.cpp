@@ -1,11 +1,11 @@
 #include "compiler/flash_file.h"
 
+#include "archive/byte_buffer.h"
 #include "archive/file_bytes.h"
 #include "compiler/flash_image.h"
 #include "compiler/image_header.h"
 #include "document/vantrel_doc.h"
 #include "elements/io_elements.h"
-#include "export/byte_buffer.h"
 #include "hardware/io_counts.h"
 
 #include <algorithm>

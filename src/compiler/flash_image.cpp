@@ -1,11 +1,11 @@
 #include "compiler/flash_image.h"
 
+#include "archive/byte_buffer.h"
 #include "archive/text_codec.h"
 #include "compiler/image_header.h"
 #include "compiler/remote_requests.h"
 #include "document/vantrel_doc.h"
 #include "elements/io_elements.h"
-#include "export/byte_buffer.h"
 #include "hardware/io_counts.h"
 
 #include <algorithm>

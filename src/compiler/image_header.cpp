@@ -1,7 +1,7 @@
 #include "compiler/image_header.h"
 
+#include "archive/byte_buffer.h"
 #include "compiler/crc16.h"
-#include "export/byte_buffer.h"
 
 #include <stdexcept>
 

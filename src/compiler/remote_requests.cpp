@@ -1,6 +1,6 @@
 #include "compiler/remote_requests.h"
 
-#include "export/byte_buffer.h"
+#include "archive/byte_buffer.h"
 #include "hardware/remote_io.h"
 
 namespace vantrel {

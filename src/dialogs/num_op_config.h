@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/property_dialog.h"
-#include "editor/element_dialogs.h"
+#include "editing/element_dialogs.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/element_dialogs.h"
+#include "editing/element_dialogs.h"
 
 #include <functional>
 

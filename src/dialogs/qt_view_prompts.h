@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/view_prompts.h"
+#include "editing/view_prompts.h"
 
 class QWidget;
 

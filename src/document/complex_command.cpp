@@ -1,10 +1,10 @@
 #include "document/complex_command.h"
 
 #include "archive/archive.h"
+#include "archive/byte_buffer.h"
 #include "document/notifier.h"
 #include "elements/el_finder.h"
 #include "elements/io_elements.h"
-#include "export/byte_buffer.h"
 
 #include <algorithm>
 

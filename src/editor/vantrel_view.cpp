@@ -2,20 +2,19 @@
 
 #include "archive/file_bytes.h"
 #include "compiler/autosort.h"
-#include "compiler/flash_file.h"
 #include "compiler/flash_image.h"
-#include "dialogs/qt_view_prompts.h"
 #include "document/vantrel_doc.h"
-#include "editor/canvas_geometry.h"
-#include "editor/connecting.h"
-#include "editor/design_release.h"
-#include "editor/element_dialogs.h"
-#include "editor/picture_renderer.h"
-#include "editor/selection.h"
+#include "editing/canvas_geometry.h"
+#include "editing/connecting.h"
+#include "editing/design_tool.h"
+#include "editing/element_dialogs.h"
+#include "editing/schematic_renderer.h"
+#include "editing/selection.h"
+#include "editing/view_prompts.h"
+#include "export/export_routines.h"
 #include "export/io_list.h"
-#include "export/json_export.h"
-#include "export/remote_module_files.h"
-#include "platform/qt/qt_image_codec.h"
+#include "platform/qt/qpainter_surface.h"
+#include "platform/qt/qt_image.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -67,10 +66,10 @@ ScrollRequest RequestOf(int action)
 
 } // namespace
 
-CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document), dialogs_(dialogs),
-      ownPrompts_(std::make_unique<QtViewPrompts>(this)), prompts_(ownPrompts_.get()),
-      codec_(std::make_unique<QtImageCodec>())
+CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, ViewPrompts& prompts,
+                           const ImageCodec& codec, QWidget* parent)
+    : QAbstractScrollArea(parent), document_(document), dialogs_(dialogs), prompts_(prompts),
+      codec_(codec)
 {
     setFocusPolicy(Qt::StrongFocus);
     // The grid always scrolls over -600..600 cells in Design mode.
@@ -264,10 +263,10 @@ void CVantrelView::OnCommand(int id)
         Redraw();
         break;
     case kExportFlash:
-        ExportWithReport(u"flash.lgf", ExportFlashFile);
+        ExportWithReport(u"flash.lgf", RunFlashExport);
         break;
     case kExportJson:
-        ExportWithReport(u"flash.lgj", ExportJson);
+        ExportWithReport(u"flash.lgj", RunJsonExport);
         break;
     case kExportIoList:
         ExportIoListCommand();
@@ -286,36 +285,26 @@ void CVantrelView::SetCount()
     }
 }
 
-void CVantrelView::ExportWithReport(const char16_t* defaultName,
-                                    std::u16string (*write)(CVantrelDoc&,
-                                                            const std::filesystem::path&,
-                                                            const ImageCodec&, std::int32_t))
+void CVantrelView::ExportWithReport(const char16_t* defaultName, ExportRoutine run)
 {
-    const std::optional<std::filesystem::path> path = prompts_->SaveFileName(defaultName);
+    const std::optional<std::filesystem::path> path = prompts_.SaveFileName(defaultName);
     if (!path)
         return;
-    try {
-        const std::u16string report = write(document_, *path, *codec_, DrawRandomNumber());
-        document_.GetNotifier().Message(report, u"Report", MessageButtons::Ok);
-    } catch (const FileError& failure) {
+    const ExportOutcome outcome = run(document_, *path, codec_, DrawRandomNumber());
+    if (outcome.report)
+        document_.GetNotifier().Message(*outcome.report, u"Report", MessageButtons::Ok);
+    for (const FileError& failure : outcome.failures)
         ReportFileError(failure);
-    }
-    // The remote modules get their files even when the export itself failed.
-    try {
-        ExportRemoteModules(document_, path->parent_path().empty() ? "." : path->parent_path());
-    } catch (const FileError& failure) {
-        ReportFileError(failure);
-    }
     Redraw();
 }
 
 void CVantrelView::ExportIoListCommand()
 {
-    const std::optional<IoListChoice> choice = prompts_->IoListExport();
+    const std::optional<IoListChoice> choice = prompts_.IoListExport();
     if (!choice)
         return;
     const std::string name = DefaultIoListName(choice->type, choice->csv);
-    const auto path = prompts_->SaveFileName(std::u16string(name.begin(), name.end()));
+    const auto path = prompts_.SaveFileName(std::u16string(name.begin(), name.end()));
     if (!path)
         return;
     try {
@@ -398,7 +387,9 @@ void CVantrelView::paintEvent(QPaintEvent*)
 void CVantrelView::RenderPicture(QPainter& painter, QSize client)
 {
     const Image* background = state_.InDesign() ? nullptr : PageBackground(client);
-    RenderViewPicture(painter, document_, state_, client, background);
+    QPainterSurface surface(painter);
+    DrawViewPicture(surface, document_, state_, {0, 0, client.width(), client.height()},
+                    background);
 }
 
 const Image* CVantrelView::PageBackground(QSize client)
@@ -406,7 +397,8 @@ const Image* CVantrelView::PageBackground(QSize client)
     // The scaled image is made once per page and client size.
     if (backgroundCachePage_ != state_.currentPage || backgroundCache_.width != client.width() ||
         backgroundCache_.height != client.height()) {
-        backgroundCache_ = ScaledPageBackground(document_, state_.currentPage, client);
+        const Image* page = PageImage(document_, state_.currentPage);
+        backgroundCache_ = page ? ScaledImage(*page, client) : Image{};
         backgroundCachePage_ = state_.currentPage;
     }
     return backgroundCache_.IsEmpty() ? nullptr : &backgroundCache_;

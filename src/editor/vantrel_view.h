@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/view_state.h"
+#include "editing/view_state.h"
 #include "platform/image.h"
 
 #include <QAbstractScrollArea>
@@ -17,6 +17,7 @@ namespace vantrel {
 
 class CVantrelDoc;
 class ElementDialogs;
+struct ExportOutcome;
 class FileError;
 class ImageCodec;
 class ViewPrompts;
@@ -32,7 +33,10 @@ public:
     // The timer that drives blinking and moving paint colours.
     static constexpr int kTimerPeriodMs = 250;
 
-    CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, QWidget* parent = nullptr);
+    // The dialogs, prompts and image codec belong to the application, which
+    // may put in its own (tests answer them without a modal loop).
+    CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, ViewPrompts& prompts,
+                 const ImageCodec& codec, QWidget* parent = nullptr);
     ~CVantrelView() override;
 
     // After the document was reset or loaded.
@@ -50,10 +54,6 @@ public:
     // Draws the view's picture for a client area of the given size: the
     // design in Design mode, the current page in Preview design.
     void RenderPicture(QPainter& painter, QSize client);
-
-    // Where the export commands ask for file names (the desktop's dialogs
-    // unless replaced, e.g. by a test).
-    void SetPrompts(ViewPrompts& prompts) { prompts_ = &prompts; }
 
     // Whether digit key 1..4 is held, as tracked from the view's key events.
     bool DigitHeld(int digit) const { return digitsHeld_[std::size_t(digit)]; }
@@ -87,20 +87,19 @@ private:
     const Image* PageBackground(QSize client);
     void DiscardBackgroundCache();
     void SetCount();
-    // "Export to flash" and "Export to JSON": a file name, the export, the
-    // report, then the remote module files beside the file.
-    void ExportWithReport(const char16_t* defaultName,
-                          std::u16string (*write)(CVantrelDoc&, const std::filesystem::path&,
-                                                  const ImageCodec&, std::int32_t));
+    using ExportRoutine = ExportOutcome (*)(CVantrelDoc&, const std::filesystem::path&,
+                                            const ImageCodec&, std::int32_t);
+    // "Export to flash" and "Export to JSON": a file name, then the export
+    // with its report and the remote module files beside the file.
+    void ExportWithReport(const char16_t* defaultName, ExportRoutine run);
     void ExportIoListCommand();
     void ReportFileError(const FileError& failure);
 
     CVantrelDoc& document_;
     ElementDialogs& dialogs_;
     ViewState state_;
-    std::unique_ptr<ViewPrompts> ownPrompts_;
-    ViewPrompts* prompts_;
-    std::unique_ptr<ImageCodec> codec_;
+    ViewPrompts& prompts_;
+    const ImageCodec& codec_;
     QTimer timer_;
     std::array<bool, 4> digitsHeld_{};
     bool updatingScrollBars_ = false;

@@ -2,12 +2,12 @@
 
 #include "archive/archive.h"
 #include "archive/file_bytes.h"
+#include "archive/json_writer.h"
 #include "archive/text_codec.h"
 #include "compiler/flash_image.h"
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 #include "elements/io_elements.h"
-#include "export/json_writer.h"
 #include "hardware/sim_element.h"
 #include "platform/image_codec.h"
 
@@ -251,15 +251,6 @@ std::u16string WriteJsonExport(CVantrelDoc& document, std::ostream& out, const I
     WriteBackgrounds(json, document, codec);
     WriteSource(json, document, codec);
     json.End();
-    return report;
-}
-
-std::u16string ExportJson(CVantrelDoc& document, const std::filesystem::path& path,
-                          const ImageCodec& codec, std::int32_t randomNumber)
-{
-    AtomicFileStream file(path);
-    const std::u16string report = WriteJsonExport(document, file.Stream(), codec, randomNumber);
-    file.Commit();
     return report;
 }
 

@@ -21,9 +21,4 @@ class ImageCodec;
 std::u16string WriteJsonExport(CVantrelDoc& document, std::ostream& out, const ImageCodec& codec,
                                std::int32_t randomNumber);
 
-// The same into a file, which replaces its target only when complete; a
-// file that cannot be written raises FileError.
-std::u16string ExportJson(CVantrelDoc& document, const std::filesystem::path& path,
-                          const ImageCodec& codec, std::int32_t randomNumber);
-
 } // namespace vantrel

@@ -1,9 +1,9 @@
 #include "hardware/sim_element.h"
 
 #include "archive/archive.h"
+#include "archive/byte_buffer.h"
 #include "elements/el_finder.h"
 #include "elements/io_elements.h"
-#include "export/byte_buffer.h"
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
 #include "paint/curve.h"
 
 #include "archive/archive.h"
-#include "export/byte_buffer.h"
+#include "archive/byte_buffer.h"
 
 #include <algorithm>
 

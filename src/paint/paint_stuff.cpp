@@ -1,10 +1,10 @@
 #include "paint/paint_stuff.h"
 
 #include "archive/archive.h"
+#include "archive/byte_buffer.h"
+#include "archive/json_writer.h"
 #include "elements/el_finder.h"
 #include "elements/io_elements.h"
-#include "export/byte_buffer.h"
-#include "export/json_writer.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "paint/text_stuff.h"
 
 #include "archive/archive.h"
-#include "export/byte_buffer.h"
-#include "export/json_writer.h"
+#include "archive/byte_buffer.h"
+#include "archive/json_writer.h"
 
 namespace vantrel {
 

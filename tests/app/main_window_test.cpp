@@ -3,7 +3,7 @@
 #include "app/about_dialog.h"
 #include "app/lock_key_panes.h"
 #include "app/tool_icons.h"
-#include "editor/command_ids.h"
+#include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
 
 #include <QApplication>

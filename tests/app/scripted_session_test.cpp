@@ -4,9 +4,9 @@
 #include "app_test_support.h"
 
 #include "archive/file_bytes.h"
-#include "editor/scripted_dialogs.h"
-#include "editor/scripted_prompts.h"
 #include "editor/vantrel_view.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_prompts.h"
 
 #include <QMouseEvent>
 #include <QTest>

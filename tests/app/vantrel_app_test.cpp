@@ -2,7 +2,7 @@
 
 #include "app/view_printing.h"
 #include "archive/file_bytes.h"
-#include "editor/command_ids.h"
+#include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
 
 #include <QAction>
@@ -249,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "YesThenSaveAsCancelled", MessageAnswer::Yes, {""}, false, false},
                       SaveQuestionCase{"No", MessageAnswer::No, {}, true, false},
                       SaveQuestionCase{"Cancel", MessageAnswer::Cancel, {}, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(OpenTest, YesSavesANamedDesignInPlaceAndAnUnmodifiedOneIsNotAsked)
 {

@@ -54,9 +54,11 @@ protected:
     void SetUp() override { folder = test::FreshTestFolder("cli"); }
 
     // A small design: an input, a gate reading it listed before it, an output.
-    fs::path MakeDesign(const std::string& name)
+    fs::path MakeDesign(const std::string& name,
+                        const std::vector<RemoteIoModule>& remoteModules = {})
     {
         CVantrelDoc document;
+        document.remoteIo.modules = remoteModules;
         auto gate = std::make_unique<LogAnd>(Point{2, 0}, 2);
         gate->inputs = {1, 1, 0, 0};
         document.elements[kMainList].push_back(std::move(gate));
@@ -246,6 +248,25 @@ TEST_F(Cli, OutputsThatCannotBeWrittenExitWithFour)
     EXPECT_EQ(RunCli({"flash", Q(design), "-o", Q(nowhere)}).exitCode, 4);
     EXPECT_EQ(RunCli({"json", Q(design), "-o", Q(nowhere)}).exitCode, 4);
     EXPECT_EQ(RunCli({"iolist", Q(design), "--type", "outputs", "-o", Q(nowhere)}).exitCode, 4);
+}
+
+// An export whose file cannot be written: the flash export stops there, the
+// JSON export still reports and writes the remote module files beside it.
+TEST_F(Cli, BlockedExportFilesAndTheRemoteModules)
+{
+    const fs::path design = MakeDesign("remote.lgc", {{8, 8, 0, 57600, false}});
+    fs::create_directory(folder / "blocked");
+    CliRun flash = RunCli({"flash", Q(design), "-o", Q(folder / "blocked")});
+    EXPECT_EQ(flash.exitCode, 4);
+    EXPECT_EQ(flash.out, "");
+    EXPECT_NE(flash.err.find((folder / "blocked").string()), std::string::npos) << flash.err;
+    EXPECT_FALSE(fs::exists(folder / "remote0.lgf"));
+
+    CliRun json = RunCli({"json", Q(design), "-o", Q(folder / "blocked")});
+    EXPECT_EQ(json.exitCode, 4);
+    EXPECT_EQ(json.out.rfind("Logic elements:", 0), 0u) << json.out;
+    EXPECT_NE(json.err.find((folder / "blocked").string()), std::string::npos) << json.err;
+    EXPECT_EQ(fs::file_size(folder / "remote0.lgf"), 56u);
 }
 
 } // namespace

@@ -1,11 +1,12 @@
 // "vantrel-cli render" draws exactly what the editor view paints.
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
-#include "editor/scripted_dialogs.h"
 #include "editor/vantrel_view.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "platform/qt/qt_image_codec.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_prompts.h"
 #include "support/test_folder.h"
 
 #include <QImage>
@@ -56,7 +57,8 @@ protected:
         CVantrelDoc loaded;
         EXPECT_TRUE(OpenDesign(loaded, design, codec));
         test::ScriptedDialogs dialogs; // never asked while rendering
-        CVantrelView view(loaded, dialogs);
+        test::ScriptedPrompts prompts;
+        CVantrelView view(loaded, dialogs, prompts, codec);
         setUp(view.State());
         QImage picture(size, QImage::Format_RGB32);
         QPainter painter(&picture);

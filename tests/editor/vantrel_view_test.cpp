@@ -3,11 +3,12 @@
 
 #include "compiler/flash_image.h"
 #include "document/vantrel_doc.h"
-#include "editor/scripted_dialogs.h"
-#include "editor/scripted_prompts.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
+#include "platform/qt/qt_image_codec.h"
 #include "support/recording_notifier.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_prompts.h"
 #include "support/test_folder.h"
 
 #include <QMouseEvent>
@@ -28,7 +29,6 @@ protected:
     void SetUp() override
     {
         document.SetNotifier(&notifier);
-        view.SetPrompts(prompts);
         view.show();
         view.resize(800 + view.width() - view.viewport()->width(),
                     600 + view.height() - view.viewport()->height());
@@ -53,7 +53,8 @@ protected:
     CVantrelDoc document;
     test::ScriptedDialogs dialogs;
     test::ScriptedPrompts prompts;
-    CVantrelView view{document, dialogs};
+    QtImageCodec codec;
+    CVantrelView view{document, dialogs, prompts, codec};
 };
 
 TEST_F(View, ZoomCommandsKeepTheCentre)
@@ -159,6 +160,25 @@ TEST_F(View, ExportsAskForAFileShowTheReportAndWriteRemoteFiles)
     EXPECT_TRUE(std::filesystem::exists(*prompts.folder / "outputs.txt"));
     EXPECT_EQ(prompts.asked,
               (std::vector<std::u16string>{u"flash.lgf", u"flash.lgj", u"outputs.txt"}));
+}
+
+TEST_F(View, JsonExportToABlockedFileStillReportsAndWritesRemoteFiles)
+{
+    prompts.folder = test::FreshTestFolder("view_blocked_exports");
+    document.remoteIo.modules.push_back({8, 8, 0, 57600, false});
+    std::filesystem::create_directory(*prompts.folder / "flash.lgj");
+    std::filesystem::create_directory(*prompts.folder / "flash.lgf");
+
+    view.OnCommand(kExportFlash);
+    ASSERT_EQ(notifier.Messages().size(), 1u);
+    EXPECT_EQ(notifier.Messages()[0].rfind("Vantrel v2: ", 0), 0u) << notifier.Messages()[0];
+    EXPECT_FALSE(std::filesystem::exists(*prompts.folder / "remote0.lgf"));
+
+    view.OnCommand(kExportJson);
+    ASSERT_EQ(notifier.Messages().size(), 3u);
+    EXPECT_EQ(notifier.Messages()[1].rfind("Report: Logic elements:", 0), 0u);
+    EXPECT_EQ(notifier.Messages()[2].rfind("Vantrel v2: ", 0), 0u);
+    EXPECT_TRUE(std::filesystem::exists(*prompts.folder / "remote0.lgf"));
 }
 
 TEST_F(View, ScreenshotOfARenderedDesign)

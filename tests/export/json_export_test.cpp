@@ -7,6 +7,7 @@
 #include "elements/io_elements.h"
 #include "elements/numeric_elements.h"
 #include "elements/timing_elements.h"
+#include "export/export_routines.h"
 #include "hardware/sim_element.h"
 #include "support/fake_image_codec.h"
 #include "support/recording_notifier.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sstream>
 
 namespace vantrel {
@@ -138,12 +140,17 @@ TEST_F(JsonExport, SimulationSlotsBecomeIoNumbers)
               "\"simulation\":[{\"type\":\"rotary control\",\"inputs\":[6],\"outputs\":[-1]}],");
 }
 
-TEST_F(JsonExport, FileThatCannotBeWrittenIsReportedAndNothingIsLeft)
+TEST_F(JsonExport, FileThatCannotBeCreatedIsReportedAndNothingIsLeft)
 {
     const auto folder = test::FreshTestFolder("json_export");
-    EXPECT_THROW(ExportJson(document, folder / "missing" / "flash.lgj", codec, 1), FileError);
-    const std::u16string written = ExportJson(document, folder / "flash.lgj", codec, 1);
-    EXPECT_FALSE(written.empty());
+    const ExportOutcome failed =
+        RunJsonExport(document, folder / "missing" / "flash.lgj", codec, 1);
+    ASSERT_EQ(failed.failures.size(), 1u);
+    EXPECT_EQ(failed.failures[0].ErrorNumber(), ENOENT);
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+    const ExportOutcome written = RunJsonExport(document, folder / "flash.lgj", codec, 1);
+    EXPECT_TRUE(written.Succeeded());
+    EXPECT_EQ(written.report, failed.report);
     EXPECT_EQ(ReadFileBytes(folder / "flash.lgj").front(), 0xEF);
 }
 

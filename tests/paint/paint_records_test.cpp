@@ -1,9 +1,9 @@
 // The flash record and the JSON members of the paint classes, pinned byte
 // by byte and character by character.
 #include "archive/archive.h"
+#include "archive/byte_buffer.h"
+#include "archive/json_writer.h"
 #include "document/system_classes.h"
-#include "export/byte_buffer.h"
-#include "export/json_writer.h"
 #include "paint/curve.h"
 #include "paint/shapes.h"
 #include "paint/text_stuff.h"

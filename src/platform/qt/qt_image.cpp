@@ -42,4 +42,12 @@ Image FromQImage(const QImage& image)
     return result;
 }
 
+Image ScaledImage(const Image& image, QSize size)
+{
+    if (!IsConsistent(image) || size.isEmpty())
+        return {};
+    return FromQImage(
+        WrapAsQImage(image).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 } // namespace vantrel

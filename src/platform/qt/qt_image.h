@@ -21,4 +21,8 @@ QImage WrapAsQImage(const Image& image);
 // empty image.
 Image FromQImage(const QImage& image);
 
+// The image scaled smoothly to the size, without keeping its aspect; empty
+// for an empty image or size.
+Image ScaledImage(const Image& image, QSize size);
+
 } // namespace vantrel

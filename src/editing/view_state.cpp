@@ -1,4 +1,4 @@
-#include "editor/view_state.h"
+#include "editing/view_state.h"
 
 #include "elements/log_element.h"
 #include "paint/paint_stuff.h"

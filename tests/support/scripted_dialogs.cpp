@@ -1,4 +1,4 @@
-#include "editor/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 #include "archive/text_codec.h"
 #include "elements/io_elements.h"

@@ -1,16 +1,16 @@
-#include "editor/connecting.h"
+#include "editing/connecting.h"
 
 #include "document/vantrel_doc.h"
-#include "editor/command_ids.h"
-#include "editor/design_release.h"
-#include "editor/scripted_dialogs.h"
-#include "editor/view_state.h"
+#include "editing/command_ids.h"
+#include "editing/design_tool.h"
+#include "editing/view_state.h"
 #include "elements/comparators.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "elements/numeric_elements.h"
 #include "elements/triggers.h"
 #include "support/recording_notifier.h"
+#include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 

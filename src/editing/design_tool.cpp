@@ -1,9 +1,9 @@
-#include "editor/design_release.h"
+#include "editing/design_tool.h"
 
-#include "editor/command_ids.h"
-#include "editor/connecting.h"
-#include "editor/placing.h"
-#include "editor/view_state.h"
+#include "editing/command_ids.h"
+#include "editing/connecting.h"
+#include "editing/placing.h"
+#include "editing/view_state.h"
 
 namespace vantrel {
 

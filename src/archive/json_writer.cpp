@@ -1,4 +1,4 @@
-#include "export/json_writer.h"
+#include "archive/json_writer.h"
 
 #include "archive/text_codec.h"
 

@@ -1,7 +1,7 @@
-#include "editor/schematic_renderer.h"
+#include "editing/schematic_renderer.h"
 
 #include "document/vantrel_doc.h"
-#include "editor/view_state.h"
+#include "editing/view_state.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "elements/numeric_elements.h"

@@ -1,7 +1,7 @@
-#include "editor/selection.h"
+#include "editing/selection.h"
 
 #include "document/vantrel_doc.h"
-#include "editor/view_state.h"
+#include "editing/view_state.h"
 #include "paint/fpoint.h"
 
 #include <algorithm>

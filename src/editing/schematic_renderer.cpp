@@ -1,8 +1,8 @@
-#include "editor/schematic_renderer.h"
+#include "editing/schematic_renderer.h"
 
 #include "archive/text_codec.h"
 #include "document/vantrel_doc.h"
-#include "editor/view_state.h"
+#include "editing/view_state.h"
 #include "elements/element_drawing.h"
 #include "platform/surface.h"
 
@@ -92,7 +92,7 @@ void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState&
             DrawElementWithPins(surface, document, element, anchor.x, anchor.y, r);
             surface.SelectPen(previousPen);
             if (state.showElementNumbers)
-                surface.TextOutW(anchor.x, anchor.y, Decimal((long long)position + 1));
+                surface.TextOutW(anchor.x, anchor.y, Decimal(static_cast<long long>(position) + 1));
         }
     }
     if (state.connectionPreviewEnd) {
@@ -118,8 +118,25 @@ void DrawPreviewPicture(Surface& surface, CVantrelDoc& document, const ViewState
     DrawRubberBand(surface, state);
     surface.SelectBrush(previousBrush);
     surface.TextOutW(client.right - 100, client.bottom - 20,
-                     u"Page " + Decimal((long long)state.currentPage + 1) + u" / " +
-                         Decimal((long long)document.pageBackgrounds.size()));
+                     u"Page " + Decimal(static_cast<long long>(state.currentPage) + 1) + u" / " +
+                         Decimal(static_cast<long long>(document.pageBackgrounds.size())));
+}
+
+void DrawViewPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
+                     const Rect& client, const Image* scaledBackground)
+{
+    if (state.InDesign())
+        DrawDesignPicture(surface, document, state, client);
+    else
+        DrawPreviewPicture(surface, document, state, client, scaledBackground);
+}
+
+const Image* PageImage(const CVantrelDoc& document, int page)
+{
+    if (page < 0 || std::size_t(page) >= document.pageBackgrounds.size())
+        return nullptr;
+    const Image& image = document.pageBackgrounds[std::size_t(page)];
+    return image.IsEmpty() ? nullptr : &image;
 }
 
 } // namespace vantrel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/command_ids.h"
+#include "editing/command_ids.h"
 #include "paint/paint_stuff.h"
 #include "platform/geometry.h"
 

@@ -1,7 +1,7 @@
-#include "editor/connecting.h"
+#include "editing/connecting.h"
 
 #include "document/vantrel_doc.h"
-#include "editor/view_state.h"
+#include "editing/view_state.h"
 
 #include <algorithm>
 #include <utility>

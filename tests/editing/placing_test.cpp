@@ -1,7 +1,6 @@
-#include "editor/placing.h"
+#include "editing/placing.h"
 
 #include "document/vantrel_doc.h"
-#include "editor/scripted_dialogs.h"
 #include "elements/big_gates.h"
 #include "elements/comment.h"
 #include "elements/comparators.h"
@@ -13,6 +12,7 @@
 #include "elements/triggers.h"
 #include "support/element_archive.h"
 #include "support/recording_notifier.h"
+#include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 

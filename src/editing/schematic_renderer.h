@@ -31,4 +31,13 @@ void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState&
 void DrawPreviewPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
                         const Rect& client, const Image* scaledBackground);
 
+// The view's picture of the client rectangle: the design in Design mode, the
+// current page in Preview design.
+void DrawViewPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
+                     const Rect& client, const Image* scaledBackground);
+
+// The page's background image, or none when the page has no image or does
+// not exist.
+const Image* PageImage(const CVantrelDoc& document, int page);
+
 } // namespace vantrel

@@ -1,8 +1,8 @@
-#include "editor/placing.h"
+#include "editing/placing.h"
 
 #include "document/vantrel_doc.h"
-#include "editor/command_ids.h"
-#include "editor/element_dialogs.h"
+#include "editing/command_ids.h"
+#include "editing/element_dialogs.h"
 #include "elements/big_gates.h"
 #include "elements/comment.h"
 #include "elements/comparators.h"

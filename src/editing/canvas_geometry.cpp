@@ -1,7 +1,7 @@
-#include "editor/canvas_geometry.h"
+#include "editing/canvas_geometry.h"
 
 #include "document/vantrel_doc.h"
-#include "editor/view_state.h"
+#include "editing/view_state.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "export/byte_buffer.h"
+#include "archive/byte_buffer.h"
 
 #include "archive/archive_exception.h"
 #include "archive/text_codec.h"

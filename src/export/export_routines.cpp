@@ -1,0 +1,99 @@
+#include "export/export_routines.h"
+
+#include "compiler/flash_file.h"
+#include "document/vantrel_doc.h"
+#include "export/json_export.h"
+#include "export/remote_module_files.h"
+#include "hardware/sim_element.h"
+
+#include <ostream>
+#include <streambuf>
+
+namespace vantrel {
+
+namespace {
+
+// Swallows whatever is written, so an export whose file cannot be created
+// still runs to its end and yields its report.
+class DiscardingBuffer final : public std::streambuf
+{
+protected:
+    int_type overflow(int_type character) override { return traits_type::not_eof(character); }
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
+void WriteRemoteModules(const CVantrelDoc& document, const std::filesystem::path& exportPath,
+                        ExportOutcome& outcome)
+{
+    try {
+        ExportRemoteModules(document, ExportFolder(exportPath));
+    } catch (const FileError& failure) {
+        outcome.failures.push_back(failure);
+    }
+}
+
+std::u16string JsonIntoDiscard(CVantrelDoc& document, const ImageCodec& codec,
+                               std::int32_t randomNumber)
+{
+    DiscardingBuffer discard;
+    std::ostream nowhere(&discard);
+    return WriteJsonExport(document, nowhere, codec, randomNumber);
+}
+
+} // namespace
+
+std::filesystem::path ExportFolder(const std::filesystem::path& path)
+{
+    return path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+}
+
+ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path& path,
+                             const ImageCodec& codec, std::int32_t randomNumber)
+{
+    ExportOutcome outcome;
+    try {
+        outcome.report = ExportFlashFile(document, path, codec, randomNumber);
+    } catch (const FileError& failure) {
+        outcome.failures.push_back(failure);
+        return outcome;
+    }
+    WriteRemoteModules(document, path, outcome);
+    return outcome;
+}
+
+ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& path,
+                            const ImageCodec& codec, std::int32_t randomNumber)
+{
+    ExportOutcome outcome;
+    std::optional<AtomicFileStream> file;
+    try {
+        file.emplace(path);
+    } catch (const FileError& failure) {
+        outcome.failures.push_back(failure);
+    }
+    if (file) {
+        outcome.report = WriteJsonExport(document, file->Stream(), codec, randomNumber);
+        try {
+            file->Commit();
+        } catch (const FileError& failure) {
+            outcome.failures.push_back(failure);
+        }
+    } else {
+        outcome.report = JsonIntoDiscard(document, codec, randomNumber);
+    }
+    WriteRemoteModules(document, path, outcome);
+    return outcome;
+}
+
+ExportOutcome RunSimulationExport(CVantrelDoc& document, const std::filesystem::path& path)
+{
+    ExportOutcome outcome;
+    try {
+        WriteFileAtomically(path, SimulationFileBytes(document.simulationElements, document));
+    } catch (const FileError& failure) {
+        outcome.failures.push_back(failure);
+    }
+    return outcome;
+}
+
+} // namespace vantrel

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "archive/file_bytes.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+class CVantrelDoc;
+class ImageCodec;
+
+// What an export did, for its caller to tell the user in this order: the
+// compiler's resource report (when there is one to show), then every file
+// that could not be written. The editor shows them in message boxes, the
+// command line prints them; both run the same routine, so they cannot
+// disagree about what is written.
+struct ExportOutcome
+{
+    std::optional<std::u16string> report;
+    std::vector<FileError> failures;
+
+    bool Succeeded() const { return failures.empty(); }
+};
+
+// The folder an export's companion files go to: the export path without its
+// file name ("." for a bare file name).
+std::filesystem::path ExportFolder(const std::filesystem::path& path);
+
+// "Export to flash": the flash file, then the remote module files beside it.
+// A flash file that cannot be written is reported instead of the report, and
+// then nothing else is written.
+ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path& path,
+                             const ImageCodec& codec, std::int32_t randomNumber);
+
+// "Export to JSON": the JSON file, then the remote module files beside it.
+// A JSON file that cannot be created or written is reported, but the design
+// is still compiled, its report still shown and the remote module files
+// still written.
+ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& path,
+                            const ImageCodec& codec, std::int32_t randomNumber);
+
+// The simulation description; no report.
+ExportOutcome RunSimulationExport(CVantrelDoc& document, const std::filesystem::path& path);
+
+} // namespace vantrel
