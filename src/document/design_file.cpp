@@ -114,7 +114,7 @@ void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
     DropNullEntries();
     CorrectOldContent(version);
     CheckConsistency();
-    RebuildLoopSet();
+    loopSetStale_ = true;
 }
 
 void CVantrelDoc::SkipLegacyBackground(CArchive& ar)

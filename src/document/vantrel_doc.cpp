@@ -48,6 +48,7 @@ void CVantrelDoc::ResetDocument()
     undoStack_.clear();
     redoStack_.clear();
     loopSet_.clear();
+    loopSetStale_ = false;
     remoteIo.Clear();
 }
 
@@ -55,19 +56,16 @@ void CVantrelDoc::SetModified(bool modified)
 {
     modified_ = modified;
     if (modified)
-        RebuildLoopSet();
+        loopSetStale_ = true;
 }
 
-bool CVantrelDoc::InsertElement(std::unique_ptr<LogElement> element, bool recordUndo)
+bool CVantrelDoc::InsertElement(std::unique_ptr<LogElement> element)
 {
     if (!element || FindAt(element->pos) || FindById(element->id, true, false, false))
         return false;
     const int list = element->ListKind();
-    std::shared_ptr<LogElement> clone = recordUndo ? element->Clone() : nullptr;
     elements[list].push_back(std::move(element));
     SetModified(true);
-    if (clone)
-        PushUndo({UndoRecord::kAdded, {std::move(clone)}});
     return true;
 }
 
@@ -288,9 +286,17 @@ std::u16string CVantrelDoc::IoLabel(int number, bool isInput)
     return remoteIo.Label(number, isInput, isInput ? numInputs : numOutputs);
 }
 
+const ElementIdSet& CVantrelDoc::LoopSet()
+{
+    if (loopSetStale_)
+        RebuildLoopSet();
+    return loopSet_;
+}
+
 void CVantrelDoc::RebuildLoopSet()
 {
     loopSet_ = FindLoopElements(*this);
+    loopSetStale_ = false;
 }
 
 } // namespace vantrel

@@ -73,11 +73,14 @@ public:
     // Back to a new design; the speed setting and background colour stay.
     void ResetDocument();
 
+    // Marks the design modified (or saved). A modification also leaves the
+    // derived state to be rebuilt on its next use.
     void SetModified(bool modified);
     bool IsModified() const { return modified_; }
 
-    // Appends the element to its list unless its cell or id is taken.
-    bool InsertElement(std::unique_ptr<LogElement> element, bool recordUndo);
+    // Appends the element to its list unless its cell or id is taken. The
+    // user's edits go through an EditTransaction, which records the undo step.
+    bool InsertElement(std::unique_ptr<LogElement> element);
     bool DeleteById(std::int32_t id);
     // DeleteById for each id in one pass over the lists: as many elements
     // with an id go as the id occurs. Returns how many went.
@@ -89,8 +92,11 @@ public:
     LogElement* ElementAt(Location location) const;
 
     int RequiredDesignVersion() const;
+    // The elements on feedback loops, rebuilt first when the design changed
+    // since the last time. RebuildLoopSet rebuilds it at once, for a caller
+    // that changed the lists directly.
+    const ElementIdSet& LoopSet();
     void RebuildLoopSet();
-    const ElementIdSet& LoopSet() const { return loopSet_; }
 
     // Checks the numbers of one kind of I/O element against `limit`, filling
     // `table` (number -> id of its element, -1 free) and reporting each
@@ -105,7 +111,8 @@ public:
     // The lowest user input or user output number not yet taken, -1 when all are.
     int FirstFreeNumber(NumberKind kind);
 
-    // Records an action before it changes the design (see undo.cpp).
+    // Records an action before it changes the design (see undo.cpp); edits
+    // push their records through EditTransaction.
     void PushUndo(UndoRecord record);
     // Revert the top undo record / re-apply the top redo record; `selection`
     // receives the elements the step put back into the design. Neither may
@@ -168,6 +175,7 @@ private:
     bool modified_ = false;
     std::unordered_map<std::int32_t, Location, ElementIdHash> idIndex_;
     ElementIdSet loopSet_;
+    bool loopSetStale_ = false;
     std::deque<UndoRecord> undoStack_;
     std::deque<UndoRecord> redoStack_;
     std::vector<std::int32_t> numberTable_;

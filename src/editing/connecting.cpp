@@ -1,5 +1,6 @@
 #include "editing/connecting.h"
 
+#include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
 #include "editing/view_state.h"
 
@@ -12,18 +13,16 @@ namespace {
 
 // Wires the input to the source's output unless a number output would feed
 // a bit input or the other way round. The target is recorded as it was; the
-// loop set is rebuilt once the wire exists, so that a loop the wire closes
+// loop set follows once the wire exists, so that a loop the wire closes
 // shows at once.
 bool Wire(CVantrelDoc& document, LogElement& target, int input, const LogElement& source)
 {
     if (target.IsNumericPin(true, input) != source.IsNumericPin(false, 0))
         return false;
-    UndoRecord record;
-    record.kind = UndoRecord::kChanged;
-    record.elements.push_back(target.Clone());
-    document.PushUndo(std::move(record));
+    EditTransaction edit(document, UndoRecord::kChanged);
+    edit.Remember(target);
     target.inputs[std::size_t(input)] = source.id;
-    document.SetModified(true);
+    edit.Commit();
     return true;
 }
 

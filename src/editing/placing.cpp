@@ -1,5 +1,6 @@
 #include "editing/placing.h"
 
+#include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
 #include "editing/command_ids.h"
 #include "editing/element_dialogs.h"
@@ -329,7 +330,13 @@ bool PlaceElement(CVantrelDoc& document, ElementDialogs& dialogs, int tool, Poin
         return false;
     Placement placement{document, dialogs, cell};
     Placed element = kBuilders[std::size_t(tool)](placement);
-    return element && document.InsertElement(std::move(element), true);
+    if (!element)
+        return false;
+    EditTransaction edit(document, UndoRecord::kAdded);
+    if (!edit.Insert(std::move(element)))
+        return false;
+    edit.Commit();
+    return true;
 }
 
 } // namespace vantrel

@@ -40,14 +40,14 @@ bool DrawConnections(Surface& surface, CVantrelDoc& document, const LogElement& 
 
 using Selection = std::unordered_set<const LogElement*>;
 
-Pen PenFor(const Selection& selected, const CVantrelDoc& document, const LogElement& element,
+Pen PenFor(const Selection& selected, const ElementIdSet& loops, const LogElement& element,
            bool connected)
 {
     if (selected.contains(&element))
         return Pen::Solid(2, design_pens::kSelected);
     if (!connected)
         return Pen::Solid(2, design_pens::kOpenInput);
-    if (document.LoopSet().contains(element.id))
+    if (loops.contains(element.id))
         return Pen::Solid(1, design_pens::kLoop);
     return Pen::Solid(design_pens::kNormalWidth, design_pens::kNormal);
 }
@@ -80,6 +80,7 @@ void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState&
     surface.SetBkMode(BackgroundMode::Transparent);
     const int r = state.ElementSize();
     const Selection selected(state.logicSelection.begin(), state.logicSelection.end());
+    const ElementIdSet& loops = document.LoopSet();
     for (const ElementList& list : document.elements) {
         for (std::size_t position = 0; position < list.size(); ++position) {
             const LogElement& element = *list[position];
@@ -87,8 +88,7 @@ void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState&
             const Point anchor = state.CellToDevice(element.pos);
             if (!Visible(anchor, client))
                 continue;
-            const Pen previousPen =
-                surface.SelectPen(PenFor(selected, document, element, connected));
+            const Pen previousPen = surface.SelectPen(PenFor(selected, loops, element, connected));
             DrawElementWithPins(surface, document, element, anchor.x, anchor.y, r);
             surface.SelectPen(previousPen);
             if (state.showElementNumbers)

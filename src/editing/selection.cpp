@@ -1,5 +1,6 @@
 #include "editing/selection.h"
 
+#include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
 #include "editing/view_state.h"
 #include "paint/fpoint.h"
@@ -50,14 +51,13 @@ bool MoveLogicSelection(CVantrelDoc& document, ViewState& state, int dx, int dy)
 {
     if (state.logicSelection.empty())
         return false;
-    UndoRecord record{UndoRecord::kChanged, {}};
-    for (const LogElement* element : state.logicSelection)
-        record.elements.push_back(element->Clone());
-    document.PushUndo(std::move(record));
+    EditTransaction edit(document, UndoRecord::kChanged);
     for (LogElement* element : state.logicSelection) {
+        edit.Remember(*element);
         element->pos.x += dx;
         element->pos.y += dy;
     }
+    edit.Commit();
     return true;
 }
 
@@ -65,14 +65,14 @@ bool DeleteLogicSelection(CVantrelDoc& document, ViewState& state)
 {
     if (state.logicSelection.empty() || !Confirm(document, u"DeleteElements?"))
         return false;
-    UndoRecord record{UndoRecord::kDeleted, {}};
-    for (const LogElement* element : state.logicSelection)
-        record.elements.push_back(element->Clone());
-    document.PushUndo(std::move(record));
+    EditTransaction edit(document, UndoRecord::kDeleted);
     std::vector<std::int32_t> ids;
-    for (const LogElement* element : state.logicSelection)
+    for (const LogElement* element : state.logicSelection) {
+        edit.Remember(*element);
         ids.push_back(element->id);
+    }
     document.DeleteByIds(ids);
+    edit.Commit();
     state.logicSelection.clear();
     return true;
 }

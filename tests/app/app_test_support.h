@@ -53,7 +53,7 @@ protected:
     QString WriteDesign(const QString& name, std::int32_t gateId = 1)
     {
         CVantrelDoc design;
-        design.InsertElement(std::make_unique<LogAnd>(Point{gateId, 0}, gateId), false);
+        design.InsertElement(std::make_unique<LogAnd>(Point{gateId, 0}, gateId));
         const QString path = FilePath(name);
         EXPECT_TRUE(SaveDesign(design, QFile::encodeName(path).toStdString(), QtImageCodec()));
         return path;

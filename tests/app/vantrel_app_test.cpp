@@ -25,7 +25,7 @@ bool HoldsGate(CVantrelDoc& design, std::int32_t gateId)
 
 void Modify(CVantrelDoc& design)
 {
-    design.InsertElement(std::make_unique<LogAnd>(Point{50, 50}, 999), false);
+    design.InsertElement(std::make_unique<LogAnd>(Point{50, 50}, 999));
     design.SetModified(true);
 }
 

@@ -57,7 +57,7 @@ class DesignTest : public ::testing::Test
 protected:
     void Insert(std::unique_ptr<LogElement> element)
     {
-        ASSERT_TRUE(document.InsertElement(std::move(element), false));
+        ASSERT_TRUE(document.InsertElement(std::move(element)));
     }
 
     CVantrelDoc document;

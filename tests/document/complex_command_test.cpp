@@ -64,9 +64,9 @@ class ComplexCommandFlash : public ::testing::Test
 protected:
     void SetUp() override
     {
-        document.InsertElement(std::make_unique<LogUser>(Point{0, 0}, 1, 4, u"Start"), false);
-        document.InsertElement(std::make_unique<LogPulseUser>(Point{0, 1}, 2, 9, u"Jog"), false);
-        document.InsertElement(std::make_unique<LogIn>(Point{0, 2}, 3, 0, u"Sensor"), false);
+        document.InsertElement(std::make_unique<LogUser>(Point{0, 0}, 1, 4, u"Start"));
+        document.InsertElement(std::make_unique<LogPulseUser>(Point{0, 1}, 2, 9, u"Jog"));
+        document.InsertElement(std::make_unique<LogIn>(Point{0, 2}, 3, 0, u"Sensor"));
     }
 
     test::RecordingNotifier notifier;

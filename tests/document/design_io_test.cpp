@@ -47,7 +47,8 @@ protected:
 
 TEST_F(DesignIo, SaveThenOpenGivesTheSameDesignUnmodified)
 {
-    document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1), true);
+    document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1));
+    document.SetModified(true);
     document.nextElementId = 2;
     ASSERT_TRUE(SaveDesign(document, folder / "a.lgc", codec));
     EXPECT_FALSE(document.IsModified());
@@ -63,7 +64,7 @@ TEST_F(DesignIo, SaveThenOpenGivesTheSameDesignUnmodified)
 
 TEST_F(DesignIo, EmptyFileOpensAsAnEmptyDesign)
 {
-    document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1), false);
+    document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1));
     Write(folder / "empty.lgc", "");
     EXPECT_TRUE(OpenDesign(document, folder / "empty.lgc", codec));
     EXPECT_EQ(document.MainCount(), 0);
@@ -73,7 +74,7 @@ TEST_F(DesignIo, EmptyFileOpensAsAnEmptyDesign)
 
 TEST_F(DesignIo, MissingFileIsReportedAndTheDocumentStaysAsItWas)
 {
-    document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1), false);
+    document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1));
     const fs::path missing = folder / "missing.lgc";
     EXPECT_FALSE(OpenDesign(document, missing, codec));
     EXPECT_EQ(notifier.Messages(),
@@ -84,7 +85,7 @@ TEST_F(DesignIo, MissingFileIsReportedAndTheDocumentStaysAsItWas)
 
 TEST_F(DesignIo, DamagedFileLeavesANewEmptyDesign)
 {
-    document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1), false);
+    document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1));
     ASSERT_TRUE(SaveDesign(document, folder / "whole.lgc", codec));
     std::string content = Read(folder / "whole.lgc");
     Write(folder / "cut.lgc", content.substr(0, 40));
@@ -100,7 +101,7 @@ TEST_F(DesignIo, FailedSaveLeavesThePreviousFileByteIdentical)
     const std::string previous(200, 'p');
     Write(target, previous);
     for (int id = 1; id <= 50; ++id)
-        document.InsertElement(std::make_unique<LogAnd>(Point{id, 0}, id), false);
+        document.InsertElement(std::make_unique<LogAnd>(Point{id, 0}, id));
 
     // Let the write run out of room half-way: the file size limit stops it
     // with an error like a full disk would.

@@ -17,7 +17,7 @@ protected:
     {
         auto element = std::make_unique<Kind>(Point{0, nextId}, nextId, number, name);
         ++nextId;
-        ASSERT_TRUE(document.InsertElement(std::move(element), false));
+        ASSERT_TRUE(document.InsertElement(std::move(element)));
     }
 
     test::RecordingNotifier notifier;

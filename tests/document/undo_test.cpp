@@ -1,3 +1,4 @@
+#include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
 
 #include "elements/gates.h"
@@ -12,7 +13,9 @@ class UndoHistory : public ::testing::Test
 protected:
     LogElement* Place(Point at, std::int32_t id)
     {
-        EXPECT_TRUE(document.InsertElement(std::make_unique<LogAnd>(at, id), true));
+        EditTransaction edit(document, UndoRecord::kAdded);
+        EXPECT_TRUE(edit.Insert(std::make_unique<LogAnd>(at, id)));
+        edit.Commit();
         return document.FindById(id, false, false, false);
     }
 
@@ -96,7 +99,7 @@ TEST_F(UndoHistory, RestoreOntoATakenCellSkipsOnlyThatElement)
     document.DeleteById(1);
     document.DeleteById(2);
     // Element 3 takes the cell of element 2 (placed without a record of its own).
-    ASSERT_TRUE(document.InsertElement(std::make_unique<LogAnd>(Point{1, 0}, 3), false));
+    ASSERT_TRUE(document.InsertElement(std::make_unique<LogAnd>(Point{1, 0}, 3)));
     document.Undo(selection); // the deletion: 1 comes back, 2 cannot
     EXPECT_NE(document.FindById(1, true, false, false), nullptr);
     EXPECT_EQ(document.FindById(2, true, false, false), nullptr);

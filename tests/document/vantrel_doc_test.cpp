@@ -1,5 +1,7 @@
 #include "document/vantrel_doc.h"
 
+#include "document/edit_transaction.h"
+
 #include "elements/gates.h"
 #include "support/recording_notifier.h"
 #include "support/test_elements.h"
@@ -27,7 +29,7 @@ protected:
 
     void Add(std::unique_ptr<LogElement> element)
     {
-        ASSERT_TRUE(document.InsertElement(std::move(element), false));
+        ASSERT_TRUE(document.InsertElement(std::move(element)));
     }
 
     std::vector<std::int32_t> Loops()
@@ -83,14 +85,19 @@ TEST_F(Document, InsertRefusesAnOccupiedCellOrAUsedIdWithoutTouchingTheDocument)
     Add(And({1, 1}, 1));
     Add(std::make_unique<TestListed>(Point{2, 2}, 2, kRegisterList));
     document.SetModified(false);
-    EXPECT_FALSE(document.InsertElement(And({1, 1}, 3), true));
-    EXPECT_FALSE(document.InsertElement(And({5, 5}, 2), true)); // id used in another list
-    EXPECT_FALSE(document.InsertElement(nullptr, true));
+    {
+        EditTransaction refused(document, UndoRecord::kAdded);
+        EXPECT_FALSE(refused.Insert(And({1, 1}, 3)));
+        EXPECT_FALSE(refused.Insert(And({5, 5}, 2))); // id used in another list
+        EXPECT_FALSE(refused.Insert(nullptr));
+    }
     EXPECT_FALSE(document.IsModified());
     EXPECT_TRUE(document.UndoStack().empty());
     EXPECT_EQ(document.elements[kMainList].size(), 1u);
 
-    EXPECT_TRUE(document.InsertElement(And({5, 5}, 3), true));
+    EditTransaction edit(document, UndoRecord::kAdded);
+    EXPECT_TRUE(edit.Insert(And({5, 5}, 3)));
+    edit.Commit();
     EXPECT_TRUE(document.IsModified());
     ASSERT_EQ(document.UndoStack().size(), 1u);
     EXPECT_EQ(document.UndoStack().back().kind, UndoRecord::kAdded);

@@ -65,7 +65,7 @@ struct Wiring
     void Add(const std::string& name, std::unique_ptr<LogElement> element)
     {
         named[name] = element.get();
-        EXPECT_TRUE(document.InsertElement(std::move(element), false));
+        EXPECT_TRUE(document.InsertElement(std::move(element)));
     }
 
     LogElement& operator[](const char* name) { return *named.at(name); }

@@ -43,7 +43,7 @@ struct Bench
         auto element =
             std::make_unique<Kind>(cell, document.nextElementId++, std::forward<Fields>(fields)...);
         Kind& added = *element;
-        EXPECT_TRUE(document.InsertElement(std::move(element), false));
+        EXPECT_TRUE(document.InsertElement(std::move(element)));
         return added;
     }
 

@@ -19,7 +19,7 @@ protected:
 
     LogElement* Place(Point cell, std::int32_t id)
     {
-        document.InsertElement(std::make_unique<LogAnd>(cell, id), false);
+        document.InsertElement(std::make_unique<LogAnd>(cell, id));
         return document.FindById(id, true, false, false);
     }
 
@@ -87,7 +87,7 @@ TEST_F(Selection, DeleteAsksFirstAndLeavesReadersUnwired)
     Place({1, 1}, 1);
     auto output = std::make_unique<LogOut>(Point{3, 1}, 2, 0, u"o");
     output->inputs[0] = 1;
-    document.InsertElement(std::move(output), false);
+    document.InsertElement(std::move(output));
     EXPECT_FALSE(DeleteLogicSelection(document, state)); // nothing selected: nothing asked
     EXPECT_TRUE(notifier.Messages().empty());
 

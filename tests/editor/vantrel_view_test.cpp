@@ -122,8 +122,8 @@ TEST_F(View, PlaceConnectMoveAndUndoWithTheMouseAndKeys)
 
 TEST_F(View, DigitKeyHeldWiresTheSelectedElement)
 {
-    document.InsertElement(std::make_unique<LogNot>(Point{1, 1}, 1), false);
-    document.InsertElement(std::make_unique<LogAnd>(Point{3, 1}, 2), false);
+    document.InsertElement(std::make_unique<LogNot>(Point{1, 1}, 1));
+    document.InsertElement(std::make_unique<LogAnd>(Point{3, 1}, 2));
     Click({80, 80});
     QTest::keyPress(&view, Qt::Key_2);
     Click({240, 80});
@@ -134,9 +134,9 @@ TEST_F(View, DigitKeyHeldWiresTheSelectedElement)
 
 TEST_F(View, RubberBandAndDeleteAfterTheQuestion)
 {
-    document.InsertElement(std::make_unique<LogNot>(Point{1, 1}, 1), false);
-    document.InsertElement(std::make_unique<LogNot>(Point{2, 2}, 2), false);
-    document.InsertElement(std::make_unique<LogNot>(Point{5, 5}, 3), false);
+    document.InsertElement(std::make_unique<LogNot>(Point{1, 1}, 1));
+    document.InsertElement(std::make_unique<LogNot>(Point{2, 2}, 2));
+    document.InsertElement(std::make_unique<LogNot>(Point{5, 5}, 3));
     Drag({60, 60}, {170, 170});
     EXPECT_EQ(view.State().logicSelection.size(), 2u);
     QTest::keyClick(&view, Qt::Key_Delete);
@@ -183,13 +183,13 @@ TEST_F(View, JsonExportToABlockedFileStillReportsAndWritesRemoteFiles)
 
 TEST_F(View, ScreenshotOfARenderedDesign)
 {
-    document.InsertElement(std::make_unique<LogIn>(Point{1, 1}, 1, 0, u"Start"), false);
+    document.InsertElement(std::make_unique<LogIn>(Point{1, 1}, 1, 0, u"Start"));
     auto gate = std::make_unique<LogAnd>(Point{3, 1}, 2);
     gate->inputs = {1, 1, 0, 0};
-    document.InsertElement(std::move(gate), false);
+    document.InsertElement(std::move(gate));
     auto output = std::make_unique<LogOut>(Point{5, 1}, 3, 0, u"Lamp");
     output->inputs[0] = 2;
-    document.InsertElement(std::move(output), false);
+    document.InsertElement(std::move(output));
     view.State().showElementNumbers = true;
     const auto folder = test::FreshTestFolder("view");
     EXPECT_TRUE(view.grab().save(QString::fromStdString((folder / "design.png").string())));

@@ -26,7 +26,7 @@ protected:
     {
         document.SetNotifier(&notifier);
         for (int id = 1; id <= 10; ++id)
-            document.InsertElement(std::make_unique<LogNot>(Point{0, id}, id), false);
+            document.InsertElement(std::make_unique<LogNot>(Point{0, id}, id));
     }
 
     std::vector<std::uint32_t> Words(LogElement& element)

@@ -110,7 +110,7 @@ protected:
 
     void Insert(std::unique_ptr<LogElement> element)
     {
-        ASSERT_TRUE(document.InsertElement(std::move(element), false));
+        ASSERT_TRUE(document.InsertElement(std::move(element)));
     }
 
     test::RecordingNotifier notifier;

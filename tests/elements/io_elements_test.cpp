@@ -25,14 +25,12 @@ protected:
     {
         document.SetNotifier(&notifier);
         for (int id = 1; id <= 10; ++id)
-            document.InsertElement(std::make_unique<LogNot>(Point{0, id}, id), false);
+            document.InsertElement(std::make_unique<LogNot>(Point{0, id}, id));
         for (int id = 50; id <= 55; ++id)
             document.InsertElement(
-                std::make_unique<test::TestListed>(Point{1, id}, id, kAccumulatorList), false);
-        document.InsertElement(std::make_unique<test::TestListed>(Point{2, 0}, 60, kConstantList),
-                               false);
-        document.InsertElement(std::make_unique<test::TestListed>(Point{2, 1}, 61, kConstantList),
-                               false);
+                std::make_unique<test::TestListed>(Point{1, id}, id, kAccumulatorList));
+        document.InsertElement(std::make_unique<test::TestListed>(Point{2, 0}, 60, kConstantList));
+        document.InsertElement(std::make_unique<test::TestListed>(Point{2, 1}, 61, kConstantList));
     }
 
     test::RecordingNotifier notifier;

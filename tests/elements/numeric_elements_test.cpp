@@ -110,7 +110,7 @@ protected:
 
     void Insert(std::unique_ptr<LogElement> element)
     {
-        ASSERT_TRUE(document.InsertElement(std::move(element), false));
+        ASSERT_TRUE(document.InsertElement(std::move(element)));
     }
 
     std::vector<std::uint32_t> Words(const LogElement& element)
@@ -225,10 +225,10 @@ TEST_F(NumericDesign, FiguresCallByCall)
 TEST(AccOpWord, AccumulatorFieldKeepsTheLowSixBitsOfTheRegisterNumber)
 {
     CVantrelDoc document;
-    document.InsertElement(std::make_unique<LogNot>(Point{0, 0}, 1), false);
-    document.InsertElement(std::make_unique<NL_Constant>(Point{0, 1}, 2, 0), false);
+    document.InsertElement(std::make_unique<LogNot>(Point{0, 0}, 1));
+    document.InsertElement(std::make_unique<NL_Constant>(Point{0, 1}, 2, 0));
     for (int i = 0; i < 66; ++i)
-        document.InsertElement(std::make_unique<Acc>(Point{1, i}, 100 + i, u"", 0), false);
+        document.InsertElement(std::make_unique<Acc>(Point{1, i}, 100 + i, u"", 0));
     std::vector<std::uint32_t> words;
     AccOpOn(163, 0, 2, 1)->Encode(words, document); // register 63
     AccOpOn(165, 0, 2, 1)->Encode(words, document); // register 65 shows as 1

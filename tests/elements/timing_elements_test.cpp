@@ -138,10 +138,9 @@ TEST(TimingWords, UnconnectedOperandsWarnAndFillOnlyTheirOwnField)
 TEST(TimingWords, TimerRegisterComesBeforeTheRegisterListWhateverThePlacing)
 {
     OperandDesign design;
+    ASSERT_TRUE(design.document.InsertElement(std::make_unique<LogSpeed>(Point{0, 0}, 300, u"s")));
     ASSERT_TRUE(
-        design.document.InsertElement(std::make_unique<LogSpeed>(Point{0, 0}, 300, u"s"), false));
-    ASSERT_TRUE(design.document.InsertElement(
-        std::make_unique<LogTimer>(Point{1, 0}, 301, u"t", false), false));
+        design.document.InsertElement(std::make_unique<LogTimer>(Point{1, 0}, 301, u"t", false)));
     EXPECT_EQ(design.document.elements[kRegisterList].size(), 1u);
     EXPECT_EQ(design.document.elements[kTimerList].size(), 1u);
     EXPECT_EQ(design.document.EncodeIndex(301), OperandDesign::kRegisterCount);

@@ -26,7 +26,7 @@ protected:
         document.remoteIo.modules = {{32, 16, 0, 19200, true}};
         auto input = std::make_unique<LogIn>();
         input->id = document.nextElementId++;
-        document.InsertElement(std::move(input), false);
+        document.InsertElement(std::move(input));
     }
 
     // A folder in place of the export file: the folder beside it is

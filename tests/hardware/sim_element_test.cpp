@@ -17,7 +17,7 @@ using test::ToHex;
 TEST(SimulationFile, RotaryControlWithOneInputAndNoOutput)
 {
     CVantrelDoc document;
-    document.InsertElement(std::make_unique<LogIn>(Point{0, 0}, 7, 3, u"Pos"), false);
+    document.InsertElement(std::make_unique<LogIn>(Point{0, 0}, 7, 3, u"Pos"));
     std::vector<std::unique_ptr<SimElement>> list;
     list.push_back(std::make_unique<SimElement>(1, u"Dial"));
     list[0]->inputs[0] = 7;
@@ -29,8 +29,8 @@ TEST(SimulationFile, RotaryControlWithOneInputAndNoOutput)
 TEST(SimulationFile, SlotsNamingOtherKindsOrDeletedElementsGiveMinusOne)
 {
     CVantrelDoc document;
-    document.InsertElement(std::make_unique<LogIn>(Point{0, 0}, 1, 2, u"In"), false);
-    document.InsertElement(std::make_unique<LogOut>(Point{0, 1}, 2, 5, u"Out"), false);
+    document.InsertElement(std::make_unique<LogIn>(Point{0, 0}, 1, 2, u"In"));
+    document.InsertElement(std::make_unique<LogOut>(Point{0, 1}, 2, 5, u"Out"));
     std::vector<std::unique_ptr<SimElement>> list;
     list.push_back(std::make_unique<SimElement>(0, u"Valve"));
     list[0]->inputs = {2, 1};   // an output in an input slot, then an input

@@ -29,7 +29,7 @@ protected:
     }
     void Add(std::unique_ptr<LogElement> element)
     {
-        ASSERT_TRUE(document.InsertElement(std::move(element), false));
+        ASSERT_TRUE(document.InsertElement(std::move(element)));
     }
 
     test::RecordingNotifier notifier;

@@ -27,7 +27,7 @@ TEST(JsonSource, IsTheDesignFileWithJpegPages)
 {
     QtImageCodec codec;
     CVantrelDoc document;
-    document.InsertElement(std::make_unique<LogNot>(Point{1, 1}, 1), false);
+    document.InsertElement(std::make_unique<LogNot>(Point{1, 1}, 1));
     Image page{40, 30, std::vector<std::uint32_t>(40 * 30, 0xFF3366CC)};
     document.pageBackgrounds = {page, Image{}};
     std::ostringstream out;

@@ -9,8 +9,7 @@ OperandDesign::OperandDesign()
 {
     document.SetNotifier(&notifier);
     auto add = [this](std::int32_t id, int list, bool usesRegister) {
-        document.InsertElement(std::make_unique<TestListed>(Point{-1, id}, id, list, usesRegister),
-                               false);
+        document.InsertElement(std::make_unique<TestListed>(Point{-1, id}, id, list, usesRegister));
     };
     for (int i = 0; i < kMainCount; ++i)
         add(Main(i), kMainList, false);

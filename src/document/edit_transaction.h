@@ -1,0 +1,40 @@
+#pragma once
+
+#include "document/undo_record.h"
+
+#include <memory>
+
+namespace vantrel {
+
+class CVantrelDoc;
+class LogElement;
+
+// One edit of the design as the user makes it: begun with the kind of undo
+// record it leaves, told about every element it touches, committed when
+// done. Changed and deleted elements are remembered before the change, added
+// elements are inserted through the transaction. Commit pushes the undo
+// record (when it holds anything), marks the design modified and leaves the
+// derived state (the loop set) to be rebuilt once, on its first use. An edit
+// that is never committed leaves no undo record and no modified mark, so a
+// caller remembers nothing before it knows the edit will happen.
+class EditTransaction
+{
+public:
+    EditTransaction(CVantrelDoc& document, UndoRecord::Kind kind);
+    EditTransaction(const EditTransaction&) = delete;
+    EditTransaction& operator=(const EditTransaction&) = delete;
+
+    // Keeps a clone of the element as it is now.
+    void Remember(const LogElement& element);
+    // Inserts the element into its list unless its cell or id is taken, and
+    // remembers it; false (and nothing remembered) when the document refused it.
+    bool Insert(std::unique_ptr<LogElement> element);
+    void Commit();
+
+private:
+    CVantrelDoc& document_;
+    UndoRecord record_;
+    bool committed_ = false;
+};
+
+} // namespace vantrel
