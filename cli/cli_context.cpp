@@ -20,7 +20,7 @@ std::filesystem::path DesignPath(const Arguments& arguments)
 bool OpenDesignArgument(const Arguments& arguments, CVantrelDoc& document, Context& context)
 {
     document.SetNotifier(&context.notifier);
-    return OpenDesign(document, DesignPath(arguments), context.codec);
+    return OpenDesign(document, DesignPath(arguments), context.codec) == OpenOutcome::Opened;
 }
 
 void ReportFileError(Context& context, const FileError& failure)

@@ -5,7 +5,6 @@
 #include "app/main_window.h"
 #include "app/message_box_notifier.h"
 #include "app/view_printing.h"
-#include "archive/file_bytes.h"
 #include "document/design_io.h"
 #include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
@@ -100,17 +99,15 @@ CVantrelApp::OpenResult CVantrelApp::Open(const QString& path)
 {
     if (!SaveModified())
         return OpenResult::Cancelled;
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes = ReadFileBytes(FileSystemPath(path));
-    } catch (const FileError& failure) {
-        Report(failure.Message());
+    switch (OpenDesign(document_, FileSystemPath(path), codec_)) {
+    case OpenOutcome::CannotRead:
         return OpenResult::Failed;
-    }
-    if (!LoadDesign(document_, bytes, FromQString(QFileInfo(path).fileName()), codec_)) {
+    case OpenOutcome::Damaged:
         // The failed load has emptied the design: it starts over untitled.
         NewDocument();
         return OpenResult::Failed;
+    case OpenOutcome::Opened:
+        break;
     }
     SetPathName(path);
     recentFiles_.Add(path);
@@ -239,11 +236,6 @@ void CVantrelApp::OpenRecentFile(int index)
         return;
     recentFiles_.Remove(recentFiles_.Files().indexOf(path));
     frame_->UpdateRecentFileMenu();
-}
-
-void CVantrelApp::Report(const std::u16string& text)
-{
-    notifier_->Message(text, kApplicationTitle, MessageButtons::Ok);
 }
 
 } // namespace vantrel

@@ -88,7 +88,6 @@ private:
     void SetPathName(const QString& path);
     void DocumentChanged();
     void OpenRecentFile(int index);
-    void Report(const std::u16string& text);
 
     std::unique_ptr<Notifier> ownNotifier_;
     std::unique_ptr<FileDialogs> ownFileDialogs_;

@@ -30,16 +30,19 @@ void Report(CVantrelDoc& document, const std::u16string& text)
 
 } // namespace
 
-bool OpenDesign(CVantrelDoc& document, const std::filesystem::path& path, const ImageCodec& codec)
+OpenOutcome OpenDesign(CVantrelDoc& document, const std::filesystem::path& path,
+                       const ImageCodec& codec)
 {
     std::vector<std::uint8_t> bytes;
     try {
         bytes = ReadFileBytes(path);
     } catch (const FileError& failure) {
         Report(document, failure.Message());
-        return false;
+        return OpenOutcome::CannotRead;
     }
-    return LoadDesign(document, bytes, FromUtf8(path.filename().string()), codec);
+    return LoadDesign(document, bytes, FromUtf8(path.filename().string()), codec)
+               ? OpenOutcome::Opened
+               : OpenOutcome::Damaged;
 }
 
 bool LoadDesign(CVantrelDoc& document, std::span<const std::uint8_t> bytes,

@@ -13,11 +13,20 @@ class ImageCodec;
 // Opening and saving design files, with every failure told through the
 // document's notifier in the system's own words (caption "Vantrel v2").
 
-// Opens the file into the document. A file that cannot be read leaves the
-// document as it was; a file that fails while loading leaves a new, empty
-// design (never a half-loaded one). A 0-byte file opens as an empty design.
-// On success the document is unmodified.
-bool OpenDesign(CVantrelDoc& document, const std::filesystem::path& path, const ImageCodec& codec);
+enum class OpenOutcome
+{
+    Opened,
+    // The file could not be read: the document is as it was.
+    CannotRead,
+    // The file failed while loading: the document is a new, empty design
+    // (never a half-loaded one).
+    Damaged,
+};
+
+// Opens the file into the document. A 0-byte file opens as an empty design.
+// An opened or damaged file leaves the document unmodified.
+OpenOutcome OpenDesign(CVantrelDoc& document, const std::filesystem::path& path,
+                       const ImageCodec& codec);
 
 // The same for the bytes of a design file already in memory; `fileName`
 // names it in messages.

@@ -237,7 +237,8 @@ TEST_P(SaveQuestionTest, NewAsksToSaveAModifiedDesign)
         EXPECT_EQ(app->MainFrame().windowTitle(), "Untitled - Vantrel v2");
         EXPECT_EQ(app->RecentFiles().Files(), QStringList({target}));
         CVantrelDoc reread;
-        ASSERT_TRUE(OpenDesign(reread, QFile::encodeName(target).toStdString(), QtImageCodec()));
+        ASSERT_EQ(OpenDesign(reread, QFile::encodeName(target).toStdString(), QtImageCodec()),
+                  OpenOutcome::Opened);
         EXPECT_TRUE(HoldsGate(reread, 999));
     }
 }
@@ -258,8 +259,9 @@ TEST_F(OpenTest, YesSavesANamedDesignInPlaceAndAnUnmodifiedOneIsNotAsked)
     ASSERT_TRUE(app->OnFileNew());
     EXPECT_TRUE(fileDialogs.proposedNames.isEmpty()) << "no Save As for a named design";
     CVantrelDoc reread;
-    ASSERT_TRUE(
-        OpenDesign(reread, QFile::encodeName(FilePath("pump.lgc")).toStdString(), QtImageCodec()));
+    ASSERT_EQ(
+        OpenDesign(reread, QFile::encodeName(FilePath("pump.lgc")).toStdString(), QtImageCodec()),
+        OpenOutcome::Opened);
     EXPECT_TRUE(HoldsGate(reread, 999));
 
     notifier.Clear();

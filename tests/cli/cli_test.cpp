@@ -126,7 +126,7 @@ TEST_F(Cli, SortRewritesTheDesignInEvaluationOrder)
     const fs::path design = MakeDesign("a.lgc");
     EXPECT_EQ(RunCli({"sort", Q(design), "-o", Q(folder / "sorted.lgc")}).exitCode, 0);
     CVantrelDoc sorted;
-    ASSERT_TRUE(OpenDesign(sorted, folder / "sorted.lgc", codec));
+    ASSERT_EQ(OpenDesign(sorted, folder / "sorted.lgc", codec), OpenOutcome::Opened);
     EXPECT_EQ(sorted.MainAt(0)->id, 1);
     EXPECT_EQ(sorted.MainAt(1)->id, 2);
     EXPECT_EQ(sorted.MainAt(2)->id, 3);
@@ -162,7 +162,7 @@ TEST_F(Cli, FlashWithAFixedRandomNumberIsReproducible)
 {
     const fs::path design = MakeDesign("a.lgc");
     CVantrelDoc withRemote;
-    ASSERT_TRUE(OpenDesign(withRemote, design, codec));
+    ASSERT_EQ(OpenDesign(withRemote, design, codec), OpenOutcome::Opened);
     withRemote.remoteIo.modules.push_back({8, 8, 0, 57600, false});
     ASSERT_TRUE(SaveDesign(withRemote, design, codec));
 

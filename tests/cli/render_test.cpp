@@ -55,7 +55,7 @@ protected:
     QImage ViewPicture(QSize size, const std::function<void(ViewState&)>& setUp)
     {
         CVantrelDoc loaded;
-        EXPECT_TRUE(OpenDesign(loaded, design, codec));
+        EXPECT_EQ(OpenDesign(loaded, design, codec), OpenOutcome::Opened);
         test::ScriptedDialogs dialogs; // never asked while rendering
         test::ScriptedPrompts prompts;
         CVantrelView view(loaded, dialogs, prompts, codec);

@@ -54,7 +54,7 @@ TEST_F(DesignIo, SaveThenOpenGivesTheSameDesignUnmodified)
     EXPECT_FALSE(document.IsModified());
 
     CVantrelDoc reopened;
-    ASSERT_TRUE(OpenDesign(reopened, folder / "a.lgc", codec));
+    ASSERT_EQ(OpenDesign(reopened, folder / "a.lgc", codec), OpenOutcome::Opened);
     EXPECT_FALSE(reopened.IsModified());
     EXPECT_EQ(reopened.MainCount(), 1);
     EXPECT_EQ(reopened.nextElementId, 2);
@@ -66,7 +66,7 @@ TEST_F(DesignIo, EmptyFileOpensAsAnEmptyDesign)
 {
     document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1));
     Write(folder / "empty.lgc", "");
-    EXPECT_TRUE(OpenDesign(document, folder / "empty.lgc", codec));
+    EXPECT_EQ(OpenDesign(document, folder / "empty.lgc", codec), OpenOutcome::Opened);
     EXPECT_EQ(document.MainCount(), 0);
     EXPECT_FALSE(document.IsModified());
     EXPECT_TRUE(notifier.Messages().empty());
@@ -76,7 +76,7 @@ TEST_F(DesignIo, MissingFileIsReportedAndTheDocumentStaysAsItWas)
 {
     document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1));
     const fs::path missing = folder / "missing.lgc";
-    EXPECT_FALSE(OpenDesign(document, missing, codec));
+    EXPECT_EQ(OpenDesign(document, missing, codec), OpenOutcome::CannotRead);
     EXPECT_EQ(notifier.Messages(),
               std::vector<std::string>{"Vantrel v2: " + missing.string() + " was not found."});
     EXPECT_EQ(document.MainCount(), 1);
@@ -89,7 +89,7 @@ TEST_F(DesignIo, DamagedFileLeavesANewEmptyDesign)
     ASSERT_TRUE(SaveDesign(document, folder / "whole.lgc", codec));
     std::string content = Read(folder / "whole.lgc");
     Write(folder / "cut.lgc", content.substr(0, 40));
-    EXPECT_FALSE(OpenDesign(document, folder / "cut.lgc", codec));
+    EXPECT_EQ(OpenDesign(document, folder / "cut.lgc", codec), OpenOutcome::Damaged);
     EXPECT_EQ(notifier.Messages(), std::vector<std::string>{"Vantrel v2: Unexpected file format."});
     EXPECT_EQ(document.MainCount(), 0);
     EXPECT_FALSE(document.IsModified());
