@@ -77,22 +77,83 @@ void WriteFileAtomically(const std::filesystem::path& path, std::span<const std:
 
 namespace {
 
-// A name for a temporary file beside the target that no one else uses.
-std::filesystem::path TemporaryBeside(const std::filesystem::path& path)
+// Links followed before a path counts as a loop, as the system counts them.
+constexpr int kMaxLinkHops = 40;
+
+// The file that a path names once its symbolic links are followed. A save
+// replaces that file and leaves the link a link; a dangling link names the
+// file it points to, which the save then creates.
+std::filesystem::path LinkTarget(const std::filesystem::path& path)
 {
-    std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::filesystem::path target = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, error)))
+            return target;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+        if (error)
+            throw FileError(path, error.value());
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    throw FileError(path, ELOOP);
+}
+
+// An existing file is replaced only when it may be written, as writing it
+// in place would require: a rename asks only the folder, so it would
+// silently replace a file its user has protected. For an ordinary user the
+// system's access check decides. Root passes that check for every file, so
+// a file whose owner may not write it counts as read-only for everyone:
+// that is the mark a user sets to keep a file as it is.
+void RequireWritable(const std::filesystem::path& target, const std::filesystem::path& named)
+{
+    struct stat status
+    {};
+    if (::stat(target.c_str(), &status) != 0)
+        return; // no file to protect; creating one reports its own failure
+    if (S_ISDIR(status.st_mode))
+        throw FileError(named, EISDIR);
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        throw FileError(named, errno);
+    if ((status.st_mode & S_IWUSR) == 0)
+        throw FileError(named, EACCES);
+}
+
+// A name for a temporary file beside the target that no one else uses.
+std::filesystem::path TemporaryBeside(const std::filesystem::path& target,
+                                      const std::filesystem::path& named)
+{
+    RequireWritable(target, named);
+    std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)
-        throw FileError(path, errno);
+        throw FileError(named, errno);
     ::close(fd);
     return pattern;
+}
+
+// The replacement takes the previous file's permissions and, where the
+// system allows it, its owner, so that a save changes only the content. A
+// new file gets the permissions a plain create would give it.
+void TakeOverAttributes(const std::filesystem::path& temporary, const std::filesystem::path& target)
+{
+    struct stat previous
+    {};
+    if (::stat(target.c_str(), &previous) != 0) {
+        ::chmod(temporary.c_str(), 0666 & ~CurrentUmask());
+        return;
+    }
+    if (::chown(temporary.c_str(), previous.st_uid, previous.st_gid) != 0) {
+        // Only root may give a file away; anyone else keeps owning the copy.
+    }
+    ::chmod(temporary.c_str(), previous.st_mode & 07777);
 }
 
 } // namespace
 
 AtomicFileStream::AtomicFileStream(std::filesystem::path path)
-    : path_(std::move(path)), temporary_(TemporaryBeside(path_)),
+    : path_(std::move(path)), target_(LinkTarget(path_)),
+      temporary_(TemporaryBeside(target_, path_)),
       stream_(temporary_, std::ios::binary | std::ios::trunc)
 {
     if (!stream_)
@@ -123,12 +184,8 @@ void AtomicFileStream::Commit()
         if (!synced)
             throw FileError(path_, error);
     }
-    struct stat previous
-    {};
-    const mode_t mode =
-        ::stat(path_.c_str(), &previous) == 0 ? previous.st_mode & 07777 : 0666 & ~CurrentUmask();
-    ::chmod(temporary_.c_str(), mode);
-    if (::rename(temporary_.c_str(), path_.c_str()) != 0)
+    TakeOverAttributes(temporary_, target_);
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0)
         throw FileError(path_, errno);
     committed_ = true;
 }

@@ -31,13 +31,19 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path);
 
 // Replaces the file with `bytes` so that a failure at any point leaves the
 // previous file as it was: the bytes go to a temporary file in the same
-// folder, which is flushed and then renamed over the target.
+// folder, which is flushed and then renamed over the target. As with a file
+// written in place, a symbolic link is written through (the file it points
+// to is replaced, the link stays), an existing file that may not be written
+// raises FileError and stays untouched, and a replaced file keeps its
+// permissions.
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 // A file written as a stream that replaces its target only when it is
-// complete: the stream goes to a temporary file in the same folder, and
+// complete: the stream goes to a temporary file in the target's folder, and
 // Commit flushes it and renames it over the target. Without Commit (an
 // error, an exception) the temporary file is removed and the target stays.
+// Links, read-only files and permissions are treated as WriteFileAtomically
+// says; a read-only target fails already here, before anything is written.
 class AtomicFileStream
 {
 public:
@@ -51,7 +57,8 @@ public:
     void Commit();
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path path_;   // as named, for the messages
+    std::filesystem::path target_; // the file replaced, links followed
     std::filesystem::path temporary_;
     std::ofstream stream_;
     bool committed_ = false;

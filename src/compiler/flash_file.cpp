@@ -29,11 +29,13 @@ struct NameTableSizes
     int Total() const { return inputs + outputs + userInputs + userOutputs; }
 };
 
+// The tables stop at the board's range; elements numbered beyond it get no
+// entry, while the image header still states the counts as they are.
 NameTableSizes SizesOf(CVantrelDoc& document)
 {
     const UserIoExtent user = UserIoExtentOf(document);
-    return {UsableIoCount(document.numInputs), UsableIoCount(document.numOutputs), user.inputs + 1,
-            user.outputs + 1};
+    return {IoTableSize(document.numInputs), IoTableSize(document.numOutputs),
+            IoTableSize(user.inputs) + 1, IoTableSize(user.outputs) + 1};
 }
 
 // The entry of an element's name in the I/O name table; -1 for elements
@@ -106,9 +108,9 @@ void AppendNameTables(std::vector<std::uint8_t>& out, CVantrelDoc& document)
 // Paint objects refer to I/O by flat numbers, resolved afresh for this file.
 void AppendPaintRecords(std::vector<std::uint8_t>& out, CVantrelDoc& document)
 {
-    const int inBytes = UsableIoCount(document.numInputs) / 8;
-    const int outBytes = UsableIoCount(document.numOutputs) / 8;
-    const int userInBytes = UserIoBytes(UserIoExtentOf(document).inputs);
+    const int inBytes = IoBytes(document.numInputs);
+    const int outBytes = IoBytes(document.numOutputs);
+    const int userInBytes = int(UserIoBytes(UserIoExtentOf(document).inputs));
     ByteWriter writer(out);
     writer.Put(std::int32_t(document.paintObjects.size()));
     for (const auto& paint : document.paintObjects) {

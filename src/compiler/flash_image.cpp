@@ -20,14 +20,13 @@ namespace {
 constexpr std::int64_t kFlashBytes = 57344;
 constexpr std::int64_t kRamBytes = 4096;
 
-// The extent of the elements of one kind whose number is in range.
-template <class Kind> int ExtentOf(const ElementList& main, int limit)
+// The highest number + 1 of the elements of one kind, 0 for none.
+template <class Kind> std::int64_t ExtentOf(const ElementList& main)
 {
-    int extent = 0;
+    std::int64_t extent = 0;
     for (const auto& element : main)
         if (auto* io = dynamic_cast<const Kind*>(element.get()))
-            if (io->number >= 0 && io->number < limit)
-                extent = std::max(extent, io->number + 1);
+            extent = std::max(extent, std::int64_t(io->number) + 1);
     return extent;
 }
 
@@ -54,8 +53,8 @@ ImageHeader FrameHeader(CVantrelDoc& document, std::int32_t randomNumber, int re
     header.designStamp = document.designStamp;
     header.randomNumber = randomNumber;
     header.speed = std::uint8_t(document.speed);
-    header.inputBytes = std::uint8_t(UsableIoCount(document.numInputs) / 8);
-    header.outputBytes = std::uint8_t(UsableIoCount(document.numOutputs) / 8);
+    header.inputBytes = std::uint8_t(IoBytes(document.numInputs));
+    header.outputBytes = std::uint8_t(IoBytes(document.numOutputs));
     header.userInputBytes = std::uint8_t(UserIoBytes(user.inputs));
     header.userOutputBytes = std::uint8_t(UserIoBytes(user.outputs));
     header.mainCount = Low16(document.elements[kMainList].size());
@@ -126,15 +125,13 @@ int RegistersInUse(CVantrelDoc& document, const ImageHeader& header)
 UserIoExtent UserIoExtentOf(CVantrelDoc& document)
 {
     const ElementList& main = document.elements[kMainList];
-    return {ExtentOf<LogUser>(main, document.NumberLimit(NumberKind::UserInputs)),
-            ExtentOf<LogUserOut>(main, document.NumberLimit(NumberKind::UserOutputs))};
+    return {ExtentOf<LogUser>(main), ExtentOf<LogUserOut>(main)};
 }
 
 std::vector<std::uint8_t> Compile(CVantrelDoc& document, std::int32_t randomNumber)
 {
-    const std::vector<RemoteRequest> requests =
-        RemoteRequests(document.remoteIo, UsableIoCount(document.numInputs) / 8,
-                       UsableIoCount(document.numOutputs) / 8);
+    const std::vector<RemoteRequest> requests = RemoteRequests(
+        document.remoteIo, IoBytes(document.numInputs), IoBytes(document.numOutputs));
     ImageHeader header = FrameHeader(document, randomNumber, int(requests.size()));
     std::vector<std::uint8_t> image(ImageHeader::kSize);
     // The offsets are those of the bytes actually written, so the header

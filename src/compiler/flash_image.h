@@ -11,17 +11,19 @@ class CVantrelDoc;
 
 // Highest number + 1 of the user inputs (LogUser, LogPulseUser) and of the
 // user outputs (LogUserOut, LoggedUserOut) of the main list, 0 when there
-// are none. Elements numbered outside the user number range take no room.
+// are none. Every number counts, also one beyond the range the editor hands
+// out, so the image and the JSON export agree on a damaged design; only
+// negative numbers take no room.
 struct UserIoExtent
 {
-    int inputs = 0;
-    int outputs = 0;
+    std::int64_t inputs = 0;
+    std::int64_t outputs = 0;
 };
 UserIoExtent UserIoExtentOf(CVantrelDoc& document);
 
 // The bytes the controller reserves for user I/O numbered below `extent`:
 // always one more byte than the numbers need.
-constexpr int UserIoBytes(int extent)
+constexpr std::int64_t UserIoBytes(std::int64_t extent)
 {
     return (extent + 8) / 8;
 }

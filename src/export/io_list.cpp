@@ -30,13 +30,13 @@ IoListSource SourceOf(CVantrelDoc& document, int type)
 {
     switch (type) {
     case kOutputList:
-        return {UsableIoCount(document.numOutputs), kMainList, IsA<LogOut>};
+        return {IoTableSize(document.numOutputs), kMainList, IsA<LogOut>};
     case kAnalogInputList:
         return {document.remoteIo.AnalogInputChannels(), kRegisterList, IsA<Analog_Input>};
     case kAnalogOutputList:
         return {document.remoteIo.AnalogOutputChannels(), kRegisterList, IsA<Analog_Output>};
     default:
-        return {UsableIoCount(document.numInputs), kMainList, IsA<LogIn>};
+        return {IoTableSize(document.numInputs), kMainList, IsA<LogIn>};
     }
 }
 

@@ -8,6 +8,7 @@
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 #include "elements/io_elements.h"
+#include "hardware/io_counts.h"
 #include "hardware/sim_element.h"
 #include "platform/image_codec.h"
 
@@ -26,8 +27,8 @@ void WriteSystemConfiguration(JsonWriter& json, CVantrelDoc& document, UserIoExt
 {
     json.BeginObject("sysConf");
     json.WriteInt("minVersion", document.RequiredDesignVersion());
-    json.WriteInt("numIns", document.numInputs / 8);
-    json.WriteInt("numOuts", document.numOutputs / 8);
+    json.WriteInt("numIns", IoBytes(document.numInputs));
+    json.WriteInt("numOuts", IoBytes(document.numOutputs));
     json.WriteInt("numUserIns", UserIoBytes(users.inputs));
     json.WriteInt("numUserOuts", UserIoBytes(users.outputs));
     json.WriteInt("accCount", std::int64_t(document.elements[kAccumulatorList].size() +
@@ -152,8 +153,8 @@ void WritePaint(JsonWriter& json, CVantrelDoc& document, int userInBytes)
 {
     json.BeginArray("paintStuff");
     for (const auto& object : document.paintObjects) {
-        object->ResolveLinks(document, document.numInputs / 8, document.numOutputs / 8, userInBytes,
-                             true);
+        object->ResolveLinks(document, IoBytes(document.numInputs), IoBytes(document.numOutputs),
+                             userInBytes, true);
         json.BeginObject(JsonWriter::kArrayElement);
         json.WriteString("type", object->TypeName());
         object->WriteJson(json);
@@ -238,7 +239,7 @@ std::u16string WriteJsonExport(CVantrelDoc& document, std::ostream& out, const I
     WriteNames(json, document);
     WriteComplexCommands(json, document);
     WriteLogs(json, document);
-    WritePaint(json, document, UserIoBytes(users.inputs));
+    WritePaint(json, document, int(UserIoBytes(users.inputs)));
     WriteTempInputs(json, document);
     WriteSimulation(json, document);
     const std::vector<std::uint8_t> image = Compile(document, randomNumber);

@@ -1,10 +1,14 @@
 #include "archive/file_bytes.h"
 
+#include "archive/text_codec.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vantrel {
 namespace {
@@ -26,8 +30,19 @@ protected:
         return int(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
 
+    // Temporary files left anywhere below the folder.
+    int Leftovers() const
+    {
+        int count = 0;
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            count += entry.path().filename().string().starts_with(".") ? 1 : 0;
+        return count;
+    }
+
     fs::path folder;
     fs::path target;
+    const std::vector<std::uint8_t> old{'o', 'l', 'd'};
+    const std::vector<std::uint8_t> fresh{'n', 'e', 'w'};
 };
 
 TEST_F(AtomicFiles, AStreamNotCommittedLeavesTheTargetAndNoTemporaryFile)
@@ -62,6 +77,104 @@ TEST_F(AtomicFiles, FailuresNameTheFileAndTheReason)
     EXPECT_EQ(FileError("/x/y", EACCES).Message(), u"Access to /x/y was denied.");
     EXPECT_EQ(FileError("/x/y", ENOSPC).Message(), u"Destination disk drive is full.");
     EXPECT_THROW(WriteFileAtomically(folder / "no" / "such", {}), FileError);
+}
+
+// These hold for root too, who may write every file: a file whose owner has
+// no write permission is read-only for every user.
+TEST_F(AtomicFiles, ReadOnlyTargetsFailAsWritingInPlaceWouldAndStayAsTheyWere)
+{
+    const fs::path link = folder / "link.bin";
+    fs::create_symlink("target.bin", link);
+    const std::function<void(const fs::path&)> writers[] = {
+        [this](const fs::path& path) { WriteFileAtomically(path, fresh); },
+        [](const fs::path& path) {
+            AtomicFileStream file(path);
+            file.Stream() << "new";
+            file.Commit();
+        },
+    };
+    for (const auto mode : {fs::perms(0444), fs::perms(0400), fs::perms(0466)})
+        for (const fs::path& named : {target, link})
+            for (const auto& write : writers) {
+                SCOPED_TRACE(named.filename().string() + " mode " + std::to_string(int(mode)));
+                fs::permissions(target, mode);
+                try {
+                    write(named);
+                    ADD_FAILURE() << "a read-only file was replaced";
+                } catch (const FileError& error) {
+                    EXPECT_EQ(error.ErrorNumber(), EACCES);
+                    EXPECT_EQ(error.Message(),
+                              u"Access to " + FromUtf8(named.string()) + u" was denied.");
+                }
+                EXPECT_EQ(ReadFileBytes(target), old);
+                EXPECT_EQ(fs::status(target).permissions(), mode);
+                EXPECT_EQ(fs::read_symlink(link), "target.bin");
+                EXPECT_EQ(Entries(), 2);
+            }
+}
+
+TEST_F(AtomicFiles, AReplacedFileKeepsItsPermissionsAndOwner)
+{
+    for (const auto mode : {fs::perms(0600), fs::perms(0640), fs::perms(0604), fs::perms(0755)}) {
+        fs::permissions(target, mode);
+        WriteFileAtomically(target, fresh);
+        EXPECT_EQ(ReadFileBytes(target), fresh);
+        EXPECT_EQ(fs::status(target).permissions(), mode);
+    }
+    if (::geteuid() != 0)
+        return; // only root can give a file to another owner
+    ASSERT_EQ(::chown(target.c_str(), 4321, 4322), 0);
+    WriteFileAtomically(target, old);
+    struct stat status
+    {};
+    ASSERT_EQ(::stat(target.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 4321u);
+    EXPECT_EQ(status.st_gid, 4322u);
+}
+
+// A save through a symbolic link replaces the file it points to, which is
+// created when missing, and leaves the link as it was.
+TEST_F(AtomicFiles, LinksAreWrittenThroughAndStayLinks)
+{
+    const fs::path other = folder / "other";
+    fs::create_directories(other);
+    const struct
+    {
+        const char* name;
+        fs::path pointsTo;
+        fs::path file;
+        bool exists;
+    } cases[] = {
+        {"beside", "real.bin", folder / "real.bin", true},
+        {"into a folder", "other/inside.bin", other / "inside.bin", true},
+        {"absolute", other / "absolute.bin", other / "absolute.bin", true},
+        {"dangling", "other/made.bin", other / "made.bin", false},
+        {"over another link", "beside", folder / "real.bin", true},
+    };
+    for (const auto& link : cases) {
+        SCOPED_TRACE(link.name);
+        if (link.exists && !fs::exists(link.file))
+            std::ofstream(link.file) << "old";
+        fs::create_symlink(link.pointsTo, folder / link.name);
+        WriteFileAtomically(folder / link.name, fresh);
+        EXPECT_EQ(ReadFileBytes(link.file), fresh);
+        EXPECT_TRUE(fs::is_symlink(folder / link.name));
+        EXPECT_EQ(fs::read_symlink(folder / link.name), link.pointsTo);
+        EXPECT_EQ(Leftovers(), 0);
+    }
+    EXPECT_EQ(ReadFileBytes(target), old);
+}
+
+TEST_F(AtomicFiles, ALinkLoopFailsWithoutWriting)
+{
+    fs::create_symlink("loop.bin", folder / "loop.bin");
+    try {
+        WriteFileAtomically(folder / "loop.bin", fresh);
+        FAIL();
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.ErrorNumber(), ELOOP);
+    }
+    EXPECT_EQ(Leftovers(), 0);
 }
 
 } // namespace

@@ -269,5 +269,20 @@ TEST_F(Cli, BlockedExportFilesAndTheRemoteModules)
     EXPECT_EQ(fs::file_size(folder / "remote0.lgf"), 56u);
 }
 
+TEST_F(Cli, ReadOnlyOutputsStayAsTheyWereAndExitWithFour)
+{
+    const fs::path design = MakeDesign("a.lgc");
+    const fs::path locked = folder / "locked.out";
+    std::ofstream(locked) << "keep";
+    fs::permissions(locked, fs::perms(0444));
+    for (const char* command : {"flash", "save"}) {
+        CliRun run = RunCli({command, Q(design), "-o", Q(locked)});
+        EXPECT_EQ(run.exitCode, 4) << command;
+        EXPECT_EQ(run.err, "Vantrel v2: Access to " + locked.string() + " was denied.\n");
+        EXPECT_EQ(ReadFile(locked), "keep");
+        EXPECT_EQ(fs::status(locked).permissions(), fs::perms(0444));
+    }
+}
+
 } // namespace
 } // namespace vantrel

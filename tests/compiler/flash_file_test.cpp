@@ -176,8 +176,7 @@ TEST_F(FlashFile, WithoutPaintAndCommandsTheColourSitsBetweenTwoZeroCounts)
 }
 
 // An element numbered outside its kind's range would land in another
-// kind's entries or past the table; it gets no entry, and user numbers
-// beyond the user range reserve no entries.
+// kind's entries or past the table; it gets no entry.
 TEST_F(FlashFile, NumbersOutsideTheirRangeGetNoEntry)
 {
     document.numInputs = 8;
@@ -185,19 +184,23 @@ TEST_F(FlashFile, NumbersOutsideTheirRangeGetNoEntry)
     Place<LogIn>(document, 1, {}, 9, u"Stray");
     Place<LogIn>(document, 2, {}, -1, u"Negative");
     Place<LogOut>(document, 3, {}, 1, u"Lamp");
-    Place<LogUser>(document, 4, {}, 1'000'000'000, u"Far");
     FileCursor file = ExportAndSkipImage();
     EXPECT_EQ(file.Next(64).substr(16 * 3, 11), "01 00 00 00"); // one user input entry
     for (int entry = 0; entry < 8 + 8 + 1 + 1; ++entry)
         EXPECT_EQ(file.Next(64), NameEntry(entry == 9 ? "Lamp" : "")) << entry;
 }
 
-TEST_F(FlashFile, ImpossibleIoCountsAreHeldToTheBoardRange)
+// Only the name tables stop at the board's range; the header keeps the low
+// 8 bits of INT_MAX div 8, of -8 div 8 and of (INT_MAX + 1 + 8) div 8.
+TEST_F(FlashFile, ImpossibleCountsHoldOnlyTheNameTablesToTheBoardRange)
 {
     document.numInputs = INT_MAX;
     document.numOutputs = -8;
+    Place<LogUser>(document, 1, {}, INT_MAX, u"Far");
+    const auto image = Compile(document, kRandom);
+    EXPECT_EQ(ToHex(std::span(image).subspan(0x15, 3)), "FF FF 01");
     FileCursor file = ExportAndSkipImage();
-    EXPECT_EQ(file.Next(64).substr(8 * 3, 23), "00 08 00 00 00 00 00 00");
+    EXPECT_EQ(file.Next(64).substr(8 * 3, 35), "00 08 00 00 00 00 00 00\n01 08 00 00");
 }
 
 TEST_F(FlashFile, CommandsLoseDeletedUserInputsOnceTheFileIsWritten)
