@@ -8,9 +8,9 @@
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 #include "export/json_export.h"
+#include "support/every_kind_design.h"
 #include "support/fake_image_codec.h"
 #include "support/recording_notifier.h"
-#include "support/sample_designs.h"
 
 #include <gtest/gtest.h>
 
@@ -23,20 +23,7 @@ namespace {
 std::vector<std::uint8_t> SampleDesignFile(const ImageCodec& codec)
 {
     CVantrelDoc document;
-    for (auto& element : test::OneOfEveryKind()) {
-        const int list = element->ListKind();
-        document.elements[list].push_back(std::move(element));
-    }
-    document.paintObjects = test::OneOfEveryPaintKind();
-    auto command = std::make_unique<ComplexCommand>(u"Start");
-    command->settings = {{13, true}, {14, false}};
-    document.complexCommands.push_back(std::move(command));
-    auto valve = std::make_unique<SimElement>(0, u"Valve");
-    valve->inputs = {11, -1};
-    document.simulationElements.push_back(std::move(valve));
-    document.pageBackgrounds = {test::FakeImageCodec::Sample(2, 2), Image{}};
-    document.remoteIo.modules.push_back({8, 8, 1, 57600, false});
-    document.remoteIo.customModules.push_back({});
+    test::BuildEveryKindDesign(document);
     std::vector<std::uint8_t> bytes;
     CArchive ar(StoreTo, bytes, SystemClasses());
     document.Serialize(ar, codec, ImageFormat::Png);

@@ -2,6 +2,8 @@
 
 #include "support/hex.h"
 
+#include <bit>
+
 namespace vantrel::test {
 
 ArchiveBytes& ArchiveBytes::Byte(std::uint8_t value)
@@ -19,6 +21,11 @@ ArchiveBytes& ArchiveBytes::I32(std::int32_t value)
 {
     return Word(std::uint16_t(std::uint32_t(value)))
         .Word(std::uint16_t(std::uint32_t(value) >> 16));
+}
+
+ArchiveBytes& ArchiveBytes::Float(float value)
+{
+    return I32(std::bit_cast<std::int32_t>(value));
 }
 
 ArchiveBytes& ArchiveBytes::Hex(std::string_view hex)

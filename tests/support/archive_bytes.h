@@ -15,6 +15,7 @@ public:
     ArchiveBytes& Byte(std::uint8_t value);
     ArchiveBytes& Word(std::uint16_t value);
     ArchiveBytes& I32(std::int32_t value);
+    ArchiveBytes& Float(float value);
     ArchiveBytes& Hex(std::string_view hex);
     // UTF-16 text with its marker and one-byte length.
     ArchiveBytes& Text(std::u16string_view text);

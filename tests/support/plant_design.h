@@ -36,4 +36,19 @@ Kind& Place(CVantrelDoc& document, std::int32_t id, std::vector<std::int32_t> in
 // The design stamp is 0x12345678; 32 inputs and outputs, speed 64.
 void BuildSmallPlant(CVantrelDoc& document);
 
+// The small plant grown into a whole design for the golden export files,
+// 64 inputs and outputs, speed 100:
+// main list   + LogPulseUser 16 "Pulse" #8, LoggedUserOut 17 "Alarm log" #1 (12) logging 13
+//             and 14, LogClock 18 (2 Hz), LogToggle 19 (10, 11, 16), LogOut 22 "Siren" #3 (71);
+// indirect    LogStartMarker 70 "Run" (19), LogEndMarker 71 (70);
+// registers   + Analog_Input 53 "Level" #0, Analog_Output 54 "Valve" #0 (52);
+// NoOp list   + TempInput 31 (silo average, 15, "North");  comment 80 "Plant";
+// commands    "Jog on" (11 on, 16 off) and "Stale" (11 off, 13 on: 13 is no user input);
+// paint       a line, a filled square, a text and a curve on pages 0 and 1, bound to the
+//             logic; two page images of the fake codec;
+// simulation  a valve (10, none; 13, 22) and a rotary control (10; 13);
+// remote      + a legacy module of 16 inputs and 8 outputs, a reading and a writing
+//             register module and a bit module of 9 inputs at register address 10.
+void BuildPlant(CVantrelDoc& document);
+
 } // namespace vantrel::test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vantrel::test {
 
 std::filesystem::path FreshTestFolder(std::string_view area)
@@ -11,6 +13,15 @@ std::filesystem::path FreshTestFolder(std::string_view area)
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
+}
+
+std::vector<std::string> SortedFileNames(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    return names;
 }
 
 } // namespace vantrel::test
