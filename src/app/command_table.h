@@ -4,25 +4,13 @@
 #include <QStringList>
 
 #include <span>
+#include <vector>
 
 namespace vantrel {
 
-// One element kind of the Action > New menu: the command that chooses it as
-// the design tool, its menu text and the class the editor creates for it.
-struct ElementKindCommand
-{
-    int id;
-    const char* menuText;
-    const char* className;
-};
-
-// The 45 element kinds in the order of the Action > New menu.
-std::span<const ElementKindCommand> ElementKindCommands();
-const ElementKindCommand* FindElementKindCommand(int id);
-
 // The buttons of the element toolbar, left to right: Select, Connect, then
-// the kinds.
-std::span<const int> ElementToolbarCommands();
+// the element kinds in their toolbar order.
+std::vector<int> ElementToolbarCommands();
 
 // The paint tools in the order of the Paint Tool menu and the paint toolbar.
 struct PaintToolCommand
@@ -33,8 +21,9 @@ struct PaintToolCommand
 std::span<const PaintToolCommand> PaintToolCommands();
 
 // What the status bar shows while a command's menu item or button is under
-// the mouse, and the button's tooltip. Commands without a prompt of their
-// own show their menu text in both places.
+// the mouse, and the button's tooltip; element kinds have theirs in the table
+// of element kinds. Commands without a prompt of their own show their menu
+// text in both places.
 QString StatusPrompt(int id, const QString& menuText);
 QString ToolTipPrompt(int id, const QString& menuText);
 

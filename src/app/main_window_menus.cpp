@@ -4,6 +4,7 @@
 #include "app/recent_file_list.h"
 #include "app/tool_icons.h"
 #include "editing/command_ids.h"
+#include "elements/element_kinds.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -156,8 +157,8 @@ void CMainFrame::CreateActionMenu()
 {
     QMenu& action = *AddMenu(Text("&Action"));
     QMenu* create = action.addMenu(Text("New"));
-    for (const ElementKindCommand& kind : ElementKindCommands())
-        AddCommand(*create, kind.id, Text(kind.menuText), {}, true);
+    for (const ElementKindRow& kind : ElementKinds())
+        AddCommand(*create, kind.command, Text(kind.menuText), {}, true);
     create->addSeparator();
     AddCommand(*create, kToolConnect, Text("Connect"), {}, true);
     AddCommand(*create, kToolSelect, Text("Select"), {}, true);

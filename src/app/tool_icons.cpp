@@ -1,13 +1,11 @@
 #include "app/tool_icons.h"
 
-#include "app/command_table.h"
 #include "app/symbol_surface.h"
-#include "archive/class_registry.h"
-#include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 #include "editing/command_ids.h"
 #include "elements/element_drawing.h"
-#include "elements/log_element.h"
+#include "elements/element_kinds.h"
+#include "elements/gates.h"
 #include "platform/qt/qpainter_surface.h"
 
 #include <QPainter>
@@ -50,19 +48,6 @@ QIcon Drawn(const std::function<void(QPainter&)>& draw)
     return QIcon(pixmap);
 }
 
-std::unique_ptr<LogElement> CreateElement(const char* className)
-{
-    const ClassEntry* entry = SystemClasses().Find(className);
-    if (!entry || !entry->factory)
-        return nullptr;
-    std::unique_ptr<Serializable> object = entry->factory();
-    auto* element = dynamic_cast<LogElement*>(object.get());
-    if (!element)
-        return nullptr;
-    object.release();
-    return std::unique_ptr<LogElement>(element);
-}
-
 // The element with its pin stubs in black, at anchor `anchor` and size r,
 // without its labels.
 void DrawFigure(QPaintDevice& device, const LogElement& element, QPoint anchor, int r,
@@ -96,12 +81,10 @@ QRect InkBounds(const LogElement& element, int r)
     return bounds.translated(-kScratch / 2, -kScratch / 2);
 }
 
-// The element's figure at the largest size that fits the icon, centred.
-QIcon ElementFigureIcon(const char* className)
+// The kind's figure at the largest size that fits the icon, centred.
+QIcon ElementFigureIcon(const ElementKindRow& kind)
 {
-    const std::unique_ptr<LogElement> element = CreateElement(className);
-    if (!element)
-        return {};
+    const std::unique_ptr<LogElement> element = kind.make();
     constexpr int kRoom = kToolIconSize - 2;
     int r = kToolIconSize / 2;
     QRect bounds = InkBounds(*element, r);
@@ -244,8 +227,8 @@ void DrawHelp(QPainter& p)
 
 QIcon CommandIcon(int id, const QStyle& style)
 {
-    if (const ElementKindCommand* kind = FindElementKindCommand(id))
-        return ElementFigureIcon(kind->className);
+    if (const ElementKindRow* kind = FindElementKind(id))
+        return ElementFigureIcon(*kind);
     if (id >= kPaintPen && id <= kPaintFilledRectangle)
         return Drawn([id](QPainter& p) { DrawPaintTool(p, id); });
     switch (id) {
@@ -287,8 +270,7 @@ QIcon ApplicationIcon()
     }
     QImage figure(kSide, kSide, QImage::Format_ARGB32);
     figure.fill(Qt::transparent);
-    if (const std::unique_ptr<LogElement> gate = CreateElement("LogAnd"))
-        DrawFigure(figure, *gate, {kSide / 2 - 4, kSide / 2}, 16, 3);
+    DrawFigure(figure, LogAnd{}, {kSide / 2 - 4, kSide / 2}, 16, 3);
     // The figure is drawn in black; the tile shows it in white.
     QPainter painter(&tile);
     QImage white(figure.size(), QImage::Format_ARGB32);

@@ -16,7 +16,7 @@ struct ClassEntry
 {
     std::string_view name;
     std::uint16_t schema = 1;
-    ClassFactory factory; // empty until the class is built into the system
+    ClassFactory factory; // an empty object; without one the class cannot be read
 };
 
 // The table of serializable classes by name. An archive writes a class's
@@ -24,11 +24,7 @@ struct ClassEntry
 class ClassRegistry
 {
 public:
-    // A registry holding every class name of the system (schema 1) without
-    // factories; each class family registers its factories with Register.
-    static ClassRegistry WithSystemClassNames();
-
-    // Adds the factory of a known class, or the class itself if unknown.
+    // Adds a class, or replaces the factory and schema of a class already known.
     void Register(std::string_view name, ClassFactory factory, std::uint16_t schema = 1);
 
     template <class T> void Register(std::string_view name)

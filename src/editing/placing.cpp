@@ -6,16 +6,13 @@
 #include "editing/element_dialogs.h"
 #include "elements/big_gates.h"
 #include "elements/comment.h"
-#include "elements/comparators.h"
-#include "elements/gates.h"
+#include "elements/element_kinds.h"
 #include "elements/indirect_elements.h"
 #include "elements/io_elements.h"
 #include "elements/numeric_elements.h"
 #include "elements/timing_elements.h"
-#include "elements/triggers.h"
 
 #include <algorithm>
-#include <array>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -29,19 +26,44 @@ constexpr int kDelayPreset = 10;
 
 using Placed = std::unique_ptr<LogElement>;
 
-// What one placement works with: the document, the dialogs and the cell.
+// The new element as the class whose fields its dialog row fills. The table
+// pairs each row only with kinds of that class; a kind of another class would
+// throw std::bad_cast here (the placing tests place every kind).
+template <class Fields> Fields& As(const Placed& element)
+{
+    return dynamic_cast<Fields&>(*element);
+}
+
+// What one placement works with: the document, the dialogs, the cell and the
+// kind placed.
 struct Placement
 {
     CVantrelDoc& document;
     ElementDialogs& dialogs;
     Point cell;
+    const ElementKindRow& kind;
 
-    // Builds the element in the cell under the next element id. The id is
-    // used up from here on, also when the document then refuses the element.
-    template <class Kind, class... Fields> std::unique_ptr<Kind> Build(Fields&&... fields)
+    // Builds an empty element of the kind in the cell under the next element
+    // id. The id is used up from here on, also when the document then refuses
+    // the element.
+    Placed Build()
     {
-        return std::make_unique<Kind>(cell, document.nextElementId++,
-                                      std::forward<Fields>(fields)...);
+        Placed element = kind.make();
+        element->pos = cell;
+        element->id = document.nextElementId++;
+        return element;
+    }
+
+    // Builds the element when the dialog gave an answer and lets `fill` set
+    // the fields of class Fields from it; nothing when it was cancelled.
+    template <class Fields, class Answer, class Fill>
+    Placed BuildWith(const std::optional<Answer>& answer, Fill fill)
+    {
+        if (!answer)
+            return nullptr;
+        Placed element = Build();
+        fill(As<Fields>(element), *answer);
+        return element;
     }
 
     // "Add Text", opening empty; the check box shows only with a caption.
@@ -50,15 +72,6 @@ struct Placement
         return dialogs.TextBox({}, checkCaption, false);
     }
 };
-
-// Builds the element of one design tool, or nothing when the user or a
-// missing number stopped the placement.
-using Builder = Placed (*)(Placement&);
-
-template <class Kind> Placed Plain(Placement& placement)
-{
-    return placement.Build<Kind>();
-}
 
 // The I/O kinds numbered from a fixed count of the board or of the remote
 // modules. Their numbers are offered from the shared number table, which the
@@ -99,32 +112,34 @@ InOutRequest FreeNumberRequest(CVantrelDoc& document, const NumberedIo& io)
 
 // Stops only when the check counts exactly as many elements as numbers: with
 // more elements than numbers (some out of range) the user may still choose.
-template <class Kind, const NumberedIo& io> Placed NumberedIoElement(Placement& placement)
+Placed NumberedIoElement(Placement& placement, const NumberedIo& io)
 {
     CVantrelDoc& document = placement.document;
     if (document.CheckNumbers(io.numbers) == 0) {
         document.GetNotifier().Message(io.noneLeft, kApplicationTitle, MessageButtons::Ok);
         return nullptr;
     }
-    auto chosen = placement.dialogs.InOutConfig(FreeNumberRequest(document, io));
-    if (!chosen)
-        return nullptr;
-    return placement.Build<Kind>(chosen->number, chosen->name);
+    return placement.BuildWith<LogIO>(
+        placement.dialogs.InOutConfig(FreeNumberRequest(document, io)),
+        [](LogIO& numbered, const InOutResult& chosen) {
+            numbered.number = chosen.number;
+            numbered.name = chosen.name;
+        });
 }
 
 // User inputs and outputs take the lowest free number; when all are in use
 // nothing is placed and nothing is said.
-template <class Kind> Placed UserInput(Placement& placement)
+Placed UserInput(Placement& placement)
 {
     const int number = placement.document.FirstFreeNumber(NumberKind::UserInputs);
     if (number < 0)
         return nullptr;
-    auto text = placement.AskText(kRestrictAccess);
-    if (!text)
-        return nullptr;
-    auto element = placement.Build<Kind>(number, text->text);
-    element->restricted = text->checked;
-    return element;
+    return placement.BuildWith<LogUser>(placement.AskText(kRestrictAccess),
+                                        [number](LogUser& user, const TextBoxResult& text) {
+                                            user.number = number;
+                                            user.name = text.text;
+                                            user.restricted = text.checked;
+                                        });
 }
 
 Placed UserOutput(Placement& placement)
@@ -132,10 +147,11 @@ Placed UserOutput(Placement& placement)
     const int number = placement.document.FirstFreeNumber(NumberKind::UserOutputs);
     if (number < 0)
         return nullptr;
-    auto text = placement.AskText();
-    if (!text)
-        return nullptr;
-    return placement.Build<LogUserOut>(number, text->text);
+    return placement.BuildWith<LogUserOut>(placement.AskText(),
+                                           [number](LogUserOut& user, const TextBoxResult& text) {
+                                               user.number = number;
+                                               user.name = text.text;
+                                           });
 }
 
 // Its dialog edits an element that already exists, so the id is used up
@@ -145,47 +161,48 @@ Placed LoggedUserOutput(Placement& placement)
     const int number = placement.document.FirstFreeNumber(NumberKind::UserOutputs);
     if (number < 0)
         return nullptr;
-    auto element = placement.Build<LoggedUserOut>(number, std::u16string{});
-    auto logged = placement.dialogs.LogDialog(*element, placement.document);
+    Placed element = placement.Build();
+    auto& user = As<LoggedUserOut>(element);
+    user.number = number;
+    auto logged = placement.dialogs.LogDialog(user, placement.document);
     if (!logged)
         return nullptr;
-    element->name = logged->name;
-    element->loggedIds = logged->loggedIds;
+    user.name = logged->name;
+    user.loggedIds = logged->loggedIds;
     return element;
 }
 
-template <class Kind, int lowestSeconds> Placed Delay(Placement& placement)
+Placed Delay(Placement& placement)
 {
-    auto seconds = placement.dialogs.DelayConfig(kDelayPreset, lowestSeconds);
-    if (!seconds)
-        return nullptr;
-    return placement.Build<Kind>(*seconds);
+    return placement.BuildWith<LogDelay>(
+        placement.dialogs.DelayConfig(kDelayPreset, placement.kind.dialogArgument),
+        [](LogDelay& delay, int seconds) { delay.delay = seconds; });
 }
 
 // In markers, numeric in markers and speeds: a name, which may be empty.
-template <class Kind> Placed Named(Placement& placement)
+template <class Fields, std::u16string Fields::*name> Placed Named(Placement& placement)
 {
-    auto text = placement.AskText();
-    if (!text)
-        return nullptr;
-    return placement.Build<Kind>(text->text);
+    return placement.BuildWith<Fields>(
+        placement.AskText(),
+        [](Fields& named, const TextBoxResult& text) { named.*name = text.text; });
 }
 
 // A comment without text would be invisible, so none is placed.
 Placed Comment(Placement& placement)
 {
     auto text = placement.AskText();
-    if (!text || text->text.empty())
+    if (text && text->text.empty())
         return nullptr;
-    return placement.Build<LogComment>(text->text);
+    return placement.BuildWith<LogComment>(
+        text, [](LogComment& comment, const TextBoxResult& answer) { comment.text = answer.text; });
 }
 
-template <class Kind, bool numeric> Placed OutMarker(Placement& placement)
+Placed OutMarker(Placement& placement)
 {
-    auto startMarker = placement.dialogs.OutMarkerDialog(placement.document, numeric);
-    if (!startMarker)
-        return nullptr;
-    return placement.Build<Kind>(*startMarker);
+    const bool numeric = placement.kind.dialogArgument != 0;
+    return placement.BuildWith<LogEndMarker>(
+        placement.dialogs.OutMarkerDialog(placement.document, numeric),
+        [](LogEndMarker& marker, std::int32_t startMarker) { marker.startId = startMarker; });
 }
 
 // Id 0 names no element. The dialog answers -1 when there was nothing to
@@ -193,26 +210,30 @@ template <class Kind, bool numeric> Placed OutMarker(Placement& placement)
 Placed InReplicator(Placement& placement)
 {
     auto source = placement.dialogs.RepDialog(placement.document);
-    if (!source || *source == 0)
+    if (source && *source == 0)
         return nullptr;
-    return placement.Build<LogReplicator>(*source);
+    return placement.BuildWith<LogReplicator>(
+        source, [](LogReplicator& replicator, std::int32_t id) { replicator.sourceId = id; });
 }
 
 // Accumulators and NoOp registers: a name and "Restrict access".
-template <class Kind> Placed StorageCell(Placement& placement)
+Placed StorageCell(Placement& placement)
 {
-    auto text = placement.AskText(kRestrictAccess);
-    if (!text)
-        return nullptr;
-    return placement.Build<Kind>(text->text, std::int32_t(text->checked));
+    return placement.BuildWith<Acc>(placement.AskText(kRestrictAccess),
+                                    [](Acc& cell, const TextBoxResult& text) {
+                                        cell.name = text.text;
+                                        cell.restricted = text.checked;
+                                    });
 }
 
 Placed Register(Placement& placement)
 {
-    auto values = placement.dialogs.NumOpConfig(NumOpValues{});
-    if (!values)
-        return nullptr;
-    return placement.Build<GP_Register>(values->operation, values->showInMonitor, values->name);
+    return placement.BuildWith<GP_Register>(placement.dialogs.NumOpConfig(NumOpValues{}),
+                                            [](GP_Register& numeric, const NumOpValues& values) {
+                                                numeric.op = values.operation;
+                                                numeric.showInMonitor = values.showInMonitor;
+                                                numeric.name = values.name;
+                                            });
 }
 
 Placed AccOperation(Placement& placement)
@@ -220,116 +241,132 @@ Placed AccOperation(Placement& placement)
     std::vector<std::pair<std::int32_t, std::u16string>> accumulators;
     for (const auto& accumulator : placement.document.elements[kAccumulatorList])
         accumulators.emplace_back(accumulator->id, accumulator->Name());
-    auto values = placement.dialogs.AccBox(accumulators, AccBoxValues{});
-    if (!values)
-        return nullptr;
-    return placement.Build<AccOp>(values->operation, values->accumulatorId);
+    return placement.BuildWith<AccOp>(placement.dialogs.AccBox(accumulators, AccBoxValues{}),
+                                      [](AccOp& operation, const AccBoxValues& values) {
+                                          operation.op = values.operation;
+                                          operation.accId = values.accumulatorId;
+                                      });
 }
 
 Placed Constant(Placement& placement)
 {
-    auto value = placement.dialogs.NumBox(0);
-    if (!value)
-        return nullptr;
-    return placement.Build<NL_Constant>(*value);
+    return placement.BuildWith<NL_Constant>(
+        placement.dialogs.NumBox(0),
+        [](NL_Constant& constant, std::int32_t value) { constant.value = value; });
 }
 
 Placed Clock(Placement& placement)
 {
-    auto frequency = placement.dialogs.FreqBox(0);
-    if (!frequency)
-        return nullptr;
-    return placement.Build<LogClock>(*frequency);
+    return placement.BuildWith<LogClock>(
+        placement.dialogs.FreqBox(0),
+        [](LogClock& clock, int frequency) { clock.freqIndex = frequency; });
 }
 
-template <class Kind> Placed BigGate(Placement& placement)
+Placed BigGate(Placement& placement)
 {
-    auto range = placement.dialogs.BigOpConfig(BigOpValues{});
-    if (!range)
-        return nullptr;
-    return placement.Build<Kind>(range->first, range->last, range->side, range->invert);
+    return placement.BuildWith<LogBigOp>(placement.dialogs.BigOpConfig(BigOpValues{}),
+                                         [](LogBigOp& gate, const BigOpValues& range) {
+                                             gate.rangeFrom = range.first;
+                                             gate.rangeTo = range.last;
+                                             gate.ioKind = range.side;
+                                             gate.invert = range.invert ? 1 : 0;
+                                         });
 }
 
 Placed Timer(Placement& placement)
 {
-    auto values = placement.dialogs.TimerConfig(TimerValues{});
-    if (!values)
-        return nullptr;
-    return placement.Build<LogTimer>(values->name, values->countUp);
+    return placement.BuildWith<LogTimer>(placement.dialogs.TimerConfig(TimerValues{}),
+                                         [](LogTimer& timer, const TimerValues& values) {
+                                             timer.name = values.name;
+                                             timer.countUp = values.countUp;
+                                         });
 }
 
 Placed TemperatureInput(Placement& placement)
 {
-    auto values = placement.dialogs.TempInConfig(TempInValues{});
-    if (!values)
-        return nullptr;
-    return placement.Build<TempInput>(values->type, values->defaultValue, values->siloName);
+    return placement.BuildWith<TempInput>(placement.dialogs.TempInConfig(TempInValues{}),
+                                          [](TempInput& input, const TempInValues& values) {
+                                              input.tempType = values.type;
+                                              input.defaultValue = values.defaultValue;
+                                              input.siloName = values.siloName;
+                                          });
 }
 
-// Indexed by design tool; the Connect and Select tools place nothing.
-constexpr std::array<Builder, command::kLastElementTool - command::kFirstElementTool + 1> kBuilders{
-    Plain<LogAnd>,                                    // 0 "And"
-    Plain<LogOr>,                                     // 1 "Or"
-    NumberedIoElement<LogIn, kInputs>,                // 2 "Input"
-    NumberedIoElement<LogOut, kOutputs>,              // 3 "Output"
-    nullptr,                                          // 4 "Connect"
-    Delay<LogDelay, 1>,                               // 5 "Delay"
-    Plain<LogMem>,                                    // 6 "Mem"
-    nullptr,                                          // 7 "Select"
-    Plain<LogSwitch>,                                 // 8 "Switch"
-    UserInput<LogUser>,                               // 9 "User Input"
-    Plain<LogNot>,                                    // 10 "Not"
-    UserInput<LogPulseUser>,                          // 11 "Pulse User Input"
-    UserOutput,                                       // 12 "User Output"
-    Named<LogStartMarker>,                            // 13 "In Marker"
-    OutMarker<LogEndMarker, false>,                   // 14 "Out Marker"
-    StorageCell<Acc>,                                 // 15 "Accumulator"
-    Register,                                         // 16 "Register"
-    AccOperation,                                     // 17 "Acc operation"
-    Constant,                                         // 18 "Constant"
-    Clock,                                            // 19 "Clock"
-    Plain<LogCompEq>,                                 // 20 "Comp =="
-    Plain<LogCompL>,                                  // 21 "Comp >"
-    NumberedIoElement<Analog_Input, kAnalogInputs>,   // 22 "Analog Input"
-    NumberedIoElement<Analog_Output, kAnalogOutputs>, // 23 "Analog Output"
-    Plain<LogVarDelay>,                               // 24 "Var Delay"
-    Named<NLStartMarker>,                             // 25 "NL In Marker"
-    OutMarker<NLEndMarker, true>,                     // 26 "NL Out Marker"
-    Plain<LogNAND>,                                   // 27 "NAND"
-    Plain<LogNOR>,                                    // 28 "NOR"
-    Plain<LogXOR>,                                    // 29 "XOR"
-    Plain<LogNXOR>,                                   // 30 "NXOR"
-    StorageCell<NoOp>,                                // 31 "NoOp Reg"
-    BigGate<LogBigAnd>,                               // 32 "Big And"
-    BigGate<LogBigOr>,                                // 33 "Big Or"
-    BigGate<LogBigAlarm>,                             // 34 "Big Alarm"
-    Delay<LogPulseDelay, 0>,                          // 35 "Pulse Delay"
-    Plain<LogDelayedSwitch>,                          // 36 "Delayed Stop Trigger"
-    Plain<LogToggle>,                                 // 37 "Toggle"
-    Plain<LogBreaker>,                                // 38 "Cycle breaker"
-    Plain<LogVarPulseDelay>,                          // 39 "Var Pulse Delay"
-    Plain<LogFilter>,                                 // 40 "Filter"
-    LoggedUserOutput,                                 // 41 "Logged User Output"
-    Timer,                                            // 42 "Timer"
-    Comment,                                          // 43 "Comment"
-    Named<LogSpeed>,                                  // 44 "Speed"
-    TemperatureInput,                                 // 45 "Temp Input"
-    InReplicator,                                     // 46 "In Replicator"
-};
+// Asks what the kind's dialog row asks and builds the element, or nothing
+// when the user or a missing number stopped the placement.
+Placed AskAndBuild(Placement& placement)
+{
+    switch (placement.kind.dialog) {
+    case PlacementDialog::Plain:
+        return placement.Build();
+    case PlacementDialog::Input:
+        return NumberedIoElement(placement, kInputs);
+    case PlacementDialog::Output:
+        return NumberedIoElement(placement, kOutputs);
+    case PlacementDialog::AnalogInput:
+        return NumberedIoElement(placement, kAnalogInputs);
+    case PlacementDialog::AnalogOutput:
+        return NumberedIoElement(placement, kAnalogOutputs);
+    case PlacementDialog::UserInput:
+        return UserInput(placement);
+    case PlacementDialog::UserOutput:
+        return UserOutput(placement);
+    case PlacementDialog::LoggedUserOutput:
+        return LoggedUserOutput(placement);
+    case PlacementDialog::Delay:
+        return Delay(placement);
+    case PlacementDialog::MarkerLabel:
+        return Named<LogStartMarker, &LogStartMarker::label>(placement);
+    case PlacementDialog::RegisterName:
+        return Named<BitFedRegister, &BitFedRegister::name>(placement);
+    case PlacementDialog::Comment:
+        return Comment(placement);
+    case PlacementDialog::OutMarker:
+        return OutMarker(placement);
+    case PlacementDialog::InReplicator:
+        return InReplicator(placement);
+    case PlacementDialog::StorageCell:
+        return StorageCell(placement);
+    case PlacementDialog::Register:
+        return Register(placement);
+    case PlacementDialog::AccOperation:
+        return AccOperation(placement);
+    case PlacementDialog::Constant:
+        return Constant(placement);
+    case PlacementDialog::Clock:
+        return Clock(placement);
+    case PlacementDialog::BigGate:
+        return BigGate(placement);
+    case PlacementDialog::Timer:
+        return Timer(placement);
+    case PlacementDialog::TemperatureInput:
+        return TemperatureInput(placement);
+    }
+    return nullptr;
+}
+
+// The kind a design tool places; the Connect and Select tools place none.
+const ElementKindRow* KindOfTool(int tool)
+{
+    if (tool < 0 || tool > command::kLastElementTool - command::kFirstElementTool)
+        return nullptr;
+    return FindElementKind(command::kFirstElementTool + tool);
+}
 
 } // namespace
 
 bool IsPlacingTool(int tool)
 {
-    return tool >= 0 && tool < int(kBuilders.size()) && kBuilders[std::size_t(tool)] != nullptr;
+    return KindOfTool(tool) != nullptr;
 }
 
 bool PlaceElement(CVantrelDoc& document, ElementDialogs& dialogs, int tool, Point cell)
 {
-    if (!IsPlacingTool(tool))
+    const ElementKindRow* kind = KindOfTool(tool);
+    if (!kind)
         return false;
-    Placement placement{document, dialogs, cell};
-    Placed element = kBuilders[std::size_t(tool)](placement);
+    Placement placement{document, dialogs, cell, *kind};
+    Placed element = AskAndBuild(placement);
     if (!element)
         return false;
     EditTransaction edit(document, UndoRecord::kAdded);

@@ -62,12 +62,4 @@ void LogBigAlarm::Encode(std::vector<std::uint32_t>& words, ElFinder& finder) co
     words.push_back(std::uint32_t(finder.EncodeIndex(inputs[0])));
 }
 
-void RegisterBigGateClasses(ClassRegistry& registry)
-{
-    registry.Register<LogBigOp>();
-    registry.Register<LogBigAnd>();
-    registry.Register<LogBigOr>();
-    registry.Register<LogBigAlarm>();
-}
-
 } // namespace vantrel

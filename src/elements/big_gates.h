@@ -4,8 +4,6 @@
 
 namespace vantrel {
 
-class ClassRegistry;
-
 // Gates over a whole range of controller inputs or outputs, addressed by
 // number instead of by wires. Their stored form has no element version and
 // no base part: position, id and the range fields, then the input slots.
@@ -69,7 +67,5 @@ public:
     int InputCount() const override { return 1; }
     int WordCount() const override { return 2; }
 };
-
-void RegisterBigGateClasses(ClassRegistry& registry);
 
 } // namespace vantrel

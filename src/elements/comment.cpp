@@ -1,7 +1,6 @@
 #include "elements/comment.h"
 
 #include "archive/archive.h"
-#include "archive/class_registry.h"
 #include "platform/surface.h"
 
 namespace vantrel {
@@ -25,11 +24,6 @@ void LogComment::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
     const Colour previous = s.SetTextColor(kTextColour);
     s.TextOutW(x - r / 2, y - r / 2, text);
     s.SetTextColor(previous);
-}
-
-void RegisterCommentClass(ClassRegistry& registry)
-{
-    registry.Register<LogComment>();
 }
 
 } // namespace vantrel

@@ -7,8 +7,6 @@
 
 namespace vantrel {
 
-class ClassRegistry;
-
 // A text box on the drawing, outside the logic: it is neither sorted nor
 // compiled.
 class LogComment : public ElementKind<LogComment>
@@ -33,7 +31,5 @@ public:
 
     std::u16string text;
 };
-
-void RegisterCommentClass(ClassRegistry& registry);
 
 } // namespace vantrel

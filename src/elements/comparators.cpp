@@ -1,6 +1,5 @@
 #include "elements/comparators.h"
 
-#include "archive/class_registry.h"
 #include "elements/el_finder.h"
 #include "platform/surface.h"
 
@@ -43,12 +42,6 @@ void LogCompL::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 std::uint32_t LogCompL::EncodeWord(ElFinder& f) const
 {
     return CompareWord(0xE4000000u, *this, f);
-}
-
-void RegisterComparatorClasses(ClassRegistry& registry)
-{
-    registry.Register<LogCompEq>();
-    registry.Register<LogCompL>();
 }
 
 } // namespace vantrel

@@ -4,8 +4,6 @@
 
 namespace vantrel {
 
-class ClassRegistry;
-
 // Main-list elements that compare two numbers (register or constant
 // operands) and give a bit. Their word holds, from bit 0 up: bit 8 of A, bit
 // 8 of B (the constant flags), the low 8 bits of A, the low 8 bits of B; A is
@@ -32,7 +30,5 @@ public:
     std::uint32_t EncodeWord(ElFinder& finder) const override;
     bool IsNumericPin(bool inputSide, int) const override { return inputSide; }
 };
-
-void RegisterComparatorClasses(ClassRegistry& registry);
 
 } // namespace vantrel

@@ -1,6 +1,5 @@
 #include "elements/gates.h"
 
-#include "archive/class_registry.h"
 #include "elements/el_finder.h"
 #include "elements/gate_figures.h"
 #include "platform/surface.h"
@@ -85,17 +84,6 @@ void LogNot::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 std::uint32_t LogNot::EncodeWord(ElFinder& f) const
 {
     return 0xF4000000u | (std::uint32_t(f.EncodeIndex(inputs[0])) & 0x3FFF);
-}
-
-void RegisterGateClasses(ClassRegistry& registry)
-{
-    registry.Register<LogAnd>();
-    registry.Register<LogOr>();
-    registry.Register<LogNAND>();
-    registry.Register<LogNOR>();
-    registry.Register<LogXOR>();
-    registry.Register<LogNXOR>();
-    registry.Register<LogNot>();
 }
 
 } // namespace vantrel

@@ -4,8 +4,6 @@
 
 namespace vantrel {
 
-class ClassRegistry;
-
 // The six two-input gates and the inverter: main-list bit elements with no
 // data beyond the element base. A two-input word holds the operation in bits
 // 31-28 and the operands of input 0 and input 1 in bits 27-14 and 13-0.
@@ -77,7 +75,5 @@ public:
 // The two-operand word: the operation in bits 31-28, input 0's operand in
 // bits 27-14 and input 1's in bits 13-0. The memory kinds use it too.
 std::uint32_t TwoInputWord(std::uint32_t operation, const LogElement& element, ElFinder& finder);
-
-void RegisterGateClasses(ClassRegistry& registry);
 
 } // namespace vantrel

@@ -1,7 +1,6 @@
 #include "elements/indirect_elements.h"
 
 #include "archive/archive.h"
-#include "archive/class_registry.h"
 #include "elements/el_finder.h"
 #include "elements/io_elements.h"
 #include "platform/surface.h"
@@ -108,16 +107,6 @@ void LogBreaker::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
     s.LineTo(x + r, y + r);
     s.MoveToEx(x + r, y - r);
     s.LineTo(x - r, y + r);
-}
-
-void RegisterIndirectClasses(ClassRegistry& registry)
-{
-    registry.Register<LogStartMarker>();
-    registry.Register<NLStartMarker>();
-    registry.Register<LogEndMarker>();
-    registry.Register<NLEndMarker>();
-    registry.Register<LogReplicator>();
-    registry.Register<LogBreaker>();
 }
 
 } // namespace vantrel

@@ -7,8 +7,6 @@
 
 namespace vantrel {
 
-class ClassRegistry;
-
 // Markers carry a signal between distant places of the drawing without a
 // wire: an In Marker takes the signal under a label, every Out Marker that
 // names it offers the signal again. The NL kinds do the same for numbers.
@@ -96,7 +94,5 @@ public:
     bool IsBreakingInput(int) const override { return true; }
     std::int32_t SourceId() const override { return inputs[0]; }
 };
-
-void RegisterIndirectClasses(ClassRegistry& registry);
 
 } // namespace vantrel

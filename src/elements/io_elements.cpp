@@ -1,7 +1,6 @@
 #include "elements/io_elements.h"
 
 #include "archive/archive.h"
-#include "archive/class_registry.h"
 #include "archive/text_codec.h"
 #include "elements/el_finder.h"
 #include "platform/surface.h"
@@ -246,20 +245,6 @@ void TempInput::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 {
     s.Rectangle(x - r, y - r, x + r, y);
     s.TextOutW(x - r, y + r, Name());
-}
-
-void RegisterIoClasses(ClassRegistry& registry)
-{
-    registry.Register<LogIO>();
-    registry.Register<LogIn>();
-    registry.Register<LogOut>();
-    registry.Register<LogUser>();
-    registry.Register<LogPulseUser>();
-    registry.Register<LogUserOut>();
-    registry.Register<LoggedUserOut>();
-    registry.Register<Analog_Input>();
-    registry.Register<Analog_Output>();
-    registry.Register<TempInput>();
 }
 
 } // namespace vantrel

@@ -7,8 +7,6 @@
 
 namespace vantrel {
 
-class ClassRegistry;
-
 // Elements that connect the program to the outside: they carry an I/O number
 // (0-based within their kind) and a user-given name. The digital and user
 // kinds are main-list bit elements; the analog kinds are registers.
@@ -172,7 +170,5 @@ public:
     std::int32_t defaultValue = 0;
     std::u16string siloName;
 };
-
-void RegisterIoClasses(ClassRegistry& registry);
 
 } // namespace vantrel

@@ -1,7 +1,6 @@
 #include "elements/numeric_elements.h"
 
 #include "archive/archive.h"
-#include "archive/class_registry.h"
 #include "archive/text_codec.h"
 #include "elements/el_finder.h"
 #include "platform/surface.h"
@@ -162,16 +161,6 @@ void NL_Constant::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 {
     s.Ellipse(x - r, y - r, x + r, y);
     s.TextOutW(x - r, y + 5, Decimal(value));
-}
-
-void RegisterNumericClasses(ClassRegistry& registry)
-{
-    registry.Register<Acc>();
-    registry.Register<NoOp>();
-    registry.Register<MathOp>();
-    registry.Register<AccOp>();
-    registry.Register<GP_Register>();
-    registry.Register<NL_Constant>();
 }
 
 } // namespace vantrel

@@ -6,8 +6,6 @@
 
 namespace vantrel {
 
-class ClassRegistry;
-
 // The numeric side of the controller. None of these kinds stores an element
 // version: their payload starts with the position and the id.
 
@@ -131,7 +129,5 @@ public:
 
     std::int32_t value = 0;
 };
-
-void RegisterNumericClasses(ClassRegistry& registry);
 
 } // namespace vantrel

@@ -1,7 +1,6 @@
 #include "elements/timing_elements.h"
 
 #include "archive/archive.h"
-#include "archive/class_registry.h"
 #include "archive/text_codec.h"
 #include "elements/el_finder.h"
 #include "platform/surface.h"
@@ -185,18 +184,6 @@ void LogSpeed::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 std::uint32_t LogSpeed::EncodeWord(ElFinder& f) const
 {
     return RegisterWord(0x198u, f);
-}
-
-void RegisterTimingClasses(ClassRegistry& registry)
-{
-    registry.Register<LogDelay>();
-    registry.Register<LogPulseDelay>();
-    registry.Register<LogVarDelay>();
-    registry.Register<LogVarPulseDelay>();
-    registry.Register<LogFilter>();
-    registry.Register<LogClock>();
-    registry.Register<LogTimer>();
-    registry.Register<LogSpeed>();
 }
 
 } // namespace vantrel

@@ -6,8 +6,6 @@
 
 namespace vantrel {
 
-class ClassRegistry;
-
 // Elements whose output depends on time. Every delay-type element occupies
 // one of the controller's delay counters. A fixed delay's input, and the
 // first input of the variable delays, are sampled through the delay, so a
@@ -192,7 +190,5 @@ public:
     std::u16string NatureText() const override { return u"rpm"; }
     std::u16string Describe(ElFinder&) const override { return u"Speed: " + name; }
 };
-
-void RegisterTimingClasses(ClassRegistry& registry);
 
 } // namespace vantrel

@@ -1,7 +1,6 @@
 #include "elements/triggers.h"
 
 #include "archive/archive.h"
-#include "archive/class_registry.h"
 #include "elements/el_finder.h"
 #include "elements/gates.h"
 #include "platform/surface.h"
@@ -54,15 +53,6 @@ std::uint32_t LogDelayedSwitch::EncodeWord(ElFinder& f) const
     const auto time = std::uint32_t(f.EncodeIndex(inputs[3]));
     const auto delayed = std::uint32_t(f.EncodeIndex(inputs[2]));
     return 0xE8000000u | ((time & 0x1FF) << 14) | (delayed & 0x3FFF);
-}
-
-void RegisterTriggerClasses(ClassRegistry& registry)
-{
-    registry.Register<LogTrigger>();
-    registry.Register<LogMem>();
-    registry.Register<LogSwitch>();
-    registry.Register<LogToggle>();
-    registry.Register<LogDelayedSwitch>();
 }
 
 } // namespace vantrel

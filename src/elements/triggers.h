@@ -4,8 +4,6 @@
 
 namespace vantrel {
 
-class ClassRegistry;
-
 // Main-list bit elements with memory. They share the tall rectangular body
 // and the trigger pin layout: inputs on the line x = -r/2, spread from -r/2
 // to r/2, the output at (r/2, 0).
@@ -86,7 +84,5 @@ public:
     bool IsDelayedInput(int input) const override { return input == 2; }
     bool IsNumericPin(bool inputSide, int index) const override { return inputSide && index == 3; }
 };
-
-void RegisterTriggerClasses(ClassRegistry& registry);
 
 } // namespace vantrel

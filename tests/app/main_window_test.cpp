@@ -5,6 +5,7 @@
 #include "app/tool_icons.h"
 #include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
+#include "elements/element_kinds.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -228,6 +229,38 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandInOrderWithItsTextAndKeys)
         EXPECT_EQ(Frame().CommandAction(item.id), action);
     }
     EXPECT_EQ(next, expected.size());
+}
+
+// The Action > New menu is built from the table of element kinds: its kinds in
+// table order, then the two tools, each with the table's texts.
+TEST_F(MainWindowTest, TheNewMenuListsTheKindTableWithItsPrompts)
+{
+    QMenu* actionMenu = nullptr;
+    for (QAction* top : Frame().menuBar()->actions())
+        if (top->text() == "&Action")
+            actionMenu = top->menu();
+    ASSERT_NE(actionMenu, nullptr);
+    QMenu* create = SubMenu(*actionMenu, "New");
+    ASSERT_NE(create, nullptr);
+    std::vector<int> listed;
+    for (QAction* action : create->actions())
+        if (!action->isSeparator())
+            listed.push_back(action->data().toInt());
+    std::vector<int> expected;
+    for (const ElementKindRow& kind : ElementKinds())
+        expected.push_back(kind.command);
+    expected.insert(expected.end(), {kToolConnect, kToolSelect});
+    EXPECT_EQ(listed, expected);
+
+    for (const ElementKindRow& kind : ElementKinds()) {
+        const QAction* action = Frame().CommandAction(kind.command);
+        const QString menuText = QString::fromUtf8(kind.menuText);
+        const QStringList prompt =
+            kind.prompt ? QString::fromUtf8(kind.prompt).split('\n') : QStringList{menuText};
+        EXPECT_EQ(action->text(), menuText);
+        EXPECT_EQ(action->statusTip(), prompt[0]) << kind.className;
+        EXPECT_EQ(action->toolTip(), prompt.value(1, menuText)) << kind.className;
+    }
 }
 
 TEST_F(MainWindowTest, SubmenusSitWhereTheirItemsBelong)

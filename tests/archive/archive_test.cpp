@@ -350,19 +350,5 @@ TEST(Archive, MessagesNameTheFile)
         EXPECT_EQ(CArchiveException(c.cause, u"").Message(), c.text);
 }
 
-TEST(ClassRegistry, HoldsTheSixtyOneSystemClassesWithSchemaOne)
-{
-    ClassRegistry registry = ClassRegistry::WithSystemClassNames();
-    EXPECT_EQ(registry.Entries().size(), 61u);
-    for (const char* name :
-         {"Acc", "LogAnd", "LogElement", "TempInput", "TextStuff", "NL_Constant"}) {
-        const ClassEntry* entry = registry.Find(name);
-        ASSERT_NE(entry, nullptr) << name;
-        EXPECT_EQ(entry->schema, 1);
-    }
-    EXPECT_EQ(registry.Find("LogIndirect"), nullptr);
-    EXPECT_EQ(registry.Find("PaintStuff"), nullptr);
-}
-
 } // namespace
 } // namespace vantrel
