@@ -203,7 +203,7 @@ const SortRules kMainRules = {
     [](const LogElement& e, int input) {
         return !e.IsNumericPin(true, input) && !e.IsBreakingInput(input);
     },
-    [](CVantrelDoc& document, std::int32_t id) { return document.FindById(id, true, true, true); },
+    [](CVantrelDoc& document, std::int32_t id) { return document.ResolveSourceUpToBreaker(id); },
     true,
 };
 
@@ -211,7 +211,7 @@ const SortRules kRegisterRules = {
     [](const LogElement& e) { return IsAnyOf<Analog_Input>(e); },
     [](const LogElement& e, int input) { return e.IsNumericPin(true, input); },
     [](CVantrelDoc& document, std::int32_t id) -> LogElement* {
-        LogElement* source = document.FindById(id, true, true, false);
+        LogElement* source = document.ResolveSource(id);
         // Accumulators, NoOp registers and constants hold their values already.
         return source && !IsAnyOf<Acc, NL_Constant>(*source) ? source : nullptr;
     },

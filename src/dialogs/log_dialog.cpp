@@ -19,9 +19,9 @@ namespace vantrel {
 
 namespace {
 
-LogElement* Lookup(ElFinder& finder, std::int32_t id)
+LogElement* Lookup(const ElFinder& finder, std::int32_t id)
 {
-    return finder.FindById(id, true, false, false);
+    return finder.FindById(id);
 }
 
 // A button of the list's own actions: Enter still means OK.
@@ -34,7 +34,7 @@ QPushButton* ActionButton(const QString& caption, QWidget* parent)
 
 } // namespace
 
-LogDialog::LogDialog(const LoggedUserOut& element, ElFinder& finder, QWidget* parent)
+LogDialog::LogDialog(const LoggedUserOut& element, const ElFinder& finder, QWidget* parent)
     : PropertyDialog(QStringLiteral("Logged User Output"), parent),
       copy_(static_cast<LoggedUserOut*>(element.Clone().release())), finder_(finder),
       name_(NewEdit(1076, copy_->name)), logged_(new QListWidget(this)), candidates_(NewList(1078)),

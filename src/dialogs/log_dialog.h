@@ -23,7 +23,7 @@ class LogDialog : public PropertyDialog
 {
     Q_OBJECT
 public:
-    LogDialog(const LoggedUserOut& element, ElFinder& finder, QWidget* parent = nullptr);
+    LogDialog(const LoggedUserOut& element, const ElFinder& finder, QWidget* parent = nullptr);
     ~LogDialog() override;
 
     // The copy's name and logged ids.
@@ -38,7 +38,7 @@ private:
     bool IsLogged(std::int32_t id) const;
 
     std::unique_ptr<LoggedUserOut> copy_;
-    ElFinder& finder_;
+    const ElFinder& finder_;
     QLineEdit* name_;
     QListWidget* logged_;
     QComboBox* candidates_;

@@ -102,19 +102,19 @@ std::optional<TempInValues> QtElementDialogs::TempInConfig(const TempInValues& v
 }
 
 std::optional<LoggedOutputs> QtElementDialogs::LogDialog(const LoggedUserOut& copy,
-                                                         ElFinder& finder)
+                                                         const ElFinder& finder)
 {
     vantrel::LogDialog dialog(copy, finder, parent_);
     return Run(dialog, [&] { return dialog.Values(); });
 }
 
-std::optional<std::int32_t> QtElementDialogs::RepDialog(ElFinder& finder)
+std::optional<std::int32_t> QtElementDialogs::RepDialog(const ElFinder& finder)
 {
     CRepDialog dialog(finder, parent_);
     return Run(dialog, [&] { return dialog.ChosenId(); });
 }
 
-std::optional<std::int32_t> QtElementDialogs::OutMarkerDialog(ElFinder& finder, bool numeric)
+std::optional<std::int32_t> QtElementDialogs::OutMarkerDialog(const ElFinder& finder, bool numeric)
 {
     COutMarkerDialog dialog(finder, numeric, parent_);
     return Run(dialog, [&] { return dialog.ChosenId(); });

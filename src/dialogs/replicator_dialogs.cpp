@@ -26,7 +26,7 @@ void SourceChoiceDialog::Offer(const std::u16string& label, std::int32_t id)
     sources_->addItem(ToQString(label), id);
 }
 
-CRepDialog::CRepDialog(ElFinder& finder, QWidget* parent) : SourceChoiceDialog(parent)
+CRepDialog::CRepDialog(const ElFinder& finder, QWidget* parent) : SourceChoiceDialog(parent)
 {
     for (int i = 0; i < finder.MainCount(); ++i) {
         const LogElement* element = finder.MainAt(i);
@@ -38,7 +38,7 @@ CRepDialog::CRepDialog(ElFinder& finder, QWidget* parent) : SourceChoiceDialog(p
     sources_->setCurrentIndex(sources_->count() > 0 ? 0 : -1);
 }
 
-COutMarkerDialog::COutMarkerDialog(ElFinder& finder, bool numeric, QWidget* parent)
+COutMarkerDialog::COutMarkerDialog(const ElFinder& finder, bool numeric, QWidget* parent)
     : SourceChoiceDialog(parent)
 {
     for (int i = 0; i < finder.IndirectCount(); ++i) {

@@ -33,7 +33,7 @@ class CRepDialog : public SourceChoiceDialog
 {
     Q_OBJECT
 public:
-    explicit CRepDialog(ElFinder& finder, QWidget* parent = nullptr);
+    explicit CRepDialog(const ElFinder& finder, QWidget* parent = nullptr);
 };
 
 // Offers the in markers of the indirect list whose input carries a number
@@ -42,7 +42,7 @@ class COutMarkerDialog : public SourceChoiceDialog
 {
     Q_OBJECT
 public:
-    COutMarkerDialog(ElFinder& finder, bool numeric, QWidget* parent = nullptr);
+    COutMarkerDialog(const ElFinder& finder, bool numeric, QWidget* parent = nullptr);
 };
 
 } // namespace vantrel

@@ -15,9 +15,9 @@ namespace {
 constexpr std::int32_t kPayloadVersion = 1;
 constexpr std::size_t kFlashNameBytes = 128;
 
-LogUser* UserInput(ElFinder& finder, std::int32_t id)
+LogUser* UserInput(const ElFinder& finder, std::int32_t id)
 {
-    return dynamic_cast<LogUser*>(finder.FindById(id, true, false, false));
+    return dynamic_cast<LogUser*>(finder.FindById(id));
 }
 
 } // namespace
@@ -46,7 +46,7 @@ void ComplexCommand::Serialize(CArchive& ar)
     }
 }
 
-void ComplexCommand::DropDeletedUserInputs(ElFinder& finder, Notifier& notifier)
+void ComplexCommand::DropDeletedUserInputs(const ElFinder& finder, Notifier& notifier)
 {
     const std::size_t before = settings.size();
     std::erase_if(settings, [&](const auto& setting) { return !UserInput(finder, setting.first); });
@@ -55,7 +55,7 @@ void ComplexCommand::DropDeletedUserInputs(ElFinder& finder, Notifier& notifier)
                          MessageButtons::Ok);
 }
 
-void ComplexCommand::AppendFlashRecord(std::vector<std::uint8_t>& out, ElFinder& finder,
+void ComplexCommand::AppendFlashRecord(std::vector<std::uint8_t>& out, const ElFinder& finder,
                                        Notifier& notifier)
 {
     DropDeletedUserInputs(finder, notifier);

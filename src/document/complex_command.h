@@ -28,11 +28,12 @@ public:
 
     // Removes the settings whose id no longer names a user input, reporting
     // once when any were removed.
-    void DropDeletedUserInputs(ElFinder& finder, Notifier& notifier);
+    void DropDeletedUserInputs(const ElFinder& finder, Notifier& notifier);
     // The record the controller reads: the name in 128 bytes, the count,
     // then the user input number and state of each setting. Drops deleted
     // user inputs first.
-    void AppendFlashRecord(std::vector<std::uint8_t>& out, ElFinder& finder, Notifier& notifier);
+    void AppendFlashRecord(std::vector<std::uint8_t>& out, const ElFinder& finder,
+                           Notifier& notifier);
 
     std::u16string name;
     std::map<std::int32_t, bool> settings;

@@ -17,7 +17,7 @@ namespace {
 class LoopSearch
 {
 public:
-    explicit LoopSearch(ElFinder& finder) : finder_(finder) {}
+    explicit LoopSearch(const ElFinder& finder) : finder_(finder) {}
 
     ElementIdSet Run()
     {
@@ -44,7 +44,7 @@ private:
     {
         if (element->IsBreakingInput(input))
             return nullptr;
-        return finder_.FindById(element->inputs[input], true, true, true);
+        return finder_.ResolveSourceUpToBreaker(element->inputs[input]);
     }
 
     void Open(LogElement* element)
@@ -99,7 +99,7 @@ private:
         stack_.erase(first, stack_.end());
     }
 
-    ElFinder& finder_;
+    const ElFinder& finder_;
     std::unordered_map<LogElement*, int> number_;
     std::vector<Node> nodes_;
     std::vector<bool> onStack_;
@@ -110,7 +110,7 @@ private:
 
 } // namespace
 
-ElementIdSet FindLoopElements(ElFinder& finder)
+ElementIdSet FindLoopElements(const ElFinder& finder)
 {
     return LoopSearch(finder).Run();
 }

@@ -10,6 +10,6 @@ class ElFinder;
 // searched from every main-list element. Inputs are followed through markers
 // and replicators to the element they stand for; a cycle breaker or a
 // breaking input ends a path. Runs in time linear in elements plus inputs.
-ElementIdSet FindLoopElements(ElFinder& finder);
+ElementIdSet FindLoopElements(const ElFinder& finder);
 
 } // namespace vantrel

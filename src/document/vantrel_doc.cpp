@@ -61,7 +61,7 @@ void CVantrelDoc::SetModified(bool modified)
 
 bool CVantrelDoc::InsertElement(std::unique_ptr<LogElement> element)
 {
-    if (!element || FindAt(element->pos) || FindById(element->id, true, false, false))
+    if (!element || FindAt(element->pos) || FindById(element->id))
         return false;
     const int list = element->ListKind();
     elements[list].push_back(std::move(element));
@@ -124,7 +124,7 @@ LogElement* CVantrelDoc::ElementAt(Location location) const
     return elements[location.list][location.position].get();
 }
 
-CVantrelDoc::Location CVantrelDoc::LocateById(std::int32_t id)
+CVantrelDoc::Location CVantrelDoc::LocateById(std::int32_t id) const
 {
     // 0 is the id of "not connected", never of an element.
     if (id == 0)
@@ -147,7 +147,7 @@ CVantrelDoc::Location CVantrelDoc::LocateById(std::int32_t id)
     return {};
 }
 
-void CVantrelDoc::RefreshIdIndex()
+void CVantrelDoc::RefreshIdIndex() const
 {
     for (int list = 0; list < kElementListCount; ++list) {
         for (std::size_t i = 0; i < elements[list].size(); ++i) {
@@ -169,7 +169,7 @@ int CVantrelDoc::RequiredDesignVersion() const
     return version;
 }
 
-LogElement* CVantrelDoc::FindAt(Point cell)
+LogElement* CVantrelDoc::FindAt(Point cell) const
 {
     for (const ElementList& list : elements)
         for (const auto& element : list)
@@ -178,25 +178,31 @@ LogElement* CVantrelDoc::FindAt(Point cell)
     return nullptr;
 }
 
-LogElement* CVantrelDoc::FindById(std::int32_t id, bool followIndirect, bool resolve,
-                                  bool stopAtBreaker)
+LogElement* CVantrelDoc::FindById(std::int32_t id) const
 {
-    LogElement* element = ElementAt(LocateById(id));
-    if (!element)
-        return nullptr;
-    if (element->ListKind() != kIndirectList)
-        return element;
-    if (!followIndirect)
-        return nullptr;
-    if (!resolve)
-        return element;
-    return ResolveIndirect(element, stopAtBreaker);
+    return ElementAt(LocateById(id));
+}
+
+LogElement* CVantrelDoc::FindDirectById(std::int32_t id) const
+{
+    LogElement* element = FindById(id);
+    return element && element->ListKind() != kIndirectList ? element : nullptr;
+}
+
+LogElement* CVantrelDoc::ResolveSource(std::int32_t id) const
+{
+    return ResolveIndirect(FindById(id), false);
+}
+
+LogElement* CVantrelDoc::ResolveSourceUpToBreaker(std::int32_t id) const
+{
+    return ResolveIndirect(FindById(id), true);
 }
 
 // Follows indirect elements to the element they stand for. A chain longer
 // than the indirect list can only be a cycle of markers, which stands for
 // nothing.
-LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker)
+LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker) const
 {
     int depth = 0;
     while (element && element->ListKind() == kIndirectList) {
@@ -212,7 +218,7 @@ LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker
     return element;
 }
 
-std::int32_t CVantrelDoc::EncodeIndex(std::int32_t id)
+std::int32_t CVantrelDoc::EncodeIndex(std::int32_t id) const
 {
     const Location location = LocateById(id);
     LogElement* element = ElementAt(location);
@@ -240,27 +246,27 @@ std::int32_t CVantrelDoc::EncodeIndex(std::int32_t id)
     return -1;
 }
 
-LogElement* CVantrelDoc::MainAt(int index)
+LogElement* CVantrelDoc::MainAt(int index) const
 {
     return ElementAt({kMainList, index});
 }
 
-int CVantrelDoc::MainCount()
+int CVantrelDoc::MainCount() const
 {
     return int(elements[kMainList].size());
 }
 
-int CVantrelDoc::IndirectCount()
+int CVantrelDoc::IndirectCount() const
 {
     return int(elements[kIndirectList].size());
 }
 
-LogElement* CVantrelDoc::IndirectAt(int index)
+LogElement* CVantrelDoc::IndirectAt(int index) const
 {
     return ElementAt({kIndirectList, index});
 }
 
-int CVantrelDoc::MonitorIndex(std::int32_t id)
+int CVantrelDoc::MonitorIndex(std::int32_t id) const
 {
     std::vector<LogElement*> monitor;
     MonitorList(monitor);
@@ -270,7 +276,7 @@ int CVantrelDoc::MonitorIndex(std::int32_t id)
     return 0;
 }
 
-void CVantrelDoc::MonitorList(std::vector<LogElement*>& list)
+void CVantrelDoc::MonitorList(std::vector<LogElement*>& list) const
 {
     list.clear();
     for (int kind : {kAccumulatorList, kNoOpList, kTimerList})
@@ -281,7 +287,7 @@ void CVantrelDoc::MonitorList(std::vector<LogElement*>& list)
             list.push_back(element.get());
 }
 
-std::u16string CVantrelDoc::IoLabel(int number, bool isInput)
+std::u16string CVantrelDoc::IoLabel(int number, bool isInput) const
 {
     return remoteIo.Label(number, isInput, isInput ? numInputs : numOutputs);
 }

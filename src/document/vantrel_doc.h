@@ -88,7 +88,7 @@ public:
     // Puts the element in place of the one with its id in its list and hands
     // the replaced element back; none (and nothing changes) when absent.
     std::unique_ptr<LogElement> ReplaceElement(std::unique_ptr<LogElement> element);
-    Location LocateById(std::int32_t id);
+    Location LocateById(std::int32_t id) const;
     LogElement* ElementAt(Location location) const;
 
     int RequiredDesignVersion() const;
@@ -123,17 +123,19 @@ public:
     const std::deque<UndoRecord>& RedoStack() const { return redoStack_; }
 
     // ElFinder
-    LogElement* FindAt(Point cell) override;
-    LogElement* FindById(std::int32_t id, bool followIndirect, bool resolve,
-                         bool stopAtBreaker) override;
-    std::int32_t EncodeIndex(std::int32_t id) override;
-    LogElement* MainAt(int index) override;
-    int MainCount() override;
-    int IndirectCount() override;
-    LogElement* IndirectAt(int index) override;
-    int MonitorIndex(std::int32_t id) override;
-    void MonitorList(std::vector<LogElement*>& list) override;
-    std::u16string IoLabel(int number, bool isInput) override;
+    LogElement* FindAt(Point cell) const override;
+    LogElement* FindById(std::int32_t id) const override;
+    LogElement* FindDirectById(std::int32_t id) const override;
+    LogElement* ResolveSource(std::int32_t id) const override;
+    LogElement* ResolveSourceUpToBreaker(std::int32_t id) const override;
+    std::int32_t EncodeIndex(std::int32_t id) const override;
+    LogElement* MainAt(int index) const override;
+    int MainCount() const override;
+    int IndirectCount() const override;
+    LogElement* IndirectAt(int index) const override;
+    int MonitorIndex(std::int32_t id) const override;
+    void MonitorList(std::vector<LogElement*>& list) const override;
+    std::u16string IoLabel(int number, bool isInput) const override;
 
     // The design.
     std::array<ElementList, kElementListCount> elements;
@@ -163,17 +165,18 @@ private:
     void DropNullEntries();
     void CorrectOldContent(std::int32_t version);
     void CheckConsistency();
-    LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker);
+    LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker) const;
     void ApplyUndoRecord(UndoRecord& record, bool undoing, std::vector<LogElement*>& selection);
     void RestoreClones(const UndoRecord& record, std::vector<LogElement*>& selection);
     void SwapEntries(UndoRecord& record, std::vector<LogElement*>& selection);
     // Points every index entry that is missing or stale at the first element
     // with its id.
-    void RefreshIdIndex();
+    void RefreshIdIndex() const;
 
     Notifier* notifier_;
     bool modified_ = false;
-    std::unordered_map<std::int32_t, Location, ElementIdHash> idIndex_;
+    // A cache of where each id was last seen, refreshed by the lookups.
+    mutable std::unordered_map<std::int32_t, Location, ElementIdHash> idIndex_;
     ElementIdSet loopSet_;
     bool loopSetStale_ = false;
     std::deque<UndoRecord> undoStack_;

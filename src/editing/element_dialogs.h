@@ -30,7 +30,7 @@ struct InOutRequest
     // than count: missing entries are free).
     std::vector<std::int32_t> usage;
     // Labels come from here (IoLabel on the given side), or are number + 1 without one.
-    ElFinder* labelSource = nullptr;
+    const ElFinder* labelSource = nullptr;
     bool isInput = true;
     // Numbers in use are listed with " in use" when set, else left out.
     bool showInUse = false;
@@ -113,12 +113,13 @@ public:
     // "Temp In Config"
     virtual std::optional<TempInValues> TempInConfig(const TempInValues& values) = 0;
     // "Logged User Output" on a copy of the element.
-    virtual std::optional<LoggedOutputs> LogDialog(const LoggedUserOut& copy, ElFinder& finder) = 0;
+    virtual std::optional<LoggedOutputs> LogDialog(const LoggedUserOut& copy,
+                                                   const ElFinder& finder) = 0;
     // "Replicator Properties": an input or user input of the main list; -1
     // when there is none to choose.
-    virtual std::optional<std::int32_t> RepDialog(ElFinder& finder) = 0;
+    virtual std::optional<std::int32_t> RepDialog(const ElFinder& finder) = 0;
     // "Replicator Properties" listing the in markers of the given kind.
-    virtual std::optional<std::int32_t> OutMarkerDialog(ElFinder& finder, bool numeric) = 0;
+    virtual std::optional<std::int32_t> OutMarkerDialog(const ElFinder& finder, bool numeric) = 0;
 };
 
 } // namespace vantrel

@@ -25,7 +25,7 @@ bool DrawConnections(Surface& surface, CVantrelDoc& document, const LogElement& 
     bool connected = true;
     for (int i = 0; i < std::min(element.InputCount(), kMaxInputs); ++i) {
         const std::int32_t id = element.inputs[std::size_t(i)];
-        LogElement* source = id == 0 ? nullptr : document.FindById(id, true, false, false);
+        LogElement* source = id == 0 ? nullptr : document.FindById(id);
         if (!source) {
             connected = false;
             continue;

@@ -28,35 +28,35 @@ std::uint32_t LogBigOp::RangeWord(std::uint32_t operationBits) const
            (std::uint32_t(rangeFrom - 1) & 0x7FF);
 }
 
-void LogBigAnd::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogBigAnd::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawDShape(s, x, y, r);
 }
-std::uint32_t LogBigAnd::EncodeWord(ElFinder&) const
+std::uint32_t LogBigAnd::EncodeWord(const ElFinder&) const
 {
     return RangeWord(0x80000000u);
 }
 
-void LogBigOr::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogBigOr::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawArrowShape(s, x, y, r);
 }
-std::uint32_t LogBigOr::EncodeWord(ElFinder&) const
+std::uint32_t LogBigOr::EncodeWord(const ElFinder&) const
 {
     return RangeWord(0x82000000u);
 }
 
-void LogBigAlarm::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogBigAlarm::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.Rectangle(x - r / 2, y - r, x + r, y + r);
 }
 
-std::uint32_t LogBigAlarm::EncodeWord(ElFinder&) const
+std::uint32_t LogBigAlarm::EncodeWord(const ElFinder&) const
 {
     return RangeWord(0x84000000u);
 }
 
-void LogBigAlarm::Encode(std::vector<std::uint32_t>& words, ElFinder& finder) const
+void LogBigAlarm::Encode(std::vector<std::uint32_t>& words, const ElFinder& finder) const
 {
     words.push_back(EncodeWord(finder));
     words.push_back(std::uint32_t(finder.EncodeIndex(inputs[0])));

@@ -39,8 +39,8 @@ class LogBigAnd : public ElementKind<LogBigAnd, LogBigOp>
 public:
     static constexpr const char* kClassName = "LogBigAnd";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     int InputCount() const override { return 0; }
 };
 
@@ -49,8 +49,8 @@ class LogBigOr : public ElementKind<LogBigOr, LogBigOp>
 public:
     static constexpr const char* kClassName = "LogBigOr";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     int InputCount() const override { return 0; }
 };
 
@@ -61,9 +61,9 @@ class LogBigAlarm : public ElementKind<LogBigAlarm, LogBigOp>
 public:
     static constexpr const char* kClassName = "LogBigAlarm";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
-    void Encode(std::vector<std::uint32_t>& words, ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
+    void Encode(std::vector<std::uint32_t>& words, const ElFinder& finder) const override;
     int InputCount() const override { return 1; }
     int WordCount() const override { return 2; }
 };

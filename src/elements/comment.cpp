@@ -17,7 +17,7 @@ void LogComment::Serialize(CArchive& ar)
 
 // The box reaches from the anchor's upper left to the end of the measured
 // text; the text itself sits half a size in, in its own colour.
-void LogComment::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogComment::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     const Size extent = s.GetTextExtentPoint32W(text);
     s.Rectangle(x - r, y - r, x + extent.width, y + extent.height);

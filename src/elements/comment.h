@@ -20,13 +20,13 @@ public:
     LogComment(Point position, std::int32_t elementId, std::u16string commentText);
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
     int ListKind() const override { return kCommentList; }
     int InputCount() const override { return 0; }
     bool HasOutput() const override { return false; }
     int WordCount() const override { return 0; }
-    void Encode(std::vector<std::uint32_t>&, ElFinder&) const override {}
-    std::u16string Describe(ElFinder&) const override { return u"Comment: " + text; }
+    void Encode(std::vector<std::uint32_t>&, const ElFinder&) const override {}
+    std::u16string Describe(const ElFinder&) const override { return u"Comment: " + text; }
     std::u16string Name() const override { return text; }
 
     std::u16string text;

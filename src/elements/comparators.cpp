@@ -9,7 +9,8 @@ namespace vantrel {
 
 namespace {
 
-std::uint32_t CompareWord(std::uint32_t opcode, const LogElement& comparator, ElFinder& finder)
+std::uint32_t CompareWord(std::uint32_t opcode, const LogElement& comparator,
+                          const ElFinder& finder)
 {
     const auto a = std::uint32_t(finder.EncodeIndex(comparator.inputs[0]));
     const auto b = std::uint32_t(finder.EncodeIndex(comparator.inputs[1]));
@@ -24,22 +25,22 @@ void DrawComparator(Surface& surface, int x, int y, int r, const std::u16string&
 
 } // namespace
 
-void LogCompEq::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogCompEq::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawComparator(s, x, y, r, u"==");
 }
 
-std::uint32_t LogCompEq::EncodeWord(ElFinder& f) const
+std::uint32_t LogCompEq::EncodeWord(const ElFinder& f) const
 {
     return CompareWord(0xE2000000u, *this, f);
 }
 
-void LogCompL::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogCompL::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawComparator(s, x, y, r, u">");
 }
 
-std::uint32_t LogCompL::EncodeWord(ElFinder& f) const
+std::uint32_t LogCompL::EncodeWord(const ElFinder& f) const
 {
     return CompareWord(0xE4000000u, *this, f);
 }

@@ -15,8 +15,8 @@ class LogCompEq : public ElementKind<LogCompEq>
 public:
     static constexpr const char* kClassName = "LogCompEq";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     bool IsNumericPin(bool inputSide, int) const override { return inputSide; }
 };
 
@@ -26,8 +26,8 @@ class LogCompL : public ElementKind<LogCompL>
 public:
     static constexpr const char* kClassName = "LogCompL";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     bool IsNumericPin(bool inputSide, int) const override { return inputSide; }
 };
 

@@ -5,7 +5,7 @@
 
 namespace vantrel {
 
-void DrawElementWithPins(Surface& surface, ElFinder& finder, const LogElement& element, int x,
+void DrawElementWithPins(Surface& surface, const ElFinder& finder, const LogElement& element, int x,
                          int y, int r)
 {
     const int stub = r / 5;

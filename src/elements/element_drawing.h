@@ -11,7 +11,7 @@ class Surface;
 // each input stub (r/5 to the left of its pin), then the element's own
 // figure at view anchor (x, y) with size r. Some figures continue from the
 // end of the last stub.
-void DrawElementWithPins(Surface& surface, ElFinder& finder, const LogElement& element, int x,
+void DrawElementWithPins(Surface& surface, const ElFinder& finder, const LogElement& element, int x,
                          int y, int r);
 
 } // namespace vantrel

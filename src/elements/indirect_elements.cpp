@@ -16,19 +16,18 @@ constexpr const char16_t* kInvalidFigureText = u"invalid";
 constexpr const char16_t* kInvalidDescription = u"Invalid";
 
 // The label of the In Marker (either kind) with the id, if it is one.
-std::optional<std::u16string> StartMarkerLabel(ElFinder& finder, std::int32_t startId)
+std::optional<std::u16string> StartMarkerLabel(const ElFinder& finder, std::int32_t startId)
 {
-    if (auto* start =
-            dynamic_cast<const LogStartMarker*>(finder.FindById(startId, true, false, false)))
+    if (auto* start = dynamic_cast<const LogStartMarker*>(finder.FindById(startId)))
         return start->label;
     return std::nullopt;
 }
 
 // "I: " and the name of a replicated input, "U: " and the name of any other
 // I/O element, if the id names one.
-std::optional<std::u16string> ReplicatedName(ElFinder& finder, std::int32_t sourceId)
+std::optional<std::u16string> ReplicatedName(const ElFinder& finder, std::int32_t sourceId)
 {
-    const LogElement* source = finder.FindById(sourceId, true, false, false);
+    const LogElement* source = finder.FindById(sourceId);
     auto* io = dynamic_cast<const LogIO*>(source);
     if (!io)
         return std::nullopt;
@@ -48,7 +47,7 @@ void LogStartMarker::Serialize(CArchive& ar)
 }
 
 // A tag pointing left, towards the input.
-void LogStartMarker::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogStartMarker::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     const Point tag[] = {
         {x + r, y - r / 2}, {x + r, y}, {x - r / 2, y}, {x - r, y - r / 4}, {x - r / 2, y - r / 2}};
@@ -67,7 +66,7 @@ void LogEndMarker::Serialize(CArchive& ar)
 }
 
 // A tag pointing right, towards the output.
-void LogEndMarker::DrawBody(Surface& s, ElFinder& finder, int x, int y, int r) const
+void LogEndMarker::DrawBody(Surface& s, const ElFinder& finder, int x, int y, int r) const
 {
     const Point tag[] = {
         {x - r, y - r / 2}, {x - r, y}, {x + r / 2, y}, {x + r, y - r / 4}, {x + r / 2, y - r / 2}};
@@ -75,7 +74,7 @@ void LogEndMarker::DrawBody(Surface& s, ElFinder& finder, int x, int y, int r) c
     s.TextOutW(x - r, y + r / 2, StartMarkerLabel(finder, startId).value_or(kInvalidFigureText));
 }
 
-std::u16string LogEndMarker::Describe(ElFinder& finder) const
+std::u16string LogEndMarker::Describe(const ElFinder& finder) const
 {
     return u"Out Marker: " + StartMarkerLabel(finder, startId).value_or(kInvalidDescription);
 }
@@ -90,18 +89,18 @@ void LogReplicator::Serialize(CArchive& ar)
     ar.Exchange(sourceId);
 }
 
-void LogReplicator::DrawBody(Surface& s, ElFinder& finder, int x, int y, int r) const
+void LogReplicator::DrawBody(Surface& s, const ElFinder& finder, int x, int y, int r) const
 {
     s.Rectangle(x, y - r, x + r, y);
     s.TextOutW(x - r, y + r, ReplicatedName(finder, sourceId).value_or(kInvalidFigureText));
 }
 
-std::u16string LogReplicator::Describe(ElFinder& finder) const
+std::u16string LogReplicator::Describe(const ElFinder& finder) const
 {
     return u"Replicator: " + ReplicatedName(finder, sourceId).value_or(kInvalidDescription);
 }
 
-void LogBreaker::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogBreaker::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.MoveToEx(x - r, y - r);
     s.LineTo(x + r, y + r);

@@ -19,11 +19,11 @@ public:
     LogStartMarker(Point position, std::int32_t elementId, std::u16string markerLabel);
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
     Point InputPinOffset(int r, int) const override { return {-r, -r / 4}; }
     int InputCount() const override { return 1; }
     bool HasOutput() const override { return false; }
-    std::u16string Describe(ElFinder&) const override { return u"In Marker: " + label; }
+    std::u16string Describe(const ElFinder&) const override { return u"In Marker: " + label; }
     std::u16string Name() const override { return label; }
     std::int32_t SourceId() const override { return inputs[0]; }
 
@@ -47,10 +47,10 @@ public:
     LogEndMarker(Point position, std::int32_t elementId, std::int32_t startMarker);
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
     Point OutputPinOffset(int r) const override { return {r, -r / 4}; }
     int InputCount() const override { return 0; }
-    std::u16string Describe(ElFinder& finder) const override;
+    std::u16string Describe(const ElFinder& finder) const override;
     std::int32_t SourceId() const override { return startId; }
 
     std::int32_t startId = 0;
@@ -74,10 +74,10 @@ public:
     LogReplicator(Point position, std::int32_t elementId, std::int32_t source);
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
     Point OutputPinOffset(int r) const override { return {r, -r / 2}; }
     int InputCount() const override { return 0; }
-    std::u16string Describe(ElFinder& finder) const override;
+    std::u16string Describe(const ElFinder& finder) const override;
     std::int32_t SourceId() const override { return sourceId; }
 
     std::int32_t sourceId = 0;
@@ -89,7 +89,7 @@ class LogBreaker : public ElementKind<LogBreaker, LogIndirect>
 public:
     static constexpr const char* kClassName = "LogBreaker";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
     int InputCount() const override { return 1; }
     bool IsBreakingInput(int) const override { return true; }
     std::int32_t SourceId() const override { return inputs[0]; }

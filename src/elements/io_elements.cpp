@@ -44,7 +44,7 @@ void LogIO::DrawName(Surface& surface, int x, int y, int r) const
     surface.TextOutW(x - r, y + r, name);
 }
 
-std::uint32_t LogIO::NumberWord(std::uint32_t opcode, ElFinder* inputFinder) const
+std::uint32_t LogIO::NumberWord(std::uint32_t opcode, const ElFinder* inputFinder) const
 {
     std::uint32_t word = opcode | ((std::uint32_t(number) & 0x7FF) << 14);
     if (inputFinder)
@@ -52,26 +52,26 @@ std::uint32_t LogIO::NumberWord(std::uint32_t opcode, ElFinder* inputFinder) con
     return word;
 }
 
-void LogIn::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogIn::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawRightCircle(s, x, y, r);
     Line(s, x + r / 2, y - r / 2, x - r, y - r / 2);
     DrawName(s, x, y, r);
 }
 
-std::u16string LogIn::Describe(ElFinder& finder) const
+std::u16string LogIn::Describe(const ElFinder& finder) const
 {
     return u"Input: " + name + u", " + finder.IoLabel(number, true);
 }
 
-void LogOut::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogOut::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.Ellipse(x - r, y - r, x, y);
     Line(s, x - r / 2, y - r / 2, x + r, y - r / 2);
     DrawName(s, x, y, r);
 }
 
-std::u16string LogOut::Describe(ElFinder& finder) const
+std::u16string LogOut::Describe(const ElFinder& finder) const
 {
     return u"Output: " + name + u", " + finder.IoLabel(number, false);
 }
@@ -85,18 +85,18 @@ void LogUser::Serialize(CArchive& ar)
         ar.Exchange(restricted);
 }
 
-void LogUser::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogUser::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawRightCircle(s, x, y, r);
     DrawName(s, x, y, r);
 }
 
-std::u16string LogUser::Describe(ElFinder&) const
+std::u16string LogUser::Describe(const ElFinder&) const
 {
     return u"User Input: " + name + u", " + Decimal(std::int64_t(number) + 1);
 }
 
-void LogPulseUser::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogPulseUser::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     const Point pulse[] = {{x + r / 2, y - r / 2}, {x, y - r / 2},         {x, y - r},
                            {x - r / 2, y - r},     {x - r / 2, y - r / 2}, {x - r, y - r / 2}};
@@ -105,13 +105,13 @@ void LogPulseUser::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
     DrawName(s, x, y, r);
 }
 
-void LogUserOut::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogUserOut::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawRightCircle(s, x, y, r);
     DrawName(s, x, y, r);
 }
 
-std::u16string LogUserOut::Describe(ElFinder&) const
+std::u16string LogUserOut::Describe(const ElFinder&) const
 {
     return u"User Output: " + name + u", " + Decimal(std::int64_t(number) + 1);
 }
@@ -133,7 +133,7 @@ void LoggedUserOut::Serialize(CArchive& ar)
         loggedId = ar.ReadInt32();
 }
 
-void LoggedUserOut::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LoggedUserOut::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawRightCircle(s, x, y, r);
     DrawName(s, x, y, r);
@@ -144,7 +144,7 @@ void LoggedUserOut::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
     Line(s, cx - half, cy + half, cx + half, cy - half);
 }
 
-std::u16string LoggedUserOut::Describe(ElFinder&) const
+std::u16string LoggedUserOut::Describe(const ElFinder&) const
 {
     return u"Logged User Output: " + name;
 }
@@ -158,36 +158,36 @@ void DrawAnalogArc(Surface& s, int x, int y, int r)
 
 } // namespace
 
-void Analog_Input::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void Analog_Input::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawAnalogArc(s, x, y, r);
     DrawName(s, x, y, r);
 }
 
-std::uint32_t Analog_Input::EncodeWord(ElFinder&) const
+std::uint32_t Analog_Input::EncodeWord(const ElFinder&) const
 {
     return 0x180u | ((std::uint32_t(number) & 0x3F) << 19);
 }
 
-std::u16string Analog_Input::Describe(ElFinder&) const
+std::u16string Analog_Input::Describe(const ElFinder&) const
 {
     return u"Analog Input: " + name;
 }
 
-void Analog_Output::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void Analog_Output::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawAnalogArc(s, x, y, r);
     DrawName(s, x, y, r);
 }
 
-std::uint32_t Analog_Output::EncodeWord(ElFinder& finder) const
+std::uint32_t Analog_Output::EncodeWord(const ElFinder& finder) const
 {
     const auto operand = std::uint32_t(finder.EncodeIndex(inputs[0]));
     return 0x188u | ((std::uint32_t(number) & 0x3F) << 19) | ((operand & 0xFF) << 11) |
            (((operand >> 8) & 1) << 9);
 }
 
-std::u16string Analog_Output::Describe(ElFinder&) const
+std::u16string Analog_Output::Describe(const ElFinder&) const
 {
     return u"Analog Output: " + name;
 }
@@ -241,7 +241,7 @@ std::u16string TempInput::Name() const
     return ReadingName(tempType) + u", " + siloName;
 }
 
-void TempInput::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void TempInput::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.Rectangle(x - r, y - r, x + r, y);
     s.TextOutW(x - r, y + r, Name());

@@ -30,7 +30,7 @@ protected:
     // The name under the figure, where every I/O kind writes it.
     void DrawName(Surface& surface, int x, int y, int r) const;
     // number << 14 under the given opcode bits, with input 0's operand when wired.
-    std::uint32_t NumberWord(std::uint32_t opcode, ElFinder* inputFinder) const;
+    std::uint32_t NumberWord(std::uint32_t opcode, const ElFinder* inputFinder) const;
 };
 
 class LogIn : public ElementKind<LogIn, LogIO>
@@ -39,9 +39,12 @@ public:
     static constexpr const char* kClassName = "LogIn";
     using ElementKind::ElementKind;
     int InputCount() const override { return 0; }
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder&) const override { return NumberWord(0xF0000000u, nullptr); }
-    std::u16string Describe(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder&) const override
+    {
+        return NumberWord(0xF0000000u, nullptr);
+    }
+    std::u16string Describe(const ElFinder& finder) const override;
 };
 
 class LogOut : public ElementKind<LogOut, LogIO>
@@ -51,9 +54,12 @@ public:
     using ElementKind::ElementKind;
     int InputCount() const override { return 1; }
     bool HasOutput() const override { return false; }
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& f) const override { return NumberWord(0xF2000000u, &f); }
-    std::u16string Describe(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& f) const override
+    {
+        return NumberWord(0xF2000000u, &f);
+    }
+    std::u16string Describe(const ElFinder& finder) const override;
 };
 
 // A bit set from outside the logic; `restricted` is its "Restrict access".
@@ -64,9 +70,12 @@ public:
     using ElementKind::ElementKind;
     void Serialize(CArchive& archive) override;
     int InputCount() const override { return 0; }
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder&) const override { return NumberWord(0xF8000000u, nullptr); }
-    std::u16string Describe(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder&) const override
+    {
+        return NumberWord(0xF8000000u, nullptr);
+    }
+    std::u16string Describe(const ElFinder& finder) const override;
     bool IsUserIo() const override { return true; }
     int Restricted() const override { return restricted; }
 
@@ -78,8 +87,11 @@ class LogPulseUser : public ElementKind<LogPulseUser, LogUser>
 public:
     static constexpr const char* kClassName = "LogPulseUser";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder&) const override { return NumberWord(0xFA000000u, nullptr); }
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder&) const override
+    {
+        return NumberWord(0xFA000000u, nullptr);
+    }
 };
 
 // A bit watched from outside the logic.
@@ -91,9 +103,12 @@ public:
     int InputCount() const override { return 1; }
     bool HasOutput() const override { return false; }
     Point InputPinOffset(int r, int) const override { return {0, -r / 2}; }
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& f) const override { return NumberWord(0xFC000000u, &f); }
-    std::u16string Describe(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& f) const override
+    {
+        return NumberWord(0xFC000000u, &f);
+    }
+    std::u16string Describe(const ElFinder& finder) const override;
     bool IsUserIo() const override { return true; }
 };
 
@@ -104,8 +119,8 @@ public:
     static constexpr const char* kClassName = "LoggedUserOut";
     using ElementKind::ElementKind;
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::u16string Describe(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::u16string Describe(const ElFinder& finder) const override;
     int RequiredVersion() const override { return 5; }
 
     // The "Additional logged outputs".
@@ -122,9 +137,9 @@ public:
     bool UsesRegister() const override { return true; }
     bool ShowInMonitor() const override { return true; }
     bool IsNumericPin(bool, int) const override { return true; }
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
-    std::u16string Describe(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
+    std::u16string Describe(const ElFinder& finder) const override;
 };
 
 class Analog_Output : public ElementKind<Analog_Output, LogIO>
@@ -138,9 +153,9 @@ public:
     bool UsesRegister() const override { return true; }
     bool ShowInMonitor() const override { return true; }
     bool IsNumericPin(bool, int) const override { return true; }
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
-    std::u16string Describe(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
+    std::u16string Describe(const ElFinder& finder) const override;
 };
 
 // A temperature or silo reading held in a register; it emits no word.
@@ -162,8 +177,8 @@ public:
     bool UsesRegister() const override { return true; }
     bool ShowInMonitor() const override { return true; }
     bool IsNumericPin(bool, int) const override { return true; }
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::u16string Describe(ElFinder&) const override { return Name(); }
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::u16string Describe(const ElFinder&) const override { return Name(); }
     std::u16string Name() const override;
 
     std::int32_t tempType = 0;

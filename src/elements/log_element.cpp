@@ -56,7 +56,7 @@ void LogElement::SerializeInputs(CArchive& ar)
         ar.Exchange(inputs[i]);
 }
 
-void LogElement::DrawBody(Surface&, ElFinder&, int, int, int) const {}
+void LogElement::DrawBody(Surface&, const ElFinder&, int, int, int) const {}
 
 Point LogElement::OutputPinOffset(int r) const
 {
@@ -79,7 +79,7 @@ Point LogElement::InputPinPos(int r, int input, Point origin, double zoom) const
     return InputPinOffset(r, input) + CellToView(pos, origin, zoom);
 }
 
-std::uint32_t LogElement::EncodeWord(ElFinder&) const
+std::uint32_t LogElement::EncodeWord(const ElFinder&) const
 {
     return 0;
 }
@@ -89,7 +89,7 @@ std::unique_ptr<LogElement> LogElement::Clone() const
     return std::unique_ptr<LogElement>(new LogElement(*this));
 }
 
-void LogElement::Encode(std::vector<std::uint32_t>& words, ElFinder& finder) const
+void LogElement::Encode(std::vector<std::uint32_t>& words, const ElFinder& finder) const
 {
     words.push_back(EncodeWord(finder));
 }

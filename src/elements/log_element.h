@@ -52,12 +52,12 @@ public:
 
     // Draws the element's own figure at view anchor (x, y) with size r, using
     // the pen and brush already selected. The editor draws the pin stubs.
-    virtual void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const;
+    virtual void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const;
     virtual Point OutputPinOffset(int r) const;
     virtual Point OutputPinPos(int r, Point origin, double zoom) const;
     virtual Point InputPinOffset(int r, int input) const;
     virtual Point InputPinPos(int r, int input, Point origin, double zoom) const;
-    virtual std::uint32_t EncodeWord(ElFinder& finder) const;
+    virtual std::uint32_t EncodeWord(const ElFinder& finder) const;
     virtual int InputCount() const { return 2; }
     virtual bool HasOutput() const { return true; }
     // Occupies one of the 256 register numbers.
@@ -71,7 +71,7 @@ public:
     // Input that never closes a loop (cycle breaker).
     virtual bool IsBreakingInput(int /*input*/) const { return false; }
     // The one-line text by which the element is searched and listed.
-    virtual std::u16string Describe(ElFinder& /*finder*/) const { return {}; }
+    virtual std::u16string Describe(const ElFinder& /*finder*/) const { return {}; }
     virtual bool ShowInMonitor() const { return false; }
     virtual std::u16string NatureText() const { return u"number"; }
     virtual bool IsUserIo() const { return false; }
@@ -83,7 +83,7 @@ public:
     virtual int ListKind() const { return kMainList; }
     virtual int WordCount() const { return 1; }
     // Appends WordCount instruction words.
-    virtual void Encode(std::vector<std::uint32_t>& words, ElFinder& finder) const;
+    virtual void Encode(std::vector<std::uint32_t>& words, const ElFinder& finder) const;
     // With inputSide, whether input `index` carries a number instead of a
     // bit; otherwise whether the output does.
     virtual bool IsNumericPin(bool /*inputSide*/, int /*index*/) const { return false; }

@@ -55,7 +55,7 @@ void Acc::Serialize(CArchive& ar)
         ar.Exchange(restricted);
 }
 
-void Acc::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void Acc::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.Rectangle(x - r, y - r, x + r, y);
     s.TextOutW(x - r, y + r, name);
@@ -89,17 +89,17 @@ void AccOp::Serialize(CArchive& ar)
     ar.Exchange(accId);
 }
 
-void AccOp::DrawBody(Surface& s, ElFinder& finder, int x, int y, int r) const
+void AccOp::DrawBody(Surface& s, const ElFinder& finder, int x, int y, int r) const
 {
     s.Ellipse(x - r, y - 2 * r, x + r, y + 2 * r);
     DrawOperation(s, x, y, OperationText(op));
-    if (auto* accumulator = dynamic_cast<const Acc*>(finder.FindById(accId, true, false, false)))
+    if (auto* accumulator = dynamic_cast<const Acc*>(finder.FindById(accId)))
         s.TextOutW(x + 5, y, accumulator->name);
 }
 
 // Bits 2-0 hold op + 1, never 0, which tells this word apart from the other
 // numeric words; the condition's bit operand fills bits 31-18.
-std::uint32_t AccOp::EncodeWord(ElFinder& finder) const
+std::uint32_t AccOp::EncodeWord(const ElFinder& finder) const
 {
     const auto condition = std::uint32_t(finder.EncodeIndex(inputs[1]));
     const auto operand = std::uint32_t(finder.EncodeIndex(inputs[0]));
@@ -131,14 +131,14 @@ void GP_Register::Serialize(CArchive& ar)
     ar.Exchange(name);
 }
 
-void GP_Register::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void GP_Register::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.Ellipse(x - r, y - r, x + r, y + r);
     DrawOperation(s, x, y, OperationText(op));
 }
 
 // Each 9-bit operand is split into its low 8 bits and its constant flag (bit 8).
-std::uint32_t GP_Register::EncodeWord(ElFinder& finder) const
+std::uint32_t GP_Register::EncodeWord(const ElFinder& finder) const
 {
     const auto a = std::uint32_t(finder.EncodeIndex(inputs[0]));
     const auto b = std::uint32_t(finder.EncodeIndex(inputs[1]));
@@ -157,7 +157,7 @@ void NL_Constant::Serialize(CArchive& ar)
     ar.Exchange(value);
 }
 
-void NL_Constant::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void NL_Constant::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.Ellipse(x - r, y - r, x + r, y);
     s.TextOutW(x - r, y + 5, Decimal(value));

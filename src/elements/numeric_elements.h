@@ -21,7 +21,7 @@ public:
         std::int32_t restrictedAccess);
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
     Point OutputPinOffset(int r) const override { return {r, -r / 2}; }
     int ListKind() const override { return kAccumulatorList; }
     int InputCount() const override { return 0; }
@@ -31,7 +31,7 @@ public:
     bool IsEditable() const override { return true; }
     int Restricted() const override { return restricted; }
     std::u16string Name() const override { return name; }
-    std::u16string Describe(ElFinder&) const override { return u"Acc: " + name; }
+    std::u16string Describe(const ElFinder&) const override { return u"Acc: " + name; }
 
     std::u16string name;
     std::int32_t restricted = 0;
@@ -44,7 +44,7 @@ public:
     static constexpr const char* kClassName = "NoOp";
     using ElementKind::ElementKind;
     int ListKind() const override { return kNoOpList; }
-    std::u16string Describe(ElFinder&) const override { return u"NoOp: " + name; }
+    std::u16string Describe(const ElFinder&) const override { return u"NoOp: " + name; }
 };
 
 // The operations of the register list, evaluated in list order. Stored as
@@ -75,8 +75,8 @@ public:
     static std::u16string OperationText(std::int32_t operation);
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     bool HasOutput() const override { return false; }
     bool IsNumericPin(bool, int index) const override { return index == 0; }
 
@@ -97,15 +97,15 @@ public:
     static std::u16string OperationText(std::int32_t operation);
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     bool UsesRegister() const override { return true; }
     bool IsNumericPin(bool, int) const override { return true; }
     // The bitwise operations need a newer controller program.
     int RequiredVersion() const override { return op >= 5 && op <= 7 ? 8 : 2; }
     bool ShowInMonitor() const override { return showInMonitor; }
     std::u16string Name() const override { return name; }
-    std::u16string Describe(ElFinder&) const override { return u"GP Register: " + name; }
+    std::u16string Describe(const ElFinder&) const override { return u"GP Register: " + name; }
 
     bool showInMonitor = false;
     std::u16string name;
@@ -120,8 +120,8 @@ public:
     NL_Constant(Point position, std::int32_t elementId, std::int32_t constantValue);
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder&) const override { return std::uint32_t(value); }
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder&) const override { return std::uint32_t(value); }
     Point OutputPinOffset(int r) const override { return {r, -r / 2}; }
     int ListKind() const override { return kConstantList; }
     int InputCount() const override { return 0; }

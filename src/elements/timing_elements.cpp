@@ -13,7 +13,7 @@ namespace vantrel {
 
 namespace {
 
-std::uint32_t Operand(ElFinder& finder, std::int32_t id)
+std::uint32_t Operand(const ElFinder& finder, std::int32_t id)
 {
     return std::uint32_t(finder.EncodeIndex(id));
 }
@@ -52,19 +52,19 @@ void LogDelay::DrawSeconds(Surface& s, int x, int y, int r) const
     s.TextOutW(x - r, y + r / 2, Ascii(std::to_string(delay) + " s"));
 }
 
-std::uint32_t LogDelay::DelayWord(std::uint32_t opcode, ElFinder& finder) const
+std::uint32_t LogDelay::DelayWord(std::uint32_t opcode, const ElFinder& finder) const
 {
     return opcode | ((std::uint32_t(delay) & 0x7FF) << 14) | (Operand(finder, inputs[0]) & 0x3FFF);
 }
 
-void LogDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogDelay::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawDial(s, x, y, r);
     DrawHand(s, {x, y - r / 2}, {x - r / 2, y - 3 * r / 4});
     DrawSeconds(s, x, y, r);
 }
 
-void LogPulseDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogPulseDelay::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     DrawDial(s, x, y, r);
     const Point pulse[] = {{x - r / 2, y - r / 2}, {x - r / 4, y - r / 2}, {x - r / 4, y - r},
@@ -73,20 +73,21 @@ void LogPulseDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
     DrawSeconds(s, x, y, r);
 }
 
-std::uint32_t VariableTimeElement::VariableTimeWord(std::uint32_t opcode, ElFinder& finder) const
+std::uint32_t VariableTimeElement::VariableTimeWord(std::uint32_t opcode,
+                                                    const ElFinder& finder) const
 {
     const std::uint32_t time = Operand(finder, inputs[1]);
     const std::uint32_t bit = Operand(finder, inputs[0]);
     return opcode | ((time & 0x1FF) << 14) | (bit & 0x3FFF);
 }
 
-void LogVarDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogVarDelay::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.Ellipse(x - r, y - r, x + r, y + r);
     DrawHand(s, {x, y}, {x - r / 2, y - 3 * r / 4});
 }
 
-void LogVarPulseDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogVarPulseDelay::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.Ellipse(x - r, y - r, x + r, y + r);
     const Point pulse[] = {
@@ -95,7 +96,7 @@ void LogVarPulseDelay::DrawBody(Surface& s, ElFinder&, int x, int y, int r) cons
     s.Polyline(pulse);
 }
 
-void LogFilter::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogFilter::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     // A line back to the centre, then one wave: the upper half circle left of
     // the centre and the lower one right of it.
@@ -121,7 +122,7 @@ void LogClock::Serialize(CArchive& ar)
     ar.Exchange(freqIndex);
 }
 
-void LogClock::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogClock::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     const Point wave[] = {{x + r / 2, y - r / 2}, {x, y - r / 2},         {x, y - r},
                           {x - r / 2, y - r},     {x - r / 2, y - r / 2}, {x - r, y - r / 2}};
@@ -129,7 +130,7 @@ void LogClock::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
     DrawCaption(s, x, y, r, FrequencyText());
 }
 
-std::uint32_t LogClock::EncodeWord(ElFinder&) const
+std::uint32_t LogClock::EncodeWord(const ElFinder&) const
 {
     return 0xE0000000u | ((std::uint32_t(freqIndex) & 0x1F) << 18);
 }
@@ -144,7 +145,7 @@ void BitFedRegister::Serialize(CArchive& ar)
     ar.Exchange(name);
 }
 
-std::uint32_t BitFedRegister::RegisterWord(std::uint32_t operation, ElFinder& finder) const
+std::uint32_t BitFedRegister::RegisterWord(std::uint32_t operation, const ElFinder& finder) const
 {
     return operation | ((Operand(finder, inputs[0]) & 0x3FFF) << 9);
 }
@@ -162,26 +163,26 @@ void LogTimer::Serialize(CArchive& ar)
         countUp = ar.ReadFlag();
 }
 
-void LogTimer::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogTimer::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.Rectangle(x - r, y - r, x + r, y + r);
     DrawHand(s, {x, y}, {x - r, y - 3 * r / 4});
     DrawCaption(s, x, y, r, name);
 }
 
-std::uint32_t LogTimer::EncodeWord(ElFinder& f) const
+std::uint32_t LogTimer::EncodeWord(const ElFinder& f) const
 {
     return RegisterWord(0x190u, f) | (countUp ? 1u << 23 : 0u);
 }
 
-void LogSpeed::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogSpeed::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.AngleArc(x, y, r, 0.0f, 180.0f);
     DrawHand(s, {x, y}, {x + r / 2, y - r / 2});
     DrawCaption(s, x, y, r, name);
 }
 
-std::uint32_t LogSpeed::EncodeWord(ElFinder& f) const
+std::uint32_t LogSpeed::EncodeWord(const ElFinder& f) const
 {
     return RegisterWord(0x198u, f);
 }

@@ -22,8 +22,8 @@ public:
     LogDelay(Point position, std::int32_t elementId, std::int32_t seconds);
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& f) const override { return DelayWord(0xF6000000u, f); }
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& f) const override { return DelayWord(0xF6000000u, f); }
     int InputCount() const override { return 1; }
     Point OutputPinOffset(int r) const override { return {r / 2, -r / 2}; }
     Point InputPinOffset(int r, int) const override { return {-r / 2, -r / 2}; }
@@ -37,7 +37,7 @@ protected:
     void DrawDial(Surface& surface, int x, int y, int r) const;
     void DrawSeconds(Surface& surface, int x, int y, int r) const;
     // The fixed-delay word: opcode, the seconds and input 0's operand.
-    std::uint32_t DelayWord(std::uint32_t opcode, ElFinder& finder) const;
+    std::uint32_t DelayWord(std::uint32_t opcode, const ElFinder& finder) const;
 };
 
 // A pulse of `delay` seconds (0 to 2000); stored and placed like LogDelay.
@@ -46,8 +46,8 @@ class LogPulseDelay : public ElementKind<LogPulseDelay, LogDelay>
 public:
     static constexpr const char* kClassName = "LogPulseDelay";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& f) const override { return DelayWord(0xFE000000u, f); }
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& f) const override { return DelayWord(0xFE000000u, f); }
 };
 
 // The kinds that read their time as a number (register or constant) on
@@ -62,7 +62,7 @@ public:
 
 protected:
     // The time operand in bits 22-14 and the bit operand in bits 13-0.
-    std::uint32_t VariableTimeWord(std::uint32_t opcode, ElFinder& finder) const;
+    std::uint32_t VariableTimeWord(std::uint32_t opcode, const ElFinder& finder) const;
 };
 
 class LogVarDelay : public ElementKind<LogVarDelay, VariableTimeElement>
@@ -70,8 +70,8 @@ class LogVarDelay : public ElementKind<LogVarDelay, VariableTimeElement>
 public:
     static constexpr const char* kClassName = "LogVarDelay";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& f) const override
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& f) const override
     {
         return VariableTimeWord(0xE6000000u, f);
     }
@@ -83,8 +83,8 @@ class LogVarPulseDelay : public ElementKind<LogVarPulseDelay, VariableTimeElemen
 public:
     static constexpr const char* kClassName = "LogVarPulseDelay";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& f) const override
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& f) const override
     {
         return VariableTimeWord(0xEC000000u, f);
     }
@@ -99,8 +99,8 @@ class LogFilter : public ElementKind<LogFilter, VariableTimeElement>
 public:
     static constexpr const char* kClassName = "LogFilter";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& f) const override
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& f) const override
     {
         return VariableTimeWord(0xE6800000u, f);
     }
@@ -120,8 +120,8 @@ public:
     std::u16string FrequencyText() const;
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     int InputCount() const override { return 0; }
 
     std::int32_t freqIndex = 0;
@@ -150,7 +150,7 @@ public:
 protected:
     // Bit 8 set with the operation number in bits 7-3, and input 0's operand
     // in bits 22-9.
-    std::uint32_t RegisterWord(std::uint32_t operation, ElFinder& finder) const;
+    std::uint32_t RegisterWord(std::uint32_t operation, const ElFinder& finder) const;
 };
 
 // A running time in seconds; `countUp` is its "Count Up" setting.
@@ -162,13 +162,13 @@ public:
     LogTimer(Point position, std::int32_t elementId, std::u16string timerName, bool up);
 
     void Serialize(CArchive& archive) override;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     int ListKind() const override { return kTimerList; }
     int RequiredVersion() const override { return 5; }
     bool IsEditable() const override { return true; }
     std::u16string NatureText() const override { return u"seconds"; }
-    std::u16string Describe(ElFinder&) const override { return u"Timer: " + name; }
+    std::u16string Describe(const ElFinder&) const override { return u"Timer: " + name; }
 
     bool countUp = false;
 };
@@ -182,13 +182,13 @@ public:
 
     // The half dial joins the end of the input stub the editor has just
     // drawn, so it starts from the current position.
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     int ListKind() const override { return kRegisterList; }
     int RequiredVersion() const override { return 7; }
     bool UsesDelay() const override { return true; }
     std::u16string NatureText() const override { return u"rpm"; }
-    std::u16string Describe(ElFinder&) const override { return u"Speed: " + name; }
+    std::u16string Describe(const ElFinder&) const override { return u"Speed: " + name; }
 };
 
 } // namespace vantrel

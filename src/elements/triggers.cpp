@@ -7,7 +7,7 @@
 
 namespace vantrel {
 
-void LogTrigger::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
+void LogTrigger::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     s.Rectangle(x - r / 2, y - r, x + r / 2, y + r);
 }
@@ -27,28 +27,29 @@ void LogTrigger::SerializeUnversioned(CArchive& ar)
     SerializeInputs(ar);
 }
 
-void LogTrigger::EncodeWithInputPair(std::vector<std::uint32_t>& words, ElFinder& finder) const
+void LogTrigger::EncodeWithInputPair(std::vector<std::uint32_t>& words,
+                                     const ElFinder& finder) const
 {
     words.push_back(EncodeWord(finder));
     words.push_back(TwoInputWord(0, *this, finder));
 }
 
-std::uint32_t LogMem::EncodeWord(ElFinder& f) const
+std::uint32_t LogMem::EncodeWord(const ElFinder& f) const
 {
     return TwoInputWord(6, *this, f);
 }
 
-std::uint32_t LogSwitch::EncodeWord(ElFinder& f) const
+std::uint32_t LogSwitch::EncodeWord(const ElFinder& f) const
 {
     return TwoInputWord(7, *this, f);
 }
 
-std::uint32_t LogToggle::EncodeWord(ElFinder& f) const
+std::uint32_t LogToggle::EncodeWord(const ElFinder& f) const
 {
     return 0xEA000000u | (std::uint32_t(f.EncodeIndex(inputs[2])) & 0x3FFF);
 }
 
-std::uint32_t LogDelayedSwitch::EncodeWord(ElFinder& f) const
+std::uint32_t LogDelayedSwitch::EncodeWord(const ElFinder& f) const
 {
     const auto time = std::uint32_t(f.EncodeIndex(inputs[3]));
     const auto delayed = std::uint32_t(f.EncodeIndex(inputs[2]));

@@ -15,7 +15,7 @@ class LogTrigger : public ElementKind<LogTrigger>
 public:
     static constexpr const char* kClassName = "LogTrigger";
     using ElementKind::ElementKind;
-    void DrawBody(Surface& surface, ElFinder& finder, int x, int y, int r) const override;
+    void DrawBody(Surface& surface, const ElFinder& finder, int x, int y, int r) const override;
     Point OutputPinOffset(int r) const override { return {r / 2, 0}; }
     Point InputPinOffset(int r, int input) const override;
 
@@ -24,7 +24,7 @@ protected:
     void SerializeUnversioned(CArchive& archive);
     // The two-word layout: EncodeWord, then the operands of inputs 0 and 1
     // in a word without an operation code.
-    void EncodeWithInputPair(std::vector<std::uint32_t>& words, ElFinder& finder) const;
+    void EncodeWithInputPair(std::vector<std::uint32_t>& words, const ElFinder& finder) const;
 };
 
 // The trigger kinds with more than two inputs: stored without version or
@@ -36,7 +36,7 @@ class TwoWordTrigger : public ElementKind<Derived, Base>
 public:
     using ElementKind<Derived, Base>::ElementKind;
     void Serialize(CArchive& archive) override { this->SerializeUnversioned(archive); }
-    void Encode(std::vector<std::uint32_t>& words, ElFinder& finder) const override
+    void Encode(std::vector<std::uint32_t>& words, const ElFinder& finder) const override
     {
         this->EncodeWithInputPair(words, finder);
     }
@@ -50,7 +50,7 @@ class LogMem : public ElementKind<LogMem, LogTrigger>
 public:
     static constexpr const char* kClassName = "LogMem";
     using ElementKind::ElementKind;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     Point OutputPinOffset(int r) const override { return {r / 2, -r / 2}; }
 };
 
@@ -59,7 +59,7 @@ class LogSwitch : public ElementKind<LogSwitch, LogTrigger>
 public:
     static constexpr const char* kClassName = "LogSwitch";
     using ElementKind::ElementKind;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
 };
 
 // The toggle: input 2 goes into the first word, inputs 0 and 1 into the second.
@@ -68,7 +68,7 @@ class LogToggle : public TwoWordTrigger<LogToggle, LogTrigger, 3>
 public:
     static constexpr const char* kClassName = "LogToggle";
     using TwoWordTrigger::TwoWordTrigger;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     int RequiredVersion() const override { return 3; }
 };
 
@@ -79,7 +79,7 @@ class LogDelayedSwitch : public TwoWordTrigger<LogDelayedSwitch, LogSwitch, 4>
 public:
     static constexpr const char* kClassName = "LogDelayedSwitch";
     using TwoWordTrigger::TwoWordTrigger;
-    std::uint32_t EncodeWord(ElFinder& finder) const override;
+    std::uint32_t EncodeWord(const ElFinder& finder) const override;
     bool UsesDelay() const override { return true; }
     bool IsDelayedInput(int input) const override { return input == 2; }
     bool IsNumericPin(bool inputSide, int index) const override { return inputSide && index == 3; }

@@ -88,7 +88,7 @@ void WriteComplexCommands(JsonWriter& json, CVantrelDoc& document)
         json.BeginArray("userIns");
         int restricted = 0;
         for (const auto& [id, on] : command->settings) {
-            auto* user = As<LogUser>(document.FindById(id, true, false, false));
+            auto* user = As<LogUser>(document.FindById(id));
             json.BeginObject(JsonWriter::kArrayElement);
             json.WriteInt("n", user->number);
             json.WriteBool("state", on);
@@ -105,7 +105,7 @@ void WriteComplexCommands(JsonWriter& json, CVantrelDoc& document)
 // A logged element: a monitored register, or a local or user I/O element.
 void WriteLogDetail(JsonWriter& json, CVantrelDoc& document, std::int32_t id)
 {
-    LogElement* element = document.FindById(id, true, false, false);
+    LogElement* element = document.FindById(id);
     if (!element)
         return;
     const char* type = nullptr;
@@ -188,7 +188,7 @@ void WriteSlotNumbers(JsonWriter& json, CVantrelDoc& document, const char* key,
 {
     json.BeginArray(key);
     for (std::int32_t id : slots) {
-        auto* io = As<Kind>(document.FindById(id, true, false, false));
+        auto* io = As<Kind>(document.FindById(id));
         json.WriteInt(JsonWriter::kArrayElement, io ? io->number : -1);
     }
     json.End();

@@ -23,9 +23,9 @@ void ExchangeSlots(CArchive& ar, std::vector<std::int32_t>& slots, std::int32_t 
         ar.Exchange(slot);
 }
 
-template <class Kind> std::int32_t IoNumberOf(ElFinder& finder, std::int32_t id)
+template <class Kind> std::int32_t IoNumberOf(const ElFinder& finder, std::int32_t id)
 {
-    auto* element = dynamic_cast<Kind*>(finder.FindById(id, true, false, false));
+    auto* element = dynamic_cast<Kind*>(finder.FindById(id));
     return element ? element->number : -1;
 }
 
@@ -52,7 +52,7 @@ void SimElement::Serialize(CArchive& ar)
 }
 
 std::vector<std::uint8_t> SimulationFileBytes(const std::vector<std::unique_ptr<SimElement>>& list,
-                                              ElFinder& finder)
+                                              const ElFinder& finder)
 {
     std::vector<std::uint8_t> bytes;
     ByteWriter writer(bytes);

@@ -44,6 +44,6 @@ public:
 // counts and the I/O numbers the slots name (-1 where a slot names no input
 // or output element).
 std::vector<std::uint8_t> SimulationFileBytes(const std::vector<std::unique_ptr<SimElement>>& list,
-                                              ElFinder& finder);
+                                              const ElFinder& finder);
 
 } // namespace vantrel

@@ -35,13 +35,13 @@ std::int32_t Shifted(std::int32_t number, std::int64_t offset)
     return std::int32_t(std::uint32_t(number) + std::uint32_t(offset));
 }
 
-LogIO* FindIo(ElFinder& finder, std::int32_t id)
+LogIO* FindIo(const ElFinder& finder, std::int32_t id)
 {
-    return dynamic_cast<LogIO*>(finder.FindById(id, true, false, false));
+    return dynamic_cast<LogIO*>(finder.FindById(id));
 }
 
 // The flat number of the I/O element bound by `id`, or -1.
-std::int32_t FlatIoNumber(ElFinder& finder, std::int32_t id, const FlatIoLayout& layout)
+std::int32_t FlatIoNumber(const ElFinder& finder, std::int32_t id, const FlatIoLayout& layout)
 {
     LogIO* io = FindIo(finder, id);
     if (!io)
@@ -241,7 +241,7 @@ void PaintStuff::MirrorX(double m)
         point->x = float(m - (point->x - m));
 }
 
-void PaintStuff::ResolveLinks(ElFinder& finder, int inBytes, int outBytes, int userInBytes,
+void PaintStuff::ResolveLinks(const ElFinder& finder, int inBytes, int outBytes, int userInBytes,
                               bool forJson)
 {
     const FlatIoLayout layout{8 * std::int64_t(inBytes), 8 * (std::int64_t(inBytes) + outBytes),

@@ -89,7 +89,8 @@ public:
     // progress register into its monitor position. userInBytes is the byte
     // count of user inputs; the flash file numbers a commanded user input
     // after the local I/O, the JSON export by its own number.
-    void ResolveLinks(ElFinder& finder, int inBytes, int outBytes, int userInBytes, bool forJson);
+    void ResolveLinks(const ElFinder& finder, int inBytes, int outBytes, int userInBytes,
+                      bool forJson);
     // The hit test of a device point, only on the object's own page.
     bool HitTestAt(Point device, const Rect& client, int page) const;
 

@@ -20,7 +20,7 @@ using namespace command;
 
 bool HoldsGate(CVantrelDoc& design, std::int32_t gateId)
 {
-    return design.FindById(gateId, false, false, false) != nullptr;
+    return design.FindDirectById(gateId) != nullptr;
 }
 
 void Modify(CVantrelDoc& design)

@@ -16,7 +16,7 @@ protected:
         EditTransaction edit(document, UndoRecord::kAdded);
         EXPECT_TRUE(edit.Insert(std::make_unique<LogAnd>(at, id)));
         edit.Commit();
-        return document.FindById(id, false, false, false);
+        return document.FindDirectById(id);
     }
 
     // What the editor does for an arrow-key move: record, then change.
@@ -24,13 +24,13 @@ protected:
     {
         UndoRecord record{UndoRecord::kChanged, {}};
         for (std::int32_t id : ids)
-            record.elements.push_back(document.FindById(id, true, false, false)->Clone());
+            record.elements.push_back(document.FindById(id)->Clone());
         document.PushUndo(std::move(record));
         for (std::int32_t id : ids)
-            document.FindById(id, true, false, false)->pos.x += dx;
+            document.FindById(id)->pos.x += dx;
     }
 
-    int X(std::int32_t id) { return document.FindById(id, true, false, false)->pos.x; }
+    int X(std::int32_t id) { return document.FindById(id)->pos.x; }
 
     CVantrelDoc document;
     std::vector<LogElement*> selection;
@@ -101,8 +101,8 @@ TEST_F(UndoHistory, RestoreOntoATakenCellSkipsOnlyThatElement)
     // Element 3 takes the cell of element 2 (placed without a record of its own).
     ASSERT_TRUE(document.InsertElement(std::make_unique<LogAnd>(Point{1, 0}, 3)));
     document.Undo(selection); // the deletion: 1 comes back, 2 cannot
-    EXPECT_NE(document.FindById(1, true, false, false), nullptr);
-    EXPECT_EQ(document.FindById(2, true, false, false), nullptr);
+    EXPECT_NE(document.FindById(1), nullptr);
+    EXPECT_EQ(document.FindById(2), nullptr);
     EXPECT_EQ(document.FindAt({1, 0})->id, 3);
     EXPECT_EQ(selection.size(), 1u);
 }

@@ -77,7 +77,7 @@ TEST_F(Document, ResetKeepsSpeedAndBackgroundColourButClearsTheRest)
     EXPECT_TRUE(document.elements[kMainList].empty());
     EXPECT_TRUE(document.remoteIo.customModules.empty());
     EXPECT_TRUE(document.UndoStack().empty());
-    EXPECT_EQ(document.FindById(1, true, false, false), nullptr);
+    EXPECT_EQ(document.FindById(1), nullptr);
 }
 
 TEST_F(Document, InsertRefusesAnOccupiedCellOrAUsedIdWithoutTouchingTheDocument)
@@ -141,7 +141,7 @@ TEST_F(Document, IdIndexSurvivesElementsMovingInTheirLists)
     EXPECT_EQ(document.LocateById(5), (CVantrelDoc::Location{kMainList, 4}));
     document.DeleteById(2); // the cached place of id 5 is now stale
     EXPECT_EQ(document.LocateById(5), (CVantrelDoc::Location{kMainList, 3}));
-    EXPECT_EQ(document.FindById(5, false, false, false), document.MainAt(3));
+    EXPECT_EQ(document.FindDirectById(5), document.MainAt(3));
     EXPECT_EQ(document.LocateById(2), CVantrelDoc::Location{});
 }
 
@@ -152,19 +152,19 @@ TEST_F(Document, FindByIdFollowsIndirectElementsOnlyWhenAsked)
     Add(std::make_unique<TestIndirect>(Point{0, 2}, 3, 2));       // stands for 2
     Add(std::make_unique<TestIndirect>(Point{0, 3}, 4, 1, true)); // a breaker on 1
     LogElement* source = document.MainAt(0);
-    EXPECT_EQ(document.FindById(3, false, true, false), nullptr);
-    EXPECT_EQ(document.FindById(3, true, false, false), document.IndirectAt(1));
-    EXPECT_EQ(document.FindById(3, true, true, false), source);
-    EXPECT_EQ(document.FindById(4, true, true, false), source);
-    EXPECT_EQ(document.FindById(4, true, true, true), nullptr);
-    EXPECT_EQ(document.FindById(99, true, true, false), nullptr);
+    EXPECT_EQ(document.FindDirectById(3), nullptr);
+    EXPECT_EQ(document.FindById(3), document.IndirectAt(1));
+    EXPECT_EQ(document.ResolveSource(3), source);
+    EXPECT_EQ(document.ResolveSource(4), source);
+    EXPECT_EQ(document.ResolveSourceUpToBreaker(4), nullptr);
+    EXPECT_EQ(document.ResolveSource(99), nullptr);
 }
 
 TEST_F(Document, ACycleOfIndirectElementsResolvesToNothing)
 {
     Add(std::make_unique<TestIndirect>(Point{0, 1}, 1, 2));
     Add(std::make_unique<TestIndirect>(Point{0, 2}, 2, 1));
-    EXPECT_EQ(document.FindById(1, true, true, false), nullptr);
+    EXPECT_EQ(document.ResolveSource(1), nullptr);
     EXPECT_EQ(document.EncodeIndex(1), -1);
     EXPECT_EQ(notifier.Messages(),
               std::vector<std::string>{"Warning!: There is an unconnected input."});

@@ -20,7 +20,7 @@ protected:
     LogElement* Place(Point cell, std::int32_t id)
     {
         document.InsertElement(std::make_unique<LogAnd>(cell, id));
-        return document.FindById(id, true, false, false);
+        return document.FindById(id);
     }
 
     std::vector<std::int32_t> SelectedIds()
@@ -73,13 +73,13 @@ TEST_F(Selection, ThreeMovesAreUndoneInOneStep)
     const std::size_t records = document.UndoStack().size();
     for (int press = 0; press < 3; ++press)
         EXPECT_TRUE(MoveLogicSelection(document, state, 1, 0));
-    EXPECT_EQ(document.FindById(1, true, false, false)->pos, (Point{4, 1})); // onto a taken cell
-    EXPECT_EQ(document.FindAt({4, 1})->id, 1); // the first in list order
+    EXPECT_EQ(document.FindById(1)->pos, (Point{4, 1})); // onto a taken cell
+    EXPECT_EQ(document.FindAt({4, 1})->id, 1);           // the first in list order
     EXPECT_EQ(document.UndoStack().size(), records + 1);
     std::vector<LogElement*> restored;
     document.Undo(restored);
-    EXPECT_EQ(document.FindById(1, true, false, false)->pos, (Point{1, 1}));
-    EXPECT_EQ(document.FindById(2, true, false, false)->pos, (Point{4, 1}));
+    EXPECT_EQ(document.FindById(1)->pos, (Point{1, 1}));
+    EXPECT_EQ(document.FindById(2)->pos, (Point{4, 1}));
 }
 
 TEST_F(Selection, DeleteAsksFirstAndLeavesReadersUnwired)

@@ -148,7 +148,7 @@ TEST_F(IndirectDesign, ReadersEncodeTheOperandOfTheElementTheIndirectOneStandsFo
 
 TEST_F(IndirectDesign, OutMarkerOfADeletedInMarkerIsInvalidAndUnconnected)
 {
-    LogElement* marker = document.FindById(150, true, false, false);
+    LogElement* marker = document.FindById(150);
     ASSERT_NE(marker, nullptr);
     EXPECT_EQ(marker->Describe(document), u"Out Marker: Invalid");
     EXPECT_EQ(test::WordsOf(*InverterOf(150), document), std::vector<std::uint32_t>{0xF4003FFF});

@@ -21,8 +21,8 @@ constexpr int kCell = 160;
 
 // Draws the figure on white with the editor's black 1-pixel pen and hollow
 // brush, with or without the pin stubs.
-void DrawFigure(QImage& image, const LogElement& element, ElFinder& finder, int x, int y, int r,
-                bool withPins = false)
+void DrawFigure(QImage& image, const LogElement& element, const ElFinder& finder, int x, int y,
+                int r, bool withPins = false)
 {
     QPainter painter(&image);
     QPainterSurface surface(painter);

@@ -25,7 +25,7 @@ void MoveTo(ElementList& from, std::size_t index, ElementList& to)
 
 bool Waiting(CVantrelDoc& document, std::int32_t id)
 {
-    return document.FindById(id, true, true, true) != nullptr;
+    return document.ResolveSourceUpToBreaker(id) != nullptr;
 }
 
 bool MainReady(CVantrelDoc& document, const LogElement& element)
@@ -51,7 +51,7 @@ bool RegisterReady(CVantrelDoc& document, const LogElement& element)
     for (int j = 0; j < element.InputCount(); ++j) {
         if (!element.IsNumericPin(true, j))
             continue;
-        LogElement* source = document.FindById(element.inputs[j], true, true, false);
+        LogElement* source = document.ResolveSource(element.inputs[j]);
         if (source && !Is<Acc>(source) && !Is<NL_Constant>(source))
             return false;
     }

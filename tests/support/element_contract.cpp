@@ -21,7 +21,7 @@ std::ostream& operator<<(std::ostream& out, Point p)
 
 } // namespace
 
-std::string ContractOf(const LogElement& element, ElFinder& finder)
+std::string ContractOf(const LogElement& element, const ElFinder& finder)
 {
     std::ostringstream out;
     out << "list " << element.ListKind() << ", in";
@@ -70,15 +70,15 @@ std::string ContractOf(const LogElement& element, ElFinder& finder)
     return out.str();
 }
 
-std::vector<std::string> FigureCalls(const LogElement& element, ElFinder& finder, int x, int y,
-                                     int r)
+std::vector<std::string> FigureCalls(const LogElement& element, const ElFinder& finder, int x,
+                                     int y, int r)
 {
     RecordingSurface surface;
     element.DrawBody(surface, finder, x, y, r);
     return surface.Calls();
 }
 
-std::vector<std::uint32_t> WordsOf(const LogElement& element, ElFinder& finder)
+std::vector<std::uint32_t> WordsOf(const LogElement& element, const ElFinder& finder)
 {
     std::vector<std::uint32_t> words;
     element.Encode(words, finder);

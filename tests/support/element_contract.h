@@ -13,7 +13,7 @@ namespace vantrel::test {
 // its list, its input pins (offset and flags), its output pin, then only the
 // properties that differ from the element base, e.g.
 //   list 3, in -, out (20,-10) num, register, monitor, editable, name "A", describes "Acc: A"
-std::string ContractOf(const LogElement& element, ElFinder& finder);
+std::string ContractOf(const LogElement& element, const ElFinder& finder);
 
 // One row of a figure table: what is drawn, at which size, and the calls
 // its figure must make.
@@ -27,10 +27,10 @@ struct FigureCase
 
 // The calls of the element's own figure at view anchor (x, y) with size r,
 // as a fresh recording surface records them.
-std::vector<std::string> FigureCalls(const LogElement& element, ElFinder& finder, int x, int y,
-                                     int r);
+std::vector<std::string> FigureCalls(const LogElement& element, const ElFinder& finder, int x,
+                                     int y, int r);
 
 // The instruction words the element emits; expects exactly WordCount of them.
-std::vector<std::uint32_t> WordsOf(const LogElement& element, ElFinder& finder);
+std::vector<std::uint32_t> WordsOf(const LogElement& element, const ElFinder& finder);
 
 } // namespace vantrel::test

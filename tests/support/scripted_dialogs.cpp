@@ -118,7 +118,7 @@ std::optional<TempInValues> ScriptedDialogs::TempInConfig(const TempInValues& va
                  tempIn);
 }
 
-std::optional<LoggedOutputs> ScriptedDialogs::LogDialog(const LoggedUserOut& copy, ElFinder&)
+std::optional<LoggedOutputs> ScriptedDialogs::LogDialog(const LoggedUserOut& copy, const ElFinder&)
 {
     return Reply("LogDialog(id " + std::to_string(copy.id) + ", number " +
                      std::to_string(copy.number) + ", " + Quoted(copy.name) + ", " +
@@ -126,12 +126,12 @@ std::optional<LoggedOutputs> ScriptedDialogs::LogDialog(const LoggedUserOut& cop
                  logged);
 }
 
-std::optional<std::int32_t> ScriptedDialogs::RepDialog(ElFinder&)
+std::optional<std::int32_t> ScriptedDialogs::RepDialog(const ElFinder&)
 {
     return Reply("RepDialog()", replicated);
 }
 
-std::optional<std::int32_t> ScriptedDialogs::OutMarkerDialog(ElFinder&, bool numeric)
+std::optional<std::int32_t> ScriptedDialogs::OutMarkerDialog(const ElFinder&, bool numeric)
 {
     return Reply(std::string("OutMarkerDialog(") + (numeric ? "numeric" : "bit") + ")",
                  startMarker);

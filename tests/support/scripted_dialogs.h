@@ -27,9 +27,10 @@ public:
            const AccBoxValues& values) override;
     std::optional<BigOpValues> BigOpConfig(const BigOpValues& values) override;
     std::optional<TempInValues> TempInConfig(const TempInValues& values) override;
-    std::optional<LoggedOutputs> LogDialog(const LoggedUserOut& copy, ElFinder& finder) override;
-    std::optional<std::int32_t> RepDialog(ElFinder& finder) override;
-    std::optional<std::int32_t> OutMarkerDialog(ElFinder& finder, bool numeric) override;
+    std::optional<LoggedOutputs> LogDialog(const LoggedUserOut& copy,
+                                           const ElFinder& finder) override;
+    std::optional<std::int32_t> RepDialog(const ElFinder& finder) override;
+    std::optional<std::int32_t> OutMarkerDialog(const ElFinder& finder, bool numeric) override;
 
     bool cancel = false;
     // The answers on OK: none of them is a dialog's preset.
