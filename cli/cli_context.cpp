@@ -30,6 +30,8 @@ void ReportFileError(Context& context, const FileError& failure)
 
 int Tell(const ExportOutcome& outcome, Context& context)
 {
+    for (const NoticeText& message : outcome.messages)
+        context.notifier.Message(message.text, message.caption, MessageButtons::Ok);
     if (outcome.report)
         context.out << ToUtf8(*outcome.report) << '\n';
     for (const FileError& failure : outcome.failures)

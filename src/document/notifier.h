@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -52,6 +53,30 @@ public:
     {
         return FirstButtonAnswer(buttons);
     }
+};
+
+// One message box's text and caption.
+struct NoticeText
+{
+    std::u16string text;
+    std::u16string caption;
+    friend bool operator==(const NoticeText&, const NoticeText&) = default;
+};
+
+// Keeps the messages of a piece of work that asks no questions (a compile,
+// an export), answering each with its first button, so that the caller
+// shows them afterwards, in order, where and how it shows messages.
+class MessageLog final : public Notifier
+{
+public:
+    MessageAnswer Message(const std::u16string& text, const std::u16string& caption,
+                          MessageButtons buttons) override
+    {
+        notices.push_back({text, caption});
+        return FirstButtonAnswer(buttons);
+    }
+
+    std::vector<NoticeText> notices;
 };
 
 } // namespace vantrel

@@ -291,6 +291,8 @@ void CVantrelView::ExportWithReport(const char16_t* defaultName, ExportRoutine r
     if (!path)
         return;
     const ExportOutcome outcome = run(document_, *path, codec_, DrawRandomNumber());
+    for (const NoticeText& message : outcome.messages)
+        document_.GetNotifier().Message(message.text, message.caption, MessageButtons::Ok);
     if (outcome.report)
         document_.GetNotifier().Message(*outcome.report, u"Report", MessageButtons::Ok);
     for (const FileError& failure : outcome.failures)

@@ -22,6 +22,25 @@ protected:
     std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
 };
 
+// Runs the export's work with the document's messages kept for the outcome,
+// instead of being shown from deep inside the compile.
+template <class Work> ExportOutcome KeepingMessages(CVantrelDoc& document, Work&& work)
+{
+    ExportOutcome outcome;
+    MessageLog log;
+    Notifier& shownBy = document.GetNotifier();
+    document.SetNotifier(&log);
+    try {
+        work(outcome);
+    } catch (...) {
+        document.SetNotifier(&shownBy);
+        throw;
+    }
+    document.SetNotifier(&shownBy);
+    outcome.messages = std::move(log.notices);
+    return outcome;
+}
+
 void WriteRemoteModules(const CVantrelDoc& document, const std::filesystem::path& exportPath,
                         ExportOutcome& outcome)
 {
@@ -50,39 +69,39 @@ std::filesystem::path ExportFolder(const std::filesystem::path& path)
 ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path& path,
                              const ImageCodec& codec, std::int32_t randomNumber)
 {
-    ExportOutcome outcome;
-    try {
-        outcome.report = ExportFlashFile(document, path, codec, randomNumber);
-    } catch (const FileError& failure) {
-        outcome.failures.push_back(failure);
-        return outcome;
-    }
-    WriteRemoteModules(document, path, outcome);
-    return outcome;
+    return KeepingMessages(document, [&](ExportOutcome& outcome) {
+        try {
+            outcome.report = ExportFlashFile(document, path, codec, randomNumber);
+        } catch (const FileError& failure) {
+            outcome.failures.push_back(failure);
+            return;
+        }
+        WriteRemoteModules(document, path, outcome);
+    });
 }
 
 ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& path,
                             const ImageCodec& codec, std::int32_t randomNumber)
 {
-    ExportOutcome outcome;
-    std::optional<AtomicFileStream> file;
-    try {
-        file.emplace(path);
-    } catch (const FileError& failure) {
-        outcome.failures.push_back(failure);
-    }
-    if (file) {
-        outcome.report = WriteJsonExport(document, file->Stream(), codec, randomNumber);
+    return KeepingMessages(document, [&](ExportOutcome& outcome) {
+        std::optional<AtomicFileStream> file;
         try {
-            file->Commit();
+            file.emplace(path);
         } catch (const FileError& failure) {
             outcome.failures.push_back(failure);
         }
-    } else {
-        outcome.report = JsonIntoDiscard(document, codec, randomNumber);
-    }
-    WriteRemoteModules(document, path, outcome);
-    return outcome;
+        if (file) {
+            outcome.report = WriteJsonExport(document, file->Stream(), codec, randomNumber);
+            try {
+                file->Commit();
+            } catch (const FileError& failure) {
+                outcome.failures.push_back(failure);
+            }
+        } else {
+            outcome.report = JsonIntoDiscard(document, codec, randomNumber);
+        }
+        WriteRemoteModules(document, path, outcome);
+    });
 }
 
 ExportOutcome RunSimulationExport(CVantrelDoc& document, const std::filesystem::path& path)

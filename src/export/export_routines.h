@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/file_bytes.h"
+#include "document/notifier.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -14,12 +15,14 @@ class CVantrelDoc;
 class ImageCodec;
 
 // What an export did, for its caller to tell the user in this order: the
-// compiler's resource report (when there is one to show), then every file
-// that could not be written. The editor shows them in message boxes, the
-// command line prints them; both run the same routine, so they cannot
-// disagree about what is written.
+// messages raised while compiling and writing (unconnected inputs, complex
+// commands corrected), the compiler's resource report (when there is one to
+// show), then every file that could not be written. The editor shows them
+// in message boxes, the command line prints them; both run the same
+// routine, so they cannot disagree about what is written or said.
 struct ExportOutcome
 {
+    std::vector<NoticeText> messages;
     std::optional<std::u16string> report;
     std::vector<FileError> failures;
 

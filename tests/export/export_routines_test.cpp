@@ -4,8 +4,10 @@
 
 #include "archive/file_bytes.h"
 #include "document/vantrel_doc.h"
+#include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "support/fake_image_codec.h"
+#include "support/recording_notifier.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +95,26 @@ TEST_F(ExportRoutines, SimulationFileAndItsFailure)
     const ExportOutcome failed = RunSimulationExport(document, folder / "missing" / "s.lgf");
     ASSERT_EQ(failed.failures.size(), 1u);
     EXPECT_EQ(failed.failures[0].ErrorNumber(), ENOENT);
+}
+
+// The compile's warnings reach the caller in the outcome, in order, and are
+// never shown from inside the export.
+TEST_F(ExportRoutines, MessagesAreKeptForTheCallerInOrder)
+{
+    test::RecordingNotifier shown;
+    document.SetNotifier(&shown);
+    auto gate = std::make_unique<LogAnd>(Point{2, 0}, document.nextElementId++);
+    gate->inputs = {1, 0, 0, 0};
+    document.InsertElement(std::move(gate));
+    for (const ExportOutcome& outcome : {RunFlashExport(document, folder / "flash.lgf", codec, 7),
+                                         RunJsonExport(document, folder / "flash.lgj", codec, 7)}) {
+        ASSERT_FALSE(outcome.messages.empty());
+        for (const NoticeText& message : outcome.messages)
+            EXPECT_EQ(message, (NoticeText{u"There is an unconnected input.", u"Warning!"}));
+        EXPECT_TRUE(outcome.report);
+    }
+    EXPECT_TRUE(shown.Messages().empty());
+    EXPECT_EQ(&document.GetNotifier(), &shown);
 }
 
 TEST(ExportFolder, IsThePathsFolderOrTheCurrentOne)

@@ -12,9 +12,12 @@ namespace {
 
 constexpr IoListType kIoLists[] = {kInputList, kOutputList, kAnalogInputList, kAnalogOutputList};
 
-// The outcome's report; a file that could not be written fails the caller.
-std::u16string ReportOf(const ExportOutcome& outcome)
+// The outcome's report, after its messages went where the document's go; a
+// file that could not be written fails the caller.
+std::u16string ReportOf(CVantrelDoc& document, const ExportOutcome& outcome)
 {
+    for (const NoticeText& message : outcome.messages)
+        document.GetNotifier().Message(message.text, message.caption);
     if (!outcome.Succeeded())
         throw outcome.failures.front();
     return outcome.report.value_or(u"");
@@ -26,13 +29,14 @@ std::u16string WriteAllExports(CVantrelDoc& document, const std::filesystem::pat
                                const ImageCodec& codec, std::int32_t randomNumber)
 {
     std::u16string reports =
-        ReportOf(RunFlashExport(document, folder / "flash.lgf", codec, randomNumber));
-    reports += u"\n" + ReportOf(RunJsonExport(document, folder / "flash.lgj", codec, randomNumber));
+        ReportOf(document, RunFlashExport(document, folder / "flash.lgf", codec, randomNumber));
+    reports += u"\n" + ReportOf(document,
+                                RunJsonExport(document, folder / "flash.lgj", codec, randomNumber));
     for (int type : kIoLists) {
         ExportIoList(document, folder / DefaultIoListName(type, true), type, 32, true);
         ExportIoList(document, folder / DefaultIoListName(type, false), type, 48, false);
     }
-    ReportOf(RunSimulationExport(document, folder / "simulation.lgf"));
+    ReportOf(document, RunSimulationExport(document, folder / "simulation.lgf"));
     return reports;
 }
 
