@@ -22,11 +22,6 @@ template <class T> void AppendRaw(std::vector<std::uint8_t>& out, T value)
     out.insert(out.end(), bytes, bytes + sizeof(T));
 }
 
-template <class T> void CopyRaw(std::span<const std::uint8_t> bytes, T& value)
-{
-    std::memcpy(&value, bytes.data(), sizeof(T));
-}
-
 } // namespace
 
 void ByteWriter::Put(std::int32_t value)
@@ -92,42 +87,6 @@ void ByteWriter::FixedText(std::u16string_view text, std::size_t fieldSize)
     bytes.resize(std::min(bytes.size(), fieldSize - 1));
     out_.insert(out_.end(), bytes.begin(), bytes.end());
     out_.insert(out_.end(), fieldSize - bytes.size(), 0);
-}
-
-void ByteReader::Require(std::size_t count) const
-{
-    if (count > BytesLeft())
-        throw CArchiveException(ArchiveCause::EndOfFile, fileName_);
-}
-
-std::span<const std::uint8_t> ByteReader::Take(std::size_t count)
-{
-    Require(count);
-    auto taken = bytes_.subspan(position_, count);
-    position_ += count;
-    return taken;
-}
-
-void ByteReader::Get(std::int32_t& value)
-{
-    CopyRaw(Take(sizeof value), value);
-}
-
-void ByteReader::Get(std::uint32_t& value)
-{
-    CopyRaw(Take(sizeof value), value);
-}
-
-void ByteReader::Get(float& value)
-{
-    CopyRaw(Take(sizeof value), value);
-}
-
-std::u16string ByteReader::FixedText(std::size_t fieldSize)
-{
-    auto field = Take(fieldSize);
-    auto end = std::find(field.begin(), field.end(), std::uint8_t(0));
-    return FromCodePage(field.first(std::size_t(end - field.begin())));
 }
 
 } // namespace vantrel

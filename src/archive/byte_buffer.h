@@ -39,31 +39,4 @@ private:
 void PutWord(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint16_t value);
 void PutUInt32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value);
 
-// Reads such records back. A record that ends early fails with the
-// archive's end-of-file error, so a damaged file is reported like any other.
-class ByteReader
-{
-public:
-    explicit ByteReader(std::span<const std::uint8_t> bytes, std::u16string fileName = {})
-        : bytes_(bytes), fileName_(std::move(fileName))
-    {}
-
-    void Get(std::int32_t& value);
-    void Get(std::uint32_t& value);
-    void Get(float& value);
-    // A field written by FixedText: the text up to the first zero byte.
-    std::u16string FixedText(std::size_t fieldSize);
-    std::size_t BytesLeft() const { return bytes_.size() - position_; }
-    // Fails unless `count` more bytes follow: a count read from the record
-    // is checked before anything of that size is allocated.
-    void Require(std::size_t count) const;
-
-private:
-    std::span<const std::uint8_t> Take(std::size_t count);
-
-    std::span<const std::uint8_t> bytes_;
-    std::u16string fileName_;
-    std::size_t position_ = 0;
-};
-
 } // namespace vantrel

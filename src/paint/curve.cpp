@@ -9,8 +9,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::size_t kFlashPointSize = 8;
-
 FPoint Absolute(const FPoint& origin, const FPoint& offset)
 {
     return {origin.x + offset.x, origin.y + offset.y};
@@ -47,22 +45,6 @@ void Curve::WriteFlashRecord(ByteWriter& out) const
     for (const auto& point : points) {
         out.Put(point->x);
         out.Put(point->y);
-    }
-}
-
-void Curve::ReadFlashRecord(ByteReader& in)
-{
-    PaintStuff::ReadFlashRecord(in);
-    std::uint32_t count = 0;
-    in.Get(count);
-    in.Require(std::size_t(count) * kFlashPointSize);
-    points.clear();
-    points.reserve(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        auto point = std::make_unique<FPoint>();
-        in.Get(point->x);
-        in.Get(point->y);
-        points.push_back(std::move(point));
     }
 }
 

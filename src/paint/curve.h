@@ -20,7 +20,6 @@ public:
     void CopyFrom(const PaintStuff& other) override;
     std::int32_t SerializeBody(CArchive& archive) override;
     void WriteFlashRecord(ByteWriter& out) const override;
-    void ReadFlashRecord(ByteReader& in) override;
     FPoint TopLeft() const override;
     FPoint BottomRight() const override;
     void ScaleAbout(double sx, double sy, const FPoint& centre) override;

@@ -25,10 +25,4 @@ void WriteFillRecord(ByteWriter& out, const ColorSet& colors)
         out.Put(colour);
 }
 
-void ReadFillRecord(ByteReader& in, ColorSet& colors)
-{
-    for (Colour& colour : colors)
-        in.Get(colour);
-}
-
 } // namespace vantrel

@@ -9,7 +9,6 @@ inline constexpr ColorSet kDefaultFillColors = {Rgb(100, 100, 100), Rgb(100, 0, 
 // The fill colours after the rest of a payload; state 2 only from version 3 on.
 void SerializeFillColors(CArchive& archive, ColorSet& colors, std::int32_t version);
 void WriteFillRecord(ByteWriter& out, const ColorSet& colors);
-void ReadFillRecord(ByteReader& in, ColorSet& colors);
 
 // A figure with fill colours (filled ellipse, rectangle and text background):
 // they follow the rest of its payload and of its flash record.
@@ -36,11 +35,6 @@ public:
     {
         Base::WriteFlashRecord(out);
         WriteFillRecord(out, fillColors);
-    }
-    void ReadFlashRecord(ByteReader& in) override
-    {
-        Base::ReadFlashRecord(in);
-        ReadFillRecord(in, fillColors);
     }
     // The fill colour shown in a colour state, by the rule of StateColor.
     Colour FillStateColor(int state, int tick) const

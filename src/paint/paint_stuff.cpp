@@ -185,11 +185,6 @@ void PaintStuff::WriteFlashRecord(ByteWriter& out) const
     VisitFlashFields(*this, [&](const auto& value) { out.Put(value); });
 }
 
-void PaintStuff::ReadFlashRecord(ByteReader& in)
-{
-    VisitFlashFields(*this, [&](auto& value) { in.Get(value); });
-}
-
 Colour PaintStuff::StateColor(int state, int tick) const
 {
     return ChooseStateColor({normalColor, activeColor, active2Color}, style, state, tick);

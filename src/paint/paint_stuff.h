@@ -14,7 +14,6 @@
 
 namespace vantrel {
 
-class ByteReader;
 class ByteWriter;
 class ElFinder;
 class JsonWriter;
@@ -61,8 +60,6 @@ public:
     // The archive payload; returns the version read (or written).
     virtual std::int32_t SerializeBody(CArchive& archive);
     virtual void WriteFlashRecord(ByteWriter& out) const;
-    // Reads what WriteFlashRecord wrote, after the type code.
-    virtual void ReadFlashRecord(ByteReader& in);
     virtual bool HitTest(const FPoint& /*point*/, const Rect& /*client*/) const { return false; }
     virtual Colour StateColor(int state, int tick) const;
     // The object's text, or none for classes without text.

@@ -59,12 +59,6 @@ void TextStuff::WriteFlashRecord(ByteWriter& out) const
     out.FixedText(text, kFlashTextSize);
 }
 
-void TextStuff::ReadFlashRecord(ByteReader& in)
-{
-    PaintStuff::ReadFlashRecord(in);
-    text = in.FixedText(kFlashTextSize);
-}
-
 bool TextStuff::HitTest(const FPoint& p, const Rect& client) const
 {
     const auto length = std::int64_t(text.size());

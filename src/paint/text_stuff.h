@@ -27,7 +27,6 @@ public:
     void CopyFrom(const PaintStuff& other) override;
     std::int32_t SerializeBody(CArchive& archive) override;
     void WriteFlashRecord(ByteWriter& out) const override;
-    void ReadFlashRecord(ByteReader& in) override;
     bool HitTest(const FPoint& point, const Rect& client) const override;
     const std::u16string* TextRef() const override { return &text; }
     FPoint TopLeft() const override { return from; }

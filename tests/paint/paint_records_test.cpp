@@ -8,6 +8,7 @@
 #include "paint/shapes.h"
 #include "paint/text_stuff.h"
 #include "support/hex.h"
+#include "support/paint_record_reader.h"
 #include "support/sample_designs.h"
 
 #include <gtest/gtest.h>
@@ -125,9 +126,9 @@ TEST(PaintFlashRecord, ReadsBackWhatItWrote)
 {
     for (auto& original : test::OneOfEveryPaintKind()) {
         const auto record = Record(*original);
-        ByteReader in(std::span<const std::uint8_t>(record).subspan(4));
+        test::ByteReader in(std::span<const std::uint8_t>(record).subspan(4));
         auto copy = original->Clone();
-        copy->ReadFlashRecord(in);
+        test::ReadPaintRecord(in, *copy);
         EXPECT_EQ(in.BytesLeft(), 0u) << original->ClassName();
         EXPECT_EQ(ToHex(Record(*copy)), ToHex(record)) << original->ClassName();
     }
@@ -136,9 +137,9 @@ TEST(PaintFlashRecord, ReadsBackWhatItWrote)
 TEST(PaintFlashRecord, ShortRecordsFailAsTheEndOfTheFile)
 {
     auto readFailure = [](PaintStuff& object, const std::vector<std::uint8_t>& bytes) {
-        ByteReader in(bytes, u"flash.lgf");
+        test::ByteReader in(bytes, u"flash.lgf");
         try {
-            object.ReadFlashRecord(in);
+            test::ReadPaintRecord(in, object);
         } catch (const CArchiveException& e) {
             EXPECT_EQ(e.FileName(), u"flash.lgf");
             return e.Cause();
