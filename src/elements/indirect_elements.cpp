@@ -52,8 +52,8 @@ void LogStartMarker::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 {
     const Point tag[] = {
         {x + r, y - r / 2}, {x + r, y}, {x - r / 2, y}, {x - r, y - r / 4}, {x - r / 2, y - r / 2}};
-    s.Polygon(tag);
-    s.TextOutW(x - r, y + r / 2, label);
+    s.DrawPolygon(tag);
+    s.DrawText(x - r, y + r / 2, label);
 }
 
 LogEndMarker::LogEndMarker(Point position, std::int32_t elementId, std::int32_t startMarker)
@@ -71,8 +71,8 @@ void LogEndMarker::DrawBody(Surface& s, ElFinder& finder, int x, int y, int r) c
 {
     const Point tag[] = {
         {x - r, y - r / 2}, {x - r, y}, {x + r / 2, y}, {x + r, y - r / 4}, {x + r / 2, y - r / 2}};
-    s.Polygon(tag);
-    s.TextOutW(x - r, y + r / 2, StartMarkerLabel(finder, startId).value_or(kInvalidFigureText));
+    s.DrawPolygon(tag);
+    s.DrawText(x - r, y + r / 2, StartMarkerLabel(finder, startId).value_or(kInvalidFigureText));
 }
 
 std::u16string LogEndMarker::Describe(ElFinder& finder) const
@@ -92,8 +92,8 @@ void LogReplicator::Serialize(CArchive& ar)
 
 void LogReplicator::DrawBody(Surface& s, ElFinder& finder, int x, int y, int r) const
 {
-    s.Rectangle(x, y - r, x + r, y);
-    s.TextOutW(x - r, y + r, ReplicatedName(finder, sourceId).value_or(kInvalidFigureText));
+    s.DrawRectangle(x, y - r, x + r, y);
+    s.DrawText(x - r, y + r, ReplicatedName(finder, sourceId).value_or(kInvalidFigureText));
 }
 
 std::u16string LogReplicator::Describe(ElFinder& finder) const
@@ -103,9 +103,9 @@ std::u16string LogReplicator::Describe(ElFinder& finder) const
 
 void LogBreaker::DrawBody(Surface& s, ElFinder&, int x, int y, int r) const
 {
-    s.MoveToEx(x - r, y - r);
+    s.MoveTo(x - r, y - r);
     s.LineTo(x + r, y + r);
-    s.MoveToEx(x + r, y - r);
+    s.MoveTo(x + r, y - r);
     s.LineTo(x - r, y + r);
 }
 
