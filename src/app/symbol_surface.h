@@ -13,47 +13,59 @@ class SymbolSurface final : public Surface
 public:
     explicit SymbolSurface(Surface& target) : target_(target) {}
 
-    Pen SelectPen(const Pen& pen) override { return target_.SelectPen(pen); }
-    Brush SelectBrush(const Brush& brush) override { return target_.SelectBrush(brush); }
-    Colour SetTextColor(Colour colour) override { return target_.SetTextColor(colour); }
-    Colour SetBkColor(Colour colour) override { return target_.SetBkColor(colour); }
-    BackgroundMode SetBkMode(BackgroundMode mode) override { return target_.SetBkMode(mode); }
+    Pen SetPen(const Pen& pen) override { return target_.SetPen(pen); }
+    Brush SetBrush(const Brush& brush) override { return target_.SetBrush(brush); }
+    Colour SetTextColour(Colour colour) override { return target_.SetTextColour(colour); }
+    Colour SetTextBackground(Colour colour) override { return target_.SetTextBackground(colour); }
+    BackgroundMode SetBackgroundMode(BackgroundMode mode) override
+    {
+        return target_.SetBackgroundMode(mode);
+    }
     ArcDirection SetArcDirection(ArcDirection direction) override
     {
         return target_.SetArcDirection(direction);
     }
-    Point MoveToEx(int x, int y) override { return target_.MoveToEx(x, y); }
+    Point MoveTo(int x, int y) override { return target_.MoveTo(x, y); }
     void LineTo(int x, int y) override { target_.LineTo(x, y); }
-    void Polyline(std::span<const Point> points) override { target_.Polyline(points); }
-    void Polygon(std::span<const Point> points) override { target_.Polygon(points); }
-    void Rectangle(int left, int top, int right, int bottom) override
+    void DrawPolyline(std::span<const Point> points) override { target_.DrawPolyline(points); }
+    void DrawPolygon(std::span<const Point> points) override { target_.DrawPolygon(points); }
+    void DrawRectangle(int left, int top, int right, int bottom) override
     {
-        target_.Rectangle(left, top, right, bottom);
+        target_.DrawRectangle(left, top, right, bottom);
     }
-    void Ellipse(int left, int top, int right, int bottom) override
+    void DrawEllipse(int left, int top, int right, int bottom) override
     {
-        target_.Ellipse(left, top, right, bottom);
+        target_.DrawEllipse(left, top, right, bottom);
     }
-    void Arc(const Rect& box, Point start, Point end) override { target_.Arc(box, start, end); }
-    void Chord(const Rect& box, Point start, Point end) override { target_.Chord(box, start, end); }
-    void AngleArc(int centreX, int centreY, int radius, float startDegrees,
-                  float sweepDegrees) override
+    void DrawArc(const Rect& box, Point start, Point end) override
     {
-        target_.AngleArc(centreX, centreY, radius, startDegrees, sweepDegrees);
+        target_.DrawArc(box, start, end);
     }
-    void FillRect(const Rect& rect, Colour colour) override { target_.FillRect(rect, colour); }
-    void TextOutW(int x, int y, const std::u16string& text) override
+    void DrawChord(const Rect& box, Point start, Point end) override
+    {
+        target_.DrawChord(box, start, end);
+    }
+    void DrawAngleArc(int centreX, int centreY, int radius, float startDegrees,
+                      float sweepDegrees) override
+    {
+        target_.DrawAngleArc(centreX, centreY, radius, startDegrees, sweepDegrees);
+    }
+    void FillRectangle(const Rect& rect, Colour colour) override
+    {
+        target_.FillRectangle(rect, colour);
+    }
+    void DrawText(int x, int y, const std::u16string& text) override
     {
         if (text.size() <= 2)
-            target_.TextOutW(x, y, text);
+            target_.DrawText(x, y, text);
     }
-    Size GetTextExtentPoint32W(const std::u16string& text) override
+    Size TextExtent(const std::u16string& text) override
     {
-        return text.size() <= 2 ? target_.GetTextExtentPoint32W(text) : Size{};
+        return text.size() <= 2 ? target_.TextExtent(text) : Size{};
     }
-    void StretchImage(const Image& image, const Rect& dest) override
+    void DrawImageStretched(const Image& image, const Rect& dest) override
     {
-        target_.StretchImage(image, dest);
+        target_.DrawImageStretched(image, dest);
     }
 
 private:

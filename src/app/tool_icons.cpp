@@ -60,9 +60,9 @@ void DrawFigure(QPaintDevice& device, const LogElement& element, QPoint anchor, 
     painter.setFont(font);
     QPainterSurface canvas(painter);
     SymbolSurface surface(canvas);
-    surface.SelectPen(Pen::Solid(penWidth, 0));
-    surface.SelectBrush(Brush::Hollow());
-    surface.SetBkMode(BackgroundMode::Transparent);
+    surface.SetPen(Pen::Solid(penWidth, 0));
+    surface.SetBrush(Brush::Hollow());
+    surface.SetBackgroundMode(BackgroundMode::Transparent);
     DrawElementWithPins(surface, emptyDesign, element, anchor.x(), anchor.y(), r);
 }
 

@@ -32,7 +32,7 @@ bool DrawConnections(Surface& surface, CVantrelDoc& document, const LogElement& 
         }
         const Point from = element.InputPinPos(r, i, state.origin, state.zoom);
         const Point to = source->OutputPinPos(r, state.origin, state.zoom);
-        surface.MoveToEx(from.x, from.y);
+        surface.MoveTo(from.x, from.y);
         surface.LineTo(to.x, to.y);
     }
     return connected;
@@ -64,10 +64,10 @@ void DrawRubberBand(Surface& surface, const ViewState& state)
 {
     if (!state.rubberBandCorner)
         return;
-    const Pen previous = surface.SelectPen(Pen::Dashed(0));
-    surface.Rectangle(state.dragAnchor.x, state.dragAnchor.y, state.rubberBandCorner->x,
-                      state.rubberBandCorner->y);
-    surface.SelectPen(previous);
+    const Pen previous = surface.SetPen(Pen::Dashed(0));
+    surface.DrawRectangle(state.dragAnchor.x, state.dragAnchor.y, state.rubberBandCorner->x,
+                          state.rubberBandCorner->y);
+    surface.SetPen(previous);
 }
 
 } // namespace
@@ -75,9 +75,9 @@ void DrawRubberBand(Surface& surface, const ViewState& state)
 void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
                        const Rect& client)
 {
-    surface.FillRect(client, Rgb(255, 255, 255));
-    const Brush previousBrush = surface.SelectBrush(Brush::Hollow());
-    surface.SetBkMode(BackgroundMode::Transparent);
+    surface.FillRectangle(client, Rgb(255, 255, 255));
+    const Brush previousBrush = surface.SetBrush(Brush::Hollow());
+    surface.SetBackgroundMode(BackgroundMode::Transparent);
     const int r = state.ElementSize();
     const Selection selected(state.logicSelection.begin(), state.logicSelection.end());
     const ElementIdSet& loops = document.LoopSet();
@@ -88,36 +88,36 @@ void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState&
             const Point anchor = state.CellToDevice(element.pos);
             if (!Visible(anchor, client))
                 continue;
-            const Pen previousPen = surface.SelectPen(PenFor(selected, loops, element, connected));
+            const Pen previousPen = surface.SetPen(PenFor(selected, loops, element, connected));
             DrawElementWithPins(surface, document, element, anchor.x, anchor.y, r);
-            surface.SelectPen(previousPen);
+            surface.SetPen(previousPen);
             if (state.showElementNumbers)
-                surface.TextOutW(anchor.x, anchor.y, Decimal(static_cast<long long>(position) + 1));
+                surface.DrawText(anchor.x, anchor.y, Decimal(static_cast<long long>(position) + 1));
         }
     }
     if (state.connectionPreviewEnd) {
-        surface.MoveToEx(state.dragAnchor.x, state.dragAnchor.y);
+        surface.MoveTo(state.dragAnchor.x, state.dragAnchor.y);
         surface.LineTo(state.connectionPreviewEnd->x, state.connectionPreviewEnd->y);
     }
     DrawRubberBand(surface, state);
-    surface.TextOutW(client.right - 180, client.bottom - 20,
+    surface.DrawText(client.right - 180, client.bottom - 20,
                      Decimal(document.MainCount()) + u" logic elements V" +
                          Decimal(document.RequiredDesignVersion()));
-    surface.SelectBrush(previousBrush);
+    surface.SetBrush(previousBrush);
 }
 
 void DrawPreviewPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
                         const Rect& client, const Image* scaledBackground)
 {
-    surface.SetBkMode(BackgroundMode::Transparent);
-    const Brush previousBrush = surface.SelectBrush(Brush::Hollow());
+    surface.SetBackgroundMode(BackgroundMode::Transparent);
+    const Brush previousBrush = surface.SetBrush(Brush::Hollow());
     if (scaledBackground && !scaledBackground->IsEmpty())
-        surface.StretchImage(*scaledBackground, client);
+        surface.DrawImageStretched(*scaledBackground, client);
     else
-        surface.FillRect(client, document.backgroundColour);
+        surface.FillRectangle(client, document.backgroundColour);
     DrawRubberBand(surface, state);
-    surface.SelectBrush(previousBrush);
-    surface.TextOutW(client.right - 100, client.bottom - 20,
+    surface.SetBrush(previousBrush);
+    surface.DrawText(client.right - 100, client.bottom - 20,
                      u"Page " + Decimal(static_cast<long long>(state.currentPage) + 1) + u" / " +
                          Decimal(static_cast<long long>(document.pageBackgrounds.size())));
 }

@@ -48,7 +48,7 @@ std::uint32_t LogBigOr::EncodeWord(const ElFinder&) const
 
 void LogBigAlarm::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.Rectangle(x - r / 2, y - r, x + r, y + r);
+    s.DrawRectangle(x - r / 2, y - r, x + r, y + r);
 }
 
 std::uint32_t LogBigAlarm::EncodeWord(const ElFinder&) const

@@ -19,11 +19,11 @@ void LogComment::Serialize(CArchive& ar)
 // text; the text itself sits half a size in, in its own colour.
 void LogComment::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    const Size extent = s.GetTextExtentPoint32W(text);
-    s.Rectangle(x - r, y - r, x + extent.width, y + extent.height);
-    const Colour previous = s.SetTextColor(kTextColour);
-    s.TextOutW(x - r / 2, y - r / 2, text);
-    s.SetTextColor(previous);
+    const Size extent = s.TextExtent(text);
+    s.DrawRectangle(x - r, y - r, x + extent.width, y + extent.height);
+    const Colour previous = s.SetTextColour(kTextColour);
+    s.DrawText(x - r / 2, y - r / 2, text);
+    s.SetTextColour(previous);
 }
 
 } // namespace vantrel

@@ -19,8 +19,8 @@ std::uint32_t CompareWord(std::uint32_t opcode, const LogElement& comparator,
 
 void DrawComparator(Surface& surface, int x, int y, int r, const std::u16string& relation)
 {
-    surface.Ellipse(x - r, y - r, x + r, y + r);
-    surface.TextOutW(x, y, relation);
+    surface.DrawEllipse(x - r, y - r, x + r, y + r);
+    surface.DrawText(x, y, relation);
 }
 
 } // namespace

@@ -12,12 +12,12 @@ void DrawElementWithPins(Surface& surface, const ElFinder& finder, const LogElem
     const Point anchor{x, y};
     if (element.HasOutput()) {
         const Point pin = element.OutputPinOffset(r) + anchor;
-        surface.MoveToEx(pin.x, pin.y);
+        surface.MoveTo(pin.x, pin.y);
         surface.LineTo(pin.x + stub, pin.y);
     }
     for (int i = 0; i < element.InputCount(); ++i) {
         const Point pin = element.InputPinOffset(r, i) + anchor;
-        surface.MoveToEx(pin.x, pin.y);
+        surface.MoveTo(pin.x, pin.y);
         surface.LineTo(pin.x - stub, pin.y);
     }
     element.DrawBody(surface, finder, x, y, r);

@@ -6,24 +6,24 @@ namespace vantrel {
 
 void DrawDShape(Surface& surface, int x, int y, int r)
 {
-    surface.Chord({x - 3 * r, y - r, x + r, y + r}, {x - r, y + r}, {x - r, y - r});
+    surface.DrawChord({x - 3 * r, y - r, x + r, y + r}, {x - r, y + r}, {x - r, y - r});
 }
 
 void DrawArrowShape(Surface& surface, int x, int y, int r)
 {
     const Point points[] = {{x - r, y - r}, {x + r, y}, {x - r, y + r}, {x - r / 2, y}};
-    surface.Polygon(points);
+    surface.DrawPolygon(points);
 }
 
 void DrawBubble(Surface& surface, int x, int y, int r, int radius)
 {
-    surface.Ellipse(x + r - radius, y - radius, x + r + radius, y + radius);
+    surface.DrawEllipse(x + r - radius, y - radius, x + r + radius, y + radius);
 }
 
 void DrawXorBar(Surface& surface, int x, int y, int r)
 {
     const Point points[] = {{x - 5 * r / 6, y + r}, {x - r / 3, y}, {x - 5 * r / 6, y - r}};
-    surface.Polyline(points);
+    surface.DrawPolyline(points);
 }
 
 } // namespace vantrel

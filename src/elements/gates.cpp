@@ -78,7 +78,7 @@ std::uint32_t LogNXOR::EncodeWord(const ElFinder& f) const
 void LogNot::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     const Point triangle[] = {{x - r, y - r}, {x - r, y + r}, {x + r, y}};
-    s.Polygon(triangle);
+    s.DrawPolygon(triangle);
     DrawBubble(s, x, y, r, r / 5);
 }
 

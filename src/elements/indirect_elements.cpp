@@ -51,8 +51,8 @@ void LogStartMarker::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) 
 {
     const Point tag[] = {
         {x + r, y - r / 2}, {x + r, y}, {x - r / 2, y}, {x - r, y - r / 4}, {x - r / 2, y - r / 2}};
-    s.Polygon(tag);
-    s.TextOutW(x - r, y + r / 2, label);
+    s.DrawPolygon(tag);
+    s.DrawText(x - r, y + r / 2, label);
 }
 
 LogEndMarker::LogEndMarker(Point position, std::int32_t elementId, std::int32_t startMarker)
@@ -70,8 +70,8 @@ void LogEndMarker::DrawBody(Surface& s, const ElFinder& finder, int x, int y, in
 {
     const Point tag[] = {
         {x - r, y - r / 2}, {x - r, y}, {x + r / 2, y}, {x + r, y - r / 4}, {x + r / 2, y - r / 2}};
-    s.Polygon(tag);
-    s.TextOutW(x - r, y + r / 2, StartMarkerLabel(finder, startId).value_or(kInvalidFigureText));
+    s.DrawPolygon(tag);
+    s.DrawText(x - r, y + r / 2, StartMarkerLabel(finder, startId).value_or(kInvalidFigureText));
 }
 
 std::u16string LogEndMarker::Describe(const ElFinder& finder) const
@@ -91,8 +91,8 @@ void LogReplicator::Serialize(CArchive& ar)
 
 void LogReplicator::DrawBody(Surface& s, const ElFinder& finder, int x, int y, int r) const
 {
-    s.Rectangle(x, y - r, x + r, y);
-    s.TextOutW(x - r, y + r, ReplicatedName(finder, sourceId).value_or(kInvalidFigureText));
+    s.DrawRectangle(x, y - r, x + r, y);
+    s.DrawText(x - r, y + r, ReplicatedName(finder, sourceId).value_or(kInvalidFigureText));
 }
 
 std::u16string LogReplicator::Describe(const ElFinder& finder) const
@@ -102,9 +102,9 @@ std::u16string LogReplicator::Describe(const ElFinder& finder) const
 
 void LogBreaker::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.MoveToEx(x - r, y - r);
+    s.MoveTo(x - r, y - r);
     s.LineTo(x + r, y + r);
-    s.MoveToEx(x + r, y - r);
+    s.MoveTo(x + r, y - r);
     s.LineTo(x - r, y + r);
 }
 

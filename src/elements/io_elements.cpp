@@ -16,14 +16,14 @@ constexpr std::int32_t kFirstVersionWithRestricted = 11;
 
 void Line(Surface& surface, int x0, int y0, int x1, int y1)
 {
-    surface.MoveToEx(x0, y0);
+    surface.MoveTo(x0, y0);
     surface.LineTo(x1, y1);
 }
 
 // The small circle right of the anchor that the input-like kinds share.
 void DrawRightCircle(Surface& surface, int x, int y, int r)
 {
-    surface.Ellipse(x, y - r, x + r, y);
+    surface.DrawEllipse(x, y - r, x + r, y);
 }
 
 } // namespace
@@ -41,7 +41,7 @@ void LogIO::Serialize(CArchive& ar)
 
 void LogIO::DrawName(Surface& surface, int x, int y, int r) const
 {
-    surface.TextOutW(x - r, y + r, name);
+    surface.DrawText(x - r, y + r, name);
 }
 
 std::uint32_t LogIO::NumberWord(std::uint32_t opcode, const ElFinder* inputFinder) const
@@ -66,7 +66,7 @@ std::u16string LogIn::Describe(const ElFinder& finder) const
 
 void LogOut::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.Ellipse(x - r, y - r, x, y);
+    s.DrawEllipse(x - r, y - r, x, y);
     Line(s, x - r / 2, y - r / 2, x + r, y - r / 2);
     DrawName(s, x, y, r);
 }
@@ -100,7 +100,7 @@ void LogPulseUser::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) co
 {
     const Point pulse[] = {{x + r / 2, y - r / 2}, {x, y - r / 2},         {x, y - r},
                            {x - r / 2, y - r},     {x - r / 2, y - r / 2}, {x - r, y - r / 2}};
-    s.Polyline(pulse);
+    s.DrawPolyline(pulse);
     DrawRightCircle(s, x, y, r);
     DrawName(s, x, y, r);
 }
@@ -153,7 +153,7 @@ namespace {
 
 void DrawAnalogArc(Surface& s, int x, int y, int r)
 {
-    s.Arc({x, y - r, x + r, y}, {x + r, y - r / 2}, {x, y - r / 2});
+    s.DrawArc({x, y - r, x + r, y}, {x + r, y - r / 2}, {x, y - r / 2});
 }
 
 } // namespace
@@ -243,8 +243,8 @@ std::u16string TempInput::Name() const
 
 void TempInput::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.Rectangle(x - r, y - r, x + r, y);
-    s.TextOutW(x - r, y + r, Name());
+    s.DrawRectangle(x - r, y - r, x + r, y);
+    s.DrawText(x - r, y + r, Name());
 }
 
 } // namespace vantrel

@@ -33,7 +33,7 @@ std::u16string SymbolOf(std::span<const char16_t* const> symbols, std::int32_t o
 // that does not grow with the zoom.
 void DrawOperation(Surface& surface, int x, int y, const std::u16string& symbol)
 {
-    surface.TextOutW(x - 5, y - 5, symbol);
+    surface.DrawText(x - 5, y - 5, symbol);
 }
 
 } // namespace
@@ -57,8 +57,8 @@ void Acc::Serialize(CArchive& ar)
 
 void Acc::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.Rectangle(x - r, y - r, x + r, y);
-    s.TextOutW(x - r, y + r, name);
+    s.DrawRectangle(x - r, y - r, x + r, y);
+    s.DrawText(x - r, y + r, name);
 }
 
 MathOp::MathOp(Point position, std::int32_t elementId, std::int32_t operation)
@@ -91,10 +91,10 @@ void AccOp::Serialize(CArchive& ar)
 
 void AccOp::DrawBody(Surface& s, const ElFinder& finder, int x, int y, int r) const
 {
-    s.Ellipse(x - r, y - 2 * r, x + r, y + 2 * r);
+    s.DrawEllipse(x - r, y - 2 * r, x + r, y + 2 * r);
     DrawOperation(s, x, y, OperationText(op));
     if (auto* accumulator = dynamic_cast<const Acc*>(finder.FindById(accId)))
-        s.TextOutW(x + 5, y, accumulator->name);
+        s.DrawText(x + 5, y, accumulator->name);
 }
 
 // Bits 2-0 hold op + 1, never 0, which tells this word apart from the other
@@ -133,7 +133,7 @@ void GP_Register::Serialize(CArchive& ar)
 
 void GP_Register::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.Ellipse(x - r, y - r, x + r, y + r);
+    s.DrawEllipse(x - r, y - r, x + r, y + r);
     DrawOperation(s, x, y, OperationText(op));
 }
 
@@ -159,8 +159,8 @@ void NL_Constant::Serialize(CArchive& ar)
 
 void NL_Constant::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.Ellipse(x - r, y - r, x + r, y);
-    s.TextOutW(x - r, y + 5, Decimal(value));
+    s.DrawEllipse(x - r, y - r, x + r, y);
+    s.DrawText(x - r, y + 5, Decimal(value));
 }
 
 } // namespace vantrel

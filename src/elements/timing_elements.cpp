@@ -20,14 +20,14 @@ std::uint32_t Operand(const ElFinder& finder, std::int32_t id)
 
 void DrawHand(Surface& surface, Point from, Point to)
 {
-    surface.MoveToEx(from.x, from.y);
+    surface.MoveTo(from.x, from.y);
     surface.LineTo(to.x, to.y);
 }
 
 // The text below the figure.
 void DrawCaption(Surface& surface, int x, int y, int r, const std::u16string& text)
 {
-    surface.TextOutW(x - r, y + r, text);
+    surface.DrawText(x - r, y + r, text);
 }
 
 } // namespace
@@ -44,12 +44,12 @@ void LogDelay::Serialize(CArchive& ar)
 
 void LogDelay::DrawDial(Surface& s, int x, int y, int r) const
 {
-    s.Ellipse(x - r / 2, y - r, x + r / 2, y);
+    s.DrawEllipse(x - r / 2, y - r, x + r / 2, y);
 }
 
 void LogDelay::DrawSeconds(Surface& s, int x, int y, int r) const
 {
-    s.TextOutW(x - r, y + r / 2, Ascii(std::to_string(delay) + " s"));
+    s.DrawText(x - r, y + r / 2, Ascii(std::to_string(delay) + " s"));
 }
 
 std::uint32_t LogDelay::DelayWord(std::uint32_t opcode, const ElFinder& finder) const
@@ -69,7 +69,7 @@ void LogPulseDelay::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) c
     DrawDial(s, x, y, r);
     const Point pulse[] = {{x - r / 2, y - r / 2}, {x - r / 4, y - r / 2}, {x - r / 4, y - r},
                            {x + r / 4, y - r},     {x + r / 4, y - r / 2}, {x + r / 2, y - r / 2}};
-    s.Polyline(pulse);
+    s.DrawPolyline(pulse);
     DrawSeconds(s, x, y, r);
 }
 
@@ -83,26 +83,26 @@ std::uint32_t VariableTimeElement::VariableTimeWord(std::uint32_t opcode,
 
 void LogVarDelay::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.Ellipse(x - r, y - r, x + r, y + r);
+    s.DrawEllipse(x - r, y - r, x + r, y + r);
     DrawHand(s, {x, y}, {x - r / 2, y - 3 * r / 4});
 }
 
 void LogVarPulseDelay::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.Ellipse(x - r, y - r, x + r, y + r);
+    s.DrawEllipse(x - r, y - r, x + r, y + r);
     const Point pulse[] = {
         {x - r, y},     {x - r / 4, y}, {x - r / 4, y - r / 2}, {x + r / 4, y - r / 2},
         {x + r / 4, y}, {x + r, y}};
-    s.Polyline(pulse);
+    s.DrawPolyline(pulse);
 }
 
 void LogFilter::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     // A line back to the centre, then one wave: the upper half circle left of
     // the centre and the lower one right of it.
-    s.MoveToEx(x + r, y);
-    s.AngleArc(x - r / 2, y, r / 2, 0.0f, 180.0f);
-    s.AngleArc(x + r / 2, y, r / 2, 180.0f, 180.0f);
+    s.MoveTo(x + r, y);
+    s.DrawAngleArc(x - r / 2, y, r / 2, 0.0f, 180.0f);
+    s.DrawAngleArc(x + r / 2, y, r / 2, 180.0f, 180.0f);
 }
 
 LogClock::LogClock(Point position, std::int32_t elementId, std::int32_t frequencyIndex)
@@ -126,7 +126,7 @@ void LogClock::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
     const Point wave[] = {{x + r / 2, y - r / 2}, {x, y - r / 2},         {x, y - r},
                           {x - r / 2, y - r},     {x - r / 2, y - r / 2}, {x - r, y - r / 2}};
-    s.Polyline(wave);
+    s.DrawPolyline(wave);
     DrawCaption(s, x, y, r, FrequencyText());
 }
 
@@ -165,7 +165,7 @@ void LogTimer::Serialize(CArchive& ar)
 
 void LogTimer::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.Rectangle(x - r, y - r, x + r, y + r);
+    s.DrawRectangle(x - r, y - r, x + r, y + r);
     DrawHand(s, {x, y}, {x - r, y - 3 * r / 4});
     DrawCaption(s, x, y, r, name);
 }
@@ -177,7 +177,7 @@ std::uint32_t LogTimer::EncodeWord(const ElFinder& f) const
 
 void LogSpeed::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.AngleArc(x, y, r, 0.0f, 180.0f);
+    s.DrawAngleArc(x, y, r, 0.0f, 180.0f);
     DrawHand(s, {x, y}, {x + r / 2, y - r / 2});
     DrawCaption(s, x, y, r, name);
 }

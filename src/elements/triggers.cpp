@@ -9,7 +9,7 @@ namespace vantrel {
 
 void LogTrigger::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 {
-    s.Rectangle(x - r / 2, y - r, x + r / 2, y + r);
+    s.DrawRectangle(x - r / 2, y - r, x + r / 2, y + r);
 }
 
 Point LogTrigger::InputPinOffset(int r, int input) const

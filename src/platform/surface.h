@@ -57,17 +57,18 @@ enum class ArcDirection
 };
 
 // The drawing surface every figure is drawn on: integer pixel coordinates and
-// the classic device-context rules:
-// - Rectangle and Ellipse boxes exclude their right and bottom edge;
+// the edge rules of the classic device context:
+// - DrawRectangle and DrawEllipse boxes exclude their right and bottom edge;
 // - LineTo leaves out its last pixel and moves the current position;
-// - Polyline neither uses nor moves the current position;
-// - AngleArc first draws a line from the current position to the arc's start,
-//   then the arc (degrees, counter-clockwise from the x axis, y pointing
-//   down on screen), and leaves the current position at the arc's end;
-// - Arc and Chord run from the ray through the start point to the ray through
-//   the end point in the current arc direction (counter-clockwise as seen on
-//   screen by default);
-// - TextOutW anchors the text at its top-left corner.
+// - DrawPolyline neither uses nor moves the current position;
+// - DrawAngleArc first draws a line from the current position to the arc's
+//   start, then the arc (degrees, counter-clockwise from the x axis, y
+//   pointing down on screen), and leaves the current position at the arc's
+//   end;
+// - DrawArc and DrawChord run from the ray through the start point to the ray
+//   through the end point in the current arc direction (counter-clockwise as
+//   seen on screen by default);
+// - DrawText anchors the text at its top-left corner.
 // A new surface has a black solid pen of width 1, a white solid brush, black
 // text on an opaque white background, the current position at (0, 0) and the
 // counter-clockwise arc direction.
@@ -76,31 +77,31 @@ class Surface
 public:
     virtual ~Surface() = default;
 
-    // Each Select/Set returns the previous value so the caller can restore it.
-    virtual Pen SelectPen(const Pen& pen) = 0;
-    virtual Brush SelectBrush(const Brush& brush) = 0;
-    virtual Colour SetTextColor(Colour colour) = 0;
-    virtual Colour SetBkColor(Colour colour) = 0;
-    virtual BackgroundMode SetBkMode(BackgroundMode mode) = 0;
+    // Each Set returns the previous value so the caller can restore it.
+    virtual Pen SetPen(const Pen& pen) = 0;
+    virtual Brush SetBrush(const Brush& brush) = 0;
+    virtual Colour SetTextColour(Colour colour) = 0;
+    virtual Colour SetTextBackground(Colour colour) = 0;
+    virtual BackgroundMode SetBackgroundMode(BackgroundMode mode) = 0;
     virtual ArcDirection SetArcDirection(ArcDirection direction) = 0;
 
     // Returns the previous current position.
-    virtual Point MoveToEx(int x, int y) = 0;
+    virtual Point MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
-    virtual void Polyline(std::span<const Point> points) = 0;
-    virtual void Polygon(std::span<const Point> points) = 0;
-    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
-    virtual void Ellipse(int left, int top, int right, int bottom) = 0;
-    virtual void Arc(const Rect& box, Point start, Point end) = 0;
-    virtual void Chord(const Rect& box, Point start, Point end) = 0;
-    virtual void AngleArc(int centreX, int centreY, int radius, float startDegrees,
-                          float sweepDegrees) = 0;
+    virtual void DrawPolyline(std::span<const Point> points) = 0;
+    virtual void DrawPolygon(std::span<const Point> points) = 0;
+    virtual void DrawRectangle(int left, int top, int right, int bottom) = 0;
+    virtual void DrawEllipse(int left, int top, int right, int bottom) = 0;
+    virtual void DrawArc(const Rect& box, Point start, Point end) = 0;
+    virtual void DrawChord(const Rect& box, Point start, Point end) = 0;
+    virtual void DrawAngleArc(int centreX, int centreY, int radius, float startDegrees,
+                              float sweepDegrees) = 0;
     // Fills without a border; an empty rectangle fills nothing.
-    virtual void FillRect(const Rect& rect, Colour colour) = 0;
-    virtual void TextOutW(int x, int y, const std::u16string& text) = 0;
-    virtual Size GetTextExtentPoint32W(const std::u16string& text) = 0;
-    // Stretches the whole image into dest with smooth (halftone) scaling.
-    virtual void StretchImage(const Image& image, const Rect& dest) = 0;
+    virtual void FillRectangle(const Rect& rect, Colour colour) = 0;
+    virtual void DrawText(int x, int y, const std::u16string& text) = 0;
+    virtual Size TextExtent(const std::u16string& text) = 0;
+    // Stretches the whole image into dest with smooth scaling.
+    virtual void DrawImageStretched(const Image& image, const Rect& dest) = 0;
 };
 
 } // namespace vantrel

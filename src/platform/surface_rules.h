@@ -3,7 +3,7 @@
 // Rules of the drawing surface that every Surface implementation applies the
 // same way (the Qt surface and the recording surface of the tests), so that
 // a figure pinned on one holds on the other: the state of a new surface and
-// where AngleArc leaves the current position.
+// where DrawAngleArc leaves the current position.
 
 #include "platform/surface.h"
 
@@ -19,13 +19,13 @@ struct SurfaceState
     Pen pen = Pen::Solid(1, 0);
     Brush brush = Brush::Solid(0xFFFFFF);
     Colour textColour = 0;
-    Colour bkColour = 0xFFFFFF;
-    BackgroundMode bkMode = BackgroundMode::Opaque;
+    Colour textBackground = 0xFFFFFF;
+    BackgroundMode backgroundMode = BackgroundMode::Opaque;
     ArcDirection arcDirection = ArcDirection::CounterClockwise;
     Point position;
 };
 
-// A point on the circle of AngleArc: degrees counter-clockwise from the x
+// A point on the circle of DrawAngleArc: degrees counter-clockwise from the x
 // axis as seen on screen (y points down).
 inline double CircleX(int centreX, int radius, double degrees)
 {
@@ -36,7 +36,7 @@ inline double CircleY(int centreY, int radius, double degrees)
     return centreY - radius * std::sin(degrees * std::numbers::pi / 180.0);
 }
 
-// Where AngleArc leaves the current position: the end of the arc, rounded to
+// Where DrawAngleArc leaves the current position: the end of the arc, rounded to
 // the nearest pixel.
 inline Point AngleArcEnd(int centreX, int centreY, int radius, float startDegrees,
                          float sweepDegrees)

@@ -47,7 +47,7 @@ protected:
     {
         Calls pens;
         for (const std::string& call : Draw())
-            if (call.rfind("SelectPen(Solid", 0) == 0 && call != "SelectPen(Solid,1,#000000)")
+            if (call.rfind("SetPen(Solid", 0) == 0 && call != "SetPen(Solid,1,#000000)")
                 pens.push_back(call);
         return pens;
     }
@@ -56,10 +56,10 @@ protected:
     ViewState state;
 };
 
-const std::string kNormal = "SelectPen(Solid,1,#323200)";
-const std::string kSelected = "SelectPen(Solid,2,#c00000)";
-const std::string kOpen = "SelectPen(Solid,2,#0000c0)";
-const std::string kLoop = "SelectPen(Solid,1,#00c000)";
+const std::string kNormal = "SetPen(Solid,1,#323200)";
+const std::string kSelected = "SetPen(Solid,2,#c00000)";
+const std::string kOpen = "SetPen(Solid,2,#0000c0)";
+const std::string kLoop = "SetPen(Solid,1,#00c000)";
 
 TEST_F(DesignPicture, PenPrecedenceIsSelectedThenOpenThenLoop)
 {
@@ -85,10 +85,10 @@ TEST_F(DesignPicture, ConnectionsRunFromInputPinsToSourceOutputsWithTheDefaultPe
     Add(Gate({2, 2}, 3, 404)); // deleted source: no line
     Calls calls = Draw();
     // The inverter at (2, 0) has its input at (160 - 20, 0); the input's output is at (20, -10).
-    auto line = std::find(calls.begin(), calls.end(), "MoveToEx(140,0)");
+    auto line = std::find(calls.begin(), calls.end(), "MoveTo(140,0)");
     ASSERT_NE(line, calls.end());
     EXPECT_EQ(*(line + 1), "LineTo(20,-10)");
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "MoveToEx(140,160)"), 1); // its stub only
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "MoveTo(140,160)"), 1); // its stub only
 }
 
 TEST_F(DesignPicture, FarAwayElementsKeepTheirConnectionsButAreNotDrawn)
@@ -114,19 +114,19 @@ TEST_F(DesignPicture, ElementNumbersCountEachListFromOne)
     state.showElementNumbers = true;
     Calls texts = {};
     for (const std::string& call : Draw())
-        if (call.rfind("TextOutW", 0) == 0)
+        if (call.rfind("DrawText", 0) == 0)
             texts.push_back(call);
     EXPECT_EQ(texts,
-              (Calls{"TextOutW(0,0,\"1\")", "TextOutW(0,80,\"2\")", "TextOutW(220,20,\"acc\")",
-                     "TextOutW(240,0,\"1\")", "TextOutW(620,580,\"2 logic elements V2\")"}));
+              (Calls{"DrawText(0,0,\"1\")", "DrawText(0,80,\"2\")", "DrawText(220,20,\"acc\")",
+                     "DrawText(240,0,\"1\")", "DrawText(620,580,\"2 logic elements V2\")"}));
 }
 
 TEST_F(DesignPicture, StatusCountsOnlyTheMainList)
 {
     Add(std::make_unique<Acc>(Point{3, 0}, 3, u"", 0));
     const Calls calls = Draw();
-    EXPECT_EQ(calls.back(), "SelectBrush(Solid,#ffffff)");
-    EXPECT_NE(std::find(calls.begin(), calls.end(), "TextOutW(620,580,\"0 logic elements V2\")"),
+    EXPECT_EQ(calls.back(), "SetBrush(Solid,#ffffff)");
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "DrawText(620,580,\"0 logic elements V2\")"),
               calls.end());
 }
 
@@ -138,9 +138,9 @@ TEST_F(DesignPicture, DragFeedbackComesAfterTheElements)
     const Calls calls = Draw();
     const Calls tail(calls.end() - 7, calls.end());
     EXPECT_EQ(tail,
-              (Calls{"MoveToEx(10,20)", "LineTo(50,60)", "SelectPen(Dash,1,#000000)",
-                     "Rectangle(10,20,70,80)", "SelectPen(Solid,1,#000000)",
-                     "TextOutW(620,580,\"0 logic elements V2\")", "SelectBrush(Solid,#ffffff)"}));
+              (Calls{"MoveTo(10,20)", "LineTo(50,60)", "SetPen(Dash,1,#000000)",
+                     "DrawRectangle(10,20,70,80)", "SetPen(Solid,1,#000000)",
+                     "DrawText(620,580,\"0 logic elements V2\")", "SetBrush(Solid,#ffffff)"}));
 }
 
 TEST(PreviewPicture, EmptyPageShowsTheBackgroundColourAndThePageNumber)
@@ -152,13 +152,14 @@ TEST(PreviewPicture, EmptyPageShowsTheBackgroundColourAndThePageNumber)
     state.currentPage = 1;
     test::RecordingSurface surface;
     DrawPreviewPicture(surface, document, state, kClient, nullptr);
-    EXPECT_EQ(surface.Calls(), (Calls{"SetBkMode(Transparent)", "SelectBrush(Hollow)",
-                                      "FillRect(0,0,800,600,#010203)", "SelectBrush(Solid,#ffffff)",
-                                      "TextOutW(700,580,\"Page 2 / 3\")"}));
+    EXPECT_EQ(surface.Calls(),
+              (Calls{"SetBackgroundMode(Transparent)", "SetBrush(Hollow)",
+                     "FillRectangle(0,0,800,600,#010203)", "SetBrush(Solid,#ffffff)",
+                     "DrawText(700,580,\"Page 2 / 3\")"}));
     surface.Clear();
     Image scaled{800, 600, std::vector<std::uint32_t>(800 * 600, 0xFF00FF00)};
     DrawPreviewPicture(surface, document, state, kClient, &scaled);
-    EXPECT_EQ(surface.Calls()[2], "StretchImage(800x600 -> 0,0,800,600)");
+    EXPECT_EQ(surface.Calls()[2], "DrawImageStretched(800x600 -> 0,0,800,600)");
 }
 
 } // namespace

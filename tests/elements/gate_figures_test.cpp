@@ -22,10 +22,10 @@ Calls FigureOf(const LogElement& element, int x = 100, int y = 50, int r = 20)
 
 TEST(GateFigures, EachKindDrawsItsShapeAroundTheAnchor)
 {
-    const std::string dShape = "Chord(40,30,120,70; 80,70 -> 80,30)";
-    const std::string arrow = "Polygon(80,30 120,50 80,70 90,50)";
-    const std::string bubble = "Ellipse(114,44,126,56)";   // radius 20 / 3 = 6
-    const std::string bar = "Polyline(84,70 94,50 84,30)"; // 5r/6 = 16, r/3 = 6
+    const std::string dShape = "DrawChord(40,30,120,70; 80,70 -> 80,30)";
+    const std::string arrow = "DrawPolygon(80,30 120,50 80,70 90,50)";
+    const std::string bubble = "DrawEllipse(114,44,126,56)";   // radius 20 / 3 = 6
+    const std::string bar = "DrawPolyline(84,70 94,50 84,30)"; // 5r/6 = 16, r/3 = 6
     struct Case
     {
         const char* kind;
@@ -41,10 +41,10 @@ TEST(GateFigures, EachKindDrawsItsShapeAroundTheAnchor)
         {"NXOR", std::make_unique<LogNXOR>(), {arrow, bar, bubble}},
         {"Not",
          std::make_unique<LogNot>(),
-         {"Polygon(80,30 80,70 120,50)", "Ellipse(116,46,124,54)"}},
+         {"DrawPolygon(80,30 80,70 120,50)", "DrawEllipse(116,46,124,54)"}},
         {"Big And", std::make_unique<LogBigAnd>(), {dShape}},
         {"Big Or", std::make_unique<LogBigOr>(), {arrow}},
-        {"Big Alarm", std::make_unique<LogBigAlarm>(), {"Rectangle(90,30,120,70)"}},
+        {"Big Alarm", std::make_unique<LogBigAlarm>(), {"DrawRectangle(90,30,120,70)"}},
         {"plain big gate", std::make_unique<LogBigOp>(), {}},
     };
     for (const Case& c : cases)
@@ -55,29 +55,29 @@ TEST(GateFigures, DivisionsTruncateTowardZeroAtOddSizes)
 {
     // r = 7: r/3 = 2, r/2 = 3, 5r/6 = 5.
     EXPECT_EQ(FigureOf(LogNOR(), 0, 0, 7),
-              (Calls{"Polygon(-7,-7 7,0 -7,7 -3,0)", "Ellipse(5,-2,9,2)"}));
+              (Calls{"DrawPolygon(-7,-7 7,0 -7,7 -3,0)", "DrawEllipse(5,-2,9,2)"}));
     EXPECT_EQ(FigureOf(LogXOR(), 0, 0, 7),
-              (Calls{"Polygon(-7,-7 7,0 -7,7 -3,0)", "Polyline(-5,7 -2,0 -5,-7)"}));
+              (Calls{"DrawPolygon(-7,-7 7,0 -7,7 -3,0)", "DrawPolyline(-5,7 -2,0 -5,-7)"}));
 }
 
 TEST(IoFigures, InputsOutputsAndUserIoDrawTheirSymbolAndName)
 {
     EXPECT_EQ(FigureOf(LogIn({}, 1, 0, u"Start")),
-              (Calls{"Ellipse(100,30,120,50)", "MoveToEx(110,40)", "LineTo(80,40)",
-                     "TextOutW(80,70,\"Start\")"}));
+              (Calls{"DrawEllipse(100,30,120,50)", "MoveTo(110,40)", "LineTo(80,40)",
+                     "DrawText(80,70,\"Start\")"}));
     EXPECT_EQ(FigureOf(LogOut({}, 1, 0, u"Lamp")),
-              (Calls{"Ellipse(80,30,100,50)", "MoveToEx(90,40)", "LineTo(120,40)",
-                     "TextOutW(80,70,\"Lamp\")"}));
+              (Calls{"DrawEllipse(80,30,100,50)", "MoveTo(90,40)", "LineTo(120,40)",
+                     "DrawText(80,70,\"Lamp\")"}));
     EXPECT_EQ(FigureOf(LogPulseUser({}, 1, 0, u"Jog")),
-              (Calls{"Polyline(110,40 100,40 100,30 90,30 90,40 80,40)", "Ellipse(100,30,120,50)",
-                     "TextOutW(80,70,\"Jog\")"}));
+              (Calls{"DrawPolyline(110,40 100,40 100,30 90,30 90,40 80,40)",
+                     "DrawEllipse(100,30,120,50)", "DrawText(80,70,\"Jog\")"}));
     EXPECT_EQ(FigureOf(LoggedUserOut({}, 1, 0, u"Door")),
-              (Calls{"Ellipse(100,30,120,50)", "TextOutW(80,70,\"Door\")", "MoveToEx(104,34)",
-                     "LineTo(116,46)", "MoveToEx(104,46)", "LineTo(116,34)"}));
+              (Calls{"DrawEllipse(100,30,120,50)", "DrawText(80,70,\"Door\")", "MoveTo(104,34)",
+                     "LineTo(116,46)", "MoveTo(104,46)", "LineTo(116,34)"}));
     EXPECT_EQ(FigureOf(Analog_Output({}, 1, 0, u"Valve")),
-              (Calls{"Arc(100,30,120,50; 120,40 -> 100,40)", "TextOutW(80,70,\"Valve\")"}));
+              (Calls{"DrawArc(100,30,120,50; 120,40 -> 100,40)", "DrawText(80,70,\"Valve\")"}));
     EXPECT_EQ(FigureOf(TempInput({}, 1, 4, 0, u"N")),
-              (Calls{"Rectangle(80,30,120,50)", "TextOutW(80,70,\"Aux Humidity\")"}));
+              (Calls{"DrawRectangle(80,30,120,50)", "DrawText(80,70,\"Aux Humidity\")"}));
 }
 
 } // namespace

@@ -159,49 +159,49 @@ TEST_F(IndirectDesign, OutMarkerOfADeletedInMarkerIsInvalidAndUnconnected)
 // Figures at anchor (100, 200); halves and quarters of the size truncate.
 TEST_F(IndirectDesign, FiguresCallByCall)
 {
-    const std::string inTag = "Polygon(120,190 120,200 90,200 80,195 90,190)";
-    const std::string outTag = "Polygon(80,190 80,200 110,200 120,195 110,190)";
+    const std::string inTag = "DrawPolygon(120,190 120,200 90,200 80,195 90,190)";
+    const std::string outTag = "DrawPolygon(80,190 80,200 110,200 120,195 110,190)";
     test::FigureCase cases[] = {
         {"in marker",
          FedStart<LogStartMarker>({}, 1, u"M", 13),
          20,
-         {inTag, "TextOutW(80,210,\"M\")"}},
+         {inTag, "DrawText(80,210,\"M\")"}},
         {"numeric in marker at an odd size",
          FedStart<NLStartMarker>({}, 1, u"N", 50),
          15,
-         {"Polygon(115,193 115,200 93,200 85,197 93,193)", "TextOutW(85,207,\"N\")"}},
+         {"DrawPolygon(115,193 115,200 93,200 85,197 93,193)", "DrawText(85,207,\"N\")"}},
         {"out marker",
          std::make_unique<LogEndMarker>(Point{}, 1, 100),
          20,
-         {outTag, "TextOutW(80,210,\"M\")"}},
+         {outTag, "DrawText(80,210,\"M\")"}},
         {"numeric out marker",
          std::make_unique<NLEndMarker>(Point{}, 1, 140),
          20,
-         {outTag, "TextOutW(80,210,\"N\")"}},
+         {outTag, "DrawText(80,210,\"N\")"}},
         {"out marker of a deleted in marker",
          std::make_unique<LogEndMarker>(Point{}, 1, 151),
          20,
-         {outTag, "TextOutW(80,210,\"invalid\")"}},
+         {outTag, "DrawText(80,210,\"invalid\")"}},
         {"out marker of an out marker",
          std::make_unique<LogEndMarker>(Point{}, 1, 101),
          20,
-         {outTag, "TextOutW(80,210,\"invalid\")"}},
+         {outTag, "DrawText(80,210,\"invalid\")"}},
         {"replicator of an input",
          std::make_unique<LogReplicator>(Point{}, 1, 16),
          20,
-         {"Rectangle(100,180,120,200)", "TextOutW(80,220,\"I: Start\")"}},
+         {"DrawRectangle(100,180,120,200)", "DrawText(80,220,\"I: Start\")"}},
         {"replicator of a user input",
          std::make_unique<LogReplicator>(Point{}, 1, 17),
          20,
-         {"Rectangle(100,180,120,200)", "TextOutW(80,220,\"U: Reset\")"}},
+         {"DrawRectangle(100,180,120,200)", "DrawText(80,220,\"U: Reset\")"}},
         {"replicator of a gate",
          std::make_unique<LogReplicator>(Point{}, 1, 1),
          20,
-         {"Rectangle(100,180,120,200)", "TextOutW(80,220,\"invalid\")"}},
+         {"DrawRectangle(100,180,120,200)", "DrawText(80,220,\"invalid\")"}},
         {"cycle breaker",
          std::make_unique<LogBreaker>(Point{}, 1),
          20,
-         {"MoveToEx(80,180)", "LineTo(120,220)", "MoveToEx(120,180)", "LineTo(80,220)"}},
+         {"MoveTo(80,180)", "LineTo(120,220)", "MoveTo(120,180)", "LineTo(80,220)"}},
     };
     for (test::FigureCase& c : cases)
         EXPECT_EQ(test::FigureCalls(*c.element, document, 100, 200, c.r), c.calls) << c.what;
@@ -213,15 +213,15 @@ TEST_F(IndirectDesign, FiguresCallByCall)
 TEST_F(IndirectDesign, CommentFigureSetsAndRestoresItsTextColour)
 {
     test::RecordingSurface surface;
-    surface.SetTextColor(Rgb(1, 2, 3));
+    surface.SetTextColour(Rgb(1, 2, 3));
     surface.Clear();
     LogComment({}, 1, u"Note").DrawBody(surface, document, 100, 200, 20);
     EXPECT_EQ(surface.Calls(), (std::vector<std::string>{
-                                   "GetTextExtentPoint32W(\"Note\")",
-                                   "Rectangle(80,180,132,216)",
-                                   "SetTextColor(#fb9e37)",
-                                   "TextOutW(90,190,\"Note\")",
-                                   "SetTextColor(#010203)",
+                                   "TextExtent(\"Note\")",
+                                   "DrawRectangle(80,180,132,216)",
+                                   "SetTextColour(#fb9e37)",
+                                   "DrawText(90,190,\"Note\")",
+                                   "SetTextColour(#010203)",
                                }));
     EXPECT_EQ(surface.State().textColour, Rgb(1, 2, 3));
 }

@@ -26,9 +26,9 @@ void DrawFigure(QImage& image, const LogElement& element, const ElFinder& finder
 {
     QPainter painter(&image);
     QPainterSurface surface(painter);
-    surface.SelectPen(Pen::Solid(1, 0));
-    surface.SelectBrush(Brush::Hollow());
-    surface.SetBkMode(BackgroundMode::Transparent);
+    surface.SetPen(Pen::Solid(1, 0));
+    surface.SetBrush(Brush::Hollow());
+    surface.SetBackgroundMode(BackgroundMode::Transparent);
     if (withPins)
         DrawElementWithPins(surface, finder, element, x, y, r);
     else

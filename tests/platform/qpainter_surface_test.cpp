@@ -126,101 +126,101 @@ constexpr Point kTopRay{22, -20};
 const std::vector<Figure>& Figures()
 {
     static const std::vector<Figure> figures = {
-        {"rectangle", 14, 14, [](Surface& s) { s.Rectangle(2, 2, 12, 12); }},
+        {"rectangle", 14, 14, [](Surface& s) { s.DrawRectangle(2, 2, 12, 12); }},
         {"rectangle hollow", 14, 14,
          [](Surface& s) {
-             s.SelectBrush(Brush::Hollow());
-             s.Rectangle(2, 2, 12, 12);
+             s.SetBrush(Brush::Hollow());
+             s.DrawRectangle(2, 2, 12, 12);
          }},
         {"rectangle pen 3", 16, 16,
          [](Surface& s) {
-             s.SelectPen(Pen::Solid(3, 0));
-             s.Rectangle(3, 3, 13, 13);
+             s.SetPen(Pen::Solid(3, 0));
+             s.DrawRectangle(3, 3, 13, 13);
          }},
         {"line star", 25, 25,
          [](Surface& s) {
              const Point ends[] = {{22, 12}, {22, 2}, {12, 2},  {2, 2},
                                    {2, 12},  {2, 22}, {12, 22}, {22, 22}};
              for (Point end : ends) {
-                 s.MoveToEx(12, 12);
+                 s.MoveTo(12, 12);
                  s.LineTo(end.x, end.y);
              }
          }},
         {"polyline", 16, 16,
          [](Surface& s) {
              const Point points[] = {{2, 5}, {12, 5}, {12, 12}, {4, 14}};
-             s.Polyline(points);
+             s.DrawPolyline(points);
          }},
         {"polygon arrow", 48, 48,
          [](Surface& s) {
              const Point points[] = {{4, 4}, {44, 24}, {4, 44}, {14, 24}};
-             s.Polygon(points);
+             s.DrawPolygon(points);
          }},
-        {"ellipse", 46, 26, [](Surface& s) { s.Ellipse(2, 2, 42, 22); }},
+        {"ellipse", 46, 26, [](Surface& s) { s.DrawEllipse(2, 2, 42, 22); }},
         {"ellipse pen 3", 48, 28,
          [](Surface& s) {
-             s.SelectPen(Pen::Solid(3, 0));
-             s.Ellipse(3, 3, 43, 23);
+             s.SetPen(Pen::Solid(3, 0));
+             s.DrawEllipse(3, 3, 43, 23);
          }},
-        {"chord right half", 46, 46, [](Surface& s) { s.Chord(kArcBox, kBottomRay, kTopRay); }},
-        {"chord left half", 46, 46, [](Surface& s) { s.Chord(kArcBox, kTopRay, kBottomRay); }},
-        {"arc ccw", 46, 46, [](Surface& s) { s.Arc(kArcBox, kBottomRay, kTopRay); }},
+        {"chord right half", 46, 46, [](Surface& s) { s.DrawChord(kArcBox, kBottomRay, kTopRay); }},
+        {"chord left half", 46, 46, [](Surface& s) { s.DrawChord(kArcBox, kTopRay, kBottomRay); }},
+        {"arc ccw", 46, 46, [](Surface& s) { s.DrawArc(kArcBox, kBottomRay, kTopRay); }},
         {"arc cw", 46, 46,
          [](Surface& s) {
              s.SetArcDirection(ArcDirection::Clockwise);
-             s.Arc(kArcBox, kBottomRay, kTopRay);
+             s.DrawArc(kArcBox, kBottomRay, kTopRay);
          }},
         {"arc 0 to 45 deg ray", 86, 46,
          [](Surface& s) {
-             s.Arc({2, 2, 82, 42}, {100, 22}, {82, -18});
+             s.DrawArc({2, 2, 82, 42}, {100, 22}, {82, -18});
          }},
         {"angle arc +90", 46, 46,
          [](Surface& s) {
-             s.MoveToEx(2, 30);
-             s.AngleArc(30, 30, 10, 0.0f, 90.0f);
+             s.MoveTo(2, 30);
+             s.DrawAngleArc(30, 30, 10, 0.0f, 90.0f);
          }},
         {"angle arc -90", 46, 46,
          [](Surface& s) {
-             s.MoveToEx(2, 30);
-             s.AngleArc(30, 30, 10, 0.0f, -90.0f);
+             s.MoveTo(2, 30);
+             s.DrawAngleArc(30, 30, 10, 0.0f, -90.0f);
          }},
         {"dash pen", 60, 5,
          [](Surface& s) {
-             s.SelectPen(Pen::Dashed(0));
-             s.MoveToEx(0, 2);
+             s.SetPen(Pen::Dashed(0));
+             s.MoveTo(0, 2);
              s.LineTo(59, 2);
          }},
         {"user dash 3 px {4,8}", 60, 11,
          [](Surface& s) {
-             s.SelectPen(Pen::UserDashed(3, 0, {4, 8}));
-             s.MoveToEx(0, 5);
+             s.SetPen(Pen::UserDashed(3, 0, {4, 8}));
+             s.MoveTo(0, 5);
              s.LineTo(59, 5);
          }},
         {"text opaque", 60, 24,
          [](Surface& s) {
-             s.SetBkColor(kRedColour);
-             s.TextOutW(2, 2, u"Hg");
+             s.SetTextBackground(kRedColour);
+             s.DrawText(2, 2, u"Hg");
          }},
         {"text transparent", 60, 24,
          [](Surface& s) {
-             s.SetBkColor(kRedColour);
-             s.SetBkMode(BackgroundMode::Transparent);
-             s.TextOutW(2, 2, u"Hg");
+             s.SetTextBackground(kRedColour);
+             s.SetBackgroundMode(BackgroundMode::Transparent);
+             s.DrawText(2, 2, u"Hg");
          }},
         {"fill rect", 14, 14,
          [](Surface& s) {
-             s.FillRect({2, 2, 12, 12}, kRedColour);
+             s.FillRectangle({2, 2, 12, 12}, kRedColour);
          }},
         {"colours", 14, 14,
          [](Surface& s) {
-             s.SelectPen(Pen::Solid(1, Rgb(0xFF, 0, 0)));
-             s.SelectBrush(Brush::Solid(Rgb(0, 0, 0xFF)));
-             s.Rectangle(2, 2, 12, 12);
+             s.SetPen(Pen::Solid(1, Rgb(0xFF, 0, 0)));
+             s.SetBrush(Brush::Solid(Rgb(0, 0, 0xFF)));
+             s.DrawRectangle(2, 2, 12, 12);
          }},
         {"stretch image", 24, 24,
          [](Surface& s) {
              const Image image{2, 2, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF}};
-             s.StretchImage(image, {2, 2, 22, 22});
+             s.DrawImageStretched(image, {2, 2, 22, 22});
          }},
     };
     return figures;
@@ -250,7 +250,7 @@ protected:
     QImage RenderWithPen(int width, int height, const Draw& draw) const
     {
         return Render(width, height, [&](Surface& s) {
-            s.SelectPen(Pen::Solid(GetParam(), 0));
+            s.SetPen(Pen::Solid(GetParam(), 0));
             draw(s);
         });
     }
@@ -259,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, OnePixelPen, ::testing::Values(0, 1));
 
 TEST_P(OnePixelPen, RectangleBoxExcludesRightAndBottomEdge)
 {
-    const QImage image = RenderWithPen(14, 14, [](Surface& s) { s.Rectangle(2, 2, 12, 12); });
+    const QImage image = RenderWithPen(14, 14, [](Surface& s) { s.DrawRectangle(2, 2, 12, 12); });
     SCOPED_TRACE(Dump(image));
     for (int i = 2; i <= 11; ++i) {
         EXPECT_EQ(At(image, i, 2), kBlack) << "top, x " << i;
@@ -318,8 +318,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(QPainterSurface, RectangleWithReversedCornersIsTheSameBox)
 {
-    const QImage forward = Render(14, 14, [](Surface& s) { s.Rectangle(2, 2, 12, 12); });
-    const QImage reversed = Render(14, 14, [](Surface& s) { s.Rectangle(12, 12, 2, 2); });
+    const QImage forward = Render(14, 14, [](Surface& s) { s.DrawRectangle(2, 2, 12, 12); });
+    const QImage reversed = Render(14, 14, [](Surface& s) { s.DrawRectangle(12, 12, 2, 2); });
     EXPECT_EQ(forward, reversed) << Dump(reversed);
 }
 
@@ -359,10 +359,10 @@ TEST_P(LineToCase, InksTheFirstPixelButNotTheLast)
     const auto [width, line] = GetParam();
     Point after{-1, -1};
     const QImage image = Render(16, 16, [&](Surface& s) {
-        s.SelectPen(Pen::Solid(width, 0));
-        s.MoveToEx(line.from.x, line.from.y);
+        s.SetPen(Pen::Solid(width, 0));
+        s.MoveTo(line.from.x, line.from.y);
         s.LineTo(line.to.x, line.to.y);
-        after = s.MoveToEx(0, 0);
+        after = s.MoveTo(0, 0);
     });
     SCOPED_TRACE(Dump(image));
     EXPECT_EQ(InkCount(image), line.length);
@@ -412,8 +412,8 @@ TEST(QPainterSurface, LinesInkTheNearestPixelOfEveryStep)
         const Point b{coordinate(random), coordinate(random)};
         const int width = round % 2;
         const QImage image = Render(32, 32, [&](Surface& s) {
-            s.SelectPen(Pen::Solid(width, 0));
-            s.MoveToEx(a.x, a.y);
+            s.SetPen(Pen::Solid(width, 0));
+            s.MoveTo(a.x, a.y);
             s.LineTo(b.x, b.y);
         });
         const int dx = b.x - a.x;
@@ -443,17 +443,17 @@ TEST(QPainterSurface, LinesInkTheNearestPixelOfEveryStep)
 TEST(QPainterSurface, ConnectedLinesInkEveryJointOnce)
 {
     const QImage image = Render(14, 14, [](Surface& s) {
-        s.MoveToEx(2, 2);
+        s.MoveTo(2, 2);
         s.LineTo(11, 2);
         s.LineTo(11, 11);
         s.LineTo(2, 11);
         s.LineTo(2, 2);
     });
     SCOPED_TRACE(Dump(image));
-    // The same pixels as Rectangle (2, 2, 12, 12) with a hollow brush.
+    // The same pixels as DrawRectangle (2, 2, 12, 12) with a hollow brush.
     const QImage box = Render(14, 14, [](Surface& s) {
-        s.SelectBrush(Brush::Hollow());
-        s.Rectangle(2, 2, 12, 12);
+        s.SetBrush(Brush::Hollow());
+        s.DrawRectangle(2, 2, 12, 12);
     });
     EXPECT_EQ(image, box) << Dump(box);
 }
@@ -462,9 +462,9 @@ TEST(QPainterSurface, PolylineNeitherUsesNorMovesThePosition)
 {
     Point after{-1, -1};
     const QImage image = Render(16, 16, [&](Surface& s) {
-        s.MoveToEx(0, 15);
+        s.MoveTo(0, 15);
         FigureNamed("polyline").draw(s);
-        after = s.MoveToEx(0, 0);
+        after = s.MoveTo(0, 0);
     });
     SCOPED_TRACE(Dump(image));
     EXPECT_EQ(after, (Point{0, 15}));
@@ -493,7 +493,7 @@ TEST(QPainterSurface, PolygonIsClosedAndFilled)
 TEST(QPainterSurface, PolygonWithHollowBrushIsOnlyTheOutline)
 {
     const QImage image = Render(48, 48, [](Surface& s) {
-        s.SelectBrush(Brush::Hollow());
+        s.SetBrush(Brush::Hollow());
         FigureNamed("polygon arrow").draw(s);
     });
     EXPECT_EQ(At(image, 24, 24), kPaper) << Dump(image);
@@ -520,7 +520,7 @@ TEST_P(EllipseBox, IsInscribedInTheBox)
 {
     const Rect box = GetParam().box;
     const QImage image = Render(box.right + 3, box.bottom + 3, [&](Surface& s) {
-        s.Ellipse(box.left, box.top, box.right, box.bottom);
+        s.DrawEllipse(box.left, box.top, box.right, box.bottom);
     });
     SCOPED_TRACE(Dump(image));
     EXPECT_TRUE(InkInColumn(image, box.left));
@@ -597,7 +597,7 @@ TEST(QPainterSurface, ArcDirectionDefaultsToCounterClockwiseAndReturnsThePreviou
     const QImage byDefault = Render(46, 46, [](Surface& s) {
         EXPECT_EQ(s.SetArcDirection(ArcDirection::Clockwise), ArcDirection::CounterClockwise);
         EXPECT_EQ(s.SetArcDirection(ArcDirection::CounterClockwise), ArcDirection::Clockwise);
-        s.Arc(kArcBox, kBottomRay, kTopRay);
+        s.DrawArc(kArcBox, kBottomRay, kTopRay);
     });
     EXPECT_EQ(byDefault, Render("arc ccw"));
 }
@@ -617,10 +617,10 @@ TEST(QPainterSurface, ArcEndsOnTheRayThroughTheEndPoint)
 
 TEST(QPainterSurface, ArcWithCoincidentRaysIsTheWholeEllipse)
 {
-    const QImage arc = Render(46, 46, [](Surface& s) { s.Arc(kArcBox, {60, 22}, {80, 22}); });
+    const QImage arc = Render(46, 46, [](Surface& s) { s.DrawArc(kArcBox, {60, 22}, {80, 22}); });
     const QImage ellipse = Render(46, 46, [](Surface& s) {
-        s.SelectBrush(Brush::Hollow());
-        s.Ellipse(kArcBox.left, kArcBox.top, kArcBox.right, kArcBox.bottom);
+        s.SetBrush(Brush::Hollow());
+        s.DrawEllipse(kArcBox.left, kArcBox.top, kArcBox.right, kArcBox.bottom);
     });
     EXPECT_EQ(arc, ellipse) << Dump(arc) << Dump(ellipse);
 }
@@ -650,7 +650,7 @@ TEST_P(AngleArcPixels, DrawsTheJoiningLineThenTheArcAndMovesThePosition)
     Point after{};
     const QImage image = Render(46, 46, [&](Surface& s) {
         FigureNamed(figure.name).draw(s);
-        after = s.MoveToEx(0, 0);
+        after = s.MoveTo(0, 0);
     });
     SCOPED_TRACE(Dump(image));
     EXPECT_EQ(after, figure.end);
@@ -705,8 +705,8 @@ class UnusableDashPattern : public ::testing::TestWithParam<std::vector<unsigned
 TEST_P(UnusableDashPattern, DrawsSolid)
 {
     const QImage image = Render(40, 5, [](Surface& s) {
-        s.SelectPen(Pen::UserDashed(1, 0, GetParam()));
-        s.MoveToEx(0, 2);
+        s.SetPen(Pen::UserDashed(1, 0, GetParam()));
+        s.MoveTo(0, 2);
         s.LineTo(39, 2);
     });
     for (int x = 0; x <= 38; ++x)
@@ -717,12 +717,12 @@ INSTANTIATE_TEST_SUITE_P(Patterns, UnusableDashPattern,
                          ::testing::Values(std::vector<unsigned>{}, std::vector<unsigned>{0, 0},
                                            std::vector<unsigned>{3, 0}));
 
-TEST(QPainterSurface, FillRectOfAnEmptyRectFillsNothing)
+TEST(QPainterSurface, FillRectangleOfAnEmptyRectFillsNothing)
 {
     const QImage image = Render(14, 14, [](Surface& s) {
-        s.FillRect({5, 5, 5, 10}, kRedColour);
-        s.FillRect({5, 5, 10, 5}, kRedColour);
-        s.FillRect({10, 10, 5, 5}, kRedColour);
+        s.FillRectangle({5, 5, 5, 10}, kRedColour);
+        s.FillRectangle({5, 5, 10, 5}, kRedColour);
+        s.FillRectangle({10, 10, 5, 5}, kRedColour);
     });
     EXPECT_EQ(InkCount(image), 0) << Dump(image);
 }
@@ -736,9 +736,9 @@ TEST(QPainterSurface, RestoresThePainterWhenItGoesAway)
     painter.setBrush(Qt::yellow);
     {
         QPainterSurface surface(painter);
-        surface.SelectPen(Pen::Solid(1, kRedColour));
-        surface.TextOutW(0, 0, u"x");
-        surface.Rectangle(0, 0, 4, 4);
+        surface.SetPen(Pen::Solid(1, kRedColour));
+        surface.DrawText(0, 0, u"x");
+        surface.DrawRectangle(0, 0, 4, 4);
         EXPECT_FALSE(painter.testRenderHint(QPainter::Antialiasing));
     }
     EXPECT_TRUE(painter.testRenderHint(QPainter::Antialiasing));
@@ -762,7 +762,7 @@ TEST(QPainterSurface, OpaqueTextFillsItsExtentWithTheBackgroundColour)
 {
     Size extent;
     const QImage image = Render(60, 24, [&](Surface& s) {
-        extent = s.GetTextExtentPoint32W(u"Hg");
+        extent = s.TextExtent(u"Hg");
         FigureNamed("text opaque").draw(s);
     });
     SCOPED_TRACE(Dump(image));
@@ -797,10 +797,10 @@ TEST(QPainterSurface, TextIsAnchoredAtItsTopLeftInTheTextColour)
 {
     Size extent;
     const QImage image = Render(80, 40, [&](Surface& s) {
-        s.SetBkMode(BackgroundMode::Transparent);
-        s.SetTextColor(kRedColour);
-        extent = s.GetTextExtentPoint32W(u"H");
-        s.TextOutW(10, 12, u"H");
+        s.SetBackgroundMode(BackgroundMode::Transparent);
+        s.SetTextColour(kRedColour);
+        extent = s.TextExtent(u"H");
+        s.DrawText(10, 12, u"H");
     });
     SCOPED_TRACE(Dump(image));
     int top = image.height(), left = image.width(), bottom = -1;
@@ -826,17 +826,16 @@ TEST(QPainterSurface, TextExtentIsTheAdvanceAndTheFontHeight)
     QPainter painter(&image);
     const QFontMetrics metrics = painter.fontMetrics();
     QPainterSurface surface(painter);
-    EXPECT_EQ(surface.GetTextExtentPoint32W(u"Hello"),
+    EXPECT_EQ(surface.TextExtent(u"Hello"),
               (Size{metrics.horizontalAdvance(QStringLiteral("Hello")), metrics.height()}));
-    EXPECT_EQ(surface.GetTextExtentPoint32W(u"").width, 0);
-    EXPECT_GT(surface.GetTextExtentPoint32W(u"HgHg").width,
-              surface.GetTextExtentPoint32W(u"Hg").width);
+    EXPECT_EQ(surface.TextExtent(u"").width, 0);
+    EXPECT_GT(surface.TextExtent(u"HgHg").width, surface.TextExtent(u"Hg").width);
 }
 
 // ---------------------------------------------------------------------------
 // Images
 
-TEST(QPainterSurface, StretchImageFillsTheDestination)
+TEST(QPainterSurface, DrawImageStretchedFillsTheDestination)
 {
     const QImage image = Render("stretch image");
     SCOPED_TRACE(Dump(image));
@@ -854,11 +853,11 @@ TEST(QPainterSurface, StretchImageFillsTheDestination)
     EXPECT_FALSE(InkInColumn(image, 1));
 }
 
-TEST(QPainterSurface, StretchImageOfAnEmptyImageDrawsNothing)
+TEST(QPainterSurface, DrawImageStretchedOfAnEmptyImageDrawsNothing)
 {
     const QImage image = Render(10, 10, [](Surface& s) {
-        s.StretchImage(Image{}, {0, 0, 10, 10});
-        s.StretchImage(Image{2, 2, {1, 2, 3}}, {0, 0, 10, 10}); // pixels missing
+        s.DrawImageStretched(Image{}, {0, 0, 10, 10});
+        s.DrawImageStretched(Image{2, 2, {1, 2, 3}}, {0, 0, 10, 10}); // pixels missing
     });
     EXPECT_EQ(InkCount(image), 0);
 }

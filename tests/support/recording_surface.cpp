@@ -82,35 +82,35 @@ std::vector<std::string> RecordingSurface::Calls(std::string_view operation) con
     return selected;
 }
 
-Pen RecordingSurface::SelectPen(const Pen& pen)
+Pen RecordingSurface::SetPen(const Pen& pen)
 {
-    Record("SelectPen(" + FormatPen(pen) + ")");
+    Record("SetPen(" + FormatPen(pen) + ")");
     return std::exchange(state_.pen, pen);
 }
 
-Brush RecordingSurface::SelectBrush(const Brush& brush)
+Brush RecordingSurface::SetBrush(const Brush& brush)
 {
-    Record(brush.hollow ? "SelectBrush(Hollow)"
-                        : "SelectBrush(Solid," + HexColour(brush.colour) + ")");
+    Record(brush.hollow ? "SetBrush(Hollow)" : "SetBrush(Solid," + HexColour(brush.colour) + ")");
     return std::exchange(state_.brush, brush);
 }
 
-Colour RecordingSurface::SetTextColor(Colour colour)
+Colour RecordingSurface::SetTextColour(Colour colour)
 {
-    Record("SetTextColor(" + HexColour(colour) + ")");
+    Record("SetTextColour(" + HexColour(colour) + ")");
     return std::exchange(state_.textColour, colour);
 }
 
-Colour RecordingSurface::SetBkColor(Colour colour)
+Colour RecordingSurface::SetTextBackground(Colour colour)
 {
-    Record("SetBkColor(" + HexColour(colour) + ")");
-    return std::exchange(state_.bkColour, colour);
+    Record("SetTextBackground(" + HexColour(colour) + ")");
+    return std::exchange(state_.textBackground, colour);
 }
 
-BackgroundMode RecordingSurface::SetBkMode(BackgroundMode mode)
+BackgroundMode RecordingSurface::SetBackgroundMode(BackgroundMode mode)
 {
-    Record(mode == BackgroundMode::Opaque ? "SetBkMode(Opaque)" : "SetBkMode(Transparent)");
-    return std::exchange(state_.bkMode, mode);
+    Record(mode == BackgroundMode::Opaque ? "SetBackgroundMode(Opaque)"
+                                          : "SetBackgroundMode(Transparent)");
+    return std::exchange(state_.backgroundMode, mode);
 }
 
 ArcDirection RecordingSurface::SetArcDirection(ArcDirection direction)
@@ -120,9 +120,9 @@ ArcDirection RecordingSurface::SetArcDirection(ArcDirection direction)
     return std::exchange(state_.arcDirection, direction);
 }
 
-Point RecordingSurface::MoveToEx(int x, int y)
+Point RecordingSurface::MoveTo(int x, int y)
 {
-    Record("MoveToEx(" + Xy(x, y) + ")");
+    Record("MoveTo(" + Xy(x, y) + ")");
     return std::exchange(state_.position, Point{x, y});
 }
 
@@ -132,65 +132,65 @@ void RecordingSurface::LineTo(int x, int y)
     state_.position = {x, y};
 }
 
-void RecordingSurface::Polyline(std::span<const Point> points)
+void RecordingSurface::DrawPolyline(std::span<const Point> points)
 {
-    Record("Polyline(" + Points(points) + ")");
+    Record("DrawPolyline(" + Points(points) + ")");
 }
 
-void RecordingSurface::Polygon(std::span<const Point> points)
+void RecordingSurface::DrawPolygon(std::span<const Point> points)
 {
-    Record("Polygon(" + Points(points) + ")");
+    Record("DrawPolygon(" + Points(points) + ")");
 }
 
-void RecordingSurface::Rectangle(int left, int top, int right, int bottom)
+void RecordingSurface::DrawRectangle(int left, int top, int right, int bottom)
 {
-    Record("Rectangle(" + Box(left, top, right, bottom) + ")");
+    Record("DrawRectangle(" + Box(left, top, right, bottom) + ")");
 }
 
-void RecordingSurface::Ellipse(int left, int top, int right, int bottom)
+void RecordingSurface::DrawEllipse(int left, int top, int right, int bottom)
 {
-    Record("Ellipse(" + Box(left, top, right, bottom) + ")");
+    Record("DrawEllipse(" + Box(left, top, right, bottom) + ")");
 }
 
-void RecordingSurface::Arc(const Rect& box, Point start, Point end)
+void RecordingSurface::DrawArc(const Rect& box, Point start, Point end)
 {
-    Record("Arc(" + Box(box) + "; " + Xy(start) + " -> " + Xy(end) + ")");
+    Record("DrawArc(" + Box(box) + "; " + Xy(start) + " -> " + Xy(end) + ")");
 }
 
-void RecordingSurface::Chord(const Rect& box, Point start, Point end)
+void RecordingSurface::DrawChord(const Rect& box, Point start, Point end)
 {
-    Record("Chord(" + Box(box) + "; " + Xy(start) + " -> " + Xy(end) + ")");
+    Record("DrawChord(" + Box(box) + "; " + Xy(start) + " -> " + Xy(end) + ")");
 }
 
-void RecordingSurface::AngleArc(int centreX, int centreY, int radius, float startDegrees,
-                                float sweepDegrees)
+void RecordingSurface::DrawAngleArc(int centreX, int centreY, int radius, float startDegrees,
+                                    float sweepDegrees)
 {
-    Record("AngleArc(" + Xy(centreX, centreY) + "," + std::to_string(radius) + "," +
+    Record("DrawAngleArc(" + Xy(centreX, centreY) + "," + std::to_string(radius) + "," +
            Number(startDegrees) + "," + Number(sweepDegrees) + ")");
     if (radius >= 0)
         state_.position = AngleArcEnd(centreX, centreY, radius, startDegrees, sweepDegrees);
 }
 
-void RecordingSurface::FillRect(const Rect& rect, Colour colour)
+void RecordingSurface::FillRectangle(const Rect& rect, Colour colour)
 {
-    Record("FillRect(" + Box(rect) + "," + HexColour(colour) + ")");
+    Record("FillRectangle(" + Box(rect) + "," + HexColour(colour) + ")");
 }
 
-void RecordingSurface::TextOutW(int x, int y, const std::u16string& text)
+void RecordingSurface::DrawText(int x, int y, const std::u16string& text)
 {
-    Record("TextOutW(" + Xy(x, y) + "," + Quoted(text) + ")");
+    Record("DrawText(" + Xy(x, y) + "," + Quoted(text) + ")");
 }
 
-Size RecordingSurface::GetTextExtentPoint32W(const std::u16string& text)
+Size RecordingSurface::TextExtent(const std::u16string& text)
 {
-    Record("GetTextExtentPoint32W(" + Quoted(text) + ")");
+    Record("TextExtent(" + Quoted(text) + ")");
     return {kCharWidth * int(text.size()), kTextHeight};
 }
 
-void RecordingSurface::StretchImage(const Image& image, const Rect& dest)
+void RecordingSurface::DrawImageStretched(const Image& image, const Rect& dest)
 {
-    Record("StretchImage(" + std::to_string(image.width) + "x" + std::to_string(image.height) +
-           " -> " + Box(dest) + ")");
+    Record("DrawImageStretched(" + std::to_string(image.width) + "x" +
+           std::to_string(image.height) + " -> " + Box(dest) + ")");
 }
 
 } // namespace vantrel::test

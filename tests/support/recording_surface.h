@@ -6,31 +6,31 @@
 //   RecordingSurface surface;
 //   element.DrawBody(surface, ...);
 //   EXPECT_EQ(surface.Calls(), (std::vector<std::string>{
-//       "SelectPen(Solid,2,#000000)",
-//       "Polygon(-20,-20 20,0 -20,20 -10,0)"}));
+//       "SetPen(Solid,2,#000000)",
+//       "DrawPolygon(-20,-20 20,0 -20,20 -10,0)"}));
 //
 // Format of the lines (no spaces except where shown; numbers in decimal;
 // colours as "#rrggbb", red first, lower-case, like the JSON export; text
 // as UTF-8 between double quotes, not escaped):
-//   SelectPen(Solid,<width>,<colour>)        SelectPen(Dash,1,#000000)
-//   SelectPen(UserDash,<width>,<colour>,{<on>,<off>,...})
-//   SelectBrush(Solid,<colour>)              SelectBrush(Hollow)
-//   SetTextColor(<colour>)   SetBkColor(<colour>)
-//   SetBkMode(Opaque|Transparent)   SetArcDirection(CounterClockwise|Clockwise)
-//   MoveToEx(<x>,<y>)   LineTo(<x>,<y>)
-//   Polyline(<x>,<y> <x>,<y> ...)   Polygon(<x>,<y> <x>,<y> ...)
-//   Rectangle(<l>,<t>,<r>,<b>)   Ellipse(<l>,<t>,<r>,<b>)
-//   Arc(<l>,<t>,<r>,<b>; <x>,<y> -> <x>,<y>)   Chord(... the same ...)
-//   AngleArc(<cx>,<cy>,<radius>,<start>,<sweep>)   angles in the shortest
-//                                                 form that reads back: 90, -22.5
-//   FillRect(<l>,<t>,<r>,<b>,<colour>)
-//   TextOutW(<x>,<y>,"<text>")   GetTextExtentPoint32W("<text>")
-//   StretchImage(<width>x<height> -> <l>,<t>,<r>,<b>)
+//   SetPen(Solid,<width>,<colour>)        SetPen(Dash,1,#000000)
+//   SetPen(UserDash,<width>,<colour>,{<on>,<off>,...})
+//   SetBrush(Solid,<colour>)              SetBrush(Hollow)
+//   SetTextColour(<colour>)   SetTextBackground(<colour>)
+//   SetBackgroundMode(Opaque|Transparent)   SetArcDirection(CounterClockwise|Clockwise)
+//   MoveTo(<x>,<y>)   LineTo(<x>,<y>)
+//   DrawPolyline(<x>,<y> <x>,<y> ...)   DrawPolygon(<x>,<y> <x>,<y> ...)
+//   DrawRectangle(<l>,<t>,<r>,<b>)   DrawEllipse(<l>,<t>,<r>,<b>)
+//   DrawArc(<l>,<t>,<r>,<b>; <x>,<y> -> <x>,<y>)   DrawChord(... the same ...)
+//   DrawAngleArc(<cx>,<cy>,<radius>,<start>,<sweep>)   angles in the shortest
+//                                                     form that reads back: 90, -22.5
+//   FillRectangle(<l>,<t>,<r>,<b>,<colour>)
+//   DrawText(<x>,<y>,"<text>")   TextExtent("<text>")
+//   DrawImageStretched(<width>x<height> -> <l>,<t>,<r>,<b>)
 //
 // The surface keeps the state a real one keeps (pen, brush, colours, modes,
-// current position) so that Select and Set return the previous value,
-// MoveToEx the previous position, and LineTo and AngleArc move the position
-// (AngleArc to its rounded end point, as the Qt surface does, unless the
+// current position) so that the Set calls return the previous value, MoveTo
+// the previous position, and LineTo and DrawAngleArc move the position
+// (DrawAngleArc to its rounded end point, as the Qt surface does, unless the
 // radius is negative). Text has a fixed fake extent: kCharWidth pixels per
 // UTF-16 unit wide, kTextHeight high.
 
@@ -57,27 +57,27 @@ public:
     // The current pen, brush, colours, modes and position.
     const SurfaceState& State() const { return state_; }
 
-    Pen SelectPen(const Pen& pen) override;
-    Brush SelectBrush(const Brush& brush) override;
-    Colour SetTextColor(Colour colour) override;
-    Colour SetBkColor(Colour colour) override;
-    BackgroundMode SetBkMode(BackgroundMode mode) override;
+    Pen SetPen(const Pen& pen) override;
+    Brush SetBrush(const Brush& brush) override;
+    Colour SetTextColour(Colour colour) override;
+    Colour SetTextBackground(Colour colour) override;
+    BackgroundMode SetBackgroundMode(BackgroundMode mode) override;
     ArcDirection SetArcDirection(ArcDirection direction) override;
 
-    Point MoveToEx(int x, int y) override;
+    Point MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
-    void Polyline(std::span<const Point> points) override;
-    void Polygon(std::span<const Point> points) override;
-    void Rectangle(int left, int top, int right, int bottom) override;
-    void Ellipse(int left, int top, int right, int bottom) override;
-    void Arc(const Rect& box, Point start, Point end) override;
-    void Chord(const Rect& box, Point start, Point end) override;
-    void AngleArc(int centreX, int centreY, int radius, float startDegrees,
-                  float sweepDegrees) override;
-    void FillRect(const Rect& rect, Colour colour) override;
-    void TextOutW(int x, int y, const std::u16string& text) override;
-    Size GetTextExtentPoint32W(const std::u16string& text) override;
-    void StretchImage(const Image& image, const Rect& dest) override;
+    void DrawPolyline(std::span<const Point> points) override;
+    void DrawPolygon(std::span<const Point> points) override;
+    void DrawRectangle(int left, int top, int right, int bottom) override;
+    void DrawEllipse(int left, int top, int right, int bottom) override;
+    void DrawArc(const Rect& box, Point start, Point end) override;
+    void DrawChord(const Rect& box, Point start, Point end) override;
+    void DrawAngleArc(int centreX, int centreY, int radius, float startDegrees,
+                      float sweepDegrees) override;
+    void FillRectangle(const Rect& rect, Colour colour) override;
+    void DrawText(int x, int y, const std::u16string& text) override;
+    Size TextExtent(const std::u16string& text) override;
+    void DrawImageStretched(const Image& image, const Rect& dest) override;
 
 private:
     void Record(std::string call) { calls_.push_back(std::move(call)); }

@@ -148,30 +148,30 @@ QPainterSurface::~QPainterSurface()
     painter_.restore();
 }
 
-Pen QPainterSurface::SelectPen(const Pen& pen)
+Pen QPainterSurface::SetPen(const Pen& pen)
 {
     qpen_ = ToQPen(pen);
     return std::exchange(state_.pen, pen);
 }
 
-Brush QPainterSurface::SelectBrush(const Brush& brush)
+Brush QPainterSurface::SetBrush(const Brush& brush)
 {
     return std::exchange(state_.brush, brush);
 }
 
-Colour QPainterSurface::SetTextColor(Colour colour)
+Colour QPainterSurface::SetTextColour(Colour colour)
 {
     return std::exchange(state_.textColour, colour);
 }
 
-Colour QPainterSurface::SetBkColor(Colour colour)
+Colour QPainterSurface::SetTextBackground(Colour colour)
 {
-    return std::exchange(state_.bkColour, colour);
+    return std::exchange(state_.textBackground, colour);
 }
 
-BackgroundMode QPainterSurface::SetBkMode(BackgroundMode mode)
+BackgroundMode QPainterSurface::SetBackgroundMode(BackgroundMode mode)
 {
-    return std::exchange(state_.bkMode, mode);
+    return std::exchange(state_.backgroundMode, mode);
 }
 
 ArcDirection QPainterSurface::SetArcDirection(ArcDirection direction)
@@ -179,7 +179,7 @@ ArcDirection QPainterSurface::SetArcDirection(ArcDirection direction)
     return std::exchange(state_.arcDirection, direction);
 }
 
-Point QPainterSurface::MoveToEx(int x, int y)
+Point QPainterSurface::MoveTo(int x, int y)
 {
     return std::exchange(state_.position, Point{x, y});
 }
@@ -228,12 +228,12 @@ void QPainterSurface::LineTo(int x, int y)
     state_.position = {x, y};
 }
 
-void QPainterSurface::Polyline(std::span<const Point> points)
+void QPainterSurface::DrawPolyline(std::span<const Point> points)
 {
     StrokeLines(points, false);
 }
 
-void QPainterSurface::Polygon(std::span<const Point> points)
+void QPainterSurface::DrawPolygon(std::span<const Point> points)
 {
     if (points.size() < 2)
         return;
@@ -249,7 +249,7 @@ void QPainterSurface::Polygon(std::span<const Point> points)
     StrokeLines(points, true);
 }
 
-void QPainterSurface::Rectangle(int left, int top, int right, int bottom)
+void QPainterSurface::DrawRectangle(int left, int top, int right, int bottom)
 {
     const Rect box = NormalBox(left, top, right, bottom);
     if (box.IsEmpty())
@@ -266,7 +266,7 @@ void QPainterSurface::Rectangle(int left, int top, int right, int bottom)
     StrokeLines(corners, true);
 }
 
-void QPainterSurface::Ellipse(int left, int top, int right, int bottom)
+void QPainterSurface::DrawEllipse(int left, int top, int right, int bottom)
 {
     const Rect box = NormalBox(left, top, right, bottom);
     if (box.IsEmpty())
@@ -292,18 +292,18 @@ void QPainterSurface::EllipticArc(const Rect& givenBox, Point start, Point end, 
     StrokeAndFill(path, chord);
 }
 
-void QPainterSurface::Arc(const Rect& box, Point start, Point end)
+void QPainterSurface::DrawArc(const Rect& box, Point start, Point end)
 {
     EllipticArc(box, start, end, false);
 }
 
-void QPainterSurface::Chord(const Rect& box, Point start, Point end)
+void QPainterSurface::DrawChord(const Rect& box, Point start, Point end)
 {
     EllipticArc(box, start, end, true);
 }
 
-void QPainterSurface::AngleArc(int centreX, int centreY, int radius, float startDegrees,
-                               float sweepDegrees)
+void QPainterSurface::DrawAngleArc(int centreX, int centreY, int radius, float startDegrees,
+                                   float sweepDegrees)
 {
     if (radius < 0)
         return;
@@ -331,33 +331,33 @@ void QPainterSurface::AngleArc(int centreX, int centreY, int radius, float start
     state_.position = AngleArcEnd(centreX, centreY, radius, startDegrees, sweepDegrees);
 }
 
-void QPainterSurface::FillRect(const Rect& rect, Colour colour)
+void QPainterSurface::FillRectangle(const Rect& rect, Colour colour)
 {
     if (rect.IsEmpty())
         return;
     painter_.fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(colour));
 }
 
-void QPainterSurface::TextOutW(int x, int y, const std::u16string& text)
+void QPainterSurface::DrawText(int x, int y, const std::u16string& text)
 {
     if (text.empty())
         return;
     const QString string = ToQString(text);
     const QFontMetrics metrics = painter_.fontMetrics();
-    if (state_.bkMode == BackgroundMode::Opaque)
+    if (state_.backgroundMode == BackgroundMode::Opaque)
         painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()),
-                          ToQColor(state_.bkColour));
+                          ToQColor(state_.textBackground));
     painter_.setPen(ToQColor(state_.textColour));
     painter_.drawText(QPointF(x, y + metrics.ascent()), string);
 }
 
-Size QPainterSurface::GetTextExtentPoint32W(const std::u16string& text)
+Size QPainterSurface::TextExtent(const std::u16string& text)
 {
     const QFontMetrics metrics = painter_.fontMetrics();
     return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
 }
 
-void QPainterSurface::StretchImage(const Image& image, const Rect& dest)
+void QPainterSurface::DrawImageStretched(const Image& image, const Rect& dest)
 {
     const QImage source = WrapAsQImage(image);
     if (source.isNull() || dest.IsEmpty())
