@@ -31,7 +31,7 @@ struct NameTableSizes
 
 // The tables stop at the board's range; elements numbered beyond it get no
 // entry, while the image header still states the counts as they are.
-NameTableSizes SizesOf(CVantrelDoc& document)
+NameTableSizes SizesOf(const CVantrelDoc& document)
 {
     const UserIoExtent user = UserIoExtentOf(document);
     return {IoTableSize(document.numInputs), IoTableSize(document.numOutputs),
@@ -76,7 +76,7 @@ std::vector<std::uint8_t> NameTableHeader(const NameTableSizes& sizes, int monit
     return header;
 }
 
-std::vector<std::uint8_t> IoNameTable(CVantrelDoc& document, const NameTableSizes& sizes)
+std::vector<std::uint8_t> IoNameTable(const CVantrelDoc& document, const NameTableSizes& sizes)
 {
     std::vector<std::uint8_t> table(std::size_t(sizes.Total()) * kNameBytes);
     std::vector<std::uint8_t> field;
@@ -91,7 +91,7 @@ std::vector<std::uint8_t> IoNameTable(CVantrelDoc& document, const NameTableSize
     return table;
 }
 
-void AppendNameTables(std::vector<std::uint8_t>& out, CVantrelDoc& document)
+void AppendNameTables(std::vector<std::uint8_t>& out, const CVantrelDoc& document)
 {
     const NameTableSizes sizes = SizesOf(document);
     std::vector<LogElement*> monitor;

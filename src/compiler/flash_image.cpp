@@ -42,7 +42,7 @@ std::uint16_t Low16(std::size_t value)
 
 // The counts and settings of the header; the section offsets and the size
 // follow from what the sections hold.
-ImageHeader FrameHeader(CVantrelDoc& document, std::int32_t randomNumber, int remoteRequests)
+ImageHeader FrameHeader(const CVantrelDoc& document, std::int32_t randomNumber, int remoteRequests)
 {
     const UserIoExtent user = UserIoExtentOf(document);
     const int accumulators = ListSize(document, kAccumulatorList);
@@ -76,7 +76,7 @@ void AppendWords(std::vector<std::uint8_t>& image, const std::vector<std::uint32
         out.Put(word);
 }
 
-std::vector<std::uint32_t> LogicWords(CVantrelDoc& document)
+std::vector<std::uint32_t> LogicWords(const CVantrelDoc& document)
 {
     std::vector<std::uint32_t> words;
     for (const auto& element : document.elements[kMainList])
@@ -85,7 +85,8 @@ std::vector<std::uint32_t> LogicWords(CVantrelDoc& document)
 }
 
 // One word per element of the lists, in list order.
-std::vector<std::uint32_t> SingleWords(CVantrelDoc& document, std::initializer_list<int> lists)
+std::vector<std::uint32_t> SingleWords(const CVantrelDoc& document,
+                                       std::initializer_list<int> lists)
 {
     std::vector<std::uint32_t> words;
     for (int list : lists)
@@ -112,7 +113,7 @@ int CountDelays(const CVantrelDoc& document)
     return delays;
 }
 
-int RegistersInUse(CVantrelDoc& document, const ImageHeader& header)
+int RegistersInUse(const CVantrelDoc& document, const ImageHeader& header)
 {
     const ElementList& registers = document.elements[kRegisterList];
     if (registers.empty())
@@ -122,13 +123,13 @@ int RegistersInUse(CVantrelDoc& document, const ImageHeader& header)
 
 } // namespace
 
-UserIoExtent UserIoExtentOf(CVantrelDoc& document)
+UserIoExtent UserIoExtentOf(const CVantrelDoc& document)
 {
     const ElementList& main = document.elements[kMainList];
     return {ExtentOf<LogUser>(main), ExtentOf<LogUserOut>(main)};
 }
 
-std::vector<std::uint8_t> Compile(CVantrelDoc& document, std::int32_t randomNumber)
+std::vector<std::uint8_t> Compile(const CVantrelDoc& document, std::int32_t randomNumber)
 {
     const std::vector<RemoteRequest> requests = RemoteRequests(
         document.remoteIo, IoBytes(document.numInputs), IoBytes(document.numOutputs));
@@ -160,7 +161,7 @@ std::int32_t DrawRandomNumber()
     return std::uniform_int_distribution<std::int32_t>(0, 32767)(generator);
 }
 
-std::u16string Report(CVantrelDoc& document, std::span<const std::uint8_t> image)
+std::u16string Report(const CVantrelDoc& document, std::span<const std::uint8_t> image)
 {
     const ImageHeader header = ReadHeader(image);
     const int mainCount = ListSize(document, kMainList);

@@ -19,7 +19,7 @@ struct UserIoExtent
     std::int64_t inputs = 0;
     std::int64_t outputs = 0;
 };
-UserIoExtent UserIoExtentOf(CVantrelDoc& document);
+UserIoExtent UserIoExtentOf(const CVantrelDoc& document);
 
 // The bytes the controller reserves for user I/O numbered below `extent`:
 // always one more byte than the numbers need.
@@ -35,12 +35,12 @@ constexpr std::int64_t UserIoBytes(std::int64_t extent)
 // and encoded as all ones. The image grows with the design: the limits of
 // the report are shown, not enforced. `randomNumber` lets a build be
 // reproduced; DrawRandomNumber gives a fresh one.
-std::vector<std::uint8_t> Compile(CVantrelDoc& document, std::int32_t randomNumber);
+std::vector<std::uint8_t> Compile(const CVantrelDoc& document, std::int32_t randomNumber);
 
 // A pseudo-random number from 0 to 32767, the generator seeded from the time.
 std::int32_t DrawRandomNumber();
 
 // The resource report of a compiled image against the controller's limits.
-std::u16string Report(CVantrelDoc& document, std::span<const std::uint8_t> image);
+std::u16string Report(const CVantrelDoc& document, std::span<const std::uint8_t> image);
 
 } // namespace vantrel

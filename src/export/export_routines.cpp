@@ -104,7 +104,7 @@ ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& 
     });
 }
 
-ExportOutcome RunSimulationExport(CVantrelDoc& document, const std::filesystem::path& path)
+ExportOutcome RunSimulationExport(const CVantrelDoc& document, const std::filesystem::path& path)
 {
     ExportOutcome outcome;
     try {

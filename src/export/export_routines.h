@@ -47,6 +47,6 @@ ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& 
                             const ImageCodec& codec, std::int32_t randomNumber);
 
 // The simulation description; no report.
-ExportOutcome RunSimulationExport(CVantrelDoc& document, const std::filesystem::path& path);
+ExportOutcome RunSimulationExport(const CVantrelDoc& document, const std::filesystem::path& path);
 
 } // namespace vantrel

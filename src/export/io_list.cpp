@@ -26,7 +26,7 @@ template <class Kind> bool IsA(const LogElement& element)
     return dynamic_cast<const Kind*>(&element) != nullptr;
 }
 
-IoListSource SourceOf(CVantrelDoc& document, int type)
+IoListSource SourceOf(const CVantrelDoc& document, int type)
 {
     switch (type) {
     case kOutputList:
@@ -46,7 +46,7 @@ bool IsKnownType(int type)
 }
 
 // The element named in each row; the later of two with one number wins.
-std::vector<const LogIO*> RowElements(CVantrelDoc& document, const IoListSource& source)
+std::vector<const LogIO*> RowElements(const CVantrelDoc& document, const IoListSource& source)
 {
     std::vector<const LogIO*> rows(std::size_t(source.count), nullptr);
     for (const auto& element : document.elements[source.list]) {
@@ -63,7 +63,7 @@ std::vector<const LogIO*> RowElements(CVantrelDoc& document, const IoListSource&
 // number with its board, its pin on the board and the name of the element
 // using it ("empty" for none), each line ended by CR LF. Fields are written
 // as they are, separators included.
-std::string IoListText(CVantrelDoc& document, int type, int boardSize, bool csv)
+std::string IoListText(const CVantrelDoc& document, int type, int boardSize, bool csv)
 {
     const std::string separator = csv ? "," : "\t";
     const std::vector<const LogIO*> rows = RowElements(document, SourceOf(document, type));
@@ -85,8 +85,8 @@ std::string DefaultIoListName(int type, bool csv)
     return std::string(kNames[IsKnownType(type) ? type : kInputList]) + (csv ? ".csv" : ".txt");
 }
 
-bool ExportIoList(CVantrelDoc& document, const std::filesystem::path& path, int type, int boardSize,
-                  bool csv)
+bool ExportIoList(const CVantrelDoc& document, const std::filesystem::path& path, int type,
+                  int boardSize, bool csv)
 {
     if (!IsKnownType(type) || boardSize < 1)
         return false;

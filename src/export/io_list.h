@@ -26,7 +26,7 @@ std::string DefaultIoListName(int type, bool csv);
 // tab-separated, in the 8-bit code page. Returns false, writing
 // nothing, for a type outside the four kinds or a board size below 1; a file
 // that cannot be written raises FileError.
-bool ExportIoList(CVantrelDoc& document, const std::filesystem::path& path, int type, int boardSize,
-                  bool csv);
+bool ExportIoList(const CVantrelDoc& document, const std::filesystem::path& path, int type,
+                  int boardSize, bool csv);
 
 } // namespace vantrel

@@ -23,7 +23,7 @@ template <class Kind> Kind* As(LogElement* element)
     return dynamic_cast<Kind*>(element);
 }
 
-void WriteSystemConfiguration(JsonWriter& json, CVantrelDoc& document, UserIoExtent users)
+void WriteSystemConfiguration(JsonWriter& json, const CVantrelDoc& document, UserIoExtent users)
 {
     json.BeginObject("sysConf");
     json.WriteInt("minVersion", document.RequiredDesignVersion());
@@ -38,7 +38,8 @@ void WriteSystemConfiguration(JsonWriter& json, CVantrelDoc& document, UserIoExt
 
 // One array of the I/O elements of a kind in the main list.
 template <class Kind>
-void WriteIoNames(JsonWriter& json, CVantrelDoc& document, const char* key, bool withRestricted)
+void WriteIoNames(JsonWriter& json, const CVantrelDoc& document, const char* key,
+                  bool withRestricted)
 {
     json.BeginArray(key);
     for (const auto& element : document.elements[kMainList]) {
@@ -55,7 +56,7 @@ void WriteIoNames(JsonWriter& json, CVantrelDoc& document, const char* key, bool
     json.End();
 }
 
-void WriteNames(JsonWriter& json, CVantrelDoc& document)
+void WriteNames(JsonWriter& json, const CVantrelDoc& document)
 {
     json.BeginObject("IONames");
     WriteIoNames<LogIn>(json, document, "in", false);
@@ -103,7 +104,7 @@ void WriteComplexCommands(JsonWriter& json, CVantrelDoc& document)
 }
 
 // A logged element: a monitored register, or a local or user I/O element.
-void WriteLogDetail(JsonWriter& json, CVantrelDoc& document, std::int32_t id)
+void WriteLogDetail(JsonWriter& json, const CVantrelDoc& document, std::int32_t id)
 {
     LogElement* element = document.FindById(id);
     if (!element)
@@ -130,7 +131,7 @@ void WriteLogDetail(JsonWriter& json, CVantrelDoc& document, std::int32_t id)
     json.End();
 }
 
-void WriteLogs(JsonWriter& json, CVantrelDoc& document)
+void WriteLogs(JsonWriter& json, const CVantrelDoc& document)
 {
     json.BeginArray("logs");
     for (const auto& element : document.elements[kMainList]) {
@@ -163,7 +164,7 @@ void WritePaint(JsonWriter& json, CVantrelDoc& document, int userInBytes)
     json.End();
 }
 
-void WriteTempInputs(JsonWriter& json, CVantrelDoc& document)
+void WriteTempInputs(JsonWriter& json, const CVantrelDoc& document)
 {
     json.BeginArray("tempInputs");
     for (const auto& element : document.elements[kNoOpList]) {
@@ -183,7 +184,7 @@ void WriteTempInputs(JsonWriter& json, CVantrelDoc& document)
 }
 
 template <class Kind>
-void WriteSlotNumbers(JsonWriter& json, CVantrelDoc& document, const char* key,
+void WriteSlotNumbers(JsonWriter& json, const CVantrelDoc& document, const char* key,
                       const std::vector<std::int32_t>& slots)
 {
     json.BeginArray(key);
@@ -194,7 +195,7 @@ void WriteSlotNumbers(JsonWriter& json, CVantrelDoc& document, const char* key,
     json.End();
 }
 
-void WriteSimulation(JsonWriter& json, CVantrelDoc& document)
+void WriteSimulation(JsonWriter& json, const CVantrelDoc& document)
 {
     json.BeginArray("simulation");
     for (const auto& element : document.simulationElements) {
@@ -209,7 +210,7 @@ void WriteSimulation(JsonWriter& json, CVantrelDoc& document)
     json.End();
 }
 
-void WriteBackgrounds(JsonWriter& json, CVantrelDoc& document, const ImageCodec& codec)
+void WriteBackgrounds(JsonWriter& json, const CVantrelDoc& document, const ImageCodec& codec)
 {
     json.BeginArray("backgrounds");
     for (const Image& page : document.pageBackgrounds)
