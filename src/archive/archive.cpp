@@ -136,9 +136,9 @@ std::vector<std::uint8_t> CArchive::ReadByteBlock(std::size_t count)
     RequireLoading();
     if (count > BytesLeft())
         Fail(ArchiveCause::EndOfFile);
-    std::vector<std::uint8_t> bytes(source_.begin() + readPos_, source_.begin() + readPos_ + count);
+    const std::span<const std::uint8_t> bytes = source_.subspan(readPos_, count);
     readPos_ += count;
-    return bytes;
+    return {bytes.begin(), bytes.end()};
 }
 
 template <class T> void CArchive::ExchangePlain(T& value)
