@@ -236,7 +236,7 @@ std::size_t CArchive::ReadTextLength(bool& wide)
     std::uint32_t dword = ReadUInt32();
     if (dword < 0xFFFFFFFFu)
         return dword;
-    std::uint64_t qword = std::uint64_t(ReadUInt32());
+    auto qword = std::uint64_t(ReadUInt32());
     qword |= std::uint64_t(ReadUInt32()) << 32;
     if (qword > 0x7FFFFFFFu)
         Fail(ArchiveCause::Generic);

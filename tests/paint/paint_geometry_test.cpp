@@ -156,7 +156,7 @@ TEST(PaintGeometry, MovesScalesAndMirrorsTheDefiningPoints)
 
     auto square = Shape<Square>({0.1f, 0.3f}, {0.7f, -0.3f});
     square->ScaleAbout(2, 1, {0.5f, 0.9f});
-    const float scaledX = float((double(0.1f) - 0.5) * 2 + 0.5);
+    const auto scaledX = float((double(0.1f) - 0.5) * 2 + 0.5);
     EXPECT_EQ(square->from, FPoint(scaledX, 0.3f));
     EXPECT_EQ(square->to, FPoint(float((double(0.7f) - 0.5) * 2 + 0.5), -0.3f));
     square->ScaleAbout(1, 0.5, {0, 0.1f});
