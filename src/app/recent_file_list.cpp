@@ -38,7 +38,7 @@ void RecentFileList::Add(const QString& path)
     Save();
 }
 
-void RecentFileList::Remove(int index)
+void RecentFileList::Remove(qsizetype index)
 {
     if (index < 0 || index >= files_.size())
         return;

@@ -19,7 +19,7 @@ public:
     // Puts the file at the top (moving it up when listed already) and drops
     // what falls off the end.
     void Add(const QString& path);
-    void Remove(int index);
+    void Remove(qsizetype index);
 
 private:
     void Save() const;

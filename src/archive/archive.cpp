@@ -136,9 +136,9 @@ std::vector<std::uint8_t> CArchive::ReadByteBlock(std::size_t count)
     RequireLoading();
     if (count > BytesLeft())
         Fail(ArchiveCause::EndOfFile);
-    std::vector<std::uint8_t> bytes(source_.begin() + readPos_, source_.begin() + readPos_ + count);
+    const std::span<const std::uint8_t> bytes = source_.subspan(readPos_, count);
     readPos_ += count;
-    return bytes;
+    return {bytes.begin(), bytes.end()};
 }
 
 template <class T> void CArchive::ExchangePlain(T& value)
@@ -236,7 +236,7 @@ std::size_t CArchive::ReadTextLength(bool& wide)
     std::uint32_t dword = ReadUInt32();
     if (dword < 0xFFFFFFFFu)
         return dword;
-    std::uint64_t qword = std::uint64_t(ReadUInt32());
+    auto qword = std::uint64_t(ReadUInt32());
     qword |= std::uint64_t(ReadUInt32()) << 32;
     if (qword > 0x7FFFFFFFu)
         Fail(ArchiveCause::Generic);

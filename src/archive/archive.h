@@ -111,11 +111,9 @@ public:
             Fail(ArchiveCause::BadIndex);
         if (!ref.created)
             return nullptr;
-        auto* typed = dynamic_cast<T*>(ref.created.get());
-        if (!typed)
+        if (!dynamic_cast<T*>(ref.created.get()))
             Fail(ArchiveCause::BadClass);
-        ref.created.release();
-        return std::unique_ptr<T>(typed);
+        return std::unique_ptr<T>(static_cast<T*>(ref.created.release()));
     }
 
     // An owned list: the count prefix, then one object reference per slot.

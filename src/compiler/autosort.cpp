@@ -71,7 +71,7 @@ public:
                 hard_[i] += delayed ? 0 : 1;
                 // A source outside the list is never placed: the input waits for good.
                 if (auto known = indexOf.find(source); known != indexOf.end())
-                    edges.push_back({known->second, Edge{i, delayed}});
+                    edges.emplace_back(known->second, Edge{i, delayed});
             }
         }
         BuildReaders(edges);

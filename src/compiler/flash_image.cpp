@@ -62,7 +62,7 @@ ImageHeader FrameHeader(const CVantrelDoc& document, std::int32_t randomNumber, 
     header.numericCount = std::uint16_t((timers + ListSize(document, kRegisterList)) % 256);
     header.registerIdCount = std::uint8_t((accumulators + noOps + timers) % 256);
     header.constantCount = Low16(document.elements[kConstantList].size());
-    header.storageRegisterCount = Low16(std::size_t(accumulators + noOps));
+    header.storageRegisterCount = std::uint16_t(accumulators + noOps);
     header.remoteRequestCount = Low16(std::size_t(remoteRequests));
     header.remoteInputBytes = std::uint8_t(document.remoteIo.RemoteInputBytes());
     header.remoteOutputBytes = std::uint8_t(document.remoteIo.RemoteOutputBytes());

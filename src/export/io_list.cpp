@@ -70,9 +70,9 @@ std::string IoListText(const CVantrelDoc& document, int type, int boardSize, boo
     std::string text = "Number" + separator + "Board" + separator + "Pin" + separator + "Name\r\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int number = int(i);
-        text += std::to_string(number + 1) + separator + std::to_string(number / boardSize + 1) +
-                separator + std::to_string(number % boardSize + 1) + separator +
-                (rows[i] ? ToCodePage(rows[i]->Name()) : std::string("empty")) + "\r\n";
+        for (const int field : {number + 1, number / boardSize + 1, number % boardSize + 1})
+            text.append(std::to_string(field)).append(separator);
+        text.append(rows[i] ? ToCodePage(rows[i]->Name()) : "empty").append("\r\n");
     }
     return text;
 }

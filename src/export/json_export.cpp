@@ -249,7 +249,7 @@ std::u16string WriteJsonExport(CVantrelDoc& document, std::ostream& out, const I
     for (std::size_t offset = 12; offset < 20; ++offset)
         json.WriteInt(JsonWriter::kArrayElement, image[offset]);
     json.End();
-    const std::u16string report = Report(document, image);
+    std::u16string report = Report(document, image);
     WriteBackgrounds(json, document, codec);
     WriteSource(json, document, codec);
     json.End();

@@ -54,7 +54,7 @@ protected:
     {
         CVantrelDoc design;
         design.InsertElement(std::make_unique<LogAnd>(Point{gateId, 0}, gateId));
-        const QString path = FilePath(name);
+        QString path = FilePath(name);
         EXPECT_TRUE(SaveDesign(design, QFile::encodeName(path).toStdString(), QtImageCodec()));
         return path;
     }

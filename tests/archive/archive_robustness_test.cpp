@@ -80,7 +80,8 @@ TEST(ArchiveRobustness, RandomBytesAfterAValidStartFailWithACause)
     std::mt19937 random(7);
     const auto valid = ValidArchive(true);
     for (int variant = 0; variant < 2000; ++variant) {
-        std::vector<std::uint8_t> bytes(valid.begin(), valid.begin() + random() % valid.size());
+        std::vector<std::uint8_t> bytes(valid.begin(),
+                                        valid.begin() + std::ptrdiff_t(random() % valid.size()));
         const std::size_t tail = random() % 64;
         for (std::size_t i = 0; i < tail; ++i)
             bytes.push_back(std::uint8_t(random()));

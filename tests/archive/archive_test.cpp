@@ -215,6 +215,7 @@ TEST(Archive, LargeTableNumbersUseThe7FFFEscape)
 
     CArchive ar(LoadFrom, bytes, Registry());
     std::vector<std::unique_ptr<Serializable>> loaded;
+    loaded.reserve(32768);
     for (int i = 0; i < 32768; ++i)
         loaded.push_back(ar.ReadObjectRef().created);
     EXPECT_STREQ(loaded.back()->ClassName(), "Other");

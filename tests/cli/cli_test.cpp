@@ -71,7 +71,7 @@ protected:
         document.simulationElements.push_back(std::move(dial));
         document.nextElementId = 4;
         document.designStamp = 1000;
-        const fs::path path = folder / name;
+        fs::path path = folder / name;
         EXPECT_TRUE(SaveDesign(document, path, codec));
         return path;
     }

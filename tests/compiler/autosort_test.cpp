@@ -26,7 +26,8 @@ protected:
         auto element = std::make_unique<Kind>(Point{id, 0}, id, args...);
         for (std::size_t i = 0; i < from.size(); ++i)
             element->inputs[i] = from[i];
-        document.elements[element->ListKind()].push_back(std::move(element));
+        const int list = element->ListKind();
+        document.elements[list].push_back(std::move(element));
     }
 
     std::vector<std::int32_t> Order(int list)

@@ -268,7 +268,7 @@ TEST(DesignCorpus, EveryFileHasItsExpectedOutcome)
 {
     std::vector<std::string> listed;
     for (const Expected& expected : kExpected)
-        listed.push_back(expected.file);
+        listed.emplace_back(expected.file);
     std::ranges::sort(listed);
     EXPECT_EQ(listed, test::SortedFileNames(kCorpus));
 }

@@ -56,7 +56,8 @@ TEST(DesignFileRobustness, TruncatedFiles)
     test::FakeImageCodec codec;
     const auto valid = SampleDesignFile(codec);
     for (std::size_t length = 1; length < valid.size(); ++length)
-        ExpectOpensOrFailsWithAMessage({valid.begin(), valid.begin() + length}, codec);
+        ExpectOpensOrFailsWithAMessage({valid.begin(), valid.begin() + std::ptrdiff_t(length)},
+                                       codec);
 }
 
 TEST(DesignFileRobustness, BitFlippedFiles)

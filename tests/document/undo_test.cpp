@@ -20,7 +20,7 @@ protected:
     }
 
     // What the editor does for an arrow-key move: record, then change.
-    void Move(std::vector<std::int32_t> ids, int dx)
+    void Move(const std::vector<std::int32_t>& ids, int dx)
     {
         UndoRecord record{UndoRecord::kChanged, {}};
         for (std::int32_t id : ids)

@@ -210,6 +210,7 @@ TEST_F(Document, MonitorListHoldsRegistersInMonitorOrder)
     std::vector<LogElement*> monitor{nullptr};
     document.MonitorList(monitor);
     std::vector<std::int32_t> ids;
+    ids.reserve(monitor.size());
     for (LogElement* element : monitor)
         ids.push_back(element->id);
     EXPECT_EQ(ids, (std::vector<std::int32_t>{8, 9, 7, 5}));

@@ -102,8 +102,8 @@ template <class Kind> Expected UserInputOf()
 
 std::vector<KindCase> EveryPlacedKind()
 {
-    const std::string restrictable = "TextBox(\"\", \"Restrict access\", 0)";
-    const std::string plainText = "TextBox(\"\", \"\", 0)";
+    const std::string restrictable = R"(TextBox("", "Restrict access", 0))";
+    const std::string plainText = R"(TextBox("", "", 0))";
     const std::string bigOp = "BigOpConfig(1, 10, 0, 0)";
     return {
         {0, "", Built<LogAnd>(kNoFields)},

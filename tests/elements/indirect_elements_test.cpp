@@ -235,9 +235,9 @@ TEST_F(IndirectDesign, ContractsAndDescriptions)
     };
     Case cases[] = {
         {FedStart<LogStartMarker>({}, 1, u"M", 0),
-         "list 1, in (-20,-5), out -, name \"M\", describes \"In Marker: M\""},
+         R"(list 1, in (-20,-5), out -, name "M", describes "In Marker: M")"},
         {FedStart<NLStartMarker>({}, 1, u"N", 0),
-         "list 1, in (-20,-5) num, out -, name \"N\", describes \"In Marker: N\""},
+         R"(list 1, in (-20,-5) num, out -, name "N", describes "In Marker: N")"},
         {std::make_unique<LogEndMarker>(Point{}, 1, 100),
          "list 1, in -, out (20,-5), describes \"Out Marker: M\""},
         {std::make_unique<NLEndMarker>(Point{}, 1, 140),
@@ -254,7 +254,7 @@ TEST_F(IndirectDesign, ContractsAndDescriptions)
          "list 1, in -, out (20,-10), describes \"Replicator: Invalid\""},
         {std::make_unique<LogBreaker>(), "list 1, in (-20,0) breaking, out (20,0)"},
         {std::make_unique<LogComment>(Point{}, 1, u"Note"),
-         "list 7, in -, out -, name \"Note\", describes \"Comment: Note\", words 0"},
+         R"(list 7, in -, out -, name "Note", describes "Comment: Note", words 0)"},
     };
     for (Case& c : cases)
         EXPECT_EQ(test::ContractOf(*c.element, document), c.contract) << c.element->ClassName();

@@ -139,6 +139,7 @@ TEST(TriggerContract, PinsAtAnOddSizeTruncateEachDivision)
     };
     for (Case& c : cases) {
         std::vector<Point> inputs;
+        inputs.reserve(std::size_t(c.element->InputCount()));
         for (int i = 0; i < c.element->InputCount(); ++i)
             inputs.push_back(c.element->InputPinOffset(15, i));
         EXPECT_EQ(inputs, c.inputs) << c.element->ClassName();

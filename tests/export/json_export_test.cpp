@@ -34,7 +34,8 @@ protected:
     {
         auto element = std::make_unique<Kind>(std::forward<Args>(args)...);
         Kind& raw = *element;
-        document.elements[element->ListKind()].push_back(std::move(element));
+        const int list = raw.ListKind();
+        document.elements[list].push_back(std::move(element));
         return raw;
     }
 

@@ -17,7 +17,7 @@ namespace {
 
 const Rect kClient{0, 0, 200, 100};
 
-template <class T> std::unique_ptr<PaintStuff> Shape(FPoint from, FPoint to)
+template <class T> std::unique_ptr<PaintStuff> Shape(const FPoint& from, const FPoint& to)
 {
     auto shape = std::make_unique<T>();
     shape->from = from;
@@ -25,15 +25,15 @@ template <class T> std::unique_ptr<PaintStuff> Shape(FPoint from, FPoint to)
     return shape;
 }
 
-template <class T> std::unique_ptr<PaintStuff> Text(FPoint from, std::u16string text)
+template <class T> std::unique_ptr<PaintStuff> Text(const FPoint& from, const std::u16string& text)
 {
     auto shape = std::make_unique<T>();
     shape->from = from;
-    shape->text = std::move(text);
+    shape->text = text;
     return shape;
 }
 
-std::unique_ptr<Curve> CurveThrough(FPoint from, std::initializer_list<FPoint> points)
+std::unique_ptr<Curve> CurveThrough(const FPoint& from, std::initializer_list<FPoint> points)
 {
     auto curve = std::make_unique<Curve>();
     curve->from = from;
@@ -156,7 +156,7 @@ TEST(PaintGeometry, MovesScalesAndMirrorsTheDefiningPoints)
 
     auto square = Shape<Square>({0.1f, 0.3f}, {0.7f, -0.3f});
     square->ScaleAbout(2, 1, {0.5f, 0.9f});
-    const float scaledX = float((double(0.1f) - 0.5) * 2 + 0.5);
+    const auto scaledX = float((double(0.1f) - 0.5) * 2 + 0.5);
     EXPECT_EQ(square->from, FPoint(scaledX, 0.3f));
     EXPECT_EQ(square->to, FPoint(float((double(0.7f) - 0.5) * 2 + 0.5), -0.3f));
     square->ScaleAbout(1, 0.5, {0, 0.1f});
@@ -198,8 +198,8 @@ TEST(PaintGeometry, StraightenSnapsAlmostAxisParallelLines)
         FPoint to;
         FPoint straightened;
     };
-    for (Case c : {Case{{0.5f, 0.009f}, {0.5f, 0}}, Case{{-0.005f, 0.5f}, {0, 0.5f}},
-                   Case{{0.5f, 0.01f}, {0.5f, 0.01f}}, Case{{0.005f, -0.005f}, {0, 0}}}) {
+    for (const Case& c : {Case{{0.5f, 0.009f}, {0.5f, 0}}, Case{{-0.005f, 0.5f}, {0, 0.5f}},
+                          Case{{0.5f, 0.01f}, {0.5f, 0.01f}}, Case{{0.005f, -0.005f}, {0, 0}}}) {
         auto line = Shape<Line>({0, 0}, c.to);
         line->Straighten();
         EXPECT_EQ(line->to, c.straightened) << c.to.x << ", " << c.to.y;

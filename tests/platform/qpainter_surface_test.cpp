@@ -14,6 +14,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace vantrel {
@@ -356,7 +357,10 @@ class LineToCase : public ::testing::TestWithParam<std::tuple<int, LineCase>>
 
 TEST_P(LineToCase, InksTheFirstPixelButNotTheLast)
 {
-    const auto [width, line] = GetParam();
+    // Plain variables, not a structured binding: clang before 16 (and so
+    // clang-tidy 14) cannot capture a binding in a lambda.
+    const int width = std::get<0>(GetParam());
+    const LineCase line = std::get<1>(GetParam());
     Point after{-1, -1};
     const QImage image = Render(16, 16, [&](Surface& s) {
         s.SetPen(Pen::Solid(width, 0));

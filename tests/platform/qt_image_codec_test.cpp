@@ -26,8 +26,8 @@ Image TestImage(int width, int height, bool withAlpha)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const std::uint32_t alpha = withAlpha ? std::uint32_t((x * 255) / (width - 1)) : 0xFF;
-            const std::uint32_t red = std::uint32_t((x * 255) / (width - 1));
-            const std::uint32_t green = std::uint32_t((y * 255) / (height - 1));
+            const auto red = std::uint32_t((x * 255) / (width - 1));
+            const auto green = std::uint32_t((y * 255) / (height - 1));
             const std::uint32_t blue = 0x80;
             image.pixels.push_back(alpha << 24 | red << 16 | green << 8 | blue);
         }

@@ -60,8 +60,7 @@ TEST(RecordingSurface, RecordsEveryCallInTheDocumentedFormat)
                              "DrawAngleArc(1,2,3,90,-22.5)",
                              "FillRectangle(1,2,3,4,#abcdef)",
                              R"(DrawText(5,6,"Level: 333"))",
-                             "TextExtent(\"Gr\xC3\xBC\xC3\x9F"
-                             "e\")",
+                             "TextExtent(\"Gr\u00FC\u00DFe\")",
                              "DrawImageStretched(2x1 -> 0,0,640,480)",
                          }));
 }

@@ -17,7 +17,7 @@ public:
     std::optional<TextBoxResult> TextBox(const std::u16string& shown,
                                          const std::u16string& checkCaption, bool checked) override;
     std::optional<InOutResult> InOutConfig(const InOutRequest& request) override;
-    std::optional<int> DelayConfig(int seconds, int lowest) override;
+    std::optional<int> DelayConfig(int preset, int lowest) override;
     std::optional<TimerValues> TimerConfig(const TimerValues& values) override;
     std::optional<int> FreqBox(int index) override;
     std::optional<std::int32_t> NumBox(std::int32_t value) override;

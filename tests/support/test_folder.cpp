@@ -8,8 +8,8 @@ namespace vantrel::test {
 
 std::filesystem::path FreshTestFolder(std::string_view area)
 {
-    const auto folder = std::filesystem::path(VANTREL_TEST_OUTPUT_DIR) / area /
-                        ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    auto folder = std::filesystem::path(VANTREL_TEST_OUTPUT_DIR) / area /
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
