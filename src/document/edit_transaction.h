@@ -15,8 +15,8 @@ class LogElement;
 // elements are inserted through the transaction. Commit pushes the undo
 // record (when it holds anything), marks the design modified and leaves the
 // derived state (the loop set) to be rebuilt once, on its first use. An edit
-// that is never committed leaves no undo record and no modified mark, so a
-// caller remembers nothing before it knows the edit will happen.
+// that is never committed leaves no undo record, so a caller commits every
+// edit that changed the design.
 class EditTransaction
 {
 public:
