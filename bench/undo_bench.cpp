@@ -11,7 +11,7 @@ namespace {
 
 UndoRecord RecordOfEverything(CVantrelDoc& document, UndoRecord::Kind kind)
 {
-    UndoRecord record{kind, {}};
+    UndoRecord record{kind, {}, {}};
     for (const ElementList& list : document.elements)
         for (const auto& element : list)
             record.elements.push_back(element->Clone());

@@ -5,12 +5,19 @@
 namespace vantrel {
 
 EditTransaction::EditTransaction(CVantrelDoc& document, UndoRecord::Kind kind)
-    : document_(document), record_{kind, {}}
+    : document_(document), record_{kind, {}, {}}
 {}
 
 void EditTransaction::Remember(const LogElement& element)
 {
     record_.elements.push_back(element.Clone());
+}
+
+void EditTransaction::RememberState(unsigned aspects)
+{
+    if (!record_.state)
+        record_.state = std::make_shared<DesignState>();
+    record_.state->Keep(document_, aspects);
 }
 
 bool EditTransaction::Insert(std::unique_ptr<LogElement> element)

@@ -26,6 +26,9 @@ public:
 
     // Keeps a clone of the element as it is now.
     void Remember(const LogElement& element);
+    // Keeps a copy of the design's parts named by `aspects` (DesignState::Aspect
+    // flags) as they are now; call before changing them.
+    void RememberState(unsigned aspects);
     // Inserts the element into its list unless its cell or id is taken, and
     // remembers it; false (and nothing remembered) when the document refused it.
     bool Insert(std::unique_ptr<LogElement> element);

@@ -8,13 +8,14 @@ namespace vantrel {
 
 void CVantrelDoc::PushUndo(UndoRecord record)
 {
-    if (record.elements.empty())
+    if (record.IsEmpty())
         return;
     // Repeating an action on the same elements (an arrow key held down, two
     // inputs of one element connected in a row) keeps only the state before
     // the first of them.
     auto sameElements = [&](const UndoRecord& top) {
-        if (top.kind != record.kind || top.elements.size() != record.elements.size())
+        if (top.kind != record.kind || top.elements.size() != record.elements.size() || top.state ||
+            record.state)
             return false;
         for (std::size_t i = 0; i < top.elements.size(); ++i)
             if (top.elements[i]->id != record.elements[i]->id)
@@ -81,6 +82,10 @@ void CVantrelDoc::SwapEntries(UndoRecord& record, std::vector<LogElement*>& sele
 void CVantrelDoc::ApplyUndoRecord(UndoRecord& record, bool undoing,
                                   std::vector<LogElement*>& selection)
 {
+    if (record.state)
+        record.state->SwapWith(*this);
+    if (record.kind == UndoRecord::kState)
+        return;
     if (record.kind == UndoRecord::kChanged) {
         SwapEntries(record, selection);
     } else if ((record.kind == UndoRecord::kDeleted) == undoing) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/design_state.h"
 #include "elements/log_element.h"
 
 #include <memory>
@@ -8,7 +9,8 @@
 namespace vantrel {
 
 // One step of the undo history: independent clones of the elements an action
-// touched, taken before the change.
+// touched, taken before the change, and the other parts of the design it
+// changed (paint, background, configuration), also as they were before.
 struct UndoRecord
 {
     enum Kind : std::int32_t
@@ -16,10 +18,15 @@ struct UndoRecord
         kAdded = 0,
         kDeleted = 1,
         kChanged = 2,
+        // Only `state`: an edit outside the element lists.
+        kState = 3,
     };
 
     Kind kind = kAdded;
     std::vector<std::shared_ptr<LogElement>> elements;
+    std::shared_ptr<DesignState> state;
+
+    bool IsEmpty() const { return elements.empty() && (!state || state->aspects == 0); }
 };
 
 } // namespace vantrel

@@ -2,6 +2,7 @@
 #include "document/vantrel_doc.h"
 
 #include "elements/gates.h"
+#include "paint/shapes.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ protected:
     // What the editor does for an arrow-key move: record, then change.
     void Move(const std::vector<std::int32_t>& ids, int dx)
     {
-        UndoRecord record{UndoRecord::kChanged, {}};
+        UndoRecord record{UndoRecord::kChanged, {}, {}};
         for (std::int32_t id : ids)
             record.elements.push_back(document.FindById(id)->Clone());
         document.PushUndo(std::move(record));
@@ -92,7 +93,7 @@ TEST_F(UndoHistory, RestoreOntoATakenCellSkipsOnlyThatElement)
 {
     Place({0, 0}, 1);
     Place({1, 0}, 2);
-    UndoRecord deletion{UndoRecord::kDeleted, {}};
+    UndoRecord deletion{UndoRecord::kDeleted, {}, {}};
     deletion.elements.push_back(document.MainAt(0)->Clone());
     deletion.elements.push_back(document.MainAt(1)->Clone());
     document.PushUndo(std::move(deletion));
@@ -121,7 +122,7 @@ TEST_F(UndoHistory, UndoOfAPlacementRemovesItAndRedoPlacesACopy)
 TEST_F(UndoHistory, PropertyChangeUndoneAndRedone)
 {
     Place({0, 0}, 1);
-    UndoRecord change{UndoRecord::kChanged, {document.MainAt(0)->Clone()}};
+    UndoRecord change{UndoRecord::kChanged, {document.MainAt(0)->Clone()}, {}};
     document.PushUndo(std::move(change));
     document.MainAt(0)->inputs[0] = 42;
     document.Undo(selection);
@@ -137,6 +138,60 @@ TEST_F(UndoHistory, ResetEmptiesTheHistory)
     document.ResetDocument();
     EXPECT_TRUE(document.UndoStack().empty());
     EXPECT_TRUE(document.RedoStack().empty());
+}
+
+// Edits outside the element lists (paint, background, configuration) undo
+// and redo on the same stack, interleaved with element edits, and each
+// undoes exactly the aspects it remembered.
+TEST_F(UndoHistory, StateEditsUndoAndRedoBesideElementEdits)
+{
+    auto paintRecord = [&](auto change) {
+        EditTransaction edit(document, UndoRecord::kState);
+        edit.RememberState(DesignState::kPaint | DesignState::kHardware);
+        edit.RememberState(DesignState::kPaint); // a second call keeps the first copy
+        change();
+        edit.Commit();
+    };
+    paintRecord([&] { document.paintObjects.push_back(std::make_unique<Line>()); });
+    Place({0, 0}, 1);
+    paintRecord([&] {
+        document.paintObjects.insert(document.paintObjects.begin(), std::make_unique<Square>());
+        document.numInputs = 48;
+    });
+    ASSERT_EQ(document.UndoStack().size(), 3U);
+    EXPECT_TRUE(document.IsModified());
+
+    auto classes = [&] {
+        std::string names;
+        for (const auto& object : document.paintObjects)
+            names += std::string(object->ClassName()) + " ";
+        return names;
+    };
+    EXPECT_EQ(classes(), "Square Line ");
+    document.Undo(selection);
+    EXPECT_EQ(classes(), "Line ");
+    EXPECT_EQ(document.numInputs, 32);
+    document.Undo(selection);
+    EXPECT_EQ(document.FindById(1), nullptr);
+    document.Undo(selection);
+    EXPECT_EQ(classes(), "");
+    document.Redo(selection);
+    document.Redo(selection);
+    document.Redo(selection);
+    EXPECT_EQ(classes(), "Square Line ");
+    EXPECT_EQ(document.numInputs, 48);
+    EXPECT_NE(document.FindById(1), nullptr);
+}
+
+TEST_F(UndoHistory, UncommittedOrEmptyStateEditsLeaveNoRecord)
+{
+    {
+        EditTransaction cancelled(document, UndoRecord::kState);
+        cancelled.RememberState(DesignState::kBackground);
+    }
+    EditTransaction nothing(document, UndoRecord::kState);
+    nothing.Commit();
+    EXPECT_TRUE(document.UndoStack().empty());
 }
 
 } // namespace

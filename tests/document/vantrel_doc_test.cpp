@@ -280,9 +280,9 @@ TEST_F(Document, SetModifiedRebuildsTheLoopSet)
 TEST_F(Document, PushUndoMergesRepeatsAndKeepsAtMost128Records)
 {
     auto record = [](UndoRecord::Kind kind, std::int32_t id) {
-        return UndoRecord{kind, {std::shared_ptr<LogElement>(And({0, 0}, id))}};
+        return UndoRecord{kind, {std::shared_ptr<LogElement>(And({0, 0}, id))}, {}};
     };
-    document.PushUndo(UndoRecord{UndoRecord::kChanged, {}});
+    document.PushUndo(UndoRecord{UndoRecord::kChanged, {}, {}});
     EXPECT_TRUE(document.UndoStack().empty());
     document.PushUndo(record(UndoRecord::kChanged, 1));
     document.PushUndo(record(UndoRecord::kChanged, 1)); // merged into the first
