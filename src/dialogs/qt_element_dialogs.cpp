@@ -2,6 +2,7 @@
 
 #include "dialogs/acc_box.h"
 #include "dialogs/big_op_config.h"
+#include "dialogs/el_color_config.h"
 #include "dialogs/freq_box.h"
 #include "dialogs/in_out_config.h"
 #include "dialogs/log_dialog.h"
@@ -11,6 +12,7 @@
 #include "dialogs/temp_in_config.h"
 #include "dialogs/text_box.h"
 #include "dialogs/timer_config.h"
+#include "paint/paint_stuff.h"
 
 #include <utility>
 
@@ -118,6 +120,15 @@ std::optional<std::int32_t> QtElementDialogs::OutMarkerDialog(const ElFinder& fi
 {
     COutMarkerDialog dialog(finder, numeric, parent_);
     return Run(dialog, [&] { return dialog.ChosenId(); });
+}
+
+std::unique_ptr<PaintStuff> QtElementDialogs::ElColorConfig(std::unique_ptr<PaintStuff> copy,
+                                                            const ElFinder& finder)
+{
+    vantrel::ElColorConfig dialog(*copy, &finder, parent_);
+    if (runner_(dialog) != QDialog::Accepted)
+        return nullptr;
+    return copy;
 }
 
 } // namespace vantrel

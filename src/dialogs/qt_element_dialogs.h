@@ -36,6 +36,8 @@ public:
                                            const ElFinder& finder) override;
     std::optional<std::int32_t> RepDialog(const ElFinder& finder) override;
     std::optional<std::int32_t> OutMarkerDialog(const ElFinder& finder, bool numeric) override;
+    std::unique_ptr<PaintStuff> ElColorConfig(std::unique_ptr<PaintStuff> copy,
+                                              const ElFinder& finder) override;
 
 private:
     // The dialog's values read by `values` when it closes with OK.

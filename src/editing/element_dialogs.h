@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -10,6 +11,7 @@ namespace vantrel {
 
 class ElFinder;
 class LoggedUserOut;
+class PaintStuff;
 
 // The values the element property dialogs exchange. Each dialog takes its
 // input values and, on OK, yields its outputs; nullopt means Cancel.
@@ -120,6 +122,10 @@ public:
     virtual std::optional<std::int32_t> RepDialog(const ElFinder& finder) = 0;
     // "Replicator Properties" listing the in markers of the given kind.
     virtual std::optional<std::int32_t> OutMarkerDialog(const ElFinder& finder, bool numeric) = 0;
+    // "Color config" on a working copy of a paint object: the edited copy on
+    // OK, none on Cancel.
+    virtual std::unique_ptr<PaintStuff> ElColorConfig(std::unique_ptr<PaintStuff> copy,
+                                                      const ElFinder& finder) = 0;
 };
 
 } // namespace vantrel

@@ -108,10 +108,10 @@ void SelectAllPaint(CVantrelDoc& document, ViewState& state)
         state.paintSelection.push_back(object.get());
 }
 
-bool EditPaintSelection(CVantrelDoc& document, ViewState& state, PaintKey key, bool autoRepeat)
+namespace {
+
+FPoint SelectionCentre(const ViewState& state)
 {
-    if (state.paintSelection.empty())
-        return false;
     float minX = 1.0f, maxX = -1.0f, minY = 1.0f, maxY = -1.0f;
     for (const PaintStuff* object : state.paintSelection) {
         const FPoint low = object->TopLeft();
@@ -121,7 +121,13 @@ bool EditPaintSelection(CVantrelDoc& document, ViewState& state, PaintKey key, b
         maxX = std::max(maxX, high.x);
         maxY = std::max(maxY, high.y);
     }
-    const FPoint centre{(minX + maxX) * 0.5f, (minY + maxY) * 0.5f};
+    return {(minX + maxX) * 0.5f, (minY + maxY) * 0.5f};
+}
+
+// Moves or scales every selected object, from the last selected to the first.
+void TransformPaintSelection(const ViewState& state, PaintKey key, bool autoRepeat)
+{
+    const FPoint centre = SelectionCentre(state);
     const double d = autoRepeat ? 0.008 : 0.001;
     auto each = [&](auto action) {
         for (auto object = state.paintSelection.rbegin(); object != state.paintSelection.rend();
@@ -154,16 +160,37 @@ bool EditPaintSelection(CVantrelDoc& document, ViewState& state, PaintKey key, b
         each([&](PaintStuff& o) { o.ScaleAbout(1.0, 1.1, centre); });
         break;
     case PaintKey::Delete:
-        if (Confirm(document, u"Sure?")) {
-            const std::unordered_set<const PaintStuff*> doomed(state.paintSelection.begin(),
-                                                               state.paintSelection.end());
-            std::erase_if(document.paintObjects,
-                          [&](const auto& object) { return doomed.contains(object.get()); });
-            state.paintSelection.clear();
-        }
-        break;
     case PaintKey::Other:
         break;
+    }
+}
+
+void DeletePaintSelection(CVantrelDoc& document, ViewState& state)
+{
+    const std::unordered_set<const PaintStuff*> doomed(state.paintSelection.begin(),
+                                                       state.paintSelection.end());
+    std::erase_if(document.paintObjects,
+                  [&](const auto& object) { return doomed.contains(object.get()); });
+    state.paintSelection.clear();
+}
+
+} // namespace
+
+bool EditPaintSelection(CVantrelDoc& document, ViewState& state, PaintKey key, bool autoRepeat)
+{
+    if (state.paintSelection.empty())
+        return false;
+    // Every key that changes the objects is one undo step of its own.
+    const bool changes =
+        key != PaintKey::Other && (key != PaintKey::Delete || Confirm(document, u"Sure?"));
+    if (changes) {
+        EditTransaction edit(document, UndoRecord::kState);
+        edit.RememberState(DesignState::kPaint);
+        if (key == PaintKey::Delete)
+            DeletePaintSelection(document, state);
+        else
+            TransformPaintSelection(state, key, autoRepeat);
+        edit.Commit();
     }
     document.SetModified(true);
     return true;

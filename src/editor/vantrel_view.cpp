@@ -8,6 +8,8 @@
 #include "editing/connecting.h"
 #include "editing/design_tool.h"
 #include "editing/element_dialogs.h"
+#include "editing/paint_editing.h"
+#include "editing/paint_tools.h"
 #include "editing/schematic_renderer.h"
 #include "editing/selection.h"
 #include "editing/view_prompts.h"
@@ -138,7 +140,7 @@ bool CVantrelView::HandlesCommand(int id) const
     case kExportIoList:
         return true;
     default:
-        return IsElementTool(id) || IsPaintTool(id);
+        return IsElementTool(id) || IsPaintTool(id) || HandlesPaintCommand(id);
     }
 }
 
@@ -158,9 +160,9 @@ bool CVantrelView::IsCommandEnabled(int id) const
     case kPageRight:
         return !design;
     case kEditUndo:
-        return design && !document_.UndoStack().empty();
+        return CanStepThrough(document_.UndoStack());
     case kEditRedo:
-        return design && !document_.RedoStack().empty();
+        return CanStepThrough(document_.RedoStack());
     case kPaintPen:
         return false;
     default:
@@ -168,6 +170,8 @@ bool CVantrelView::IsCommandEnabled(int id) const
             return design;
         if (IsPaintTool(id))
             return !design;
+        if (HandlesPaintCommand(id))
+            return IsPaintCommandEnabled(id);
         return HandlesCommand(id);
     }
 }
@@ -244,11 +248,13 @@ void CVantrelView::OnCommand(int id)
     case kEditUndo:
         state_.logicSelection.clear();
         document_.Undo(state_.logicSelection);
+        DropStalePaintSelection(document_, state_);
         Redraw();
         break;
     case kEditRedo:
         state_.logicSelection.clear();
         document_.Redo(state_.logicSelection);
+        DropStalePaintSelection(document_, state_);
         Redraw();
         break;
     case kEditSelectAll:
@@ -272,6 +278,7 @@ void CVantrelView::OnCommand(int id)
         ExportIoListCommand();
         break;
     default:
+        OnPaintCommand(id);
         break;
     }
 }
@@ -436,6 +443,10 @@ void CVantrelView::mouseMoveEvent(QMouseEvent* event)
         viewport()->update();
         return;
     }
+    if (!state_.InDesign() && DragPaintShape(state_, at, ClientRect())) {
+        viewport()->update();
+        return;
+    }
     const bool selecting =
         state_.InDesign() ? state_.designTool == kSelectTool : state_.paintTool == kPaintSelect;
     if (selecting) {
@@ -452,7 +463,8 @@ void CVantrelView::mouseReleaseEvent(QMouseEvent* event)
     if (state_.InDesign())
         ReleaseInDesign(release);
     else
-        ReleaseInPreview(release);
+        ReleasePaintTool(document_, dialogs_, state_, release, ClientRect(),
+                         event->buttons().testFlag(Qt::RightButton));
     state_.rubberBandCorner.reset();
     Redraw();
 }
@@ -464,12 +476,11 @@ void CVantrelView::ReleaseInDesign(Point release)
         SelectLogicByRelease(document_, state_, release);
 }
 
-void CVantrelView::ReleaseInPreview(Point release)
+void CVantrelView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (release == state_.dragAnchor)
-        SelectPaintByClick(document_, state_, release, ClientRect());
-    else if (state_.paintTool == kPaintSelect)
-        SelectPaintByRubberBand(document_, state_, release, ClientRect());
+    if (event->button() == Qt::LeftButton && !state_.InDesign())
+        DoubleClickInPreview(ToPoint(event->position()));
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
 }
 
 void CVantrelView::wheelEvent(QWheelEvent* event)

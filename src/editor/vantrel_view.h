@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/undo_record.h"
 #include "editing/view_state.h"
 #include "platform/image.h"
 
@@ -7,6 +8,7 @@
 #include <QTimer>
 
 #include <array>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -67,6 +69,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -81,7 +84,14 @@ private:
     void OnScrollAction(Qt::Orientation orientation, int action);
     void OnTick();
     void ReleaseInDesign(Point release);
-    void ReleaseInPreview(Point release);
+    // vantrel_view_paint.cpp: the paint layer's commands and double click.
+    static bool HandlesPaintCommand(int id);
+    bool IsPaintCommandEnabled(int id) const;
+    void OnPaintCommand(int id);
+    void DoubleClickInPreview(Point click);
+    // Whether Undo or Redo has a step to take: any in Design; in Preview
+    // design only one that changes what the pages show (paint, background).
+    bool CanStepThrough(const std::deque<UndoRecord>& stack) const;
     void KeyInDesign(QKeyEvent* event);
     void KeyInPreview(QKeyEvent* event);
     const Image* PageBackground(QSize client);

@@ -2,6 +2,7 @@
 
 #include "archive/text_codec.h"
 #include "elements/io_elements.h"
+#include "platform/colour.h"
 
 namespace vantrel::test {
 
@@ -135,6 +136,17 @@ std::optional<std::int32_t> ScriptedDialogs::OutMarkerDialog(const ElFinder&, bo
 {
     return Reply(std::string("OutMarkerDialog(") + (numeric ? "numeric" : "bit") + ")",
                  startMarker);
+}
+
+std::unique_ptr<PaintStuff> ScriptedDialogs::ElColorConfig(std::unique_ptr<PaintStuff> copy,
+                                                           const ElFinder&)
+{
+    calls.push_back(std::string("ElColorConfig(") + copy->ClassName() + ", " +
+                    HexColour(copy->normalColor) + ")");
+    if (cancel || cancelColors)
+        return nullptr;
+    colorEdit(*copy);
+    return copy;
 }
 
 } // namespace vantrel::test

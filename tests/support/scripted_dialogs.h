@@ -1,8 +1,11 @@
 #pragma once
 
 #include "editing/element_dialogs.h"
+#include "paint/paint_stuff.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,10 @@ public:
                                            const ElFinder& finder) override;
     std::optional<std::int32_t> RepDialog(const ElFinder& finder) override;
     std::optional<std::int32_t> OutMarkerDialog(const ElFinder& finder, bool numeric) override;
+    // Applies `colorEdit` to the copy on OK; recorded with the copy's class
+    // and primary colour.
+    std::unique_ptr<PaintStuff> ElColorConfig(std::unique_ptr<PaintStuff> copy,
+                                              const ElFinder& finder) override;
 
     bool cancel = false;
     // The answers on OK: none of them is a dialog's preset.
@@ -47,6 +54,13 @@ public:
     LoggedOutputs logged{u"Logged", {5, 6}};
     std::int32_t replicated = 12;
     std::int32_t startMarker = 13;
+    // The colour configuration's answer on OK, and its own Cancel (the text
+    // before it may still be accepted).
+    std::function<void(PaintStuff&)> colorEdit = [](PaintStuff& object) {
+        object.normalColor = Rgb(1, 2, 3);
+        object.width = 4;
+    };
+    bool cancelColors = false;
 
     std::vector<std::string> calls;
 
