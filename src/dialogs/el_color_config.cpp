@@ -79,32 +79,14 @@ ElColorConfig::ElColorConfig(PaintStuff& object, const ElFinder* finder, QWidget
       progressMax_(NewIntegerEdit(1016, object.progressMax, 1, kMaxProgress))
 {
     ColorSet* fill = object.FillColors();
-    auto fillColour = [fill](int state) { return fill ? &(*fill)[std::size_t(state)] : nullptr; };
-
     Form().addRow(QStringLiteral("Width:"), width_);
     Form().addRow(QStringLiteral("Primary color:"),
                   NewColourRow(1007, &object.normalColor, When::Always));
-    Form().addRow(QStringLiteral("Fill Color:"), NewColourRow(1008, fillColour(0), When::WithFill));
+    Form().addRow(QStringLiteral("Fill Color:"),
+                  NewColourRow(1008, fill ? &(*fill)[0] : nullptr, When::WithFill));
 
-    QGroupBox* first = NewBindingGroup(hasActive_, activeNeg_);
-    auto* firstForm = static_cast<QFormLayout*>(first->layout());
-    firstForm->addRow(QStringLiteral("Style:"), style_);
-    firstForm->addRow(QStringLiteral("I/O:"), active_);
-    firstForm->addRow(QStringLiteral("Color:"),
-                      NewColourRow(1012, &object.activeColor, When::Active));
-    firstForm->addRow(QStringLiteral("Fill:"),
-                      NewColourRow(1013, fillColour(1), When::ActiveWithFill));
-    Form().addRow(first);
-
-    QGroupBox* second = NewBindingGroup(hasActive2_, active2Neg_);
-    auto* secondForm = static_cast<QFormLayout*>(second->layout());
-    secondForm->addRow(QStringLiteral("I/O:"), active2_);
-    secondForm->addRow(QStringLiteral("Color:"),
-                       NewColourRow(1017, &object.active2Color, When::Active2));
-    secondForm->addRow(QStringLiteral("Fill:"),
-                       NewColourRow(1018, fillColour(2), When::Active2WithFill));
-    Form().addRow(second);
-
+    Form().addRow(NewBindingGroup(hasActive_, activeNeg_, style_, active_, 1));
+    Form().addRow(NewBindingGroup(hasActive2_, active2Neg_, nullptr, active2_, 2));
     Form().addRow(hasCommand_);
     Form().addRow(QStringLiteral("User input:"), command_);
     Form().addRow(hasProgress_);
@@ -148,8 +130,11 @@ QHBoxLayout* ElColorConfig::NewColourRow(int pickId, Colour* colour, When when)
     return row;
 }
 
-QGroupBox* ElColorConfig::NewBindingGroup(QCheckBox* enable, QCheckBox* invert)
+QGroupBox* ElColorConfig::NewBindingGroup(QCheckBox* enable, QCheckBox* invert, QComboBox* style,
+                                          QComboBox* io, int state)
 {
+    const bool first = state == 1;
+    ColorSet* fill = object_.FillColors();
     auto* group = new QGroupBox(this);
     auto* form = new QFormLayout(group);
     auto* boxes = new QHBoxLayout;
@@ -157,6 +142,16 @@ QGroupBox* ElColorConfig::NewBindingGroup(QCheckBox* enable, QCheckBox* invert)
     boxes->addWidget(invert);
     boxes->addStretch();
     form->addRow(boxes);
+    if (style)
+        form->addRow(QStringLiteral("Style:"), style);
+    form->addRow(QStringLiteral("I/O:"), io);
+    form->addRow(QStringLiteral("Color:"),
+                 NewColourRow(first ? 1012 : 1017,
+                              first ? &object_.activeColor : &object_.active2Color,
+                              first ? When::Active : When::Active2));
+    form->addRow(QStringLiteral("Fill:"),
+                 NewColourRow(first ? 1013 : 1018, fill ? &(*fill)[std::size_t(state)] : nullptr,
+                              first ? When::ActiveWithFill : When::Active2WithFill));
     return group;
 }
 

@@ -56,7 +56,10 @@ private:
     };
 
     QHBoxLayout* NewColourRow(int pickId, Colour* colour, When when);
-    QGroupBox* NewBindingGroup(QCheckBox* enable, QCheckBox* invert);
+    // The controls of colour state 1 or 2: its boxes, the style (state 1
+    // only), the I/O list and the state's colour and fill colour.
+    QGroupBox* NewBindingGroup(QCheckBox* enable, QCheckBox* invert, QComboBox* style,
+                               QComboBox* io, int state);
     void FillBindingLists(const ElFinder& finder);
     void Pick(ColourControl& control);
     bool IsEnabled(When when) const;
