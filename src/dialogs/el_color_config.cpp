@@ -100,8 +100,26 @@ ElColorConfig::ElColorConfig(PaintStuff& object, const ElFinder* finder, QWidget
     for (QCheckBox* box : {hasActive_, hasActive2_, hasCommand_, hasProgress_})
         connect(box, &QCheckBox::toggled, this, &ElColorConfig::UpdateControls);
     UpdateControls();
+    TabInReadingOrder();
     width_->setFocus();
     width_->selectAll();
+}
+
+void ElColorConfig::TabInReadingOrder()
+{
+    layout()->activate();
+    std::vector<QWidget*> stops;
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->focusPolicy() & Qt::TabFocus)
+            stops.push_back(child);
+    auto place = [this](const QWidget* widget) {
+        const QPoint at = widget->mapTo(this, QPoint(0, 0));
+        return std::pair(at.y(), at.x());
+    };
+    std::stable_sort(stops.begin(), stops.end(),
+                     [&](const QWidget* a, const QWidget* b) { return place(a) < place(b); });
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        setTabOrder(stops[i - 1], stops[i]);
 }
 
 QHBoxLayout* ElColorConfig::NewColourRow(int pickId, Colour* colour, When when)

@@ -63,6 +63,9 @@ private:
     void FillBindingLists(const ElFinder& finder);
     void Pick(ColourControl& control);
     bool IsEnabled(When when) const;
+    // The colour rows are made after the other controls; Tab follows the
+    // rows from top to bottom, left to right.
+    void TabInReadingOrder();
     // The enabling rules and the swatches, after a box changed.
     void UpdateControls();
 

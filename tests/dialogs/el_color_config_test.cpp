@@ -19,6 +19,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -214,15 +215,23 @@ TEST_F(ColorConfig, NumbersOutOfRangeAreRefusedAndKeepTheDialogOpen)
     EXPECT_EQ(object.progressMax, 16777215);
 }
 
-TEST_F(ColorConfig, OpensWithTheWidthSelectedForTyping)
+TEST_F(ColorConfig, OpensWithTheWidthSelectedAndTabsInReadingOrder)
 {
-    Square object;
+    FilledSquare object;
     object.width = 12;
+    object.hasActive = 1;
     ElColorConfig dialog(object, &document);
     dialog.show();
     auto& width = ControlById<QLineEdit>(dialog, 1014);
     EXPECT_EQ(dialog.focusWidget(), &width);
     EXPECT_EQ(width.selectedText(), "12");
+
+    // Tab goes down the rows, the colour buttons included.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    for (int id : {1007, 1008, 1004, 1038, 1015, 1011, 1012, 1013, 1009}) {
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(dialog.focusWidget(), &ControlById<QWidget>(dialog, id)) << id;
+    }
 }
 
 TEST(ColorConfigLists, WithoutUserInputsTheCommandListIsEmptyDisabledAndGivesMinusOne)
