@@ -189,6 +189,7 @@ void ElColorConfig::FillBindingLists(const ElFinder& finder)
     std::vector<LogElement*> monitored;
     finder.MonitorList(monitored);
     std::vector<ListEntry> registers;
+    registers.reserve(monitored.size());
     for (const LogElement* element : monitored)
         registers.push_back({ToQString(element->Describe(finder)), element->id});
 

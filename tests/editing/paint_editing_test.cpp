@@ -25,7 +25,8 @@ namespace {
 
 using namespace command;
 
-template <class Shape> Shape& AddShape(CVantrelDoc& document, FPoint from, FPoint to, int page = 0)
+template <class Shape>
+Shape& AddShape(CVantrelDoc& document, const FPoint& from, const FPoint& to, int page = 0)
 {
     auto shape = std::make_unique<Shape>();
     shape->from = from;
@@ -243,8 +244,8 @@ TEST_F(PaintEditing, CancellingTheColoursKeepsTheNewTextAndRestoresEveryColour)
 
 TEST_F(PaintEditing, FlipMirrorsTheSelectionAboutTheMiddleOfItsExtent)
 {
-    Line& line = AddShape<Line>(document, {-0.5f, 0}, {0.1f, 0});
-    Square& square = AddShape<Square>(document, {0.3f, -0.8f}, {0.9f, -0.2f});
+    auto& line = AddShape<Line>(document, {-0.5f, 0}, {0.1f, 0});
+    auto& square = AddShape<Square>(document, {0.3f, -0.8f}, {0.9f, -0.2f});
     EXPECT_FALSE(FlipPaintSelection(document, state, true)); // nothing selected
     EXPECT_TRUE(document.UndoStack().empty());
 
@@ -266,9 +267,9 @@ TEST_F(PaintEditing, FlipMirrorsTheSelectionAboutTheMiddleOfItsExtent)
 
 TEST_F(PaintEditing, NormalizeSnapsNearlyStraightLinesAndRecordsOnlyAChange)
 {
-    Line& steep = AddShape<Line>(document, {0.2f, -0.5f}, {0.205f, 0.5f});
-    Line& slanted = AddShape<Line>(document, {0, 0}, {0.5f, 0.5f});
-    Square& square = AddShape<Square>(document, {0.1f, 0.1f}, {0.105f, 0.9f});
+    auto& steep = AddShape<Line>(document, {0.2f, -0.5f}, {0.205f, 0.5f});
+    auto& slanted = AddShape<Line>(document, {0, 0}, {0.5f, 0.5f});
+    auto& square = AddShape<Square>(document, {0.1f, 0.1f}, {0.105f, 0.9f});
     state.paintSelection = {&slanted, &square};
     EXPECT_FALSE(NormalizePaintSelection(document, state));
     EXPECT_TRUE(document.UndoStack().empty());
