@@ -67,6 +67,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -82,6 +83,8 @@ private:
     void OnTick();
     void ReleaseInDesign(Point release);
     void ReleaseInPreview(Point release);
+    // vantrel_view_double_click.cpp
+    void DoubleClickInPreview(Point at);
     void KeyInDesign(QKeyEvent* event);
     void KeyInPreview(QKeyEvent* event);
     const Image* PageBackground(QSize client);
