@@ -15,6 +15,7 @@ struct IoNumbering
     bool isInput;
 };
 
+// The analog kinds are listed by plain numbers, so their side is never asked.
 inline constexpr IoNumbering kInputNumbering{NumberKind::Inputs, true, true};
 inline constexpr IoNumbering kOutputNumbering{NumberKind::Outputs, true, false};
 inline constexpr IoNumbering kAnalogInputNumbering{NumberKind::AnalogInputs, false, false};

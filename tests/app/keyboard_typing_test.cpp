@@ -47,7 +47,7 @@ public:
 
 private:
     static constexpr int kPollMs = 5;
-    static constexpr int kPatience = 400; // polls before the dialog is given up
+    static constexpr int kPatience = 2000; // polls before the dialog is given up
 
     void WaitForDialog()
     {
@@ -80,7 +80,7 @@ private:
     int waited_ = 0;
 };
 
-Typist::Step Keys(QString text)
+Typist::Step Keys(const QString& text)
 {
     return [text](QWidget& focused) {
         QTest::keyClicks(&focused, text);
@@ -115,7 +115,7 @@ protected:
     // say, before anything the user types next.
     bool FocusReturnsToTheView()
     {
-        return QTest::qWaitFor([this] { return QApplication::focusWidget() == &View(); }, 1000);
+        return QTest::qWaitFor([this] { return QApplication::focusWidget() == &View(); }, 5000);
     }
 
     void PressUndo()
