@@ -97,7 +97,7 @@ protected:
         // The desktop's own notifier: real message boxes.
         app = std::make_unique<CVantrelApp>(AppServices{nullptr, &fileDialogs});
         ASSERT_TRUE(app->InitInstance({}));
-        QApplication::setActiveWindow(&app->MainFrame());
+        app->MainFrame().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&app->MainFrame()));
     }
 
