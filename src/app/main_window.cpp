@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/focus_after_dialogs.h"
 #include "app/lock_key_panes.h"
 #include "app/tool_icons.h"
 #include "app/vantrel_app.h"
@@ -40,6 +41,7 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
     CreateStatusBar();
     setAcceptDrops(true);
     connect(view_, &CVantrelView::Changed, this, &CMainFrame::UpdateCommandUi);
+    new FocusAfterDialogs(*this, *view_);
     SetDocumentTitle(QStringLiteral("Untitled"));
     resize(QSize(1440, 900).boundedTo(screen()->availableSize()));
     UpdateCommandUi();

@@ -1,5 +1,7 @@
 #include "dialogs/cio_export_config.h"
 
+#include "dialogs/first_field_focus.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -24,6 +26,12 @@ CIOExportConfig::CIOExportConfig(QWidget* parent)
     layout->addRow(QStringLiteral("Board size:"), boardSize_);
     layout->addRow(QStringLiteral("Format:"), format_);
     layout->addRow(buttons);
+}
+
+void CIOExportConfig::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FocusFirstField(*this);
 }
 
 IoListChoice CIOExportConfig::Choice() const

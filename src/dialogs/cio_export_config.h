@@ -16,6 +16,9 @@ public:
     explicit CIOExportConfig(QWidget* parent = nullptr);
     IoListChoice Choice() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QComboBox* type_;
     QComboBox* boardSize_;

@@ -1,5 +1,6 @@
 #include "dialogs/property_dialog.h"
 
+#include "dialogs/first_field_focus.h"
 #include "dialogs/integer_edit.h"
 #include "platform/qt/qt_text.h"
 
@@ -42,6 +43,12 @@ PropertyDialog::PropertyDialog(const QString& title, QWidget* parent)
 void PropertyDialog::SetControlId(QWidget& control, int id)
 {
     control.setObjectName(QString::number(id));
+}
+
+void PropertyDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FocusFirstField(*this);
 }
 
 void PropertyDialog::accept()

@@ -31,6 +31,9 @@ public:
 protected:
     PropertyDialog(const QString& title, QWidget* parent);
 
+    // Opens with the focus in the first field, ready for typing.
+    void showEvent(QShowEvent* event) override;
+
     QFormLayout& Form() { return *form_; }
 
     // Names a control by its control id.

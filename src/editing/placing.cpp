@@ -4,6 +4,7 @@
 #include "document/vantrel_doc.h"
 #include "editing/command_ids.h"
 #include "editing/element_dialogs.h"
+#include "editing/io_numbering.h"
 #include "elements/big_gates.h"
 #include "elements/comment.h"
 #include "elements/element_kinds.h"
@@ -73,40 +74,27 @@ struct Placement
     }
 };
 
-// The I/O kinds numbered from a fixed count of the board or of the remote
-// modules. Their numbers are offered from the shared number table, which the
-// check fills just before.
+// The I/O kinds numbered from a fixed count, with what placing says when
+// every number is taken.
 struct NumberedIo
 {
-    NumberKind numbers;
+    IoNumbering numbering;
     const char16_t* noneLeft;
-    // Labelled by the document (remote modules name their numbers) or plain.
-    bool documentLabels;
-    bool isInput;
 };
 
-constexpr NumberedIo kInputs{NumberKind::Inputs, u"No available inputs", true, true};
-constexpr NumberedIo kOutputs{NumberKind::Outputs, u"No available Outputs", true, false};
-constexpr NumberedIo kAnalogInputs{NumberKind::AnalogInputs, u"No available Analog Inputs", false,
-                                   false};
-constexpr NumberedIo kAnalogOutputs{NumberKind::AnalogOutputs, u"No available Analog Outputs",
-                                    false, false};
+constexpr NumberedIo kInputs{kInputNumbering, u"No available inputs"};
+constexpr NumberedIo kOutputs{kOutputNumbering, u"No available Outputs"};
+constexpr NumberedIo kAnalogInputs{kAnalogInputNumbering, u"No available Analog Inputs"};
+constexpr NumberedIo kAnalogOutputs{kAnalogOutputNumbering, u"No available Analog Outputs"};
 
 // The dialog offers only the free numbers; it opens on the lowest of them.
 InOutRequest FreeNumberRequest(CVantrelDoc& document, const NumberedIo& io)
 {
-    InOutRequest request;
-    request.count = document.NumberLimit(io.numbers);
-    const auto& table = document.NumberTable();
-    request.usage.assign(
-        table.begin(),
-        table.begin() + std::clamp<std::ptrdiff_t>(request.count, 0, std::ptrdiff_t(table.size())));
+    InOutRequest request = NumberChoice(document, io.numbering);
     // Numbers past the end of the usage table are free too.
     const auto lowestFree = std::find(request.usage.begin(), request.usage.end(), -1);
     const int firstFree = int(lowestFree - request.usage.begin());
     request.number = firstFree < request.count ? firstFree : 0;
-    request.labelSource = io.documentLabels ? &document : nullptr;
-    request.isInput = io.isInput;
     return request;
 }
 
@@ -115,7 +103,7 @@ InOutRequest FreeNumberRequest(CVantrelDoc& document, const NumberedIo& io)
 Placed NumberedIoElement(Placement& placement, const NumberedIo& io)
 {
     CVantrelDoc& document = placement.document;
-    if (document.CheckNumbers(io.numbers) == 0) {
+    if (document.CheckNumbers(io.numbering.numbers) == 0) {
         document.GetNotifier().Message(io.noneLeft, kApplicationTitle, MessageButtons::Ok);
         return nullptr;
     }

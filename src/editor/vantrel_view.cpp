@@ -476,13 +476,6 @@ void CVantrelView::ReleaseInDesign(Point release)
         SelectLogicByRelease(document_, state_, release);
 }
 
-void CVantrelView::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && !state_.InDesign())
-        DoubleClickInPreview(ToPoint(event->position()));
-    QAbstractScrollArea::mouseDoubleClickEvent(event);
-}
-
 void CVantrelView::wheelEvent(QWheelEvent* event)
 {
     const int delta =

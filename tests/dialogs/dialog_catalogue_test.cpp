@@ -1,7 +1,8 @@
 // Every property dialog: its title, its controls by id, the OK/Cancel pair,
-// and a picture of it to look at.
+// the field it opens in, and a picture of it to look at.
 #include "dialogs/acc_box.h"
 #include "dialogs/big_op_config.h"
+#include "dialogs/cio_export_config.h"
 #include "dialogs/dialog_driver.h"
 #include "dialogs/freq_box.h"
 #include "dialogs/in_out_config.h"
@@ -19,6 +20,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -128,6 +130,13 @@ TEST_F(DialogCatalogue, EveryDialogHasItsTitleControlsAndButtons)
             EXPECT_NE(dialog->findChild<QWidget*>(QString::number(id)), nullptr) << id;
         EXPECT_EQ(test::ControlById<QPushButton>(*dialog, 1).text(), "OK");
         EXPECT_EQ(test::ControlById<QPushButton>(*dialog, 2).text(), "Cancel");
+        // Ready for typing: the first field has the focus and its text is selected.
+        dialog->show();
+        EXPECT_EQ(dialog->focusWidget(),
+                  dialog->findChild<QWidget*>(QString::number(entry.controls.front())));
+        if (auto* edit = qobject_cast<QLineEdit*>(dialog->focusWidget())) {
+            EXPECT_EQ(edit->selectedText(), edit->text());
+        }
         EXPECT_TRUE(test::SaveDialogPicture(*dialog, entry.picture));
     }
 }
@@ -139,6 +148,13 @@ TEST(PropertyDialogs, CancelRejects)
     test::ControlById<QPushButton>(dialog, 2).click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(PropertyDialogs, TheIoListExportOpensInItsFirstList)
+{
+    CIOExportConfig dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.focusWidget(), dialog.findChildren<QComboBox*>().front());
 }
 
 TEST(PropertyDialogs, FixedListsHoldTheirEntriesInOrder)

@@ -5,6 +5,7 @@
 #include "document/vantrel_doc.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
+#include "elements/numeric_elements.h"
 #include "platform/qt/qt_image_codec.h"
 #include "support/recording_notifier.h"
 #include "support/scripted_dialogs.h"
@@ -179,6 +180,24 @@ TEST_F(View, JsonExportToABlockedFileStillReportsAndWritesRemoteFiles)
     EXPECT_EQ(notifier.Messages()[1].rfind("Report: Logic elements:", 0), 0u);
     EXPECT_EQ(notifier.Messages()[2].rfind("Vantrel v2: ", 0), 0u);
     EXPECT_TRUE(std::filesystem::exists(*prompts.folder / "remote0.lgf"));
+}
+
+TEST_F(View, DoubleClickEditsTheElementUnderThePointerOnlyInDesignMode)
+{
+    view.OnCommand(kZoomIn);
+    const Point cell{view.State().origin.x + 2, view.State().origin.y + 1};
+    document.InsertElement(std::make_unique<NL_Constant>(cell, 1, 5));
+    // Anywhere nearer to the element's anchor than to any other cell's.
+    const Point anchor = view.State().CellToDevice(cell);
+    const QPoint pointer(anchor.x + 70, anchor.y - 70);
+
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, pointer);
+    EXPECT_EQ(dialogs.calls, std::vector<std::string>{"NumBox(5)"});
+    EXPECT_EQ(static_cast<NL_Constant*>(document.FindAt(cell))->value, dialogs.number);
+
+    view.OnCommand(kLayoutPreview);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, pointer);
+    EXPECT_EQ(dialogs.calls.size(), 1u);
 }
 
 TEST_F(View, ScreenshotOfARenderedDesign)
