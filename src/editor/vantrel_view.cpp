@@ -84,6 +84,7 @@ CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, ViewP
             [this](int action) { OnScrollAction(Qt::Horizontal, action); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this](int action) { OnScrollAction(Qt::Vertical, action); });
+    WatchClipboard();
 }
 
 CVantrelView::~CVantrelView() = default;
@@ -138,7 +139,7 @@ bool CVantrelView::HandlesCommand(int id) const
     case kExportIoList:
         return true;
     default:
-        return IsElementTool(id) || IsPaintTool(id);
+        return IsElementTool(id) || IsPaintTool(id) || HandlesEditCommand(id);
     }
 }
 
@@ -168,6 +169,8 @@ bool CVantrelView::IsCommandEnabled(int id) const
             return design;
         if (IsPaintTool(id))
             return !design;
+        if (HandlesEditCommand(id))
+            return IsEditCommandEnabled(id);
         return HandlesCommand(id);
     }
 }
@@ -244,11 +247,13 @@ void CVantrelView::OnCommand(int id)
     case kEditUndo:
         state_.logicSelection.clear();
         document_.Undo(state_.logicSelection);
+        AfterHistoryStep();
         Redraw();
         break;
     case kEditRedo:
         state_.logicSelection.clear();
         document_.Redo(state_.logicSelection);
+        AfterHistoryStep();
         Redraw();
         break;
     case kEditSelectAll:
@@ -272,6 +277,7 @@ void CVantrelView::OnCommand(int id)
         ExportIoListCommand();
         break;
     default:
+        OnEditCommand(id);
         break;
     }
 }
