@@ -4,6 +4,7 @@
 #include "document/edit_transaction.h"
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
+#include "editing/paint_group.h"
 #include "editing/view_state.h"
 #include "elements/io_elements.h"
 #include "paint/shapes.h"
@@ -145,41 +146,21 @@ PaintList ReadPaintPayload(std::span<const std::uint8_t> payload)
     return objects;
 }
 
-// Moves the group so that the centre of its bounding box lands on the
-// centre of the page. The box starts as the inverted page (1 .. -1), so a
-// group entirely on one side of the page keeps that page edge as one side.
-void CentreOnPage(const PaintList& objects)
-{
-    float left = 1.0f;
-    float right = -1.0f;
-    float top = 1.0f;
-    float bottom = -1.0f;
-    for (const auto& object : objects) {
-        const FPoint topLeft = object->TopLeft();
-        const FPoint bottomRight = object->BottomRight();
-        left = std::min(left, topLeft.x);
-        top = std::min(top, topLeft.y);
-        right = std::max(right, bottomRight.x);
-        bottom = std::max(bottom, bottomRight.y);
-    }
-    const double dx = -(double(left) + double(right)) * 0.5;
-    const double dy = -(double(top) + double(bottom)) * 0.5;
-    for (const auto& object : objects)
-        object->MoveBy(dx, dy);
-}
-
 bool PastePaint(CVantrelDoc& document, ViewState& state, std::span<const std::uint8_t> payload)
 {
     PaintList objects = ReadPaintPayload(payload);
     if (objects.empty())
         return false;
-    CentreOnPage(objects);
+    std::vector<PaintStuff*> pasted;
+    for (const auto& object : objects)
+        pasted.push_back(object.get());
+    // The group's centre lands on the centre of the page.
+    const FPoint centre = PaintGroupCentre(pasted);
     PaintList beneath;
     PaintList above;
-    std::vector<PaintStuff*> pasted;
     for (auto& object : objects) {
+        object->MoveBy(-centre.x, -centre.y);
         object->pageIndex = state.currentPage;
-        pasted.push_back(object.get());
         (GoesBeneath(*object) ? beneath : above).push_back(std::move(object));
     }
     // Each figure in turn goes to the very front, so the last one ends first.

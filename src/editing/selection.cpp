@@ -2,6 +2,7 @@
 
 #include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
+#include "editing/paint_group.h"
 #include "editing/view_state.h"
 #include "paint/fpoint.h"
 
@@ -112,16 +113,7 @@ bool EditPaintSelection(CVantrelDoc& document, ViewState& state, PaintKey key, b
 {
     if (state.paintSelection.empty())
         return false;
-    float minX = 1.0f, maxX = -1.0f, minY = 1.0f, maxY = -1.0f;
-    for (const PaintStuff* object : state.paintSelection) {
-        const FPoint low = object->TopLeft();
-        const FPoint high = object->BottomRight();
-        minX = std::min(minX, low.x);
-        minY = std::min(minY, low.y);
-        maxX = std::max(maxX, high.x);
-        maxY = std::max(maxY, high.y);
-    }
-    const FPoint centre{(minX + maxX) * 0.5f, (minY + maxY) * 0.5f};
+    const FPoint centre = PaintGroupCentre(state.paintSelection);
     const double d = autoRepeat ? 0.008 : 0.001;
     auto each = [&](auto action) {
         for (auto object = state.paintSelection.rbegin(); object != state.paintSelection.rend();

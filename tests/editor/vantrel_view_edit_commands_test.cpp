@@ -1,6 +1,6 @@
 // The view's clipboard, Find, Replicate and page background commands, on
 // real widgets with the real (offscreen) clipboard.
-#include "editor/vantrel_view.h"
+#include "editor/view_fixture.h"
 
 #include "document/vantrel_doc.h"
 #include "editing/clipboard_payload.h"
@@ -46,16 +46,12 @@ void PutOnClipboard(const QString& mimeType, const QByteArray& bytes)
     QApplication::clipboard()->setMimeData(data);
 }
 
-class ViewEditCommands : public ::testing::Test
+class ViewEditCommands : public test::ViewFixture
 {
 protected:
     void SetUp() override
     {
-        document.SetNotifier(&notifier);
-        view.show();
-        view.resize(800 + view.width() - view.viewport()->width(),
-                    600 + view.height() - view.viewport()->height());
-        ASSERT_EQ(view.viewport()->size(), QSize(800, 600));
+        ViewFixture::SetUp();
         QApplication::clipboard()->clear();
     }
 
@@ -86,12 +82,6 @@ protected:
         return path;
     }
 
-    test::RecordingNotifier notifier;
-    CVantrelDoc document;
-    test::ScriptedDialogs dialogs;
-    test::ScriptedPrompts prompts;
-    QtImageCodec codec;
-    CVantrelView view{document, dialogs, prompts, codec};
     std::filesystem::path folder = test::FreshTestFolder("view_edit_commands");
 };
 
