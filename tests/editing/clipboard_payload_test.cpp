@@ -14,6 +14,7 @@
 #include "support/full_size_design.h"
 #include "support/hex.h"
 #include "support/recording_notifier.h"
+#include "support/test_elements.h"
 
 #include <gtest/gtest.h>
 
@@ -305,6 +306,16 @@ TEST_F(Clipboard, CopyFollowsTheLayoutModeAndNeedsASelection)
     EXPECT_EQ(CopySelection(document, state), PaintPayload({&line}));
     EXPECT_EQ(ClipboardFormat(state), std::u16string(u"Vantrel paint data"));
     EXPECT_TRUE(notifier.Messages().empty());
+}
+
+TEST_F(Clipboard, ACopyThatCannotBeMadeIsReported)
+{
+    // A class this program cannot store (one of the tests' own).
+    state.logicSelection = {&Add<test::TestListed>(Point{0, 0}, 1, kMainList)};
+    EXPECT_FALSE(CopySelection(document, state));
+    EXPECT_EQ(
+        notifier.Messages(),
+        std::vector<std::string>{"Vantrel v2: an unnamed file contained an unexpected object."});
 }
 
 TEST_F(Clipboard, PayloadPaddedByAnotherProgramPastesToo)

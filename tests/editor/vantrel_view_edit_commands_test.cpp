@@ -2,6 +2,7 @@
 // real widgets with the real (offscreen) clipboard.
 #include "editor/view_fixture.h"
 
+#include "document/design_io.h"
 #include "document/vantrel_doc.h"
 #include "editing/clipboard_payload.h"
 #include "elements/gates.h"
@@ -211,6 +212,20 @@ TEST_F(ViewEditCommands, ImportedPicturesShowAndABackgroundColourReplacesThem)
         EXPECT_LT(std::abs(shown.red() - expected.red()), 16);
         EXPECT_LT(std::abs(shown.green() - expected.green()), 16);
     }
+    // The design saves with the image; undo and redo exchange the images.
+    const auto saved = folder / "imported.lgc";
+    ASSERT_TRUE(SaveDesign(document, saved, codec));
+    CVantrelDoc reopened;
+    ASSERT_EQ(OpenDesign(reopened, saved, codec), OpenOutcome::Opened);
+    EXPECT_EQ(reopened.pageBackgrounds[0].width, 64);
+    const Image green = document.pageBackgrounds[0];
+    view.OnCommand(kLayoutDesign);
+    view.OnCommand(kEditUndo);
+    EXPECT_EQ(document.pageBackgrounds[0].width, 64);
+    EXPECT_NE(document.pageBackgrounds[0], green);
+    view.OnCommand(kEditRedo);
+    EXPECT_EQ(document.pageBackgrounds[0], green);
+    view.OnCommand(kLayoutPreview);
     EXPECT_TRUE(notifier.Messages().empty());
 
     prompts.colour = Rgb(0, 0, 255);
