@@ -9,6 +9,8 @@ VANTREL_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang-format binutils
   fonts-dejavu-core xvfb xauth
+  # The X11 (xcb) platform plugin, for the clipboard test between two processes.
+  libqt6gui6
 )
 
 install_missing_packages() {

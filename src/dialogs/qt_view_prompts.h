@@ -13,6 +13,9 @@ public:
     explicit QtViewPrompts(QWidget* parent) : parent_(parent) {}
     std::optional<std::filesystem::path> SaveFileName(const std::u16string& fileName) override;
     std::optional<IoListChoice> IoListExport() override;
+    std::optional<std::int32_t> FindElement(const std::vector<FoundEntry>& entries) override;
+    std::optional<Colour> ChooseColour(Colour initial) override;
+    std::optional<std::filesystem::path> OpenFileName() override;
 
 private:
     QWidget* parent_;

@@ -35,7 +35,13 @@ void CVantrelDoc::PushUndo(UndoRecord record)
 // and ids are taken, one change per element, and one rebuild of the derived
 // state when the record is done (Undo and Redo mark the design modified).
 
-void CVantrelDoc::RestoreClones(const UndoRecord& record, std::vector<LogElement*>& selection)
+// An undone deletion brings an element back only where its cell is still
+// free of the elements outside the record; the record's own elements may
+// share a cell, as they did when they were deleted (a paste or a move can
+// put two on one cell). A redone addition needs only its ids: the cells were
+// its own when it was first made, pasted groups on top of others included.
+void CVantrelDoc::RestoreClones(const UndoRecord& record, bool keepCellsFree,
+                                std::vector<LogElement*>& selection)
 {
     auto cellKey = [](Point cell) {
         return (std::uint64_t(std::uint32_t(cell.x)) << 32) | std::uint32_t(cell.y);
@@ -44,7 +50,8 @@ void CVantrelDoc::RestoreClones(const UndoRecord& record, std::vector<LogElement
     ElementIdSet takenIds;
     for (const ElementList& list : elements)
         for (const auto& element : list) {
-            takenCells.insert(cellKey(element->pos));
+            if (keepCellsFree)
+                takenCells.insert(cellKey(element->pos));
             takenIds.insert(element->id);
         }
     for (const auto& entry : record.elements) {
@@ -52,7 +59,6 @@ void CVantrelDoc::RestoreClones(const UndoRecord& record, std::vector<LogElement
         if (takenCells.contains(cellKey(entry->pos)) || takenIds.contains(entry->id))
             continue;
         std::unique_ptr<LogElement> copy = entry->Clone();
-        takenCells.insert(cellKey(copy->pos));
         takenIds.insert(copy->id);
         selection.push_back(copy.get());
         elements[copy->ListKind()].push_back(std::move(copy));
@@ -89,7 +95,7 @@ void CVantrelDoc::ApplyUndoRecord(UndoRecord& record, bool undoing,
     if (record.kind == UndoRecord::kChanged) {
         SwapEntries(record, selection);
     } else if ((record.kind == UndoRecord::kDeleted) == undoing) {
-        RestoreClones(record, selection);
+        RestoreClones(record, undoing, selection);
     } else {
         std::vector<std::int32_t> ids;
         for (const auto& entry : record.elements)

@@ -167,7 +167,8 @@ private:
     void CheckConsistency();
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker) const;
     void ApplyUndoRecord(UndoRecord& record, bool undoing, std::vector<LogElement*>& selection);
-    void RestoreClones(const UndoRecord& record, std::vector<LogElement*>& selection);
+    void RestoreClones(const UndoRecord& record, bool keepCellsFree,
+                       std::vector<LogElement*>& selection);
     void SwapEntries(UndoRecord& record, std::vector<LogElement*>& selection);
     // Points every index entry that is missing or stale at the first element
     // with its id.

@@ -2,6 +2,7 @@
 
 #include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
+#include "editing/paint_group.h"
 #include "editing/view_state.h"
 #include "paint/fpoint.h"
 
@@ -110,24 +111,10 @@ void SelectAllPaint(CVantrelDoc& document, ViewState& state)
 
 namespace {
 
-FPoint SelectionCentre(const ViewState& state)
-{
-    float minX = 1.0f, maxX = -1.0f, minY = 1.0f, maxY = -1.0f;
-    for (const PaintStuff* object : state.paintSelection) {
-        const FPoint low = object->TopLeft();
-        const FPoint high = object->BottomRight();
-        minX = std::min(minX, low.x);
-        minY = std::min(minY, low.y);
-        maxX = std::max(maxX, high.x);
-        maxY = std::max(maxY, high.y);
-    }
-    return {(minX + maxX) * 0.5f, (minY + maxY) * 0.5f};
-}
-
 // Moves or scales every selected object, from the last selected to the first.
 void TransformPaintSelection(const ViewState& state, PaintKey key, bool autoRepeat)
 {
-    const FPoint centre = SelectionCentre(state);
+    const FPoint centre = PaintGroupCentre(state.paintSelection);
     const double d = autoRepeat ? 0.008 : 0.001;
     auto each = [&](auto action) {
         for (auto object = state.paintSelection.rbegin(); object != state.paintSelection.rend();

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "editing/element_search.h"
+#include "platform/colour.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -15,8 +20,9 @@ struct IoListChoice
     bool csv = true;
 };
 
-// The questions the view asks before an export, behind one interface so the
-// view's commands can be driven without a modal loop.
+// The questions the view asks (before an export, for Find, for the page
+// background), behind one interface so the view's commands can be driven
+// without a modal loop.
 class ViewPrompts
 {
 public:
@@ -26,6 +32,13 @@ public:
     virtual std::optional<std::filesystem::path> SaveFileName(const std::u16string& fileName) = 0;
     // The "Export I/O List" dialog; none on Cancel.
     virtual std::optional<IoListChoice> IoListExport() = 0;
+    // "Find Elements" over the entries: the id of the chosen entry; none on
+    // Cancel or when no entry was chosen.
+    virtual std::optional<std::int32_t> FindElement(const std::vector<FoundEntry>& entries) = 0;
+    // The colour chooser, opening on `initial`; none on Cancel.
+    virtual std::optional<Colour> ChooseColour(Colour initial) = 0;
+    // An open-file dialog that offers every file; none on Cancel.
+    virtual std::optional<std::filesystem::path> OpenFileName() = 0;
 };
 
 } // namespace vantrel

@@ -86,6 +86,7 @@ CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, ViewP
             [this](int action) { OnScrollAction(Qt::Horizontal, action); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this](int action) { OnScrollAction(Qt::Vertical, action); });
+    WatchClipboard();
 }
 
 CVantrelView::~CVantrelView() = default;
@@ -140,7 +141,8 @@ bool CVantrelView::HandlesCommand(int id) const
     case kExportIoList:
         return true;
     default:
-        return IsElementTool(id) || IsPaintTool(id) || HandlesPaintCommand(id);
+        return IsElementTool(id) || IsPaintTool(id) || HandlesPaintCommand(id) ||
+               HandlesEditCommand(id);
     }
 }
 
@@ -172,6 +174,8 @@ bool CVantrelView::IsCommandEnabled(int id) const
             return !design;
         if (HandlesPaintCommand(id))
             return IsPaintCommandEnabled(id);
+        if (HandlesEditCommand(id))
+            return IsEditCommandEnabled(id);
         return HandlesCommand(id);
     }
 }
@@ -248,13 +252,13 @@ void CVantrelView::OnCommand(int id)
     case kEditUndo:
         state_.logicSelection.clear();
         document_.Undo(state_.logicSelection);
-        DropStalePaintSelection(document_, state_);
+        AfterHistoryStep();
         Redraw();
         break;
     case kEditRedo:
         state_.logicSelection.clear();
         document_.Redo(state_.logicSelection);
-        DropStalePaintSelection(document_, state_);
+        AfterHistoryStep();
         Redraw();
         break;
     case kEditSelectAll:
@@ -278,7 +282,10 @@ void CVantrelView::OnCommand(int id)
         ExportIoListCommand();
         break;
     default:
-        OnPaintCommand(id);
+        if (HandlesPaintCommand(id))
+            OnPaintCommand(id);
+        else
+            OnEditCommand(id);
         break;
     }
 }

@@ -105,6 +105,23 @@ private:
     void ExportIoListCommand();
     void ReportFileError(const FileError& failure);
 
+    // vantrel_view_edit_commands.cpp: clipboard, Find, Replicate and the
+    // page background.
+    static bool HandlesEditCommand(int id);
+    bool IsEditCommandEnabled(int id) const;
+    void OnEditCommand(int id);
+    // Keeps Paste's state up to date when another program fills the clipboard.
+    void WatchClipboard();
+    void CopyToClipboard();
+    void PasteFromClipboard();
+    bool ClipboardHoldsModeData() const;
+    void FindCommand();
+    void BackgroundColourCommand();
+    void ImportBackgroundCommand();
+    // After undo and redo: the paint selection may name objects the step
+    // took out of the design, and the page images may have changed.
+    void AfterHistoryStep();
+
     CVantrelDoc& document_;
     ElementDialogs& dialogs_;
     ViewState state_;

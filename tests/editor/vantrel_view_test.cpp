@@ -1,5 +1,5 @@
 // The view widget driven with real mouse and key events, offscreen.
-#include "editor/vantrel_view.h"
+#include "editor/view_fixture.h"
 
 #include "compiler/flash_image.h"
 #include "document/vantrel_doc.h"
@@ -24,18 +24,9 @@ namespace {
 
 using namespace command;
 
-class View : public ::testing::Test
+class View : public test::ViewFixture
 {
 protected:
-    void SetUp() override
-    {
-        document.SetNotifier(&notifier);
-        view.show();
-        view.resize(800 + view.width() - view.viewport()->width(),
-                    600 + view.height() - view.viewport()->height());
-        ASSERT_EQ(view.viewport()->size(), QSize(800, 600));
-    }
-
     void Click(Point at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers, QPoint(at.x, at.y));
@@ -49,13 +40,6 @@ protected:
         QApplication::sendEvent(view.viewport(), &move);
         QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(to.x, to.y));
     }
-
-    test::RecordingNotifier notifier;
-    CVantrelDoc document;
-    test::ScriptedDialogs dialogs;
-    test::ScriptedPrompts prompts;
-    QtImageCodec codec;
-    CVantrelView view{document, dialogs, prompts, codec};
 };
 
 TEST_F(View, ZoomCommandsKeepTheCentre)

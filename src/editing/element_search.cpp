@@ -1,0 +1,31 @@
+#include "editing/element_search.h"
+
+#include "document/vantrel_doc.h"
+#include "editing/view_state.h"
+
+namespace vantrel {
+
+std::vector<FoundEntry> DescribedElements(const CVantrelDoc& document)
+{
+    std::vector<FoundEntry> entries;
+    for (const ElementList& list : document.elements)
+        for (const auto& element : list)
+            if (std::u16string text = element->Describe(document); !text.empty())
+                entries.push_back({std::move(text), element->id});
+    return entries;
+}
+
+bool ShowFoundElement(const CVantrelDoc& document, ViewState& state, std::int32_t id, Size client)
+{
+    LogElement* element = document.FindById(id);
+    if (!element)
+        return false;
+    // Half the client extent in cells: 80 pixels a cell at zoom 1.
+    const double halfCell = state.zoom * 2 * kCellPixels;
+    state.origin = {element->pos.x - int(client.width / halfCell),
+                    element->pos.y - int(client.height / halfCell)};
+    state.logicSelection = {element};
+    return true;
+}
+
+} // namespace vantrel

@@ -1,0 +1,36 @@
+#include "editing/replicate.h"
+
+#include "document/edit_transaction.h"
+#include "document/vantrel_doc.h"
+#include "editing/view_state.h"
+#include "elements/indirect_elements.h"
+#include "elements/io_elements.h"
+
+namespace vantrel {
+
+bool CanReplicate(const ViewState& state)
+{
+    if (!state.InDesign() || state.logicSelection.size() != 1)
+        return false;
+    const LogElement* selected = state.logicSelection.front();
+    return dynamic_cast<const LogIn*>(selected) || dynamic_cast<const LogUser*>(selected);
+}
+
+bool ReplicateSelected(CVantrelDoc& document, ViewState& state)
+{
+    if (!CanReplicate(state))
+        return false;
+    const LogElement& source = *state.logicSelection.front();
+    // The id is taken when the replicator is built, placed or not.
+    auto replicator = std::make_unique<LogReplicator>(Point{source.pos.x - 1, source.pos.y},
+                                                      document.nextElementId++, source.id);
+    LogElement* placed = replicator.get();
+    EditTransaction edit(document, UndoRecord::kAdded);
+    if (!edit.Insert(std::move(replicator)))
+        return false;
+    edit.Commit();
+    state.logicSelection = {placed};
+    return true;
+}
+
+} // namespace vantrel
