@@ -5,6 +5,7 @@
 #include "compiler/flash_image.h"
 #include "document/vantrel_doc.h"
 #include "editing/canvas_geometry.h"
+#include "editing/configuration_commands.h"
 #include "editing/connecting.h"
 #include "editing/design_tool.h"
 #include "editing/element_dialogs.h"
@@ -66,10 +67,11 @@ ScrollRequest RequestOf(int action)
 
 } // namespace
 
-CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, ViewPrompts& prompts,
+CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs,
+                           ConfigDialogs& configDialogs, ViewPrompts& prompts,
                            const ImageCodec& codec, QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document), dialogs_(dialogs), prompts_(prompts),
-      codec_(codec)
+    : QAbstractScrollArea(parent), document_(document), dialogs_(dialogs),
+      configDialogs_(configDialogs), prompts_(prompts), codec_(codec)
 {
     setFocusPolicy(Qt::StrongFocus);
     // The grid always scrolls over -600..600 cells in Design mode.
@@ -138,7 +140,7 @@ bool CVantrelView::HandlesCommand(int id) const
     case kExportIoList:
         return true;
     default:
-        return IsElementTool(id) || IsPaintTool(id);
+        return IsElementTool(id) || IsPaintTool(id) || IsConfigurationCommand(id);
     }
 }
 
@@ -163,6 +165,9 @@ bool CVantrelView::IsCommandEnabled(int id) const
         return design && !document_.RedoStack().empty();
     case kPaintPen:
         return false;
+    case kComplexCommands:
+    case kSimulationExport:
+        return IsConfigurationCommandEnabled(id, document_, state_);
     default:
         if (IsElementTool(id))
             return design;
@@ -270,6 +275,15 @@ void CVantrelView::OnCommand(int id)
         break;
     case kExportIoList:
         ExportIoListCommand();
+        break;
+    case kIoCount:
+    case kIoSpeed:
+    case kRemoteIo:
+    case kCustomRemoteIo:
+    case kComplexCommands:
+    case kSimulationSetup:
+    case kSimulationExport:
+        OnConfigurationCommand(id);
         break;
     default:
         break;

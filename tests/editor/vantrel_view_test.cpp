@@ -7,6 +7,7 @@
 #include "elements/io_elements.h"
 #include "platform/qt/qt_image_codec.h"
 #include "support/recording_notifier.h"
+#include "support/scripted_config_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"
 #include "support/test_folder.h"
@@ -54,7 +55,8 @@ protected:
     test::ScriptedDialogs dialogs;
     test::ScriptedPrompts prompts;
     QtImageCodec codec;
-    CVantrelView view{document, dialogs, prompts, codec};
+    test::ScriptedConfigDialogs configDialogs;
+    CVantrelView view{document, dialogs, configDialogs, prompts, codec};
 };
 
 TEST_F(View, ZoomCommandsKeepTheCentre)
