@@ -81,14 +81,14 @@ protected:
 TEST_F(ConfigurationCommands, IoCountOffersNoCountBelowTheHighestNumberInUse)
 {
     Run(kIoCount);
-    document.InsertElement(std::make_unique<LogIn>(Point{1, 0}, 4, 39, u"High"));
+    document.InsertElement(std::make_unique<LogIn>(Point{1, 0}, 4, 40, u"High"));
     Run(kIoCount);
     CVantrelDoc empty;
     RunConfigurationDialog(kIoCount, empty, dialogs);
     EXPECT_EQ(dialogs.calls,
               (std::vector<std::string>{
                   R"(BoardNumConfig("Select IO Count", in 4..2048 at 32, out 1..2048 at 32, port -1))",
-                  R"(BoardNumConfig("Select IO Count", in 40..2048 at 48, out 1..2048 at 56, port -1))",
+                  R"(BoardNumConfig("Select IO Count", in 41..2048 at 48, out 1..2048 at 56, port -1))",
                   R"(BoardNumConfig("Select IO Count", in 0..2048 at 32, out 0..2048 at 32, port -1))",
               }));
 }
