@@ -14,7 +14,7 @@ namespace vantrel {
 namespace {
 
 // Room for a module or command line without scrolling sideways.
-constexpr int kListWidth = 360;
+constexpr int kListWidth = 420;
 constexpr int kListHeight = 180;
 
 } // namespace
