@@ -58,8 +58,8 @@ QComboBox* CBoardNumConfig::NewCountList(const char* name, int lowest, int highe
 
 void CBoardNumConfig::AddModuleControls(const BoardCountRequest& request)
 {
-    port_ = NewList(0, {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")},
-                    request.port);
+    port_ =
+        NewList(0, {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}, request.port);
     port_->setObjectName(QStringLiteral("port"));
     legacy_ = NewCheckBox(0, QStringLiteral("Use legcay commands"), request.legacy);
     legacy_->setObjectName(QStringLiteral("legacy"));

@@ -26,8 +26,7 @@ int ExecDialog(QDialog& dialog)
 
 ListEditorDialog::ListEditorDialog(const QString& title, const QString& listName,
                                    DialogRunner runner, bool withOkCancel, QWidget* parent)
-    : QDialog(parent),
-      runner_(runner ? std::move(runner) : DialogRunner(ExecDialog)),
+    : QDialog(parent), runner_(runner ? std::move(runner) : DialogRunner(ExecDialog)),
       list_(new QListWidget(this)), column_(new QVBoxLayout)
 {
     setWindowTitle(title);

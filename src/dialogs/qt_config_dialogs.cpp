@@ -13,8 +13,7 @@
 namespace vantrel {
 
 QtConfigDialogs::QtConfigDialogs(QWidget* parent, DialogRunner runner)
-    : parent_(parent),
-      runner_(runner ? std::move(runner) : DialogRunner(ExecDialog))
+    : parent_(parent), runner_(runner ? std::move(runner) : DialogRunner(ExecDialog))
 {}
 
 template <class Dialog, class Read>
@@ -52,8 +51,9 @@ QtConfigDialogs::CustomRemoteConfig(const std::vector<CustomRemoteModule>& modul
     return Run(dialog, [&] { return dialog.Modules(); });
 }
 
-std::vector<ComplexCommand> QtConfigDialogs::ComplexCommands(
-    const std::vector<ComplexCommand>& commands, const ElFinder& finder, Notifier& notifier)
+std::vector<ComplexCommand>
+QtConfigDialogs::ComplexCommands(const std::vector<ComplexCommand>& commands,
+                                 const ElFinder& finder, Notifier& notifier)
 {
     CComplexCommandsDlg dialog(commands, finder, notifier, runner_, parent_);
     runner_(dialog);

@@ -23,8 +23,7 @@ public:
                                                 const ElFinder& finder,
                                                 Notifier& notifier) override;
     std::vector<SimElement> SimulatorElements(const std::vector<SimElement>& elements,
-                                              const ElFinder& finder,
-                                              Notifier& notifier) override;
+                                              const ElFinder& finder, Notifier& notifier) override;
 
 private:
     // The dialog's values read by `values` when it closes with OK.

@@ -6,8 +6,8 @@
 
 namespace vantrel {
 
-RemoteIOConfig::RemoteIOConfig(std::vector<RemoteIoModule> modules, int numInputs,
-                               int numOutputs, DialogRunner runner, QWidget* parent)
+RemoteIOConfig::RemoteIOConfig(std::vector<RemoteIoModule> modules, int numInputs, int numOutputs,
+                               DialogRunner runner, QWidget* parent)
     : ModuleListDialog(std::move(modules), std::move(runner), parent), numInputs_(numInputs),
       numOutputs_(numOutputs)
 {

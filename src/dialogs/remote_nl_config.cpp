@@ -19,8 +19,7 @@ QString CRemoteNLConfig::LineOf(const CustomRemoteModule& module) const
                              module.registerAddress, module.port);
 }
 
-std::optional<CustomRemoteModule> CRemoteNLConfig::AskModule(const CustomRemoteModule& preset,
-                                                             int)
+std::optional<CustomRemoteModule> CRemoteNLConfig::AskModule(const CustomRemoteModule& preset, int)
 {
     CRemoteNLDlg dialog(preset, this);
     if (!RunNested(dialog))

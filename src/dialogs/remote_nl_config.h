@@ -13,8 +13,7 @@ public:
                              QWidget* parent = nullptr);
 
 private:
-    std::optional<CustomRemoteModule> AskModule(const CustomRemoteModule& preset,
-                                                int row) override;
+    std::optional<CustomRemoteModule> AskModule(const CustomRemoteModule& preset, int row) override;
     QString LineOf(const CustomRemoteModule& module) const override;
     CustomRemoteModule NewModule() const override { return {}; }
 };

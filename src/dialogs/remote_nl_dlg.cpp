@@ -50,22 +50,25 @@ CRemoteNLDlg::CRemoteNLDlg(const CustomRemoteModule& module, QWidget* parent)
                             {QStringLiteral("byte"), QStringLiteral("2 bytes"),
                              QStringLiteral("4 bytes"), QStringLiteral("bit")},
                             module.registerType)),
-      command_(NewList(0,
-                       {QStringLiteral("Read Input Registers"),
-                        QStringLiteral("Read Holding Registers"),
-                        QStringLiteral("Write Multiple Registers"),
-                        QStringLiteral("Read Discrete Inputs"),
-                        QStringLiteral("Write Multiple Coils")},
-                       IndexIn(kCommandCodes, module.modbusCommand, 0))),
-      port_(NewList(0, {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")},
-                    module.port)),
+      command_(
+          NewList(0,
+                  {QStringLiteral("Read Input Registers"), QStringLiteral("Read Holding Registers"),
+                   QStringLiteral("Write Multiple Registers"),
+                   QStringLiteral("Read Discrete Inputs"), QStringLiteral("Write Multiple Coils")},
+                  IndexIn(kCommandCodes, module.modbusCommand, 0))),
+      port_(
+          NewList(0, {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}, module.port)),
       baud_(NewList(0, Texts(kBaudRates), IndexIn(kBaudRates, module.baud, 0))),
       stopBits_(NewList(0, {QStringLiteral("1"), QStringLiteral("2")}, module.stopBits - 1))
 {
-    const std::pair<QWidget*, const char*> names[] = {
-        {modbusAddress_, "modbusAddress"}, {registerCount_, "registerCount"},
-        {registerAddress_, "registerAddress"}, {registerType_, "registerType"},
-        {command_, "modbusCommand"}, {port_, "port"}, {baud_, "baud"}, {stopBits_, "stopBits"}};
+    const std::pair<QWidget*, const char*> names[] = {{modbusAddress_, "modbusAddress"},
+                                                      {registerCount_, "registerCount"},
+                                                      {registerAddress_, "registerAddress"},
+                                                      {registerType_, "registerType"},
+                                                      {command_, "modbusCommand"},
+                                                      {port_, "port"},
+                                                      {baud_, "baud"},
+                                                      {stopBits_, "stopBits"}};
     for (const auto& [control, name] : names)
         control->setObjectName(QString::fromLatin1(name));
 

@@ -15,7 +15,8 @@ constexpr double kBaseKiloHertz = 64000.0;
 
 SpeedSelectDlg::SpeedSelectDlg(std::int32_t setting, QWidget* parent)
     : PropertyDialog(QStringLiteral("Select Speed"), parent), setting_(setting),
-      slider_(new QSlider(Qt::Horizontal, this)), frequency_(new QLabel(FrequencyText(setting), this))
+      slider_(new QSlider(Qt::Horizontal, this)),
+      frequency_(new QLabel(FrequencyText(setting), this))
 {
     slider_->setObjectName(QStringLiteral("speed"));
     frequency_->setObjectName(QStringLiteral("frequency"));

@@ -96,8 +96,8 @@ void RunIoSpeed(CVantrelDoc& document, ConfigDialogs& dialogs)
 
 void RunRemoteIo(CVantrelDoc& document, ConfigDialogs& dialogs)
 {
-    auto modules = dialogs.RemoteIoConfig(document.remoteIo.modules, document.numInputs,
-                                          document.numOutputs);
+    auto modules =
+        dialogs.RemoteIoConfig(document.remoteIo.modules, document.numInputs, document.numOutputs);
     if (!modules)
         return;
     ApplyChange(document, DesignState::kHardware, *modules != document.remoteIo.modules, false,
@@ -109,8 +109,8 @@ void RunCustomRemoteIo(CVantrelDoc& document, ConfigDialogs& dialogs)
     auto modules = dialogs.CustomRemoteConfig(document.remoteIo.customModules);
     if (!modules)
         return;
-    ApplyChange(document, DesignState::kHardware, *modules != document.remoteIo.customModules,
-                true, [&] { document.remoteIo.customModules = std::move(*modules); });
+    ApplyChange(document, DesignState::kHardware, *modules != document.remoteIo.customModules, true,
+                [&] { document.remoteIo.customModules = std::move(*modules); });
 }
 
 void RunComplexCommands(CVantrelDoc& document, ConfigDialogs& dialogs)
@@ -118,8 +118,8 @@ void RunComplexCommands(CVantrelDoc& document, ConfigDialogs& dialogs)
     const std::vector<ComplexCommand> before = ValuesOf(document.complexCommands);
     const std::vector<ComplexCommand> after =
         dialogs.ComplexCommands(before, document, document.GetNotifier());
-    const bool changed = !std::equal(before.begin(), before.end(), after.begin(), after.end(),
-                                     SameCommand);
+    const bool changed =
+        !std::equal(before.begin(), before.end(), after.begin(), after.end(), SameCommand);
     ApplyChange(document, DesignState::kComplexCommands, changed, true,
                 [&] { document.complexCommands = Owned(after); });
 }
@@ -129,8 +129,8 @@ void RunSimulationSetup(CVantrelDoc& document, ConfigDialogs& dialogs)
     const std::vector<SimElement> before = ValuesOf(document.simulationElements);
     const std::vector<SimElement> after =
         dialogs.SimulatorElements(before, document, document.GetNotifier());
-    const bool changed = !std::equal(before.begin(), before.end(), after.begin(), after.end(),
-                                     SameSimElement);
+    const bool changed =
+        !std::equal(before.begin(), before.end(), after.begin(), after.end(), SameSimElement);
     ApplyChange(document, DesignState::kSimulation, changed, true,
                 [&] { document.simulationElements = Owned(after); });
 }

@@ -138,7 +138,7 @@ TEST_F(CommandDialogs, NewEditCloneAndDelete)
                                script.Runner());
     EXPECT_EQ(dialog.windowTitle(), "Complex Commands");
     EXPECT_EQ(dialog.findChild<QAbstractButton*>("1"), nullptr); // closed by the window only
-    Click(dialog, 1018);                                        // nothing selected
+    Click(dialog, 1018);                                         // nothing selected
     Click(dialog, 1042);
     Click(dialog, 1017);
     Click(dialog, 1017);
@@ -175,8 +175,8 @@ TEST_F(CommandDialogs, DeleteAsksFirst)
 
 TEST_F(CommandDialogs, ArrowsMoveTheSelectedCommandWithinTheList)
 {
-    CComplexCommandsDlg dialog({Command(u"A", {}), Command(u"B", {}), Command(u"C", {})},
-                               document, notifier);
+    CComplexCommandsDlg dialog({Command(u"A", {}), Command(u"B", {}), Command(u"C", {})}, document,
+                               notifier);
     auto& up = ControlNamed<QToolButton>(ControlById<QWidget>(dialog, 1084), "up");
     auto& down = ControlNamed<QToolButton>(ControlById<QWidget>(dialog, 1084), "down");
     down.click(); // nothing selected

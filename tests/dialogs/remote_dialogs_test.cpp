@@ -86,7 +86,8 @@ TEST(RemoteIOConfig, EditOffersTheModulesOwnBitsAndDeleteRemoves)
     const std::vector<RemoteIoModule> modules{{8, 8, 0, 57600, false}, {16, 0, 1, 19200, true}};
     test::DialogScript script;
     script.Then([&](QDialog& counts) {
-        EXPECT_EQ(Entries(List(counts, "inCount")), QStringList({"0", "8", "16", "24", "32", "40"}));
+        EXPECT_EQ(Entries(List(counts, "inCount")),
+                  QStringList({"0", "8", "16", "24", "32", "40"}));
         EXPECT_EQ(List(counts, "inCount").currentText(), "16");
         EXPECT_TRUE(ControlNamed<QCheckBox>(counts, "legacy").isChecked());
         EXPECT_FALSE(List(counts, "baud").isEnabled());
@@ -99,8 +100,8 @@ TEST(RemoteIOConfig, EditOffersTheModulesOwnBitsAndDeleteRemoves)
     Select(dialog, 1);
     Click(dialog, "edit");
     EXPECT_TRUE(script.Done());
-    EXPECT_EQ(Lines(dialog), QStringList({"inputs: 8\t outputs: 8, port 0",
-                                          "inputs: 24\t outputs: 0, port 2"}));
+    EXPECT_EQ(Lines(dialog),
+              QStringList({"inputs: 8\t outputs: 8, port 0", "inputs: 24\t outputs: 0, port 2"}));
     Select(dialog, 1);
     Click(dialog, "delete");
     EXPECT_EQ(Lines(dialog), QStringList{"inputs: 8\t outputs: 8, port 0"});
@@ -148,8 +149,8 @@ TEST(CRemoteNLConfig, AddsAndEditsCustomModules)
               QStringList{"5 logic inputs at address 3, register address: 100, port 0"});
     Click(dialog, "add");
     Select(dialog, 0);
-    ControlNamed<QListWidget>(dialog, "modules").itemDoubleClicked(
-        ControlNamed<QListWidget>(dialog, "modules").item(0));
+    ControlNamed<QListWidget>(dialog, "modules")
+        .itemDoubleClicked(ControlNamed<QListWidget>(dialog, "modules").item(0));
     Select(dialog, 1);
     Click(dialog, "edit"); // cancelled
     EXPECT_TRUE(script.Done());
@@ -172,10 +173,9 @@ protected:
 
 TEST_F(RemoteNLDlg, OpensWithTheModulesEntries)
 {
-    EXPECT_EQ(Entries(command),
-              QStringList({"Read Input Registers", "Read Holding Registers",
-                           "Write Multiple Registers", "Read Discrete Inputs",
-                           "Write Multiple Coils"}));
+    EXPECT_EQ(Entries(command), QStringList({"Read Input Registers", "Read Holding Registers",
+                                             "Write Multiple Registers", "Read Discrete Inputs",
+                                             "Write Multiple Coils"}));
     EXPECT_EQ(Entries(type), QStringList({"byte", "2 bytes", "4 bytes", "bit"}));
     EXPECT_EQ(Entries(List(dialog, "baud")),
               QStringList({"9600", "19200", "38400", "57600", "115200"}));

@@ -99,7 +99,7 @@ TEST_F(SimDialogs, NewEditAndDelete)
         PressOk(element);
     });
     script.Then([](QDialog& element) { PressOk(element); }); // a 2-way valve as proposed
-    script.Then([](QDialog& element) {                        // a double click on the valve
+    script.Then([](QDialog& element) {                       // a double click on the valve
         ControlById<QLineEdit>(element, 1000).setText("Inlet");
         PressOk(element);
     });

@@ -42,8 +42,8 @@ struct Configuration
 
 Configuration ConfigurationOf(const CVantrelDoc& document)
 {
-    Configuration configuration{document.numInputs, document.numOutputs, document.speed,
-                                document.remoteIo, {}, {}};
+    Configuration configuration{
+        document.numInputs, document.numOutputs, document.speed, document.remoteIo, {}, {}};
     for (const auto& command : document.complexCommands)
         configuration.commands.emplace_back(command->name, command->settings);
     for (const auto& element : document.simulationElements)
@@ -85,20 +85,21 @@ TEST_F(ConfigurationCommands, IoCountOffersNoCountBelowTheHighestNumberInUse)
     Run(kIoCount);
     CVantrelDoc empty;
     RunConfigurationDialog(kIoCount, empty, dialogs);
-    EXPECT_EQ(dialogs.calls,
-              (std::vector<std::string>{
-                  R"(BoardNumConfig("Select IO Count", in 4..2048 at 32, out 1..2048 at 32, port -1))",
-                  R"(BoardNumConfig("Select IO Count", in 41..2048 at 48, out 1..2048 at 56, port -1))",
-                  R"(BoardNumConfig("Select IO Count", in 0..2048 at 32, out 0..2048 at 32, port -1))",
-              }));
+    EXPECT_EQ(
+        dialogs.calls,
+        (std::vector<std::string>{
+            R"(BoardNumConfig("Select IO Count", in 4..2048 at 32, out 1..2048 at 32, port -1))",
+            R"(BoardNumConfig("Select IO Count", in 41..2048 at 48, out 1..2048 at 56, port -1))",
+            R"(BoardNumConfig("Select IO Count", in 0..2048 at 32, out 0..2048 at 32, port -1))",
+        }));
 }
 
 // Each command with the answer of the scripted dialogs changes the design
 // as one undo step that undo and redo exchange exactly.
 TEST_F(ConfigurationCommands, EachChangeIsOneUndoStep)
 {
-    for (int id : {kIoCount, kIoSpeed, kRemoteIo, kCustomRemoteIo, kComplexCommands,
-                   kSimulationSetup}) {
+    for (int id :
+         {kIoCount, kIoSpeed, kRemoteIo, kCustomRemoteIo, kComplexCommands, kSimulationSetup}) {
         SCOPED_TRACE(id);
         const Configuration before = ConfigurationOf(document);
         const std::size_t steps = document.UndoStack().size();
@@ -149,8 +150,8 @@ TEST_F(ConfigurationCommands, UnchangedAnswerLeavesNoUndoStep)
     dialogs.editCommands = nullptr;
     dialogs.editSimElements = nullptr;
     const std::pair<int, bool> cases[] = {
-        {kIoCount, true},          {kIoSpeed, true},         {kRemoteIo, false},
-        {kCustomRemoteIo, true},   {kComplexCommands, true}, {kSimulationSetup, true},
+        {kIoCount, true},        {kIoSpeed, true},         {kRemoteIo, false},
+        {kCustomRemoteIo, true}, {kComplexCommands, true}, {kSimulationSetup, true},
     };
     for (const auto& [id, marks] : cases) {
         document.SetModified(false);

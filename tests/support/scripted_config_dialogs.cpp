@@ -57,8 +57,8 @@ ScriptedConfigDialogs::CustomRemoteConfig(const std::vector<CustomRemoteModule>&
 }
 
 std::vector<ComplexCommand>
-ScriptedConfigDialogs::ComplexCommands(const std::vector<ComplexCommand>& commands,
-                                       const ElFinder&, Notifier&)
+ScriptedConfigDialogs::ComplexCommands(const std::vector<ComplexCommand>& commands, const ElFinder&,
+                                       Notifier&)
 {
     calls.push_back("ComplexCommands(" + std::to_string(commands.size()) + " commands)");
     std::vector<ComplexCommand> edited = commands;
@@ -67,8 +67,9 @@ ScriptedConfigDialogs::ComplexCommands(const std::vector<ComplexCommand>& comman
     return edited;
 }
 
-std::vector<SimElement> ScriptedConfigDialogs::SimulatorElements(
-    const std::vector<SimElement>& elements, const ElFinder&, Notifier&)
+std::vector<SimElement>
+ScriptedConfigDialogs::SimulatorElements(const std::vector<SimElement>& elements, const ElFinder&,
+                                         Notifier&)
 {
     calls.push_back("SimulatorElements(" + std::to_string(elements.size()) + " elements)");
     std::vector<SimElement> edited = elements;

@@ -26,8 +26,7 @@ public:
                                                 const ElFinder& finder,
                                                 Notifier& notifier) override;
     std::vector<SimElement> SimulatorElements(const std::vector<SimElement>& elements,
-                                              const ElFinder& finder,
-                                              Notifier& notifier) override;
+                                              const ElFinder& finder, Notifier& notifier) override;
 
     bool cancel = false;
     BoardCounts counts{48, 56, -1, true, 19200};
