@@ -79,11 +79,9 @@ void CComplexCommandsDlg::New()
 void CComplexCommandsDlg::Edit()
 {
     const int row = SelectedRow();
-    if (row < 0)
-        return;
-    if (std::optional<ComplexCommand> command = AskSettings(commands_[std::size_t(row)]))
-        commands_[std::size_t(row)] = std::move(*command);
-    Refresh(row);
+    if (EditSelected(commands_,
+                     [this](const ComplexCommand& command) { return AskSettings(command); }))
+        Refresh(row);
 }
 
 void CComplexCommandsDlg::Clone()
@@ -98,13 +96,8 @@ void CComplexCommandsDlg::Clone()
 
 void CComplexCommandsDlg::Delete()
 {
-    const int row = SelectedRow();
-    if (row < 0)
-        return;
-    if (notifier_.Message(u"Really Delete?", u"Command deletion", MessageButtons::OkCancel) ==
-        MessageAnswer::Ok)
-        commands_.erase(commands_.begin() + row);
-    Refresh(-1);
+    if (RemoveSelected(commands_, NoticeText{u"Really Delete?", u"Command deletion"}, notifier_))
+        Refresh(-1);
 }
 
 void CComplexCommandsDlg::Move(int step)

@@ -5,7 +5,11 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "document/notifier.h"
+
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QListWidget;
 class QPushButton;
@@ -45,9 +49,44 @@ protected:
     // Runs a dialog about one item; true on OK.
     bool RunNested(QDialog& dialog);
 
-    QListWidget& List() { return *list_; }
+    // The item of the selected line replaced by what `ask` makes of it
+    // (nothing on Cancel); false without a selected line.
+    template <class Item, class Ask> bool EditSelected(std::vector<Item>& items, Ask ask)
+    {
+        const int row = SelectedRow();
+        if (row < 0)
+            return false;
+        if (std::optional<Item> edited = ask(items[std::size_t(row)]))
+            items[std::size_t(row)] = std::move(*edited);
+        return true;
+    }
+    // The item of the selected line removed; false without a selected line.
+    template <class Item> bool RemoveSelected(std::vector<Item>& items)
+    {
+        return RemoveSelectedIf(items, [] { return true; });
+    }
+    // The same once the question (OK and Cancel) is answered with OK.
+    template <class Item>
+    bool RemoveSelected(std::vector<Item>& items, const NoticeText& question, Notifier& notifier)
+    {
+        return RemoveSelectedIf(items, [&] {
+            return notifier.Message(question.text, question.caption, MessageButtons::OkCancel) ==
+                   MessageAnswer::Ok;
+        });
+    }
 
 private:
+    template <class Item, class Confirm>
+    bool RemoveSelectedIf(std::vector<Item>& items, Confirm confirmed)
+    {
+        const int row = SelectedRow();
+        if (row < 0)
+            return false;
+        if (confirmed())
+            items.erase(items.begin() + row);
+        return true;
+    }
+
     DialogRunner runner_;
     QListWidget* list_;
     QVBoxLayout* column_;

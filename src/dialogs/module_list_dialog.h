@@ -54,19 +54,13 @@ private:
     void Edit()
     {
         const int row = SelectedRow();
-        if (row < 0)
-            return;
-        if (std::optional<Module> module = AskModule(modules_[std::size_t(row)], row))
-            modules_[std::size_t(row)] = *module;
-        Refresh();
+        if (EditSelected(modules_, [&](const Module& module) { return AskModule(module, row); }))
+            Refresh();
     }
     void Delete()
     {
-        const int row = SelectedRow();
-        if (row < 0)
-            return;
-        modules_.erase(modules_.begin() + row);
-        Refresh();
+        if (RemoveSelected(modules_))
+            Refresh();
     }
 
     std::vector<Module> modules_;

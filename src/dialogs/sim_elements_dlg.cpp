@@ -56,23 +56,14 @@ void CSimElementsDlg::New()
 
 void CSimElementsDlg::Edit()
 {
-    const int row = SelectedRow();
-    if (row < 0)
-        return;
-    if (std::optional<SimElement> element = AskElement(elements_[std::size_t(row)]))
-        elements_[std::size_t(row)] = std::move(*element);
-    Refresh();
+    if (EditSelected(elements_, [this](const SimElement& element) { return AskElement(element); }))
+        Refresh();
 }
 
 void CSimElementsDlg::Delete()
 {
-    const int row = SelectedRow();
-    if (row < 0)
-        return;
-    if (notifier_.Message(u"Sure?", u"Delete Sim Element", MessageButtons::OkCancel) ==
-        MessageAnswer::Ok)
-        elements_.erase(elements_.begin() + row);
-    Refresh();
+    if (RemoveSelected(elements_, NoticeText{u"Sure?", u"Delete Sim Element"}, notifier_))
+        Refresh();
 }
 
 } // namespace vantrel

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace vantrel {
 
@@ -135,6 +136,24 @@ void RunSimulationSetup(CVantrelDoc& document, ConfigDialogs& dialogs)
                 [&] { document.simulationElements = Owned(after); });
 }
 
+using DialogRun = void (*)(CVantrelDoc&, ConfigDialogs&);
+
+DialogRun DialogCommand(int id)
+{
+    static constexpr std::pair<int, DialogRun> kCommands[] = {
+        {kIoCount, RunIoCount},
+        {kIoSpeed, RunIoSpeed},
+        {kRemoteIo, RunRemoteIo},
+        {kCustomRemoteIo, RunCustomRemoteIo},
+        {kComplexCommands, RunComplexCommands},
+        {kSimulationSetup, RunSimulationSetup},
+    };
+    for (const auto& [command, run] : kCommands)
+        if (command == id)
+            return run;
+    return nullptr;
+}
+
 } // namespace
 
 BoardCountRequest IoCountRequest(const CVantrelDoc& document)
@@ -150,18 +169,7 @@ BoardCountRequest IoCountRequest(const CVantrelDoc& document)
 
 bool IsConfigurationCommand(int id)
 {
-    switch (id) {
-    case kIoCount:
-    case kIoSpeed:
-    case kRemoteIo:
-    case kCustomRemoteIo:
-    case kComplexCommands:
-    case kSimulationSetup:
-    case kSimulationExport:
-        return true;
-    default:
-        return false;
-    }
+    return id == kSimulationExport || DialogCommand(id) != nullptr;
 }
 
 bool IsConfigurationCommandEnabled(int id, const CVantrelDoc& document, const ViewState& state)
@@ -178,28 +186,8 @@ bool IsConfigurationCommandEnabled(int id, const CVantrelDoc& document, const Vi
 
 void RunConfigurationDialog(int id, CVantrelDoc& document, ConfigDialogs& dialogs)
 {
-    switch (id) {
-    case kIoCount:
-        RunIoCount(document, dialogs);
-        break;
-    case kIoSpeed:
-        RunIoSpeed(document, dialogs);
-        break;
-    case kRemoteIo:
-        RunRemoteIo(document, dialogs);
-        break;
-    case kCustomRemoteIo:
-        RunCustomRemoteIo(document, dialogs);
-        break;
-    case kComplexCommands:
-        RunComplexCommands(document, dialogs);
-        break;
-    case kSimulationSetup:
-        RunSimulationSetup(document, dialogs);
-        break;
-    default:
-        break;
-    }
+    if (const DialogRun run = DialogCommand(id))
+        run(document, dialogs);
 }
 
 std::optional<ExportOutcome> ExportSimulationCommand(const CVantrelDoc& document,

@@ -26,11 +26,7 @@ using Settings = std::map<std::int32_t, bool>;
 
 QStringList Lines(QWidget& dialog)
 {
-    const auto& list = ControlById<QListWidget>(dialog, 1016);
-    QStringList lines;
-    for (int i = 0; i < list.count(); ++i)
-        lines.append(list.item(i)->text());
-    return lines;
+    return test::ListLines(dialog, "1016");
 }
 
 int SelectedRow(QWidget& dialog)

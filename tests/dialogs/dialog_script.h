@@ -3,6 +3,7 @@
 #include "dialogs/qt_element_dialogs.h"
 
 #include <QDialog>
+#include <QListWidget>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,16 @@ template <class Control> Control& ControlNamed(QWidget& dialog, const QString& n
     if (!control)
         throw std::runtime_error("no control " + name.toStdString());
     return *control;
+}
+
+// The lines of the list box with the given object name.
+inline QStringList ListLines(QWidget& dialog, const QString& name)
+{
+    const auto& list = ControlNamed<QListWidget>(dialog, name);
+    QStringList lines;
+    for (int i = 0; i < list.count(); ++i)
+        lines.append(list.item(i)->text());
+    return lines;
 }
 
 // Answers the dialogs shown through a runner in turn: each step works the

@@ -23,13 +23,9 @@ using test::Entries;
 using test::PressOk;
 using test::SaveDialogPicture;
 
-QStringList Lines(QDialog& dialog)
+QStringList Lines(QWidget& dialog)
 {
-    const auto& list = ControlNamed<QListWidget>(dialog, "modules");
-    QStringList lines;
-    for (int i = 0; i < list.count(); ++i)
-        lines.append(list.item(i)->text());
-    return lines;
+    return test::ListLines(dialog, "modules");
 }
 
 void Click(QDialog& dialog, const QString& button)

@@ -25,11 +25,7 @@ using Slots = std::vector<std::int32_t>;
 
 QStringList Lines(QWidget& dialog)
 {
-    const auto& list = ControlById<QListWidget>(dialog, 1043);
-    QStringList lines;
-    for (int i = 0; i < list.count(); ++i)
-        lines.append(list.item(i)->text());
-    return lines;
+    return test::ListLines(dialog, "1043");
 }
 
 void Select(QWidget& dialog, int row)

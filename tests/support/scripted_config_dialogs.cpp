@@ -22,6 +22,19 @@ std::optional<Answer> Reply(std::vector<std::string>& calls, std::string call, b
     return answer;
 }
 
+// The list after the edit, when there is one.
+template <class Item>
+std::vector<Item> Edited(std::vector<std::string>& calls, std::string call,
+                         const std::vector<Item>& list,
+                         const std::function<void(std::vector<Item>&)>& edit)
+{
+    calls.push_back(std::move(call));
+    std::vector<Item> edited = list;
+    if (edit)
+        edit(edited);
+    return edited;
+}
+
 } // namespace
 
 std::optional<BoardCounts> ScriptedConfigDialogs::BoardNumConfig(const BoardCountRequest& request)
@@ -60,22 +73,16 @@ std::vector<ComplexCommand>
 ScriptedConfigDialogs::ComplexCommands(const std::vector<ComplexCommand>& commands, const ElFinder&,
                                        Notifier&)
 {
-    calls.push_back("ComplexCommands(" + std::to_string(commands.size()) + " commands)");
-    std::vector<ComplexCommand> edited = commands;
-    if (editCommands)
-        editCommands(edited);
-    return edited;
+    return Edited(calls, "ComplexCommands(" + std::to_string(commands.size()) + " commands)",
+                  commands, editCommands);
 }
 
 std::vector<SimElement>
 ScriptedConfigDialogs::SimulatorElements(const std::vector<SimElement>& elements, const ElFinder&,
                                          Notifier&)
 {
-    calls.push_back("SimulatorElements(" + std::to_string(elements.size()) + " elements)");
-    std::vector<SimElement> edited = elements;
-    if (editSimElements)
-        editSimElements(edited);
-    return edited;
+    return Edited(calls, "SimulatorElements(" + std::to_string(elements.size()) + " elements)",
+                  elements, editSimElements);
 }
 
 } // namespace vantrel::test
