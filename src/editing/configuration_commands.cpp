@@ -114,26 +114,32 @@ void RunCustomRemoteIo(CVantrelDoc& document, ConfigDialogs& dialogs)
                 [&] { document.remoteIo.customModules = std::move(*modules); });
 }
 
+// A list dialog without Cancel: its list is applied when it differs.
+template <class Item, class Same, class Ask>
+void RunListDialog(CVantrelDoc& document, std::vector<std::unique_ptr<Item>>& list, unsigned aspect,
+                   Same same, Ask ask)
+{
+    const std::vector<Item> before = ValuesOf(list);
+    const std::vector<Item> after = ask(before);
+    const bool changed =
+        !std::equal(before.begin(), before.end(), after.begin(), after.end(), same);
+    ApplyChange(document, aspect, changed, true, [&] { list = Owned(after); });
+}
+
 void RunComplexCommands(CVantrelDoc& document, ConfigDialogs& dialogs)
 {
-    const std::vector<ComplexCommand> before = ValuesOf(document.complexCommands);
-    const std::vector<ComplexCommand> after =
-        dialogs.ComplexCommands(before, document, document.GetNotifier());
-    const bool changed =
-        !std::equal(before.begin(), before.end(), after.begin(), after.end(), SameCommand);
-    ApplyChange(document, DesignState::kComplexCommands, changed, true,
-                [&] { document.complexCommands = Owned(after); });
+    RunListDialog(document, document.complexCommands, DesignState::kComplexCommands, SameCommand,
+                  [&](const std::vector<ComplexCommand>& commands) {
+                      return dialogs.ComplexCommands(commands, document, document.GetNotifier());
+                  });
 }
 
 void RunSimulationSetup(CVantrelDoc& document, ConfigDialogs& dialogs)
 {
-    const std::vector<SimElement> before = ValuesOf(document.simulationElements);
-    const std::vector<SimElement> after =
-        dialogs.SimulatorElements(before, document, document.GetNotifier());
-    const bool changed =
-        !std::equal(before.begin(), before.end(), after.begin(), after.end(), SameSimElement);
-    ApplyChange(document, DesignState::kSimulation, changed, true,
-                [&] { document.simulationElements = Owned(after); });
+    RunListDialog(document, document.simulationElements, DesignState::kSimulation, SameSimElement,
+                  [&](const std::vector<SimElement>& elements) {
+                      return dialogs.SimulatorElements(elements, document, document.GetNotifier());
+                  });
 }
 
 using DialogRun = void (*)(CVantrelDoc&, ConfigDialogs&);
