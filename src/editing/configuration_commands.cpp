@@ -63,14 +63,28 @@ void ApplyChange(CVantrelDoc& document, unsigned aspect, bool changed, bool mark
     edit.Commit();
 }
 
-// The greatest number + 1 of the main list's elements of the kind, 0 if none.
+// The greatest number + 1 of the main list's elements of the kind, 0 if
+// none; a number beyond the board (a damaged file) counts as one past it.
 template <class Kind> int HighestNumberInUse(const CVantrelDoc& document)
 {
-    int highest = 0;
+    std::int64_t highest = 0;
     for (int i = 0; i < document.MainCount(); ++i)
         if (const auto* io = dynamic_cast<const Kind*>(document.MainAt(i)))
-            highest = std::max(highest, io->number + 1);
-    return highest;
+            highest = std::max(highest, std::int64_t(io->number) + 1);
+    return int(std::min<std::int64_t>(highest, kMaxBoardIo + 1));
+}
+
+// The count dialog's offer: no count below the highest input and output
+// number in use.
+BoardCountRequest IoCountRequest(const CVantrelDoc& document)
+{
+    BoardCountRequest request;
+    request.title = u"Select IO Count";
+    request.minInputs = HighestNumberInUse<LogIn>(document);
+    request.minOutputs = HighestNumberInUse<LogOut>(document);
+    request.inputs = document.numInputs;
+    request.outputs = document.numOutputs;
+    return request;
 }
 
 void RunIoCount(CVantrelDoc& document, ConfigDialogs& dialogs)
@@ -161,17 +175,6 @@ DialogRun DialogCommand(int id)
 }
 
 } // namespace
-
-BoardCountRequest IoCountRequest(const CVantrelDoc& document)
-{
-    BoardCountRequest request;
-    request.title = u"Select IO Count";
-    request.minInputs = HighestNumberInUse<LogIn>(document);
-    request.minOutputs = HighestNumberInUse<LogOut>(document);
-    request.inputs = document.numInputs;
-    request.outputs = document.numOutputs;
-    return request;
-}
 
 bool IsConfigurationCommand(int id)
 {

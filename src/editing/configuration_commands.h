@@ -1,6 +1,5 @@
 #pragma once
 
-#include "editing/config_dialogs.h"
 #include "export/export_routines.h"
 
 #include <optional>
@@ -28,9 +27,5 @@ void RunConfigurationDialog(int id, CVantrelDoc& document, ConfigDialogs& dialog
 // none when the user cancelled.
 std::optional<ExportOutcome> ExportSimulationCommand(const CVantrelDoc& document,
                                                      ViewPrompts& prompts);
-
-// The count dialog's offer for "IO Count": no count below the highest input
-// and output number in use.
-BoardCountRequest IoCountRequest(const CVantrelDoc& document);
 
 } // namespace vantrel

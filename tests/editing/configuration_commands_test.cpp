@@ -85,6 +85,10 @@ TEST_F(ConfigurationCommands, IoCountOffersNoCountBelowTheHighestNumberInUse)
     Run(kIoCount);
     CVantrelDoc empty;
     RunConfigurationDialog(kIoCount, empty, dialogs);
+    // A number no board has (a damaged file) leaves nothing to offer.
+    CVantrelDoc damaged;
+    damaged.InsertElement(std::make_unique<LogIn>(Point{0, 0}, 1, 0x7FFFFFFF, u"Far"));
+    RunConfigurationDialog(kIoCount, damaged, dialogs);
     EXPECT_EQ(
         dialogs.calls,
         (std::vector<std::string>{
