@@ -95,6 +95,7 @@ TEST_F(ConfigurationCommands, IoCountOffersNoCountBelowTheHighestNumberInUse)
             R"(BoardNumConfig("Select IO Count", in 4..2048 at 32, out 1..2048 at 32, port -1))",
             R"(BoardNumConfig("Select IO Count", in 41..2048 at 48, out 1..2048 at 56, port -1))",
             R"(BoardNumConfig("Select IO Count", in 0..2048 at 32, out 0..2048 at 32, port -1))",
+            R"(BoardNumConfig("Select IO Count", in 2049..2048 at 32, out 0..2048 at 32, port -1))",
         }));
 }
 
