@@ -138,9 +138,16 @@ bool CVantrelView::HandlesCommand(int id) const
     case kExportFlash:
     case kExportJson:
     case kExportIoList:
+    case kIoCount:
+    case kIoSpeed:
+    case kRemoteIo:
+    case kCustomRemoteIo:
+    case kComplexCommands:
+    case kSimulationSetup:
+    case kSimulationExport:
         return true;
     default:
-        return IsElementTool(id) || IsPaintTool(id) || IsConfigurationCommand(id);
+        return IsElementTool(id) || IsPaintTool(id);
     }
 }
 
