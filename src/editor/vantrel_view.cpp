@@ -216,6 +216,10 @@ void CVantrelView::OnCommand(int id)
         emit Changed();
         return;
     }
+    if (IsConfigurationCommand(id)) {
+        OnConfigurationCommand(id);
+        return;
+    }
     switch (id) {
     case kZoomIn:
         ApplyZoom(std::min(kMaxZoom, 2 * state_.zoom));
@@ -282,15 +286,6 @@ void CVantrelView::OnCommand(int id)
         break;
     case kExportIoList:
         ExportIoListCommand();
-        break;
-    case kIoCount:
-    case kIoSpeed:
-    case kRemoteIo:
-    case kCustomRemoteIo:
-    case kComplexCommands:
-    case kSimulationSetup:
-    case kSimulationExport:
-        OnConfigurationCommand(id);
         break;
     default:
         break;
