@@ -8,6 +8,7 @@
 #include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
 
+#include "dialogs/qt_config_dialogs.h"
 #include "dialogs/qt_element_dialogs.h"
 #include "dialogs/qt_view_prompts.h"
 
@@ -27,10 +28,12 @@ namespace vantrel {
 using namespace command;
 
 CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec& codec,
-                       ElementDialogs* dialogs, ViewPrompts* prompts)
+                       ElementDialogs* dialogs, ViewPrompts* prompts, ConfigDialogs* configDialogs)
     : app_(app), ownDialogs_(dialogs ? nullptr : std::make_unique<QtElementDialogs>(this)),
       ownPrompts_(prompts ? nullptr : std::make_unique<QtViewPrompts>(this)),
+      ownConfigDialogs_(configDialogs ? nullptr : std::make_unique<QtConfigDialogs>(this)),
       view_(new CVantrelView(document, dialogs ? *dialogs : *ownDialogs_,
+                             configDialogs ? *configDialogs : *ownConfigDialogs_,
                              prompts ? *prompts : *ownPrompts_, codec, this))
 {
     setWindowIcon(ApplicationIcon());

@@ -12,6 +12,7 @@ class QToolBar;
 namespace vantrel {
 
 class CVantrelApp;
+class ConfigDialogs;
 class CVantrelDoc;
 class CVantrelView;
 class ElementDialogs;
@@ -30,7 +31,8 @@ public:
     // Without dialogs or prompts of the caller's, the desktop's own property
     // dialogs and file questions are given to the view.
     CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec& codec,
-               ElementDialogs* dialogs = nullptr, ViewPrompts* prompts = nullptr);
+               ElementDialogs* dialogs = nullptr, ViewPrompts* prompts = nullptr,
+               ConfigDialogs* configDialogs = nullptr);
     ~CMainFrame() override;
 
     CVantrelView& View() { return *view_; }
@@ -84,6 +86,7 @@ private:
     CVantrelApp& app_;
     std::unique_ptr<ElementDialogs> ownDialogs_;
     std::unique_ptr<ViewPrompts> ownPrompts_;
+    std::unique_ptr<ConfigDialogs> ownConfigDialogs_;
     CVantrelView* view_;
     std::map<int, QAction*> actions_;
     QMenu* fileMenu_ = nullptr;

@@ -36,7 +36,7 @@ CVantrelApp::CVantrelApp(AppServices services)
     : notifier_(services.notifier), fileDialogs_(services.fileDialogs)
 {
     frame_ = std::make_unique<CMainFrame>(*this, document_, codec_, services.elementDialogs,
-                                          services.viewPrompts);
+                                          services.viewPrompts, services.configDialogs);
     if (!notifier_) {
         ownNotifier_ = std::make_unique<MessageBoxNotifier>(frame_.get());
         notifier_ = ownNotifier_.get();

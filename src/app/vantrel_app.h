@@ -15,6 +15,7 @@ class QPrinter;
 namespace vantrel {
 
 class CMainFrame;
+class ConfigDialogs;
 class ElementDialogs;
 class FileDialogs;
 class ViewPrompts;
@@ -28,6 +29,8 @@ struct AppServices
     // The view's property dialogs and export questions.
     ElementDialogs* elementDialogs = nullptr;
     ViewPrompts* viewPrompts = nullptr;
+    // The hardware, complex-command and simulation dialogs.
+    ConfigDialogs* configDialogs = nullptr;
 };
 
 // The application: one document with its file name, the main window around

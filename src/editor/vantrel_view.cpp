@@ -5,6 +5,7 @@
 #include "compiler/flash_image.h"
 #include "document/vantrel_doc.h"
 #include "editing/canvas_geometry.h"
+#include "editing/configuration_commands.h"
 #include "editing/connecting.h"
 #include "editing/design_tool.h"
 #include "editing/element_dialogs.h"
@@ -68,10 +69,11 @@ ScrollRequest RequestOf(int action)
 
 } // namespace
 
-CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, ViewPrompts& prompts,
+CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs,
+                           ConfigDialogs& configDialogs, ViewPrompts& prompts,
                            const ImageCodec& codec, QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document), dialogs_(dialogs), prompts_(prompts),
-      codec_(codec)
+    : QAbstractScrollArea(parent), document_(document), dialogs_(dialogs),
+      configDialogs_(configDialogs), prompts_(prompts), codec_(codec)
 {
     setFocusPolicy(Qt::StrongFocus);
     // The grid always scrolls over -600..600 cells in Design mode.
@@ -139,6 +141,13 @@ bool CVantrelView::HandlesCommand(int id) const
     case kExportFlash:
     case kExportJson:
     case kExportIoList:
+    case kIoCount:
+    case kIoSpeed:
+    case kRemoteIo:
+    case kCustomRemoteIo:
+    case kComplexCommands:
+    case kSimulationSetup:
+    case kSimulationExport:
         return true;
     default:
         return IsElementTool(id) || IsPaintTool(id) || HandlesPaintCommand(id) ||
@@ -167,6 +176,9 @@ bool CVantrelView::IsCommandEnabled(int id) const
         return CanStepThrough(document_.RedoStack());
     case kPaintPen:
         return false;
+    case kComplexCommands:
+    case kSimulationExport:
+        return IsConfigurationCommandEnabled(id, document_, state_);
     default:
         if (IsElementTool(id))
             return design;
@@ -210,6 +222,10 @@ void CVantrelView::OnCommand(int id)
     if (IsPaintTool(id)) {
         state_.paintTool = id;
         emit Changed();
+        return;
+    }
+    if (IsConfigurationCommand(id)) {
+        OnConfigurationCommand(id);
         return;
     }
     switch (id) {

@@ -17,6 +17,7 @@ class QPainter;
 
 namespace vantrel {
 
+class ConfigDialogs;
 class CVantrelDoc;
 class ElementDialogs;
 struct ExportOutcome;
@@ -37,8 +38,8 @@ public:
 
     // The dialogs, prompts and image codec belong to the application, which
     // may put in its own (tests answer them without a modal loop).
-    CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, ViewPrompts& prompts,
-                 const ImageCodec& codec, QWidget* parent = nullptr);
+    CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs, ConfigDialogs& configDialogs,
+                 ViewPrompts& prompts, const ImageCodec& codec, QWidget* parent = nullptr);
     ~CVantrelView() override;
 
     // After the document was reset or loaded.
@@ -104,6 +105,9 @@ private:
     void ExportWithReport(const char16_t* defaultName, ExportRoutine run);
     void ExportIoListCommand();
     void ReportFileError(const FileError& failure);
+    // vantrel_view_config.cpp: the hardware, complex-command and simulation
+    // commands.
+    void OnConfigurationCommand(int id);
 
     // vantrel_view_edit_commands.cpp: clipboard, Find, Replicate and the
     // page background.
@@ -124,6 +128,7 @@ private:
 
     CVantrelDoc& document_;
     ElementDialogs& dialogs_;
+    ConfigDialogs& configDialogs_;
     ViewState state_;
     ViewPrompts& prompts_;
     const ImageCodec& codec_;

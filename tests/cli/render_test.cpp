@@ -5,6 +5,7 @@
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "platform/qt/qt_image_codec.h"
+#include "support/scripted_config_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"
 #include "support/test_folder.h"
@@ -57,8 +58,9 @@ protected:
         CVantrelDoc loaded;
         EXPECT_EQ(OpenDesign(loaded, design, codec), OpenOutcome::Opened);
         test::ScriptedDialogs dialogs; // never asked while rendering
+        test::ScriptedConfigDialogs configDialogs;
         test::ScriptedPrompts prompts;
-        CVantrelView view(loaded, dialogs, prompts, codec);
+        CVantrelView view(loaded, dialogs, configDialogs, prompts, codec);
         setUp(view.State());
         QImage picture(size, QImage::Format_RGB32);
         QPainter painter(&picture);

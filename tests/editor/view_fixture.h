@@ -4,6 +4,7 @@
 #include "editor/vantrel_view.h"
 #include "platform/qt/qt_image_codec.h"
 #include "support/recording_notifier.h"
+#include "support/scripted_config_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"
 
@@ -31,7 +32,8 @@ protected:
     ScriptedDialogs dialogs;
     ScriptedPrompts prompts;
     QtImageCodec codec;
-    CVantrelView view{document, dialogs, prompts, codec};
+    ScriptedConfigDialogs configDialogs;
+    CVantrelView view{document, dialogs, configDialogs, prompts, codec};
 };
 
 } // namespace vantrel::test

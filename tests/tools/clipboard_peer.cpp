@@ -10,6 +10,7 @@
 #include "document/vantrel_doc.h"
 #include "editor/vantrel_view.h"
 #include "platform/qt/qt_image_codec.h"
+#include "support/scripted_config_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"
 
@@ -52,8 +53,9 @@ struct Editor
     CVantrelDoc document{&notifier};
     test::ScriptedDialogs dialogs;
     test::ScriptedPrompts prompts;
+    test::ScriptedConfigDialogs configDialogs;
     QtImageCodec codec;
-    CVantrelView view{document, dialogs, prompts, codec};
+    CVantrelView view{document, dialogs, configDialogs, prompts, codec};
 };
 
 int Copy(QApplication& app, bool preview, const QString& design, const QString& readyFile)
