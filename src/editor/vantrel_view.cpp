@@ -8,6 +8,7 @@
 #include "editing/connecting.h"
 #include "editing/design_tool.h"
 #include "editing/element_dialogs.h"
+#include "editing/paint_layer.h"
 #include "editing/schematic_renderer.h"
 #include "editing/selection.h"
 #include "editing/view_prompts.h"
@@ -366,7 +367,8 @@ void CVantrelView::scrollContentsBy(int, int)
 void CVantrelView::OnTick()
 {
     ++state_.tick;
-    if (!state_.InDesign())
+    // A still page is not repainted: only blinking and moving objects change.
+    if (!state_.InDesign() && PaintLayerChangesWithTick(document_, state_))
         viewport()->update();
 }
 
