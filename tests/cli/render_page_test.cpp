@@ -47,7 +47,7 @@ protected:
     // What the view shows on screen, kept as a PNG beside the test's files.
     QImage ViewScreenshot(const std::string& name)
     {
-        const QImage shot = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage shot = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_TRUE(shot.save(QString::fromStdString((folder / name).string())));
         return shot;
     }

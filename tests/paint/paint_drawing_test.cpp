@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace vantrel {
 namespace {
@@ -33,8 +34,8 @@ struct Case
 
 // An object of class T spanning `from`-`to`, 2 pixels wide.
 template <class T>
-std::function<std::unique_ptr<PaintStuff>()> Shape(FPoint from, FPoint to, int style = 0,
-                                                   std::function<void(T&)> adjust = {})
+std::function<std::unique_ptr<PaintStuff>()>
+Shape(const FPoint& from, const FPoint& to, int style = 0, std::function<void(T&)> adjust = {})
 {
     return [=] {
         auto object = std::make_unique<T>();
@@ -90,7 +91,7 @@ const FPoint kBottomRight{0.5f, 0.5f};
 TEST(LineDrawing, ColourStatesStylesAndProgress)
 {
     const auto line = [](int style = 0, std::function<void(Line&)> adjust = {}) {
-        return Shape<Line>(kTopLeft, kBottomRight, style, adjust);
+        return Shape<Line>(kTopLeft, kBottomRight, style, std::move(adjust));
     };
     const Calls black = {"MoveTo(100,50)", "SetPen(Solid,2,#000000)", "LineTo(300,150)",
                          kRestorePen};
@@ -176,7 +177,7 @@ TEST(LineDrawing, MovingLineOnAClientTooSmallForDashesIsSolid)
 
 TEST(CircleDrawing, ProgressArcStartsBelowTheCentreAndTurnsByTheAxesSigns)
 {
-    const auto circle = [](FPoint from, FPoint to) {
+    const auto circle = [](const FPoint& from, const FPoint& to) {
         return Shape<Circle>(from, to, 0, WithProgress<Circle>());
     };
     const auto withArc = [](const char* box, const char* arc, const char* direction) {
@@ -301,7 +302,7 @@ TEST(FilledCircleDrawing, FillsWithTheFillColourOfItsState)
 TEST(SquareDrawing, OutlineInTheStateColourWithoutMovingOrProgress)
 {
     const auto square = [](int style, std::function<void(Square&)> adjust = {}) {
-        return Shape<Square>(kTopLeft, kBottomRight, style, adjust);
+        return Shape<Square>(kTopLeft, kBottomRight, style, std::move(adjust));
     };
     const auto outline = [](const char* pen) {
         return Calls{std::string("SetPen(Solid,2,") + pen + ")", "DrawRectangle(100,50,300,150)",
@@ -318,7 +319,7 @@ TEST(SquareDrawing, OutlineInTheStateColourWithoutMovingOrProgress)
 
 TEST(FilledSquareDrawing, ProgressFillsFromTheToEdgeTowardsTheFromEdge)
 {
-    const auto filled = [](FPoint from, FPoint to, std::int32_t max = 1000) {
+    const auto filled = [](const FPoint& from, const FPoint& to, std::int32_t max = 1000) {
         return Shape<FilledSquare>(from, to, 0, WithProgress<FilledSquare>(max));
     };
     const auto calls = [](const char* box, std::vector<std::string> fill) {

@@ -24,7 +24,8 @@ class PageBuilder
 public:
     PageBuilder(CVantrelDoc& document, int page) : document_(document), page_(page) {}
 
-    template <class T> T& Add(FPoint from, FPoint to, int style, int width, Colour normal)
+    template <class T>
+    T& Add(const FPoint& from, const FPoint& to, int style, int width, Colour normal)
     {
         auto object = std::make_unique<T>();
         object->from = from;
@@ -39,7 +40,7 @@ public:
         return added;
     }
 
-    template <class T> T& AddText(FPoint at, const char16_t* text, int style, Colour normal)
+    template <class T> T& AddText(const FPoint& at, const char16_t* text, int style, Colour normal)
     {
         T& object = Add<T>(at, at, style, 1, normal);
         object.text = text;
@@ -142,12 +143,13 @@ void AddCaptions(PageBuilder& page)
 }
 
 template <class T>
-PaintStuff& AddOutlined(PageBuilder& page, FPoint from, FPoint to, int style, int width)
+PaintStuff& AddOutlined(PageBuilder& page, const FPoint& from, const FPoint& to, int style,
+                        int width)
 {
     return page.Add<T>(from, to, style, width, kOutline);
 }
 
-PaintStuff& AddZigzag(PageBuilder& page, FPoint from, FPoint to, int style, int width)
+PaintStuff& AddZigzag(PageBuilder& page, const FPoint& from, const FPoint& to, int style, int width)
 {
     auto& curve = page.Add<Curve>(from, to, style, width, kOutline);
     for (int p = 1; p <= 12; ++p)
@@ -156,7 +158,8 @@ PaintStuff& AddZigzag(PageBuilder& page, FPoint from, FPoint to, int style, int 
 }
 
 template <class T>
-PaintStuff& AddCaption(PageBuilder& page, FPoint from, FPoint /*to*/, int style, int /*width*/)
+PaintStuff& AddCaption(PageBuilder& page, const FPoint& from, const FPoint& /*to*/, int style,
+                       int /*width*/)
 {
     return page.AddText<T>(from, u"Level", style, kCaption);
 }
@@ -192,7 +195,7 @@ Image DisplayPageBackground(int width, int height)
 
 void AddAnimatedPaintObjects(CVantrelDoc& document, int page, int count, int width)
 {
-    using Adder = PaintStuff& (*)(PageBuilder&, FPoint, FPoint, int style, int width);
+    using Adder = PaintStuff& (*)(PageBuilder&, const FPoint&, const FPoint&, int style, int width);
     constexpr Adder kAdders[] = {
         AddOutlined<Line>,     AddOutlined<Circle>,       AddOutlined<FilledCircle>,
         AddOutlined<Square>,   AddOutlined<FilledSquare>, AddZigzag,
