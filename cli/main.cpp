@@ -74,10 +74,12 @@ const std::vector<CommandSpec>& Commands()
          RunSimulation},
         {"render",
          "render DESIGN -o OUT.png [--size WxH] [--fit | --zoom Z --origin X,Y] [--numbers] "
-         "[--page N]",
+         "[--page N [--tick K] [--selected]]",
          "draw the editor's picture of the design into a PNG: the design at the given zoom and "
-         "origin (default 800x600, zoom 1, origin 0,0), or preview page N (1 = the first)",
-         {{"-o", "--size", "--zoom", "--origin", "--page"}, {"--fit", "--numbers"}},
+         "origin (default 800x600, zoom 1, origin 0,0), or preview page N (1 = the first) with "
+         "its paint objects at timer tick K (default 0), all of them selected with --selected",
+         {{"-o", "--size", "--zoom", "--origin", "--page", "--tick"},
+          {"--fit", "--numbers", "--selected"}},
          RunRender},
     };
     return commands;

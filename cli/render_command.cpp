@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <charconv>
+#include <limits>
 
 namespace vantrel::cli {
 
@@ -39,6 +40,19 @@ double ParseZoom(const std::string& text)
     return zoom;
 }
 
+// The animation state of a preview page: the timer's tick and, for
+// --selected, every paint object of the page selected as the editor shows it.
+void AnimatePage(const Arguments& arguments, CVantrelDoc& document, ViewState& state)
+{
+    if (auto tick = arguments.Value("--tick"))
+        state.tick = ParseNumber("--tick", *tick, 0, std::numeric_limits<int>::max());
+    if (!arguments.Has("--selected"))
+        return;
+    for (const auto& object : document.paintObjects)
+        if (object->pageIndex == state.currentPage)
+            state.paintSelection.push_back(object.get());
+}
+
 ViewState ViewFor(const Arguments& arguments, CVantrelDoc& document, QSize size)
 {
     ViewState state;
@@ -47,6 +61,9 @@ ViewState ViewFor(const Arguments& arguments, CVantrelDoc& document, QSize size)
         state.layoutMode = LayoutMode::Preview;
         state.currentPage =
             ParseNumber("--page", *page, 1, int(document.pageBackgrounds.size())) - 1;
+        AnimatePage(arguments, document, state);
+    } else if (arguments.Value("--tick") || arguments.Has("--selected")) {
+        throw UsageError("--tick and --selected go with --page");
     }
     const bool fit = arguments.Has("--fit");
     if (fit && (arguments.Value("--zoom") || arguments.Value("--origin")))

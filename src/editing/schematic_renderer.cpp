@@ -2,6 +2,7 @@
 
 #include "archive/text_codec.h"
 #include "document/vantrel_doc.h"
+#include "editing/paint_layer.h"
 #include "editing/view_state.h"
 #include "elements/element_drawing.h"
 #include "platform/surface.h"
@@ -115,6 +116,7 @@ void DrawPreviewPicture(Surface& surface, CVantrelDoc& document, const ViewState
         surface.DrawImageStretched(*scaledBackground, client);
     else
         surface.FillRectangle(client, document.backgroundColour);
+    DrawPaintLayer(surface, document, state, client);
     DrawRubberBand(surface, state);
     surface.SetBrush(previousBrush);
     surface.DrawText(client.right - 100, client.bottom - 20,

@@ -26,8 +26,8 @@ void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState&
 
 // The Preview design picture of the current page: the page background
 // (already scaled to the client size by the caller, who caches it; none
-// fills with the document's background colour), the rubber band and the
-// status text "Page %d / %d".
+// fills with the document's background colour), its paint objects (see
+// DrawPaintLayer), the rubber band and the status text "Page %d / %d".
 void DrawPreviewPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
                         const Rect& client, const Image* scaledBackground);
 

@@ -10,6 +10,7 @@
 #include "editing/design_tool.h"
 #include "editing/element_dialogs.h"
 #include "editing/paint_editing.h"
+#include "editing/paint_layer.h"
 #include "editing/paint_tools.h"
 #include "editing/schematic_renderer.h"
 #include "editing/selection.h"
@@ -396,7 +397,8 @@ void CVantrelView::scrollContentsBy(int, int)
 void CVantrelView::OnTick()
 {
     ++state_.tick;
-    if (!state_.InDesign())
+    // A still page is not repainted: only blinking and moving objects change.
+    if (!state_.InDesign() && PaintLayerChangesWithTick(document_, state_))
         viewport()->update();
 }
 

@@ -23,6 +23,8 @@ public:
     FPoint TopLeft() const override;
     FPoint BottomRight() const override;
     void ScaleAbout(double sx, double sy, const FPoint& centre) override;
+    void Draw(Surface& surface, const Rect& client, int state, int tick,
+              int progress) const override;
 
     std::vector<std::unique_ptr<FPoint>> points;
 

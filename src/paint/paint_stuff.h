@@ -17,6 +17,7 @@ namespace vantrel {
 class ByteWriter;
 class ElFinder;
 class JsonWriter;
+class Surface;
 
 // Three colours by colour state: 0 normal, 1 active, 2 active2.
 using ColorSet = std::array<Colour, 3>;
@@ -57,6 +58,13 @@ public:
     virtual const ColorSet* FillColors() const { return nullptr; }
     // A new object of the same class with the same settings (see CopyFrom).
     virtual std::unique_ptr<PaintStuff> Clone() const = 0;
+    // Draws the object on the client rectangle in a colour state (0 normal,
+    // 1 active, 2 active2) at a tick of the view's timer, with `progress` as
+    // the value of its progress display. The surface's pen, brush, text
+    // colours and modes are as the caller left them afterwards.
+    virtual void Draw(Surface& /*surface*/, const Rect& /*client*/, int /*state*/, int /*tick*/,
+                      int /*progress*/) const
+    {}
     // The archive payload; returns the version read (or written).
     virtual std::int32_t SerializeBody(CArchive& archive);
     virtual void WriteFlashRecord(ByteWriter& out) const;

@@ -14,6 +14,8 @@ public:
 
     bool HitTest(const FPoint& point, const Rect& client) const override;
     void Straighten() override;
+    void Draw(Surface& surface, const Rect& client, int state, int tick,
+              int progress) const override;
 };
 
 // An ellipse inscribed in the rectangle `from`-`to`.
@@ -25,6 +27,8 @@ public:
     static constexpr std::u16string_view kTypeName = u"circle";
 
     bool HitTest(const FPoint& point, const Rect& client) const override;
+    void Draw(Surface& surface, const Rect& client, int state, int tick,
+              int progress) const override;
 };
 
 class FilledCircle : public PaintKind<FilledCircle, Filled<Circle>>
@@ -33,6 +37,9 @@ public:
     static constexpr const char* kClassName = "FilledCircle";
     static constexpr int kTypeCode = 4;
     static constexpr std::u16string_view kTypeName = u"circle";
+
+    void Draw(Surface& surface, const Rect& client, int state, int tick,
+              int progress) const override;
 };
 
 // An axis-parallel rectangle with the corners `from` and `to`.
@@ -44,6 +51,8 @@ public:
     static constexpr std::u16string_view kTypeName = u"square";
 
     bool HitTest(const FPoint& point, const Rect& client) const override;
+    void Draw(Surface& surface, const Rect& client, int state, int tick,
+              int progress) const override;
 };
 
 class FilledSquare : public PaintKind<FilledSquare, Filled<Square>>
@@ -52,6 +61,9 @@ public:
     static constexpr const char* kClassName = "FilledSquare";
     static constexpr int kTypeCode = 5;
     static constexpr std::u16string_view kTypeName = u"square";
+
+    void Draw(Surface& surface, const Rect& client, int state, int tick,
+              int progress) const override;
 };
 
 } // namespace vantrel

@@ -28,6 +28,8 @@ public:
     std::int32_t SerializeBody(CArchive& archive) override;
     void WriteFlashRecord(ByteWriter& out) const override;
     bool HitTest(const FPoint& point, const Rect& client) const override;
+    void Draw(Surface& surface, const Rect& client, int state, int tick,
+              int progress) const override;
     const std::u16string* TextRef() const override { return &text; }
     FPoint TopLeft() const override { return from; }
     FPoint BottomRight() const override { return from; }
@@ -44,6 +46,9 @@ public:
     static constexpr std::u16string_view kTypeName = u"text";
 
     using PaintKind::PaintKind;
+
+    void Draw(Surface& surface, const Rect& client, int state, int tick,
+              int progress) const override;
 };
 
 } // namespace vantrel

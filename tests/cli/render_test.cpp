@@ -110,7 +110,9 @@ TEST_F(Render, BadOptionsAreUsageErrors)
 {
     for (const QStringList& options :
          {QStringList{"--zoom", "3"}, QStringList{"--size", "0x10"}, QStringList{"--page", "3"},
-          QStringList{"--fit", "--zoom", "1"}, QStringList{"--origin", "1"}}) {
+          QStringList{"--fit", "--zoom", "1"}, QStringList{"--origin", "1"},
+          QStringList{"--tick", "1"}, QStringList{"--selected"},
+          QStringList{"--page", "1", "--tick", "-1"}}) {
         QProcess process;
         process.start(QStringLiteral(VANTREL_CLI_PATH),
                       QStringList{"render", QString::fromStdString(design.string()), "-o",
