@@ -30,11 +30,14 @@ struct EllipseAxes
             .ToDevice(client);
     }
 
-    // The direction in which the angle grows on the page: the axes' signs
-    // (a zero counting as positive) tell whether the figure is mirrored.
+    // The direction in which the angle grows on the page, which arcs follow
+    // so that each runs the short way from its start angle to its end angle
+    // (a dash is a short piece, not the rest of the ring). Device y grows
+    // downwards, so with both axes positive the angle grows clockwise; one
+    // negative axis (a zero counting as positive) mirrors the figure.
     ArcDirection Direction() const
     {
-        return (a >= 0) == (b >= 0) ? ArcDirection::CounterClockwise : ArcDirection::Clockwise;
+        return (a >= 0) == (b >= 0) ? ArcDirection::Clockwise : ArcDirection::CounterClockwise;
     }
 
     FPoint centre;

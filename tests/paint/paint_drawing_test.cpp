@@ -212,16 +212,18 @@ TEST(CircleDrawing, ProgressArcStartsBelowTheCentreAndTurnsByTheAxesSigns)
          5000,
          {"SetPen(Solid,2,#000000)", "DrawEllipse(100,50,300,150)", "SetPen(Solid,2,#0000ff)",
           "DrawEllipse(100,50,300,150)", kRestorePen}},
-        {"a and b positive: counter-clockwise", circle(kTopLeft, kBottomRight), 0, 0, 333,
-         withArc("100,50,300,150", "200,150 -> 151,143", "CounterClockwise")},
-        {"a negative: clockwise", circle({0.5f, -0.5f}, {-0.5f, 0.5f}), 0, 0, 333,
-         withArc("300,50,100,150", "200,150 -> 249,143", "Clockwise")},
-        {"b negative: clockwise, starting above the centre", circle({-0.5f, 0.5f}, {0.5f, -0.5f}),
-         0, 0, 333, withArc("100,150,300,50", "200,50 -> 151,57", "Clockwise")},
-        {"both negative: counter-clockwise", circle(kBottomRight, kTopLeft), 0, 0, 333,
-         withArc("300,150,100,50", "200,50 -> 249,57", "CounterClockwise")},
+        {"a and b positive: clockwise, the short way from below the centre",
+         circle(kTopLeft, kBottomRight), 0, 0, 333,
+         withArc("100,50,300,150", "200,150 -> 151,143", "Clockwise")},
+        {"a negative: counter-clockwise", circle({0.5f, -0.5f}, {-0.5f, 0.5f}), 0, 0, 333,
+         withArc("300,50,100,150", "200,150 -> 249,143", "CounterClockwise")},
+        {"b negative: counter-clockwise, starting above the centre",
+         circle({-0.5f, 0.5f}, {0.5f, -0.5f}), 0, 0, 333,
+         withArc("100,150,300,50", "200,50 -> 151,57", "CounterClockwise")},
+        {"both negative: clockwise", circle(kBottomRight, kTopLeft), 0, 0, 333,
+         withArc("300,150,100,50", "200,50 -> 249,57", "Clockwise")},
         {"a zero counts as positive", circle({0, -0.5f}, {0, 0.5f}), 0, 0, 333,
-         withArc("200,50,200,150", "200,150 -> 200,143", "CounterClockwise")},
+         withArc("200,50,200,150", "200,150 -> 200,143", "Clockwise")},
         {"a progress maximum of 0 shows no progress",
          Shape<Circle>(kTopLeft, kBottomRight, 0, WithProgress<Circle>(0)),
          0,
@@ -265,7 +267,7 @@ TEST(CircleDrawing, MovingEllipseTurnsSevenDashesBackwards)
     const Calls& calls = prepared.surface.Calls();
     EXPECT_EQ((Calls{calls.begin(), calls.begin() + 4}),
               (Calls{"SetPen(Solid,2,#000000)", "DrawEllipse(100,50,300,150)",
-                     "SetPen(Solid,2,#ff0000)", "SetArcDirection(CounterClockwise)"}));
+                     "SetPen(Solid,2,#ff0000)", "SetArcDirection(Clockwise)"}));
     EXPECT_EQ((Calls{calls.end() - 2, calls.end()}),
               (Calls{"SetArcDirection(CounterClockwise)", kRestorePen}));
 
