@@ -15,6 +15,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,12 @@ const HostileFile kHostileFiles[] = {
      "Warning!: There is an unconnected input.\n"},
     {"SharedIds", [] { return test::SharedIds(50000); }, 1, "Error: Duplicate index\n"},
 };
+
+// Names the file in the test's listing.
+void PrintTo(const HostileFile& file, std::ostream* out)
+{
+    *out << file.name;
+}
 
 class HostileFiles : public HostileCli, public ::testing::WithParamInterface<HostileFile>
 {};
