@@ -97,7 +97,8 @@ int CVantrelDoc::CheckNumbers(NumberKind kind, std::vector<std::int32_t>& table,
             table[std::size_t(io.number)] = io.id;
         --result;
     }
-    // Below the smallest limit only when the limit itself is; never 0 then.
+    // Only a limit near INT_MIN takes the result below the smallest int: it
+    // stops there, which is still no 0.
     return int(std::max<std::int64_t>(result, std::numeric_limits<int>::min()));
 }
 
