@@ -96,7 +96,7 @@ constexpr NumberedIo kAnalogOutputs{NumberKind::AnalogOutputs, u"No available An
 InOutRequest FreeNumberRequest(CVantrelDoc& document, const NumberedIo& io)
 {
     InOutRequest request;
-    request.count = std::min(document.NumberLimit(io.numbers), CVantrelDoc::kNumberTableLimit);
+    request.count = document.NumberLimit(io.numbers);
     const auto& table = document.NumberTable();
     request.usage.assign(
         table.begin(),
