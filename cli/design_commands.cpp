@@ -101,7 +101,8 @@ int RunSort(const Arguments& arguments, Context& context)
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
-    AutoSort(document);
+    if (!AutoSort(document))
+        return kExitCannotWrite;
     const std::filesystem::path output = arguments.Value("-o").value_or(DesignPath(arguments));
     return SaveDesign(document, output, context.codec) ? kExitOk : kExitCannotWrite;
 }

@@ -4,11 +4,14 @@
 #include "export_commands.h"
 #include "render_command.h"
 
+#include "archive/file_bytes.h"
 #include "platform/qt/qt_image_codec.h"
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -135,7 +138,13 @@ int Run(const std::vector<std::string>& words)
         StderrNotifier notifier(std::cerr);
         QtImageCodec codec;
         Context context{std::cout, notifier, codec};
-        return command->run(arguments, context);
+        try {
+            return command->run(arguments, context);
+        } catch (const std::bad_alloc&) {
+            // Where a command has no more fitting outcome of its own.
+            notifier.Message(kOutOfMemoryText, kApplicationTitle, MessageButtons::Ok);
+            return kExitCannotOpen;
+        }
     } catch (const UsageError& error) {
         std::cerr << "vantrel-cli " << command->name << ": " << error.what() << "\n\n";
         PrintCommandHelp(*command, std::cerr);
@@ -161,6 +170,9 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 int main(int argc, char** argv)
 {
+    // A write past the file-size limit then fails with its error, which is
+    // reported, instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     qInstallMessageHandler(KeepQtQuiet);
     // Drawing text needs a GUI application; it never needs a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -10,7 +10,10 @@ MessageAnswer StderrNotifier::Message(const std::u16string& text, const std::u16
                                       MessageButtons buttons)
 {
     ++count_;
-    out_ << ToUtf8(caption) << ": " << ToUtf8(text) << '\n';
+    // One write a message: standard error is unbuffered, and a damaged
+    // design may raise a message for each of its elements.
+    const std::string line = ToUtf8(caption) + ": " + ToUtf8(text) + '\n';
+    out_.write(line.data(), std::streamsize(line.size()));
     return FirstButtonAnswer(buttons);
 }
 

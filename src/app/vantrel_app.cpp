@@ -7,6 +7,7 @@
 #include "app/view_printing.h"
 #include "document/design_io.h"
 #include "editing/command_ids.h"
+#include "editing/message_batch.h"
 #include "editor/vantrel_view.h"
 #include "platform/qt/qt_text.h"
 
@@ -99,7 +100,11 @@ CVantrelApp::OpenResult CVantrelApp::Open(const QString& path)
 {
     if (!SaveModified())
         return OpenResult::Cancelled;
-    switch (OpenDesign(document_, FileSystemPath(path), codec_)) {
+    const OpenOutcome outcome = [&] {
+        const MessageBatch batch(document_);
+        return OpenDesign(document_, FileSystemPath(path), codec_);
+    }();
+    switch (outcome) {
     case OpenOutcome::CannotRead:
         return OpenResult::Failed;
     case OpenOutcome::Damaged:

@@ -2,12 +2,14 @@
 
 #include "archive/text_codec.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace vantrel {
 
@@ -46,25 +48,82 @@ std::u16string FileError::Message() const
     case ENOSPC:
     case EDQUOT:
         return u"Destination disk drive is full.";
+    case ENOMEM:
+        return kOutOfMemoryText;
     default:
         return name + u": " + FromUtf8(std::strerror(errorNumber_));
     }
 }
 
+namespace {
+
+// Closes the file it holds when it goes.
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept
+    {
+        std::swap(fd_, other.fd_);
+        return *this;
+    }
+    int Get() const { return fd_; }
+    // Closes it now, for the caller to see the error number; 0 when it closed.
+    int Close()
+    {
+        const int fd = std::exchange(fd_, -1);
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// The kind and size of a file that may be read whole; FileError otherwise.
+std::size_t ReadableSize(const std::filesystem::path& path, int fd)
+{
+    struct stat status
+    {};
+    if (::fstat(fd, &status) != 0)
+        throw FileError(path, errno);
+    if (S_ISDIR(status.st_mode))
+        throw FileError(path, EISDIR);
+    // A pipe or a device may never end.
+    if (!S_ISREG(status.st_mode))
+        throw FileError(path, ENODEV);
+    if (std::uint64_t(status.st_size) > kMaxReadFileBytes)
+        throw FileError(path, EFBIG);
+    return std::size_t(status.st_size);
+}
+
+} // namespace
+
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
+    // Not blocking: opening a pipe without a writer would wait for one.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Get() < 0)
         throw FileError(path, errno);
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t chunk[65536];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    const int error = std::ferror(file) != 0 ? errno : 0;
-    std::fclose(file);
-    if (error != 0)
-        throw FileError(path, error);
+    std::vector<std::uint8_t> bytes(ReadableSize(path, file.Get()));
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t read = ::read(file.Get(), bytes.data() + got, bytes.size() - got);
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0)
+            throw FileError(path, errno);
+        if (read == 0)
+            break; // the file shrank since its size was taken
+        got += std::size_t(read);
+    }
+    bytes.resize(got);
     return bytes;
 }
 
@@ -118,19 +177,102 @@ void RequireWritable(const std::filesystem::path& target, const std::filesystem:
         throw FileError(named, EACCES);
 }
 
-// A name for a temporary file beside the target that no one else uses.
-std::filesystem::path TemporaryBeside(const std::filesystem::path& target,
-                                      const std::filesystem::path& named)
+long SystemWrite(int fd, const void* data, std::size_t size)
 {
-    RequireWritable(target, named);
-    std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        throw FileError(named, errno);
-    ::close(fd);
-    return pattern;
+    return long(::write(fd, data, size));
 }
+
+WriteCall writeCall = SystemWrite;
+
+} // namespace
+
+WriteCall ReplaceWriteCall(WriteCall call)
+{
+    return std::exchange(writeCall, call ? call : SystemWrite);
+}
+
+// The stream's bytes on their way into a temporary file beside the target
+// that no one else uses. It keeps the error number of the first call that
+// failed, and removes the temporary file when it goes unless the file has
+// taken the target's place.
+class AtomicFileStream::Buffer final : public std::streambuf
+{
+public:
+    Buffer(const std::filesystem::path& target, const std::filesystem::path& named)
+    {
+        RequireWritable(target, named);
+        const std::filesystem::path folder =
+            target.parent_path().empty() ? "." : target.parent_path();
+        std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+        file_ = FileDescriptor(::mkstemp(pattern.data()));
+        if (file_.Get() < 0)
+            throw FileError(named, errno);
+        temporary_ = pattern;
+        setp(bytes_.data(), bytes_.data() + bytes_.size());
+    }
+    ~Buffer() override
+    {
+        if (!kept_ && !temporary_.empty())
+            ::unlink(temporary_.c_str());
+    }
+    Buffer(const Buffer&) = delete;
+    Buffer& operator=(const Buffer&) = delete;
+
+    const std::filesystem::path& Temporary() const { return temporary_; }
+    void Keep() { kept_ = true; }
+
+    // Writes what is left, puts it on the disk and closes the file: the
+    // error number of the first failure, 0 when none failed.
+    int Finish()
+    {
+        if (!Drain())
+            return error_;
+        if (::fsync(file_.Get()) != 0)
+            return errno;
+        return file_.Close();
+    }
+
+protected:
+    int_type overflow(int_type character) override
+    {
+        if (!Drain())
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(character, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(character);
+            pbump(1);
+        }
+        return traits_type::not_eof(character);
+    }
+    int sync() override { return Drain() ? 0 : -1; }
+
+private:
+    bool Drain()
+    {
+        const char* data = pbase();
+        std::size_t left = std::size_t(pptr() - pbase());
+        while (left > 0 && error_ == 0) {
+            const long written = writeCall(file_.Get(), data, left);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                error_ = written < 0 ? errno : EIO;
+            else {
+                data += written;
+                left -= std::size_t(written);
+            }
+        }
+        setp(bytes_.data(), bytes_.data() + bytes_.size());
+        return error_ == 0;
+    }
+
+    std::filesystem::path temporary_;
+    FileDescriptor file_{-1};
+    std::array<char, 65536> bytes_{};
+    int error_ = 0;
+    bool kept_ = false;
+};
+
+namespace {
 
 // The replacement takes the previous file's permissions and, where the
 // system allows it, its owner, so that a save changes only the content. A
@@ -153,40 +295,21 @@ void TakeOverAttributes(const std::filesystem::path& temporary, const std::files
 
 AtomicFileStream::AtomicFileStream(std::filesystem::path path)
     : path_(std::move(path)), target_(LinkTarget(path_)),
-      temporary_(TemporaryBeside(target_, path_)),
-      stream_(temporary_, std::ios::binary | std::ios::trunc)
-{
-    if (!stream_)
-        throw FileError(path_, errno != 0 ? errno : EIO);
-}
+      buffer_(std::make_unique<Buffer>(target_, path_)), stream_(buffer_.get())
+{}
 
-AtomicFileStream::~AtomicFileStream()
-{
-    if (!committed_) {
-        stream_.close();
-        ::unlink(temporary_.c_str());
-    }
-}
+AtomicFileStream::~AtomicFileStream() = default;
 
 void AtomicFileStream::Commit()
 {
-    errno = 0;
     stream_.flush();
-    const bool written = bool(stream_);
-    stream_.close();
-    if (!written || stream_.fail())
-        throw FileError(path_, errno != 0 ? errno : EIO);
     // The bytes reach the disk before the new file takes the old one's place.
-    if (const int fd = ::open(temporary_.c_str(), O_RDONLY); fd >= 0) {
-        const bool synced = ::fsync(fd) == 0;
-        const int error = errno;
-        ::close(fd);
-        if (!synced)
-            throw FileError(path_, error);
-    }
-    TakeOverAttributes(temporary_, target_);
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0)
+    if (const int error = buffer_->Finish(); error != 0)
+        throw FileError(path_, error);
+    TakeOverAttributes(buffer_->Temporary(), target_);
+    if (::rename(buffer_->Temporary().c_str(), target_.c_str()) != 0)
         throw FileError(path_, errno);
+    buffer_->Keep();
     committed_ = true;
 }
 

@@ -2,13 +2,17 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <memory>
+#include <ostream>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace vantrel {
+
+// What the system says when an allocation fails.
+inline constexpr char16_t kOutOfMemoryText[] = u"Out of memory.";
 
 // A file could not be read or written. It keeps the system's error number,
 // so the user is told the file system's own reason with the file's name.
@@ -26,7 +30,13 @@ private:
     int errorNumber_;
 };
 
-// The whole content of a file, for an archive to load from.
+// Far more than any real design file holds, page images included.
+constexpr std::uint64_t kMaxReadFileBytes = std::uint64_t(256) << 20;
+
+// The whole content of a regular file, for an archive to load from. Anything
+// else (a folder, a pipe, a device) and a file over kMaxReadFileBytes raise
+// FileError with the system's reason, before anything of its size is
+// allocated.
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path);
 
 // Replaces the file with `bytes` so that a failure at any point leaves the
@@ -44,6 +54,8 @@ void WriteFileAtomically(const std::filesystem::path& path, std::span<const std:
 // error, an exception) the temporary file is removed and the target stays.
 // Links, read-only files and permissions are treated as WriteFileAtomically
 // says; a read-only target fails already here, before anything is written.
+// A failure names the error number of the system call that failed, so a
+// full disk or a file-size limit is told as such.
 class AtomicFileStream
 {
 public:
@@ -57,11 +69,18 @@ public:
     void Commit();
 
 private:
+    class Buffer;
+
     std::filesystem::path path_;   // as named, for the messages
     std::filesystem::path target_; // the file replaced, links followed
-    std::filesystem::path temporary_;
-    std::ofstream stream_;
+    std::unique_ptr<Buffer> buffer_;
+    std::ostream stream_;
     bool committed_ = false;
 };
+
+// The system call through which files are written. Tests put one in that
+// fails as a full disk would; it returns the one it replaces.
+using WriteCall = long (*)(int fd, const void* data, std::size_t size);
+WriteCall ReplaceWriteCall(WriteCall call);
 
 } // namespace vantrel

@@ -1,5 +1,6 @@
 #include "compiler/autosort.h"
 
+#include "archive/file_bytes.h"
 #include "archive/text_codec.h"
 #include "document/vantrel_doc.h"
 #include "elements/io_elements.h"
@@ -7,6 +8,7 @@
 #include "elements/timing_elements.h"
 
 #include <algorithm>
+#include <new>
 #include <queue>
 #include <set>
 #include <string>
@@ -183,7 +185,11 @@ SortCounts SortList(CVantrelDoc& document, int listKind, const SortRules& rules)
 {
     ElementList& list = document.elements[listKind];
     SortCounts counts;
-    const std::vector<int> positions = PassOrder(document, list, rules).Run(counts);
+    std::vector<int> positions;
+    {
+        const CVantrelDoc::FrozenLookups frozen(document);
+        positions = PassOrder(document, list, rules).Run(counts);
+    }
     ElementList sorted;
     sorted.reserve(list.size());
     for (int position : positions)
@@ -239,15 +245,22 @@ bool SortRegisters(CVantrelDoc& document)
     return SortList(document, kRegisterList, kRegisterRules).strong == 0;
 }
 
-void AutoSort(CVantrelDoc& document)
+bool AutoSort(CVantrelDoc& document)
 {
-    const int strong = SortMain(document);
-    if (strong != 0)
-        document.GetNotifier().Message(u"Autosort incomplete due to loops: " + Decimal(strong),
-                                       u"Warning", MessageButtons::Ok);
-    if (!SortRegisters(document))
-        document.GetNotifier().Message(u"NL Autosort incomplete due to loops.", u"Warning",
-                                       MessageButtons::Ok);
+    try {
+        const int strong = SortMain(document);
+        if (strong != 0)
+            document.GetNotifier().Message(u"Autosort incomplete due to loops: " + Decimal(strong),
+                                           u"Warning", MessageButtons::Ok);
+        if (!SortRegisters(document))
+            document.GetNotifier().Message(u"NL Autosort incomplete due to loops.", u"Warning",
+                                           MessageButtons::Ok);
+        return true;
+    } catch (const std::bad_alloc&) {
+        // A list is reordered only once all its allocations have been made.
+        document.GetNotifier().Message(kOutOfMemoryText, kApplicationTitle, MessageButtons::Ok);
+        return false;
+    }
 }
 
 } // namespace vantrel

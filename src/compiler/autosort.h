@@ -17,6 +17,8 @@ int SortMain(CVantrelDoc& document);
 bool SortRegisters(CVantrelDoc& document);
 
 // The "Auto sort" command: both sorts, with a warning for each incomplete one.
-void AutoSort(CVantrelDoc& document);
+// False, after the system's "Out of memory." message, when memory ran out;
+// the list being sorted then keeps its order.
+bool AutoSort(CVantrelDoc& document);
 
 } // namespace vantrel

@@ -131,6 +131,7 @@ UserIoExtent UserIoExtentOf(const CVantrelDoc& document)
 
 std::vector<std::uint8_t> Compile(const CVantrelDoc& document, std::int32_t randomNumber)
 {
+    const CVantrelDoc::FrozenLookups frozen(document);
     const std::vector<RemoteRequest> requests = RemoteRequests(
         document.remoteIo, IoBytes(document.numInputs), IoBytes(document.numOutputs));
     ImageHeader header = FrameHeader(document, randomNumber, int(requests.size()));
@@ -163,6 +164,7 @@ std::int32_t DrawRandomNumber()
 
 std::u16string Report(const CVantrelDoc& document, std::span<const std::uint8_t> image)
 {
+    const CVantrelDoc::FrozenLookups frozen(document);
     const ImageHeader header = ReadHeader(image);
     const int mainCount = ListSize(document, kMainList);
     const std::int64_t ramBytes = mainCount / 8 + header.userOutputBytes + header.userInputBytes +

@@ -8,13 +8,15 @@ namespace vantrel {
 namespace {
 
 // The running byte offsets in the controller's input and output areas, and
-// the running register numbers of the register modules.
+// the running register numbers of the register modules. They add up
+// counts read from the design file, so they are kept wide; a record holds
+// their low 8 bits.
 struct RequestCursor
 {
-    int inputByte = 0;
-    int outputByte = 0;
-    int readRegister = 0;
-    int writeRegister = 0;
+    std::int64_t inputByte = 0;
+    std::int64_t outputByte = 0;
+    std::int64_t readRegister = 0;
+    std::int64_t writeRegister = 0;
 };
 
 // The fixed line settings of the controller's own modules.
@@ -37,7 +39,7 @@ void AddLegacyRequests(std::vector<RemoteRequest>& requests, const RemoteIoModul
     const struct
     {
         int bytes;
-        int& offset;
+        std::int64_t& offset;
         std::uint8_t function;
     } directions[] = {
         {module.inputBits / 8, cursor.inputByte, RemoteRequest::kReadDiscreteInputs},
@@ -74,8 +76,8 @@ void AddCombinedRequest(std::vector<RemoteRequest>& requests, const RemoteIoModu
 RemoteRequest CustomRequest(const CustomRemoteModule& module, RequestCursor& cursor)
 {
     const bool bits = module.IsLogicModule();
-    int& counter = bits ? (module.Reads() ? cursor.inputByte : cursor.outputByte)
-                        : (module.Reads() ? cursor.readRegister : cursor.writeRegister);
+    std::int64_t& counter = bits ? (module.Reads() ? cursor.inputByte : cursor.outputByte)
+                                 : (module.Reads() ? cursor.readRegister : cursor.writeRegister);
     RemoteRequest request;
     request.readType = module.registerType;
     request.readCount = module.registerCount;

@@ -1,11 +1,14 @@
 #include "dialogs/in_out_config.h"
 
+#include "document/vantrel_doc.h"
 #include "elements/el_finder.h"
 #include "platform/qt/qt_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace vantrel {
 
@@ -29,7 +32,10 @@ CInOutConfig::CInOutConfig(const InOutRequest& request, QWidget* parent)
 
 void CInOutConfig::FillNumbers(const InOutRequest& request)
 {
-    for (int number = 0; number < request.count; ++number) {
+    // A damaged design may state a count far beyond any board; the list
+    // stops where the document's number tables stop.
+    const int listed = std::min(request.count, CVantrelDoc::kNumberTableLimit);
+    for (int number = 0; number < listed; ++number) {
         const bool inUse = InUse(request.usage, number);
         if (inUse && !request.showInUse)
             continue;

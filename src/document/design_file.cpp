@@ -113,6 +113,7 @@ void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
 
     DropNullEntries();
     CorrectOldContent(version);
+    RehomeMisplacedElements();
     CheckConsistency();
     loopSetStale_ = true;
 }
@@ -153,14 +154,13 @@ void CVantrelDoc::DropNullEntries()
 void CVantrelDoc::CorrectOldContent(std::int32_t version)
 {
     if (version < 18) {
-        // Comments once lived in the main list.
+        // Comments once lived in the main list. Taken from the last to the
+        // first, they end up in reverse order.
         ElementList& main = elements[kMainList];
-        for (std::size_t i = main.size(); i-- > 0;) {
-            if (main[i]->ListKind() == kCommentList) {
+        for (std::size_t i = main.size(); i-- > 0;)
+            if (main[i]->ListKind() == kCommentList)
                 elements[kCommentList].push_back(std::move(main[i]));
-                main.erase(main.begin() + std::ptrdiff_t(i));
-            }
-        }
+        std::erase(main, nullptr);
     }
     if (version < 13)
         std::erase_if(paintObjects, IsCurve);
@@ -174,26 +174,51 @@ void CVantrelDoc::CorrectOldContent(std::int32_t version)
     }
 }
 
+void CVantrelDoc::ReportLoadProblem(const char16_t* problem)
+{
+    notifier_->Message(problem, u"Error", MessageButtons::Ok);
+}
+
+// No writer puts an element in a list that is not its own, and the lookups
+// rely on it: an element that passes for an indirect one could stand for
+// itself. A misplaced indirect element is dropped, as in the main list;
+// any other moves to the end of its own list.
+void CVantrelDoc::RehomeMisplacedElements()
+{
+    for (int list = 0; list < kElementListCount; ++list) {
+        for (auto& element : elements[list]) {
+            const int home = element->ListKind();
+            const bool indirect = dynamic_cast<LogIndirect*>(element.get()) != nullptr;
+            if (home == list || (indirect && list == kMainList))
+                continue; // the consistency check reports those of the main list
+            ReportLoadProblem(indirect ? u"Replicator in the wrong place"
+                                       : u"Element in the wrong place");
+            if (!indirect)
+                elements[home].push_back(std::move(element));
+            element.reset();
+        }
+        std::erase(elements[list], nullptr);
+    }
+}
+
 void CVantrelDoc::CheckConsistency()
 {
     ElementIdSet seen;
-    auto report = [&](const char16_t* text) {
-        notifier_->Message(text, u"Error", MessageButtons::Ok);
-    };
     ElementList& main = elements[kMainList];
     for (std::size_t i = main.size(); i-- > 0;) {
         if (dynamic_cast<LogIndirect*>(main[i].get())) {
-            report(u"Replicator in the wrong place");
-            main.erase(main.begin() + std::ptrdiff_t(i));
+            ReportLoadProblem(u"Replicator in the wrong place");
+            main[i].reset();
             continue;
         }
         if (!seen.insert(main[i]->id).second)
-            report(u"Duplicate index");
+            ReportLoadProblem(u"Duplicate index");
     }
+    std::erase(main, nullptr);
     const ElementList& indirect = elements[kIndirectList];
     for (std::size_t i = indirect.size(); i-- > 0;)
         if (!seen.insert(indirect[i]->id).second)
-            report(u"Duplicate index");
+            ReportLoadProblem(u"Duplicate index");
 }
 
 } // namespace vantrel

@@ -6,6 +6,8 @@
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 
+#include <new>
+
 namespace vantrel {
 
 namespace {
@@ -39,6 +41,9 @@ OpenOutcome OpenDesign(CVantrelDoc& document, const std::filesystem::path& path,
     } catch (const FileError& failure) {
         Report(document, failure.Message());
         return OpenOutcome::CannotRead;
+    } catch (const std::bad_alloc&) {
+        Report(document, kOutOfMemoryText);
+        return OpenOutcome::CannotRead;
     }
     return LoadDesign(document, bytes, FromUtf8(path.filename().string()), codec)
                ? OpenOutcome::Opened
@@ -61,6 +66,10 @@ bool LoadDesign(CVantrelDoc& document, std::span<const std::uint8_t> bytes,
         return true;
     } catch (const CArchiveException& failure) {
         Report(document, ArchiveFailureText(failure, kFailed));
+    } catch (const std::bad_alloc&) {
+        // What was loaded goes first, so that telling it has memory to use.
+        document.ResetDocument();
+        Report(document, kOutOfMemoryText);
     } catch (const std::exception&) {
         Report(document, kFailed);
     }
@@ -83,6 +92,8 @@ bool SaveDesign(CVantrelDoc& document, const std::filesystem::path& path, const 
         Report(document, failure.Message());
     } catch (const CArchiveException& failure) {
         Report(document, ArchiveFailureText(failure, kFailed));
+    } catch (const std::bad_alloc&) {
+        Report(document, kOutOfMemoryText);
     } catch (const std::exception&) {
         Report(document, kFailed);
     }

@@ -5,6 +5,8 @@
 #include "elements/io_elements.h"
 
 #include <algorithm>
+#include <limits>
+#include <unordered_set>
 
 namespace vantrel {
 
@@ -64,32 +66,40 @@ int CVantrelDoc::NumberLimit(NumberKind kind) const
 int CVantrelDoc::CheckNumbers(NumberKind kind, std::vector<std::int32_t>& table, int limit)
 {
     const NumberMember member = MemberOf(kind);
-    // The table holds every number in use, but never grows to a limit a
-    // damaged file may claim: entries past its end count as free.
+    // The table holds every number in use up to a size no real design
+    // reaches, but never grows to a limit a damaged file may claim: entries
+    // past its end count as free, and the numbers past it are checked for
+    // duplicates on their own.
+    const std::int64_t tableLimit = std::min<std::int64_t>(limit, kNumberTableLimit);
     std::size_t needed = table.size();
     for (const auto& element : elements[member.list])
         if (member.matches(*element)) {
             const auto number = static_cast<const LogIO&>(*element).number;
-            if (number >= 0 && number < limit)
+            if (number >= 0 && number < tableLimit)
                 needed = std::max(needed, std::size_t(number) + 1);
         }
     table.resize(needed);
     if (limit > 0)
         std::fill_n(table.begin(), std::min(table.size(), std::size_t(limit)), -1);
-    int result = limit;
+    std::unordered_set<std::int32_t> pastTable;
+    std::int64_t result = limit;
     for (const auto& element : elements[member.list]) {
         if (!member.matches(*element))
             continue;
         const auto& io = static_cast<const LogIO&>(*element);
+        const bool inTable = io.number >= 0 && std::size_t(io.number) < table.size();
         if (io.number < 0 || io.number >= limit)
             notifier_->Message(io.Name(), u"Out of range", MessageButtons::Ok);
-        else if (table[io.number] != -1)
+        else if (inTable ? table[std::size_t(io.number)] != -1
+                         : !pastTable.insert(io.number).second)
             notifier_->Message(u"Duplicate numbers", u"Error", MessageButtons::Ok);
-        else
-            table[io.number] = io.id;
+        else if (inTable)
+            table[std::size_t(io.number)] = io.id;
         --result;
     }
-    return result;
+    // Only a limit near INT_MIN takes the result below the smallest int: it
+    // stops there, which is still no 0.
+    return int(std::max<std::int64_t>(result, std::numeric_limits<int>::min()));
 }
 
 int CVantrelDoc::CheckNumbers(NumberKind kind)

@@ -1,8 +1,8 @@
 #include "document/vantrel_doc.h"
 
 #include "archive/text_codec.h"
+#include "document/lookup_memo.h"
 #include "document/loop_finder.h"
-#include "elements/log_indirect.h"
 
 #include <algorithm>
 #include <ctime>
@@ -124,42 +124,6 @@ LogElement* CVantrelDoc::ElementAt(Location location) const
     return elements[location.list][location.position].get();
 }
 
-CVantrelDoc::Location CVantrelDoc::LocateById(std::int32_t id) const
-{
-    // 0 is the id of "not connected", never of an element.
-    if (id == 0)
-        return {};
-    if (auto cached = idIndex_.find(id); cached != idIndex_.end()) {
-        LogElement* element = ElementAt(cached->second);
-        if (element && element->id == id)
-            return cached->second;
-    }
-    for (int list = 0; list < kElementListCount; ++list) {
-        for (std::size_t i = 0; i < elements[list].size(); ++i) {
-            if (elements[list][i]->id == id) {
-                // Places have shifted since the index was filled: refresh all
-                // of it at once rather than one miss at a time.
-                RefreshIdIndex();
-                return {list, int(i)};
-            }
-        }
-    }
-    return {};
-}
-
-void CVantrelDoc::RefreshIdIndex() const
-{
-    for (int list = 0; list < kElementListCount; ++list) {
-        for (std::size_t i = 0; i < elements[list].size(); ++i) {
-            const std::int32_t id = elements[list][i]->id;
-            auto [entry, added] = idIndex_.try_emplace(id, Location{list, int(i)});
-            LogElement* indexed = added ? nullptr : ElementAt(entry->second);
-            if (!added && (!indexed || indexed->id != id))
-                entry->second = {list, int(i)};
-        }
-    }
-}
-
 int CVantrelDoc::RequiredDesignVersion() const
 {
     int version = std::max(2, remoteIo.RequiredRemoteVersion());
@@ -176,74 +140,6 @@ LogElement* CVantrelDoc::FindAt(Point cell) const
             if (element->pos == cell)
                 return element.get();
     return nullptr;
-}
-
-LogElement* CVantrelDoc::FindById(std::int32_t id) const
-{
-    return ElementAt(LocateById(id));
-}
-
-LogElement* CVantrelDoc::FindDirectById(std::int32_t id) const
-{
-    LogElement* element = FindById(id);
-    return element && element->ListKind() != kIndirectList ? element : nullptr;
-}
-
-LogElement* CVantrelDoc::ResolveSource(std::int32_t id) const
-{
-    return ResolveIndirect(FindById(id), false);
-}
-
-LogElement* CVantrelDoc::ResolveSourceUpToBreaker(std::int32_t id) const
-{
-    return ResolveIndirect(FindById(id), true);
-}
-
-// Follows indirect elements to the element they stand for. A chain longer
-// than the indirect list can only be a cycle of markers, which stands for
-// nothing.
-LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker) const
-{
-    int depth = 0;
-    while (element && element->ListKind() == kIndirectList) {
-        if (depth++ > IndirectCount())
-            return nullptr;
-        if (stopAtBreaker && element->IsBreakingInput(0))
-            return nullptr;
-        auto* indirect = dynamic_cast<LogIndirect*>(element);
-        if (!indirect)
-            return nullptr;
-        element = ElementAt(LocateById(indirect->SourceId()));
-    }
-    return element;
-}
-
-std::int32_t CVantrelDoc::EncodeIndex(std::int32_t id) const
-{
-    const Location location = LocateById(id);
-    LogElement* element = ElementAt(location);
-    if (element && location.list == kMainList)
-        return location.position;
-    if (element && location.list != kConstantList && location.list != kIndirectList) {
-        int registerNumber = 0;
-        for (int list : {kAccumulatorList, kNoOpList, kTimerList, kRegisterList}) {
-            for (const auto& candidate : elements[list]) {
-                if (candidate.get() == element)
-                    return registerNumber;
-                if (candidate->UsesRegister())
-                    ++registerNumber;
-            }
-        }
-    }
-    if (element && location.list == kConstantList)
-        return location.position | 0x100;
-    if (element && location.list == kIndirectList) {
-        LogElement* source = ResolveIndirect(element, false);
-        if (source)
-            return EncodeIndex(source->id);
-    }
-    notifier_->Message(u"There is an unconnected input.", u"Warning!", MessageButtons::Ok);
-    return -1;
 }
 
 LogElement* CVantrelDoc::MainAt(int index) const
@@ -264,16 +160,6 @@ int CVantrelDoc::IndirectCount() const
 LogElement* CVantrelDoc::IndirectAt(int index) const
 {
     return ElementAt({kIndirectList, index});
-}
-
-int CVantrelDoc::MonitorIndex(std::int32_t id) const
-{
-    std::vector<LogElement*> monitor;
-    MonitorList(monitor);
-    for (std::size_t i = 0; i < monitor.size(); ++i)
-        if (monitor[i]->id == id)
-            return int(i);
-    return 0;
 }
 
 void CVantrelDoc::MonitorList(std::vector<LogElement*>& list) const
@@ -301,6 +187,7 @@ const ElementIdSet& CVantrelDoc::LoopSet()
 
 void CVantrelDoc::RebuildLoopSet()
 {
+    const FrozenLookups frozen(*this);
     loopSet_ = FindLoopElements(*this);
     loopSetStale_ = false;
 }

@@ -16,6 +16,7 @@
 #include <array>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -44,6 +45,9 @@ class CVantrelDoc : public ElFinder
 {
 public:
     static constexpr int kUserNumberCapacity = 2048;
+    // The entries of a number table at the most: far above the numbers of
+    // any real design, whatever limit a damaged file states.
+    static constexpr int kNumberTableLimit = 1 << 16;
     static constexpr std::size_t kUndoLimit = 128;
     // The design file version written; every older one can be read.
     static constexpr std::int32_t kDesignVersion = 19;
@@ -54,6 +58,23 @@ public:
         int list = -1;
         int position = -1;
         friend bool operator==(const Location&, const Location&) = default;
+    };
+
+    // While one lives, the design must not change. Lookups then trust a
+    // complete id index (an id missing from it is absent, without a scan of
+    // the lists) and remember what indirect elements, register numbers and
+    // monitor places come to, so that sorting, compiling and exporting take
+    // linear time whatever the design holds. Scopes nest.
+    class FrozenLookups
+    {
+    public:
+        explicit FrozenLookups(const CVantrelDoc& document);
+        ~FrozenLookups();
+        FrozenLookups(const FrozenLookups&) = delete;
+        FrozenLookups& operator=(const FrozenLookups&) = delete;
+
+    private:
+        const CVantrelDoc& document_;
     };
 
     explicit CVantrelDoc(Notifier* notifier = nullptr);
@@ -164,8 +185,13 @@ private:
     void ReadPageBlock(CArchive& archive, const ImageCodec& codec);
     void DropNullEntries();
     void CorrectOldContent(std::int32_t version);
+    void RehomeMisplacedElements();
     void CheckConsistency();
+    // One of the load check's message boxes.
+    void ReportLoadProblem(const char16_t* problem);
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker) const;
+    std::optional<std::int32_t> OperandOf(std::int32_t id) const;
+    int RegisterNumber(const LogElement* element) const;
     void ApplyUndoRecord(UndoRecord& record, bool undoing, std::vector<LogElement*>& selection);
     void RestoreClones(const UndoRecord& record, bool keepCellsFree,
                        std::vector<LogElement*>& selection);
@@ -178,6 +204,10 @@ private:
     bool modified_ = false;
     // A cache of where each id was last seen, refreshed by the lookups.
     mutable std::unordered_map<std::int32_t, Location, ElementIdHash> idIndex_;
+    struct LookupMemo;
+    // Present while lookups are frozen.
+    mutable std::unique_ptr<LookupMemo> memo_;
+    mutable int frozenScopes_ = 0;
     ElementIdSet loopSet_;
     bool loopSetStale_ = false;
     std::deque<UndoRecord> undoStack_;

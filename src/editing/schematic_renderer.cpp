@@ -127,6 +127,7 @@ void DrawPreviewPicture(Surface& surface, CVantrelDoc& document, const ViewState
 void DrawViewPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
                      const Rect& client, const Image* scaledBackground)
 {
+    const CVantrelDoc::FrozenLookups frozen(document);
     if (state.InDesign())
         DrawDesignPicture(surface, document, state, client);
     else

@@ -9,6 +9,7 @@
 #include "editing/connecting.h"
 #include "editing/design_tool.h"
 #include "editing/element_dialogs.h"
+#include "editing/message_batch.h"
 #include "editing/paint_editing.h"
 #include "editing/paint_layer.h"
 #include "editing/paint_tools.h"
@@ -322,8 +323,11 @@ void CVantrelView::ExportWithReport(const char16_t* defaultName, ExportRoutine r
     if (!path)
         return;
     const ExportOutcome outcome = run(document_, *path, codec_, DrawRandomNumber());
-    for (const NoticeText& message : outcome.messages)
-        document_.GetNotifier().Message(message.text, message.caption, MessageButtons::Ok);
+    {
+        const MessageBatch batch(document_);
+        for (const NoticeText& message : outcome.messages)
+            document_.GetNotifier().Message(message.text, message.caption, MessageButtons::Ok);
+    }
     if (outcome.report)
         document_.GetNotifier().Message(*outcome.report, u"Report", MessageButtons::Ok);
     for (const FileError& failure : outcome.failures)

@@ -24,8 +24,8 @@ void LogBigOp::Serialize(CArchive& ar)
 std::uint32_t LogBigOp::RangeWord(std::uint32_t operationBits) const
 {
     return operationBits | ((std::uint32_t(invert) & 1) << 24) |
-           ((std::uint32_t(ioKind) & 3) << 22) | ((std::uint32_t(rangeTo - 1) & 0x7FF) << 11) |
-           (std::uint32_t(rangeFrom - 1) & 0x7FF);
+           ((std::uint32_t(ioKind) & 3) << 22) | (((std::uint32_t(rangeTo) - 1u) & 0x7FF) << 11) |
+           ((std::uint32_t(rangeFrom) - 1u) & 0x7FF);
 }
 
 void LogBigAnd::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const

@@ -6,6 +6,8 @@
 #include "export/remote_module_files.h"
 #include "hardware/sim_element.h"
 
+#include <cerrno>
+#include <new>
 #include <ostream>
 #include <streambuf>
 
@@ -23,15 +25,21 @@ protected:
 };
 
 // Runs the export's work with the document's messages kept for the outcome,
-// instead of being shown from deep inside the compile.
-template <class Work> ExportOutcome KeepingMessages(CVantrelDoc& document, Work&& work)
+// instead of being shown from deep inside the compile. Memory that runs out
+// fails the export of `path` with the system's message.
+template <class Work>
+ExportOutcome KeepingMessages(CVantrelDoc& document, const std::filesystem::path& path, Work&& work)
 {
     ExportOutcome outcome;
     MessageLog log;
     Notifier& shownBy = document.GetNotifier();
     document.SetNotifier(&log);
     try {
+        const CVantrelDoc::FrozenLookups frozen(document);
         work(outcome);
+    } catch (const std::bad_alloc&) {
+        outcome.report.reset();
+        outcome.failures.emplace_back(path, ENOMEM);
     } catch (...) {
         document.SetNotifier(&shownBy);
         throw;
@@ -69,7 +77,7 @@ std::filesystem::path ExportFolder(const std::filesystem::path& path)
 ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path& path,
                              const ImageCodec& codec, std::int32_t randomNumber)
 {
-    return KeepingMessages(document, [&](ExportOutcome& outcome) {
+    return KeepingMessages(document, path, [&](ExportOutcome& outcome) {
         try {
             outcome.report = ExportFlashFile(document, path, codec, randomNumber);
         } catch (const FileError& failure) {
@@ -83,7 +91,7 @@ ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path&
 ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& path,
                             const ImageCodec& codec, std::int32_t randomNumber)
 {
-    return KeepingMessages(document, [&](ExportOutcome& outcome) {
+    return KeepingMessages(document, path, [&](ExportOutcome& outcome) {
         std::optional<AtomicFileStream> file;
         try {
             file.emplace(path);

@@ -233,6 +233,7 @@ void WriteSource(JsonWriter& json, CVantrelDoc& document, const ImageCodec& code
 std::u16string WriteJsonExport(CVantrelDoc& document, std::ostream& out, const ImageCodec& codec,
                                std::int32_t randomNumber)
 {
+    const CVantrelDoc::FrozenLookups frozen(document);
     const UserIoExtent users = UserIoExtentOf(document);
     JsonWriter json(out);
     json.WriteString("contentType", u"logic");

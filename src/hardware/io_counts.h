@@ -9,6 +9,10 @@ namespace vantrel {
 // and remote modules can have.
 constexpr std::int32_t kMaxBoardIo = 2048;
 
+// More analog channels than any configuration of real modules gives; a
+// damaged file's module list counts as this many.
+constexpr std::int32_t kMaxAnalogChannels = 1 << 16;
+
 // The bytes of a stored input or output count, as the program image, the
 // JSON export, the paint links and the remote requests all state them. A
 // count from a damaged design file is taken as it is, so that every export

@@ -2,6 +2,7 @@
 
 #include "archive/archive.h"
 #include "archive/text_codec.h"
+#include "hardware/io_counts.h"
 
 #include <algorithm>
 #include <string>
@@ -12,18 +13,33 @@ namespace {
 
 constexpr std::int32_t kBlockVersion = 7;
 
-int AnalogChannels(const std::vector<CustomRemoteModule>& modules, bool reading)
-{
-    int channels = 0;
-    for (const CustomRemoteModule& module : modules)
-        if (!module.IsLogicModule() && module.Reads() == reading)
-            channels += module.registerCount;
-    return channels;
-}
-
 int LogicModuleBytes(const CustomRemoteModule& module)
 {
     return ((module.registerCount + 7) / 8) % 64;
+}
+
+int AnalogChannels(const std::vector<CustomRemoteModule>& modules, bool reading)
+{
+    std::int64_t channels = 0;
+    for (const CustomRemoteModule& module : modules)
+        if (!module.IsLogicModule() && module.Reads() == reading)
+            channels += module.registerCount;
+    return int(std::min<std::int64_t>(channels, kMaxAnalogChannels));
+}
+
+// Bytes of the digital area that the modules take: the sum of their bit
+// counts, stored as 32-bit values each, is kept wide.
+template <class Bits>
+std::int64_t ModuleBytes(const RemoteIoConfiguration& remoteIo, Bits bitsOf, bool reading)
+{
+    std::int64_t bits = 0;
+    for (const RemoteIoModule& module : remoteIo.modules)
+        bits += bitsOf(module);
+    std::int64_t bytes = bits / 8;
+    for (const CustomRemoteModule& module : remoteIo.customModules)
+        if (module.IsLogicModule() && module.Reads() == reading)
+            bytes += LogicModuleBytes(module);
+    return bytes;
 }
 
 // The bit modules whose numbers lie in the input (reading) or output
@@ -116,35 +132,22 @@ int RemoteIoConfiguration::RequiredRemoteVersion() const
     return version;
 }
 
-int RemoteIoConfiguration::RemoteInputBytes() const
+std::int64_t RemoteIoConfiguration::RemoteInputBytes() const
 {
-    int bits = 0;
-    for (const RemoteIoModule& module : modules)
-        bits += module.inputBits;
-    int bytes = bits / 8;
-    for (const CustomRemoteModule& module : customModules)
-        if (module.IsLogicModule() && module.Reads())
-            bytes += LogicModuleBytes(module);
-    return bytes;
+    return ModuleBytes(
+        *this, [](const RemoteIoModule& module) { return module.inputBits; }, true);
 }
 
-int RemoteIoConfiguration::RemoteOutputBytes() const
+std::int64_t RemoteIoConfiguration::RemoteOutputBytes() const
 {
-    int bits = 0;
-    for (const RemoteIoModule& module : modules)
-        bits += module.outputBits;
-    int bytes = bits / 8;
-    for (const CustomRemoteModule& module : customModules)
-        if (module.IsLogicModule() && !module.Reads())
-            bytes += LogicModuleBytes(module);
-    return bytes;
+    return ModuleBytes(
+        *this, [](const RemoteIoModule& module) { return module.outputBits; }, false);
 }
 
 std::u16string RemoteIoConfiguration::Label(int number, bool isInput, int localCount) const
 {
     const std::int64_t firstRemote =
-        std::int64_t(localCount) -
-        8 * std::int64_t(isInput ? RemoteInputBytes() : RemoteOutputBytes());
+        std::int64_t(localCount) - 8 * (isInput ? RemoteInputBytes() : RemoteOutputBytes());
     if (number < firstRemote)
         return Decimal(std::int64_t(number) + 1);
     std::int64_t a = number - firstRemote;

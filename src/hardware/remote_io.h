@@ -48,15 +48,15 @@ struct RemoteIoConfiguration
     std::vector<CustomRemoteModule> customModules;
 
     // Analog channels: the registers of the register modules that read (inputs)
-    // or write (outputs).
+    // or write (outputs), kMaxAnalogChannels at the most.
     int AnalogInputChannels() const;
     int AnalogOutputChannels() const;
     // The lowest program format version that can drive these modules.
     int RequiredRemoteVersion() const;
     // Digital bytes the modules take at the top of the input (RI) and output
     // (RO) ranges: remote I/O module bits and the bytes of the bit modules.
-    int RemoteInputBytes() const;
-    int RemoteOutputBytes() const;
+    std::int64_t RemoteInputBytes() const;
+    std::int64_t RemoteOutputBytes() const;
     // The label of I/O number `number` among `localCount` inputs or outputs:
     // numbers the modules occupy name their module, the others number + 1.
     std::u16string Label(int number, bool isInput, int localCount) const;

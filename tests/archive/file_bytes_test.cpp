@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <sys/stat.h>
@@ -175,6 +176,82 @@ TEST_F(AtomicFiles, ALinkLoopFailsWithoutWriting)
         EXPECT_EQ(error.ErrorNumber(), ELOOP);
     }
     EXPECT_EQ(Leftovers(), 0);
+}
+
+// Writes through the seam: fails with `error` once `budget` bytes are
+// written, and writes at most 7 bytes a call, as a system may.
+int injectedError = 0;
+long budget = 0;
+long ShortWritesThenFailure(int fd, const void* data, std::size_t size)
+{
+    if (budget <= 0) {
+        errno = injectedError;
+        return -1;
+    }
+    const long written = ::write(fd, data, std::min<std::size_t>({size, 7, std::size_t(budget)}));
+    budget -= written;
+    return written;
+}
+
+class InjectedWrites : public AtomicFiles
+{
+protected:
+    void TearDown() override { ReplaceWriteCall(nullptr); }
+};
+
+TEST_F(InjectedWrites, TheFailingCallsErrorIsTheOneToldAndTheTargetStays)
+{
+    ReplaceWriteCall(ShortWritesThenFailure);
+    const std::vector<std::uint8_t> big(200000, 'x');
+    struct Case
+    {
+        int error;
+        std::u16string message;
+    };
+    const Case cases[] = {
+        {ENOSPC, u"Destination disk drive is full."},
+        {EFBIG, FromUtf8(target.string()) + u": File too large"},
+        {EIO, FromUtf8(target.string()) + u": Input/output error"},
+    };
+    for (const Case& c : cases) {
+        injectedError = c.error;
+        budget = 100000;
+        try {
+            WriteFileAtomically(target, big);
+            ADD_FAILURE() << c.error;
+        } catch (const FileError& failure) {
+            EXPECT_EQ(failure.ErrorNumber(), c.error);
+            EXPECT_EQ(failure.Message(), c.message);
+        }
+        EXPECT_EQ(ReadFileBytes(target), old);
+        EXPECT_EQ(Leftovers(), 0);
+    }
+    // Short writes alone lose nothing.
+    budget = 1 << 20;
+    WriteFileAtomically(target, big);
+    EXPECT_EQ(ReadFileBytes(target), big);
+}
+
+TEST_F(AtomicFiles, OnlyRegularFilesOfABoundedSizeAreRead)
+{
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path huge = folder / "huge.lgc";
+    std::ofstream(huge).close();
+    fs::resize_file(huge, kMaxReadFileBytes + 1); // sparse: takes no space
+    fs::resize_file(target, kMaxReadFileBytes);
+    EXPECT_EQ(ReadFileBytes(target).size(), kMaxReadFileBytes);
+    fs::resize_file(target, 3);
+    const std::pair<fs::path, int> refused[] = {
+        {pipe, ENODEV}, {"/dev/zero", ENODEV}, {folder, EISDIR}, {huge, EFBIG}};
+    for (const auto& [path, error] : refused) {
+        try {
+            ReadFileBytes(path);
+            ADD_FAILURE() << path;
+        } catch (const FileError& failure) {
+            EXPECT_EQ(failure.ErrorNumber(), error) << path;
+        }
+    }
 }
 
 } // namespace

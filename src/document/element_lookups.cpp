@@ -1,0 +1,197 @@
+// The document's lookups by id: the id index, the resolution of indirect
+// elements and the operand indices of the program image.
+#include "document/lookup_memo.h"
+#include "document/vantrel_doc.h"
+
+#include "elements/log_indirect.h"
+
+#include <unordered_set>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kRegisterLists[] = {kAccumulatorList, kNoOpList, kTimerList, kRegisterList};
+
+} // namespace
+
+CVantrelDoc::FrozenLookups::FrozenLookups(const CVantrelDoc& document) : document_(document)
+{
+    if (document_.frozenScopes_++ > 0)
+        return;
+    document_.RefreshIdIndex();
+    document_.memo_ = std::make_unique<LookupMemo>();
+}
+
+CVantrelDoc::FrozenLookups::~FrozenLookups()
+{
+    if (--document_.frozenScopes_ == 0)
+        document_.memo_.reset();
+}
+
+CVantrelDoc::Location CVantrelDoc::LocateById(std::int32_t id) const
+{
+    // 0 is the id of "not connected", never of an element.
+    if (id == 0)
+        return {};
+    if (auto cached = idIndex_.find(id); cached != idIndex_.end()) {
+        LogElement* element = ElementAt(cached->second);
+        if (element && element->id == id)
+            return cached->second;
+    }
+    // A frozen design was indexed whole when it froze.
+    if (memo_)
+        return {};
+    for (int list = 0; list < kElementListCount; ++list) {
+        for (std::size_t i = 0; i < elements[list].size(); ++i) {
+            if (elements[list][i]->id == id) {
+                // Places have shifted since the index was filled: refresh all
+                // of it at once rather than one miss at a time.
+                RefreshIdIndex();
+                return {list, int(i)};
+            }
+        }
+    }
+    return {};
+}
+
+void CVantrelDoc::RefreshIdIndex() const
+{
+    for (int list = 0; list < kElementListCount; ++list) {
+        for (std::size_t i = 0; i < elements[list].size(); ++i) {
+            const std::int32_t id = elements[list][i]->id;
+            auto [entry, added] = idIndex_.try_emplace(id, Location{list, int(i)});
+            LogElement* indexed = added ? nullptr : ElementAt(entry->second);
+            if (!added && (!indexed || indexed->id != id))
+                entry->second = {list, int(i)};
+        }
+    }
+}
+
+LogElement* CVantrelDoc::FindById(std::int32_t id) const
+{
+    return ElementAt(LocateById(id));
+}
+
+LogElement* CVantrelDoc::FindDirectById(std::int32_t id) const
+{
+    LogElement* element = FindById(id);
+    return element && element->ListKind() != kIndirectList ? element : nullptr;
+}
+
+LogElement* CVantrelDoc::ResolveSource(std::int32_t id) const
+{
+    return ResolveIndirect(FindById(id), false);
+}
+
+LogElement* CVantrelDoc::ResolveSourceUpToBreaker(std::int32_t id) const
+{
+    return ResolveIndirect(FindById(id), true);
+}
+
+// Follows indirect elements to the element they stand for. A chain that
+// comes back to an element it passed is a cycle of markers, which stands
+// for nothing. While frozen, every element passed learns the outcome, so a
+// long chain is walked once however many inputs read it.
+LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker) const
+{
+    std::vector<const LogElement*> passed;
+    std::unordered_set<const LogElement*> seen;
+    LogElement* source = element;
+    while (auto* indirect = dynamic_cast<LogIndirect*>(source)) {
+        if (memo_) {
+            const auto& known = memo_->resolved[stopAtBreaker ? 1 : 0];
+            if (auto found = known.find(source); found != known.end()) {
+                source = found->second;
+                break;
+            }
+        }
+        if ((stopAtBreaker && source->IsBreakingInput(0)) || !seen.insert(source).second) {
+            source = nullptr;
+            break;
+        }
+        passed.push_back(source);
+        source = FindById(indirect->SourceId());
+    }
+    if (memo_)
+        for (const LogElement* step : passed)
+            memo_->resolved[stopAtBreaker ? 1 : 0][step] = source;
+    return source;
+}
+
+int CVantrelDoc::RegisterNumber(const LogElement* element) const
+{
+    if (memo_ && !memo_->registersNumbered) {
+        int number = 0;
+        for (int list : kRegisterLists)
+            for (const auto& candidate : elements[list]) {
+                memo_->registerNumbers.emplace(candidate.get(), number);
+                number += candidate->UsesRegister() ? 1 : 0;
+            }
+        memo_->registersNumbered = true;
+    }
+    if (memo_)
+        return memo_->registerNumbers.at(element);
+    int number = 0;
+    for (int list : kRegisterLists) {
+        for (const auto& candidate : elements[list]) {
+            if (candidate.get() == element)
+                return number;
+            number += candidate->UsesRegister() ? 1 : 0;
+        }
+    }
+    return number;
+}
+
+// The operand of the element with the id as the id index places it: its
+// position in the main list, its register number or its constant number.
+// Anything else (an element left in the indirect list, a comment) is no
+// operand.
+std::optional<std::int32_t> CVantrelDoc::OperandOf(std::int32_t id) const
+{
+    const Location location = LocateById(id);
+    switch (location.list) {
+    case kMainList:
+        return location.position;
+    case kConstantList:
+        return location.position | 0x100;
+    case kAccumulatorList:
+    case kNoOpList:
+    case kTimerList:
+    case kRegisterList:
+        return RegisterNumber(ElementAt(location));
+    default:
+        return std::nullopt;
+    }
+}
+
+std::int32_t CVantrelDoc::EncodeIndex(std::int32_t id) const
+{
+    const LogElement* source = ResolveSource(id);
+    if (const std::optional<std::int32_t> operand = source ? OperandOf(source->id) : std::nullopt)
+        return *operand;
+    notifier_->Message(u"There is an unconnected input.", u"Warning!", MessageButtons::Ok);
+    return -1;
+}
+
+int CVantrelDoc::MonitorIndex(std::int32_t id) const
+{
+    std::vector<LogElement*> monitor;
+    if (memo_ && !memo_->monitorIndexed) {
+        MonitorList(monitor);
+        for (std::size_t i = 0; i < monitor.size(); ++i)
+            memo_->monitorIndexes.try_emplace(monitor[i]->id, int(i));
+        memo_->monitorIndexed = true;
+    }
+    if (memo_) {
+        auto found = memo_->monitorIndexes.find(id);
+        return found != memo_->monitorIndexes.end() ? found->second : 0;
+    }
+    MonitorList(monitor);
+    for (std::size_t i = 0; i < monitor.size(); ++i)
+        if (monitor[i]->id == id)
+            return int(i);
+    return 0;
+}
+
+} // namespace vantrel

@@ -1,0 +1,216 @@
+// The command line on design files made to hurt it, run as a real process
+// under the limits an attacker's victim may have: an address space of
+// 1 GiB, a file-size limit. Every run ends with the system's message and an
+// exit code, never with a signal.
+#include "support/hostile_designs.h"
+#include "support/test_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer reserves far more address space than it uses.
+constexpr rlim_t kAddressSpace = RLIM_INFINITY;
+#else
+constexpr rlim_t kAddressSpace = rlim_t(1) << 30;
+#endif
+
+struct Limits
+{
+    rlim_t addressSpace = kAddressSpace;
+    rlim_t fileSize = RLIM_INFINITY;
+};
+
+struct CliRun
+{
+    bool signalled = false;
+    int exitCode = -1;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+class HostileCli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const fs::path base = test::FreshTestFolder("hostile_cli");
+        errors = base / "stderr.txt";
+        files = base / "files";
+        fs::create_directories(files);
+    }
+
+    // vantrel-cli with the arguments, run in the files' folder.
+    CliRun Cli(const std::vector<std::string>& arguments, Limits limits = {})
+    {
+        std::vector<std::string> words{VANTREL_CLI_PATH};
+        words.insert(words.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv;
+        for (std::string& word : words)
+            argv.push_back(word.data());
+        argv.push_back(nullptr);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int err = ::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int out = ::open("/dev/null", O_WRONLY);
+            const rlimit space{limits.addressSpace, limits.addressSpace};
+            const rlimit size{limits.fileSize, limits.fileSize};
+            if (err < 0 || out < 0 || ::dup2(err, 2) < 0 || ::dup2(out, 1) < 0 ||
+                ::chdir(files.c_str()) != 0 || ::setrlimit(RLIMIT_AS, &space) != 0 ||
+                ::setrlimit(RLIMIT_FSIZE, &size) != 0)
+                ::_exit(126);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        CliRun run;
+        run.signalled = WIFSIGNALED(status);
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = ReadFile(errors);
+        return run;
+    }
+
+    std::vector<std::string> FileNames() const { return test::SortedFileNames(files); }
+
+    fs::path errors;
+    fs::path files;
+};
+
+struct HostileFile
+{
+    const char* name;
+    std::vector<std::uint8_t> (*bytes)();
+    int checkExit;
+    // A line the check prints.
+    const char* told;
+};
+
+const HostileFile kHostileFiles[] = {
+    {"GateInIndirectList", test::GateInIndirectList, 1, "Error: Element in the wrong place\n"},
+    {"HugeInputNumber", test::HugeInputNumber, 1, "Error: Duplicate numbers\n"},
+    {"OverflowingCounts", test::OverflowingCounts, 1, "Out of range: A\n"},
+    {"MarkerChain", [] { return test::MarkerChain(24000, 8000); }, 0, ""},
+    {"MarkersInMainList", [] { return test::MarkersInMainList(200000); }, 0,
+     "Error: Replicator in the wrong place\n"},
+    {"CommentsInMainList", [] { return test::CommentsInMainList(100000); }, 1,
+     "Warning!: There is an unconnected input.\n"},
+    {"DanglingInputs", [] { return test::DanglingInputs(48000); }, 1,
+     "Warning!: There is an unconnected input.\n"},
+    {"SharedIds", [] { return test::SharedIds(50000); }, 1, "Error: Duplicate index\n"},
+};
+
+// Names the file in the test's listing.
+void PrintTo(const HostileFile& file, std::ostream* out)
+{
+    *out << file.name;
+}
+
+class HostileFiles : public HostileCli, public ::testing::WithParamInterface<HostileFile>
+{};
+
+TEST_P(HostileFiles, AreCheckedSortedAndExported)
+{
+    const HostileFile& design = GetParam();
+    WriteFile(files / "design.lgc", design.bytes());
+    const CliRun check = Cli({"check", "design.lgc"});
+    EXPECT_FALSE(check.signalled);
+    EXPECT_EQ(check.exitCode, design.checkExit) << check.err.substr(0, 500);
+    EXPECT_NE(check.err.find(design.told), std::string::npos) << check.err.substr(0, 500);
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"sort", "design.lgc", "-o", "sorted.lgc"},
+          std::vector<std::string>{"flash", "design.lgc", "-o", "flash.lgf", "--random", "1"},
+          std::vector<std::string>{"json", "design.lgc", "-o", "flash.lgj", "--random", "1"}}) {
+        const CliRun run = Cli(command);
+        EXPECT_FALSE(run.signalled) << command[0];
+        EXPECT_EQ(run.exitCode, 0) << command[0] << ": " << run.err.substr(0, 500);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Designs, HostileFiles, ::testing::ValuesIn(kHostileFiles),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(HostileCli, OnlyRegularFilesOfABoundedSizeAreOpened)
+{
+    ASSERT_EQ(::mkfifo((files / "pipe.lgc").c_str(), 0600), 0);
+    fs::create_directory(files / "folder.lgc");
+    std::ofstream(files / "huge.lgc").close();
+    fs::resize_file(files / "huge.lgc", std::uintmax_t(1) << 30); // sparse
+    const std::pair<const char*, const char*> refused[] = {
+        {"pipe.lgc", "Vantrel v2: pipe.lgc: No such device\n"},
+        {"/dev/zero", "Vantrel v2: /dev/zero: No such device\n"},
+        {"folder.lgc", "Vantrel v2: folder.lgc: Is a directory\n"},
+        {"huge.lgc", "Vantrel v2: huge.lgc: File too large\n"},
+    };
+    for (const auto& [file, told] : refused) {
+        const CliRun run = Cli({"check", file});
+        EXPECT_EQ(run.exitCode, 3) << file;
+        EXPECT_EQ(run.err, told);
+    }
+}
+
+TEST_F(HostileCli, AFileSizeLimitFailsTheWriteAndLeavesTheOldFileAlone)
+{
+    WriteFile(files / "design.lgc", test::MarkerChain(3000, 10));
+    const std::string design = ReadFile(files / "design.lgc");
+    ASSERT_GT(design.size(), 20000u);
+    std::ofstream(files / "old.lgc") << "the old content";
+    const std::pair<std::vector<std::string>, std::string> writes[] = {
+        {{"save", "design.lgc", "-o", "old.lgc"}, "old.lgc"},
+        {{"sort", "design.lgc"}, "design.lgc"},
+    };
+    for (const auto& [command, target] : writes) {
+        Limits limits;
+        limits.fileSize = 16384;
+        const CliRun run = Cli(command, limits);
+        EXPECT_FALSE(run.signalled) << command[0];
+        EXPECT_EQ(run.exitCode, 4) << command[0];
+        EXPECT_EQ(run.err, "Vantrel v2: " + target + ": File too large\n");
+    }
+    EXPECT_EQ(ReadFile(files / "old.lgc"), "the old content");
+    EXPECT_EQ(ReadFile(files / "design.lgc"), design);
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"design.lgc", "old.lgc"}));
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+TEST_F(HostileCli, MemoryThatRunsOutIsToldAsSuch)
+{
+    std::ofstream(files / "big.lgc").close();
+    fs::resize_file(files / "big.lgc", std::uintmax_t(200) << 20); // sparse
+    Limits limits;
+    limits.addressSpace = rlim_t(256) << 20;
+    const CliRun run = Cli({"check", "big.lgc"}, limits);
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.err, "Vantrel v2: Out of memory.\n");
+}
+#endif
+
+} // namespace
+} // namespace vantrel
