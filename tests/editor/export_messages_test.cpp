@@ -7,6 +7,7 @@
 #include "elements/gates.h"
 #include "platform/qt/qt_image_codec.h"
 #include "support/recording_notifier.h"
+#include "support/scripted_config_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"
 #include "support/test_folder.h"
@@ -25,8 +26,9 @@ TEST(ExportMessages, MoreThanTwentyComeInOneListBeforeTheReport)
     test::ScriptedDialogs dialogs;
     test::ScriptedPrompts prompts;
     prompts.folder = test::FreshTestFolder("export_messages");
+    test::ScriptedConfigDialogs configDialogs;
     QtImageCodec codec;
-    CVantrelView view(document, dialogs, prompts, codec);
+    CVantrelView view(document, dialogs, configDialogs, prompts, codec);
     view.OnCommand(command::kExportFlash);
     ASSERT_EQ(notifier.Messages().size(), 22u);
     EXPECT_EQ(notifier.Messages()[19], "Warning!: There is an unconnected input.");
