@@ -19,15 +19,10 @@ constexpr int kListHeight = 180;
 
 } // namespace
 
-int ExecDialog(QDialog& dialog)
-{
-    return dialog.exec();
-}
-
 ListEditorDialog::ListEditorDialog(const QString& title, const QString& listName,
                                    DialogRunner runner, bool withOkCancel, QWidget* parent)
-    : QDialog(parent), runner_(runner ? std::move(runner) : DialogRunner(ExecDialog)),
-      list_(new QListWidget(this)), column_(new QVBoxLayout)
+    : QDialog(parent), runner_(RunnerOrModal(std::move(runner))), list_(new QListWidget(this)),
+      column_(new QVBoxLayout)
 {
     setWindowTitle(title);
     list_->setObjectName(listName);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/qt_element_dialogs.h"
+#include "dialogs/dialog_runner.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -16,9 +16,6 @@ class QPushButton;
 class QVBoxLayout;
 
 namespace vantrel {
-
-// The runner of a dialog shown to the user: QDialog::exec.
-int ExecDialog(QDialog& dialog);
 
 // Shows the lines with line `selected` selected (none when out of range);
 // the list keeps its scroll position.

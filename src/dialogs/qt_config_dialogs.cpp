@@ -13,27 +13,19 @@
 namespace vantrel {
 
 QtConfigDialogs::QtConfigDialogs(QWidget* parent, DialogRunner runner)
-    : parent_(parent), runner_(runner ? std::move(runner) : DialogRunner(ExecDialog))
+    : parent_(parent), runner_(RunnerOrModal(std::move(runner)))
 {}
-
-template <class Dialog, class Read>
-auto QtConfigDialogs::Run(Dialog& dialog, Read values) -> std::optional<decltype(values())>
-{
-    if (runner_(dialog) != QDialog::Accepted)
-        return std::nullopt;
-    return values();
-}
 
 std::optional<BoardCounts> QtConfigDialogs::BoardNumConfig(const BoardCountRequest& request)
 {
     CBoardNumConfig dialog(request, parent_);
-    return Run(dialog, [&] { return dialog.Values(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Values(); });
 }
 
 std::optional<std::int32_t> QtConfigDialogs::SpeedSelect(std::int32_t setting)
 {
     SpeedSelectDlg dialog(setting, parent_);
-    return Run(dialog, [&] { return dialog.Setting(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Setting(); });
 }
 
 std::optional<std::vector<RemoteIoModule>>
@@ -41,14 +33,14 @@ QtConfigDialogs::RemoteIoConfig(const std::vector<RemoteIoModule>& modules, int 
                                 int numOutputs)
 {
     RemoteIOConfig dialog(modules, numInputs, numOutputs, runner_, parent_);
-    return Run(dialog, [&] { return dialog.Modules(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Modules(); });
 }
 
 std::optional<std::vector<CustomRemoteModule>>
 QtConfigDialogs::CustomRemoteConfig(const std::vector<CustomRemoteModule>& modules)
 {
     CRemoteNLConfig dialog(modules, runner_, parent_);
-    return Run(dialog, [&] { return dialog.Modules(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Modules(); });
 }
 
 std::vector<ComplexCommand>

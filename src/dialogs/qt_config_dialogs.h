@@ -26,10 +26,6 @@ public:
                                               const ElFinder& finder, Notifier& notifier) override;
 
 private:
-    // The dialog's values read by `values` when it closes with OK.
-    template <class Dialog, class Read>
-    auto Run(Dialog& dialog, Read values) -> std::optional<decltype(values())>;
-
     QWidget* parent_;
     DialogRunner runner_;
 };

@@ -18,69 +18,52 @@
 
 namespace vantrel {
 
-namespace {
-
-int ExecModally(QDialog& dialog)
-{
-    return dialog.exec();
-}
-
-} // namespace
-
 QtElementDialogs::QtElementDialogs(QWidget* parent, DialogRunner runner)
-    : parent_(parent), runner_(runner ? std::move(runner) : DialogRunner(ExecModally))
+    : parent_(parent), runner_(RunnerOrModal(std::move(runner)))
 {}
-
-template <class Dialog, class Read>
-auto QtElementDialogs::Run(Dialog& dialog, Read values) -> std::optional<decltype(values())>
-{
-    if (runner_(dialog) != QDialog::Accepted)
-        return std::nullopt;
-    return values();
-}
 
 std::optional<TextBoxResult> QtElementDialogs::TextBox(const std::u16string& text,
                                                        const std::u16string& checkCaption,
                                                        bool checked)
 {
     CTextBox dialog(text, checkCaption, checked, parent_);
-    return Run(dialog, [&] { return dialog.Values(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Values(); });
 }
 
 std::optional<InOutResult> QtElementDialogs::InOutConfig(const InOutRequest& request)
 {
     CInOutConfig dialog(request, parent_);
-    return Run(dialog, [&] { return dialog.Values(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Values(); });
 }
 
 std::optional<int> QtElementDialogs::DelayConfig(int seconds, int lowest)
 {
     CDelayConfig dialog(seconds, lowest, parent_);
-    return Run(dialog, [&] { return int(dialog.Value()); });
+    return RunForValues(runner_, dialog, [&] { return int(dialog.Value()); });
 }
 
 std::optional<TimerValues> QtElementDialogs::TimerConfig(const TimerValues& values)
 {
     CTimerConfig dialog(values, parent_);
-    return Run(dialog, [&] { return dialog.Values(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Values(); });
 }
 
 std::optional<int> QtElementDialogs::FreqBox(int index)
 {
     CFreqBox dialog(index, parent_);
-    return Run(dialog, [&] { return dialog.Index(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Index(); });
 }
 
 std::optional<std::int32_t> QtElementDialogs::NumBox(std::int32_t value)
 {
     CNumBox dialog(value, parent_);
-    return Run(dialog, [&] { return dialog.Value(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Value(); });
 }
 
 std::optional<NumOpValues> QtElementDialogs::NumOpConfig(const NumOpValues& values)
 {
     CNumOpConfig dialog(values, parent_);
-    return Run(dialog, [&] { return dialog.Values(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Values(); });
 }
 
 std::optional<AccBoxValues>
@@ -88,38 +71,38 @@ QtElementDialogs::AccBox(const std::vector<std::pair<std::int32_t, std::u16strin
                          const AccBoxValues& values)
 {
     vantrel::AccBox dialog(accumulators, values, parent_);
-    return Run(dialog, [&] { return dialog.Values(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Values(); });
 }
 
 std::optional<BigOpValues> QtElementDialogs::BigOpConfig(const BigOpValues& values)
 {
     vantrel::BigOpConfig dialog(values, parent_);
-    return Run(dialog, [&] { return dialog.Values(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Values(); });
 }
 
 std::optional<TempInValues> QtElementDialogs::TempInConfig(const TempInValues& values)
 {
     CTempInConfig dialog(values, parent_);
-    return Run(dialog, [&] { return dialog.Values(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Values(); });
 }
 
 std::optional<LoggedOutputs> QtElementDialogs::LogDialog(const LoggedUserOut& copy,
                                                          const ElFinder& finder)
 {
     vantrel::LogDialog dialog(copy, finder, parent_);
-    return Run(dialog, [&] { return dialog.Values(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.Values(); });
 }
 
 std::optional<std::int32_t> QtElementDialogs::RepDialog(const ElFinder& finder)
 {
     CRepDialog dialog(finder, parent_);
-    return Run(dialog, [&] { return dialog.ChosenId(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.ChosenId(); });
 }
 
 std::optional<std::int32_t> QtElementDialogs::OutMarkerDialog(const ElFinder& finder, bool numeric)
 {
     COutMarkerDialog dialog(finder, numeric, parent_);
-    return Run(dialog, [&] { return dialog.ChosenId(); });
+    return RunForValues(runner_, dialog, [&] { return dialog.ChosenId(); });
 }
 
 std::unique_ptr<PaintStuff> QtElementDialogs::ElColorConfig(std::unique_ptr<PaintStuff> copy,

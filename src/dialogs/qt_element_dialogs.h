@@ -1,16 +1,11 @@
 #pragma once
 
+#include "dialogs/dialog_runner.h"
 #include "editing/element_dialogs.h"
 
-#include <functional>
-
-class QDialog;
 class QWidget;
 
 namespace vantrel {
-
-// Runs a dialog and hands back its result code (QDialog::Accepted or not).
-using DialogRunner = std::function<int(QDialog&)>;
 
 // The element property dialogs as modal Qt dialogs over a parent window.
 class QtElementDialogs final : public ElementDialogs
@@ -40,10 +35,6 @@ public:
                                               const ElFinder& finder) override;
 
 private:
-    // The dialog's values read by `values` when it closes with OK.
-    template <class Dialog, class Read>
-    auto Run(Dialog& dialog, Read values) -> std::optional<decltype(values())>;
-
     QWidget* parent_;
     DialogRunner runner_;
 };
