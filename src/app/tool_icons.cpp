@@ -12,7 +12,9 @@
 #include <QPainterPath>
 #include <QStyle>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 
 namespace vantrel {
 
@@ -73,12 +75,30 @@ QRect InkBounds(const LogElement& element, int r)
     QImage scratch(kScratch, kScratch, QImage::Format_ARGB32);
     scratch.fill(Qt::transparent);
     DrawFigure(scratch, element, {kScratch / 2, kScratch / 2}, r);
-    QRect bounds;
-    for (int y = 0; y < kScratch; ++y)
-        for (int x = 0; x < kScratch; ++x)
-            if (qAlpha(scratch.pixel(x, y)) != 0)
-                bounds |= QRect(x, y, 1, 1);
-    return bounds.translated(-kScratch / 2, -kScratch / 2);
+    // Whole rows at a time: a row without ink is skipped by one search, and
+    // an inked row only widens the bounds by its first and last ink.
+    int left = kScratch;
+    int right = -1;
+    int top = kScratch;
+    int bottom = -1;
+    for (int y = 0; y < kScratch; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        const auto inked = [](QRgb pixel) { return qAlpha(pixel) != 0; };
+        const QRgb* first = std::find_if(row, row + kScratch, inked);
+        if (first == row + kScratch)
+            continue;
+        const QRgb* last = std::find_if(std::make_reverse_iterator(row + kScratch),
+                                        std::make_reverse_iterator(first), inked)
+                               .base() -
+                           1;
+        left = std::min(left, int(first - row));
+        right = std::max(right, int(last - row));
+        top = std::min(top, y);
+        bottom = y;
+    }
+    if (right < 0)
+        return {};
+    return QRect(QPoint(left, top), QPoint(right, bottom)).translated(-kScratch / 2, -kScratch / 2);
 }
 
 // The kind's figure at the largest size that fits the icon, centred.
