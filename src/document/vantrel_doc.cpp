@@ -190,6 +190,7 @@ void CVantrelDoc::RebuildLoopSet()
     const FrozenLookups frozen(*this);
     loopSet_ = FindLoopElements(*this);
     loopSetStale_ = false;
+    ++loopSetRebuilds_;
 }
 
 } // namespace vantrel

@@ -118,6 +118,9 @@ public:
     // that changed the lists directly.
     const ElementIdSet& LoopSet();
     void RebuildLoopSet();
+    // How many times the loop set was rebuilt: a full pass over the design,
+    // so callers are checked not to force it more often than needed.
+    std::size_t LoopSetRebuildCount() const { return loopSetRebuilds_; }
 
     // Checks the numbers of one kind of I/O element against `limit`, filling
     // `table` (number -> id of its element, -1 free) and reporting each
@@ -210,6 +213,7 @@ private:
     mutable int frozenScopes_ = 0;
     ElementIdSet loopSet_;
     bool loopSetStale_ = false;
+    std::size_t loopSetRebuilds_ = 0;
     std::deque<UndoRecord> undoStack_;
     std::deque<UndoRecord> redoStack_;
     std::vector<std::int32_t> numberTable_;
