@@ -108,7 +108,11 @@ int RunRender(const Arguments& arguments, Context& context)
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
+    // Qt's PNG quality picks the zlib level; this one is level 1, which
+    // deflates a schematic (mostly white, long runs) nearly as small as the
+    // default level in a fraction of the time.
+    constexpr int kFastPngQuality = 80;
+    picture.save(&buffer, "PNG", kFastPngQuality);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(png.constData());
     return WriteOutput(*output, {bytes, std::size_t(png.size())}, context) ? kExitOk
                                                                            : kExitCannotWrite;

@@ -18,10 +18,21 @@ namespace {
 // Elements whose anchor lies further outside the client area are not drawn.
 constexpr int kVisibilityMargin = 200;
 
+// Whether the line from a to b, at most 2 pixels wide, may ink a pixel of
+// the client area: lines wholly to one side of it are not worth stroking.
+bool MayCross(Point a, Point b, const Rect& client)
+{
+    constexpr int kPenReach = 2;
+    return std::max(a.x, b.x) >= client.left - kPenReach &&
+           std::min(a.x, b.x) <= client.right + kPenReach &&
+           std::max(a.y, b.y) >= client.top - kPenReach &&
+           std::min(a.y, b.y) <= client.bottom + kPenReach;
+}
+
 // Draws a line from each connected input to its source's output pin and
 // tells whether every input is connected.
 bool DrawConnections(Surface& surface, CVantrelDoc& document, const LogElement& element,
-                     const ViewState& state, int r)
+                     const ViewState& state, const Rect& client, int r)
 {
     bool connected = true;
     for (int i = 0; i < std::min(element.InputCount(), kMaxInputs); ++i) {
@@ -33,6 +44,8 @@ bool DrawConnections(Surface& surface, CVantrelDoc& document, const LogElement& 
         }
         const Point from = element.InputPinPos(r, i, state.origin, state.zoom);
         const Point to = source->OutputPinPos(r, state.origin, state.zoom);
+        if (!MayCross(from, to, client))
+            continue;
         surface.MoveTo(from.x, from.y);
         surface.LineTo(to.x, to.y);
     }
@@ -85,7 +98,7 @@ void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState&
     for (const ElementList& list : document.elements) {
         for (std::size_t position = 0; position < list.size(); ++position) {
             const LogElement& element = *list[position];
-            const bool connected = DrawConnections(surface, document, element, state, r);
+            const bool connected = DrawConnections(surface, document, element, state, client, r);
             const Point anchor = state.CellToDevice(element.pos);
             if (!Visible(anchor, client))
                 continue;

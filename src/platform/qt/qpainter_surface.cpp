@@ -184,6 +184,14 @@ Point QPainterSurface::MoveTo(int x, int y)
     return std::exchange(state_.position, Point{x, y});
 }
 
+void QPainterSurface::UsePen(const QPen& pen)
+{
+    // Handing QPainter a pen makes it rebuild its stroking state even when
+    // the pen is the same, and a frame strokes thousands of lines.
+    if (painter_.pen() != pen)
+        painter_.setPen(pen);
+}
+
 bool QPainterSurface::IsWidePen() const
 {
     return state_.pen.width > 1;
@@ -203,7 +211,7 @@ void QPainterSurface::StrokeLines(std::span<const Point> points, bool closed)
         painter_.strokePath(path, qpen_);
         return;
     }
-    painter_.setPen(qpen_);
+    UsePen(qpen_);
     const auto draw = [this](Point a, Point b) {
         if (a != b)
             painter_.drawLine(HalfOpenLine(a, b));
@@ -322,7 +330,7 @@ void QPainterSurface::DrawAngleArc(int centreX, int centreY, int radius, float s
         // when it starts downwards or to the left (Qt's stroker, see
         // HalfOpenLine): ink it once for both. (A point at integer
         // coordinates inks that pixel.)
-        painter_.setPen(qpen_);
+        UsePen(qpen_);
         painter_.drawPoint(QPoint(arcStart.x, arcStart.y));
         path.arcMoveTo(circle, startDegrees);
     }
@@ -347,7 +355,7 @@ void QPainterSurface::DrawText(int x, int y, const std::u16string& text)
     if (state_.backgroundMode == BackgroundMode::Opaque)
         painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()),
                           ToQColor(state_.textBackground));
-    painter_.setPen(ToQColor(state_.textColour));
+    UsePen(QPen(ToQColor(state_.textColour)));
     painter_.drawText(QPointF(x, y + metrics.ascent()), string);
 }
 

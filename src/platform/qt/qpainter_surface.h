@@ -75,6 +75,7 @@ public:
     void DrawImageStretched(const Image& image, const Rect& dest) override;
 
 private:
+    void UsePen(const QPen& pen);
     bool IsWidePen() const;
     void StrokeLines(std::span<const Point> points, bool closed);
     void StrokeAndFill(const QPainterPath& path, bool fill);
