@@ -112,7 +112,11 @@ int RunRender(const Arguments& arguments, Context& context)
     // deflates a schematic (mostly white, long runs) nearly as small as the
     // default level in a fraction of the time.
     constexpr int kFastPngQuality = 80;
-    picture.save(&buffer, "PNG", kFastPngQuality);
+    if (!picture.save(&buffer, "PNG", kFastPngQuality)) {
+        context.notifier.Message(u"The picture could not be encoded as PNG.", kApplicationTitle,
+                                 MessageButtons::Ok);
+        return kExitCannotWrite;
+    }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(png.constData());
     return WriteOutput(*output, {bytes, std::size_t(png.size())}, context) ? kExitOk
                                                                            : kExitCannotWrite;

@@ -210,6 +210,22 @@ TEST_F(HostileCli, MemoryThatRunsOutIsToldAsSuch)
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.err, "Vantrel v2: Out of memory.\n");
 }
+
+// A picture too large for the memory left cannot be made, so there is no
+// PNG to write: the render says so instead of writing an empty file.
+TEST_F(HostileCli, ARenderThatCannotBeMadeIsToldAndWritesNothing)
+{
+    WriteFile(files / "small.lgc", test::DanglingInputs(10));
+    Limits limits;
+    limits.addressSpace = rlim_t(768) << 20;
+    const CliRun run =
+        Cli({"render", "small.lgc", "-o", "out.png", "--size", "16384x16384"}, limits);
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_NE(run.err.find("Vantrel v2: The picture could not be encoded as PNG.\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(files / "out.png"));
+}
 #endif
 
 } // namespace
