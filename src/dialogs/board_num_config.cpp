@@ -43,7 +43,6 @@ CBoardNumConfig::CBoardNumConfig(const BoardCountRequest& request, QWidget* pare
     Form().addRow(QStringLiteral("Out Count"), outputs_);
     if (request.port >= 0)
         AddModuleControls(request);
-    inputs_->setFocus();
 }
 
 QComboBox* CBoardNumConfig::NewCountList(const char* name, int lowest, int highest, int current)

@@ -52,7 +52,6 @@ CCommandSettingsDlg::CCommandSettingsDlg(const ComplexCommand& command, const El
     Form().addRow(QStringLiteral("Change to:"), changeTo_);
     Form().addRow(change);
     ShowInputs(-1);
-    name_->setFocus();
     name_->selectAll();
 }
 

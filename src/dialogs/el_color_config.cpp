@@ -101,7 +101,6 @@ ElColorConfig::ElColorConfig(PaintStuff& object, const ElFinder* finder, QWidget
         connect(box, &QCheckBox::toggled, this, &ElColorConfig::UpdateControls);
     UpdateControls();
     TabInReadingOrder();
-    width_->setFocus();
     width_->selectAll();
 }
 

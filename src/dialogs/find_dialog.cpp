@@ -31,7 +31,6 @@ CFindDialog::CFindDialog(std::vector<FoundEntry> entries, QWidget* parent)
     search_->installEventFilter(this);
     results_->installEventFilter(this);
     Fill();
-    search_->setFocus();
 }
 
 void CFindDialog::Fill()

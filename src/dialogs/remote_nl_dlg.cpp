@@ -85,7 +85,6 @@ CRemoteNLDlg::CRemoteNLDlg(const CustomRemoteModule& module, QWidget* parent)
     connect(command_, &QComboBox::currentIndexChanged, this, &CRemoteNLDlg::OnCommandChanged);
     connect(registerType_, &QComboBox::currentIndexChanged, this, &CRemoteNLDlg::OnTypeChanged);
     connect(port_, &QComboBox::currentIndexChanged, this, &CRemoteNLDlg::OnPortChanged);
-    modbusAddress_->setFocus();
     modbusAddress_->selectAll();
 }
 

@@ -39,7 +39,6 @@ CSimElementDlg::CSimElementDlg(const SimElement& element, const ElFinder& finder
                  outputs_);
     FillSlotLists<LogIn>(finder, inputs_, element.inputs);
     FillSlotLists<LogOut>(finder, outputs_, element.outputs);
-    name_->setFocus();
     name_->selectAll();
 }
 

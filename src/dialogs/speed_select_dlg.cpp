@@ -25,7 +25,6 @@ SpeedSelectDlg::SpeedSelectDlg(std::int32_t setting, QWidget* parent)
     slider_->installEventFilter(this);
     Form().addRow(slider_);
     Form().addRow(frequency_);
-    slider_->setFocus();
 }
 
 QString SpeedSelectDlg::FrequencyText(std::int32_t setting)

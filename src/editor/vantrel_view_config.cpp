@@ -17,7 +17,6 @@ void CVantrelView::OnConfigurationCommand(int id)
         RunConfigurationDialog(id, document_, configDialogs_);
     }
     // Labels, descriptions and number limits follow the configuration.
-    setFocus();
     Redraw();
 }
 

@@ -140,7 +140,6 @@ void CVantrelView::PasteFromClipboard()
 void CVantrelView::FindCommand()
 {
     const std::optional<std::int32_t> id = prompts_.FindElement(DescribedElements(document_));
-    setFocus();
     if (id && ShowFoundElement(document_, state_, *id, ClientSize()))
         Redraw();
 }
@@ -151,14 +150,12 @@ void CVantrelView::BackgroundColourCommand()
         SetBackgroundColour(document_, state_.currentPage, *colour);
         DiscardBackgroundCache();
     }
-    setFocus();
     Redraw();
 }
 
 void CVantrelView::ImportBackgroundCommand()
 {
     const std::optional<std::filesystem::path> path = prompts_.OpenFileName();
-    setFocus();
     if (!path)
         return;
     ImportBackground(document_, state_.currentPage, *path, codec_);
