@@ -13,6 +13,7 @@
 #include "editing/paint_editing.h"
 #include "editing/paint_layer.h"
 #include "editing/paint_tools.h"
+#include "editing/property_editing.h"
 #include "editing/schematic_renderer.h"
 #include "editing/selection.h"
 #include "editing/view_prompts.h"
@@ -482,6 +483,20 @@ void CVantrelView::mouseMoveEvent(QMouseEvent* event)
         state_.rubberBandCorner = at;
         viewport()->update();
     }
+}
+
+// A double click edits the properties of what lies under the pointer.
+void CVantrelView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const Point at = ToPoint(event->position());
+        if (state_.InDesign())
+            EditElementProperties(document_, dialogs_, state_.DeviceToCell(at));
+        else
+            DoubleClickInPreview(at);
+        Redraw();
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
 }
 
 void CVantrelView::mouseReleaseEvent(QMouseEvent* event)
