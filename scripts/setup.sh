@@ -11,6 +11,10 @@ VANTREL_PACKAGES=(
   fonts-dejavu-core xvfb xauth
   # The X11 (xcb) platform plugin, for the clipboard test between two processes.
   libqt6gui6
+  # The installation: icons drawn from the SVG, manual pages, the Debian
+  # package (dpkg-shlibdeps finds its dependencies) and the desktop checks.
+  librsvg2-bin groff-base dpkg-dev file
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 install_missing_packages() {

@@ -14,6 +14,8 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setWindowIcon(vantrel::ApplicationIcon());
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));
 
     vantrel::CVantrelApp app;
     if (!app.InitInstance(QApplication::arguments().mid(1)))
