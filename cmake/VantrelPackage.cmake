@@ -9,10 +9,11 @@ set(CPACK_PACKAGE_CONTACT "Vantrel developers <vantrel@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "schematic editor and compiler for a programmable logic controller")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-  "Vantrel draws the program of a programmable logic controller board, its expansion\n"
-  "boards and its remote I/O modules as a logic design, sorts it into evaluation order\n"
-  "and compiles it into the flash file the controller loads. It also exports JSON,\n"
-  "I/O lists and a simulation description. vantrel-cli does the same without a window.")
+  "Vantrel draws the program of a programmable logic controller board, its\n"
+  "expansion boards and its remote I/O modules as a logic design, sorts it into\n"
+  "evaluation order and compiles it into the flash file the controller loads.\n"
+  "It also exports JSON, I/O lists and a simulation description.\n"
+  "vantrel-cli does the same without a window.")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The build carries debugging information for the developers; the package does not.

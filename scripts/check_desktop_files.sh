@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Fails when the desktop integration files are invalid or disagree: the menu
 # entry, the AppStream metadata and the file type must name the same type,
-# application and icon, or file managers open designs with nothing.
-#   check_desktop_files.sh SOURCE_DIR     (exit 77, skipped, without the validators)
+# application and icon, or file managers open designs with nothing; the
+# newest release they describe must be the version being built.
+#   check_desktop_files.sh SOURCE_DIR VERSION   (exit 77, skipped, without the validators)
 set -euo pipefail
-dir="${1:?usage: check_desktop_files.sh SOURCE_DIR}/desktop"
+usage="usage: check_desktop_files.sh SOURCE_DIR VERSION"
+dir="${1:?$usage}/desktop"
+version="${2:?$usage}"
 for tool in desktop-file-validate appstreamcli update-mime-database; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -40,6 +43,9 @@ expect "AppStream media type" "$(sed -n 's:.*<mediatype>\(.*\)</mediatype>.*:\1:
 expect "AppStream launchable" \
   "$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")" \
   "$app_id.desktop"
+expect "AppStream release" \
+  "$(sed -n 's:.*<release version="\([^"]*\)".*:\1:p' "$metainfo" | head -n 1)" "$version"
+expect "change log release" "$(sed -n '1s/^vantrel (\(.*\)).*/\1/p' "$dir/changelog")" "$version"
 expect "icon source" "$(basename "$(ls "$dir"/*.svg)")" "$app_id.svg"
 ((failures == 0)) || exit 1
 echo "desktop files agree on $mime_type, $app_id.desktop and the icon $app_id"
