@@ -23,10 +23,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The file type, the menu entry and the icon reach the desktop through the
-# triggers of these packages (the mime and desktop databases, the icon cache);
-# Qt already needs the first.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, hicolor-icon-theme, xdg-utils")
+# No scripts of its own: the file type, the menu entry and the icon reach the
+# desktop through the triggers of shared-mime-info (the type database, which
+# opening designs needs) and, where a desktop has them, desktop-file-utils (the
+# menu's type associations) and hicolor-icon-theme (the icon cache).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, hicolor-icon-theme, xdg-utils")
 
 include(CPack)
