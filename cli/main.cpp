@@ -1,6 +1,7 @@
 // vantrel-cli: the headless command line of the editor.
 #include "cli_context.h"
 #include "design_commands.h"
+#include "dump_diff_commands.h"
 #include "export_commands.h"
 #include "render_command.h"
 
@@ -84,6 +85,18 @@ const std::vector<CommandSpec>& Commands()
          {{"-o", "--size", "--zoom", "--origin", "--page", "--tick"},
           {"--fit", "--numbers", "--selected"}},
          RunRender},
+        {"dump",
+         "dump DESIGN",
+         "print the whole design as stable text, one line per record (elements by id), for "
+         "reading changes in version control (a git textconv driver)",
+         {},
+         RunDump},
+        {"diff",
+         "diff BEFORE AFTER [--format text|json]",
+         "compare two designs: elements added, removed, moved, rewired or changed (by id), paint "
+         "objects, configuration, commands, remote modules and pages; exit 1 when they differ",
+         {{"--format"}, {}},
+         RunDiff},
     };
     return commands;
 }
@@ -99,8 +112,8 @@ void PrintOverview(std::ostream& out)
     for (const CommandSpec& command : Commands())
         out << "  " << command.usage << "\n      " << command.summary << '\n';
     out << "\n'vantrel-cli COMMAND --help' describes one command.\n"
-           "Exit codes: 0 success, 1 problems found (check), 2 usage error,\n"
-           "3 the design cannot be opened, 4 an output cannot be written.\n";
+           "Exit codes: 0 success, 1 problems found (check) or designs differ (diff),\n"
+           "2 usage error, 3 the design cannot be opened, 4 an output cannot be written.\n";
 }
 
 void PrintCommandHelp(const CommandSpec& command, std::ostream& out)

@@ -1,0 +1,217 @@
+#include "export/design_dump.h"
+
+#include "archive/sha256.h"
+#include "document/vantrel_doc.h"
+#include "export/dump_fields.h"
+
+#include <algorithm>
+#include <ostream>
+#include <tuple>
+
+namespace vantrel {
+
+namespace {
+
+constexpr const char* kListNames[kElementListCount] = {
+    "main", "indirect", "register", "accumulator", "noop", "constant", "timer", "comment",
+};
+
+DumpRecord& NewRecord(std::vector<DumpRecord>& records, const char* section, std::int64_t number)
+{
+    DumpRecord& record = records.emplace_back();
+    record.section = section;
+    record.number = number;
+    if (number > 0)
+        record.key = std::to_string(number);
+    return record;
+}
+
+void DumpHeader(const CVantrelDoc& document, std::vector<DumpRecord>& records)
+{
+    DumpFields header(NewRecord(records, "design", 0).fields);
+    header.Int("version", document.fileVersion);
+    header.Int("stamp", document.designStamp);
+    header.Int("nextId", document.nextElementId);
+    DumpFields configuration(NewRecord(records, "configuration", 0).fields);
+    configuration.Int("numInputs", document.numInputs);
+    configuration.Int("numOutputs", document.numOutputs);
+    configuration.Int("speed", document.speed);
+    configuration.ColourValue("background", document.backgroundColour);
+}
+
+void DumpRemoteModules(const RemoteIoConfiguration& remote, std::vector<DumpRecord>& records)
+{
+    std::int64_t position = 0;
+    for (const RemoteIoModule& module : remote.modules) {
+        DumpFields fields(NewRecord(records, "remote", ++position).fields);
+        fields.Int("inputBits", module.inputBits);
+        fields.Int("outputBits", module.outputBits);
+        fields.Int("port", module.port);
+        fields.Int("baud", module.baud);
+        fields.Flag("legacyCommands", module.legacyCommands);
+    }
+    position = 0;
+    for (const CustomRemoteModule& module : remote.customModules) {
+        DumpFields fields(NewRecord(records, "modbus", ++position).fields);
+        fields.Int("registerCount", module.registerCount);
+        fields.Int("modbusAddress", module.modbusAddress);
+        fields.Int("registerType", module.registerType);
+        fields.Int("modbusCommand", module.modbusCommand);
+        fields.Int("registerAddress", module.registerAddress);
+        fields.Int("port", module.port);
+        fields.Int("baud", module.baud);
+        fields.Int("stopBits", module.stopBits);
+    }
+}
+
+// Where an element stands in the document: its list and the id of the
+// element before it there (0 for the first). The predecessor keeps the
+// evaluation order in the text while an insertion changes only one line.
+struct Placement
+{
+    const LogElement* element;
+    int list;
+    std::int32_t after;
+    std::size_t position;
+};
+
+void DumpElement(const Placement& placed, std::vector<DumpRecord>& records, int occurrence)
+{
+    const LogElement& element = *placed.element;
+    DumpRecord& record = NewRecord(records, "element", element.id);
+    record.key = std::to_string(element.id);
+    record.occurrence = occurrence;
+    record.listPosition = std::int64_t(placed.position);
+    if (occurrence > 1)
+        record.key += '#' + std::to_string(occurrence);
+    DumpFields fields(record.fields);
+    fields.Raw("kind", element.ClassName());
+    fields.Raw("list", kListNames[placed.list]);
+    fields.Int("after", placed.after);
+    fields.Raw("cell", std::to_string(element.pos.x) + ',' + std::to_string(element.pos.y));
+    const int inputCount = std::clamp(element.InputCount(), 0, kMaxInputs);
+    if (inputCount > 0)
+        fields.Ids("inputs", {element.inputs.begin(), element.inputs.begin() + inputCount});
+    AddElementFields(element, fields);
+}
+
+void DumpElements(const CVantrelDoc& document, std::vector<DumpRecord>& records)
+{
+    std::vector<Placement> placements;
+    for (int list = 0; list < kElementListCount; ++list) {
+        std::int32_t previous = 0;
+        std::size_t position = 0;
+        for (const auto& element : document.elements[std::size_t(list)]) {
+            if (!element)
+                continue;
+            placements.push_back({element.get(), list, previous, position++});
+            previous = element->id;
+        }
+    }
+    // By id; elements sharing an id (only in a damaged design) by list and
+    // position, which do not depend on where they were allocated.
+    std::sort(placements.begin(), placements.end(), [](const Placement& a, const Placement& b) {
+        return std::tie(a.element->id, a.list, a.position) <
+               std::tie(b.element->id, b.list, b.position);
+    });
+    int occurrence = 0;
+    for (std::size_t i = 0; i < placements.size(); ++i) {
+        const bool sameId = i > 0 && placements[i - 1].element->id == placements[i].element->id;
+        occurrence = sameId ? occurrence + 1 : 1;
+        DumpElement(placements[i], records, occurrence);
+    }
+}
+
+void DumpPaint(const CVantrelDoc& document, std::vector<DumpRecord>& records)
+{
+    std::int64_t position = 0;
+    for (const auto& object : document.paintObjects) {
+        DumpRecord& record = NewRecord(records, "paint", ++position);
+        if (!object)
+            continue;
+        DumpFields fields(record.fields);
+        fields.Raw("kind", object->ClassName());
+        AddPaintFields(*object, fields);
+    }
+}
+
+void DumpCommands(const CVantrelDoc& document, std::vector<DumpRecord>& records)
+{
+    std::int64_t position = 0;
+    for (const auto& command : document.complexCommands) {
+        DumpRecord& record = NewRecord(records, "command", ++position);
+        if (!command)
+            continue;
+        DumpFields fields(record.fields);
+        fields.Text("name", command->name);
+        std::string settings;
+        for (const auto& [id, on] : command->settings)
+            settings += (settings.empty() ? "" : ",") + std::to_string(id) + (on ? ":on" : ":off");
+        fields.Raw("settings", settings.empty() ? "-" : settings);
+    }
+}
+
+void DumpSimulation(const CVantrelDoc& document, std::vector<DumpRecord>& records)
+{
+    std::int64_t position = 0;
+    for (const auto& element : document.simulationElements) {
+        DumpRecord& record = NewRecord(records, "simulation", ++position);
+        if (!element)
+            continue;
+        DumpFields fields(record.fields);
+        fields.Int("type", element->type);
+        fields.Text("name", element->name);
+        fields.Ids("inputs", element->inputs);
+        fields.Ids("outputs", element->outputs);
+    }
+}
+
+// The pixels as the design holds them (0xAARRGGBB, little-endian bytes):
+// the same on every machine, unlike the bytes an image encoder writes.
+std::string PixelHash(const Image& image)
+{
+    Sha256 hasher;
+    for (std::uint32_t pixel : image.pixels) {
+        const std::uint8_t bytes[] = {std::uint8_t(pixel), std::uint8_t(pixel >> 8),
+                                      std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 24)};
+        hasher.Update(bytes);
+    }
+    return Sha256::ToHex(hasher.Finish());
+}
+
+void DumpPages(const CVantrelDoc& document, std::vector<DumpRecord>& records)
+{
+    std::int64_t position = 0;
+    for (const Image& page : document.pageBackgrounds) {
+        DumpFields fields(NewRecord(records, "page", ++position).fields);
+        if (page.IsEmpty()) {
+            fields.Raw("image", "none");
+            continue;
+        }
+        fields.Raw("size", std::to_string(page.width) + 'x' + std::to_string(page.height));
+        fields.Raw("sha256", PixelHash(page));
+    }
+}
+
+} // namespace
+
+std::vector<DumpRecord> DumpDesign(const CVantrelDoc& document)
+{
+    std::vector<DumpRecord> records;
+    DumpHeader(document, records);
+    DumpRemoteModules(document.remoteIo, records);
+    DumpElements(document, records);
+    DumpPaint(document, records);
+    DumpCommands(document, records);
+    DumpSimulation(document, records);
+    DumpPages(document, records);
+    return records;
+}
+
+void WriteDump(const std::vector<DumpRecord>& records, std::ostream& out)
+{
+    for (const DumpRecord& record : records)
+        out << record.Line() << '\n';
+}
+
+} // namespace vantrel
