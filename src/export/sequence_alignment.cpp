@@ -7,8 +7,8 @@ namespace vantrel {
 
 namespace {
 
-// Cells of the table of common lengths at the most (16 MiB of counts).
-constexpr std::size_t kTableLimit = std::size_t(1) << 22;
+// Cells of the table of common lengths at the most (4 MiB of counts).
+constexpr std::size_t kTableLimit = std::size_t(1) << 20;
 
 using Equal = std::function<bool(std::size_t, std::size_t)>;
 

@@ -1,0 +1,53 @@
+// Dumping and comparing designs of the controller's full size must stay
+// quick: git runs the dump on both sides of every changed design file.
+#include "document/vantrel_doc.h"
+#include "export/design_diff.h"
+#include "export/design_dump.h"
+#include "support/full_size_design.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+namespace vantrel {
+namespace {
+
+// The whole text of a full-size design with its two page images.
+void BM_DumpFullSize(benchmark::State& state)
+{
+    CVantrelDoc document;
+    test::FillFullSizeDesign(document);
+    for (auto _ : state) {
+        std::ostringstream out;
+        WriteDump(DumpDesign(document), out);
+        benchmark::DoNotOptimize(out.str().size());
+    }
+}
+BENCHMARK(BM_DumpFullSize)->Unit(benchmark::kMillisecond);
+
+// Both designs dumped and compared, the second with a few edits spread over
+// it: gates moved and rewired, a paint object recoloured, an element gone.
+void BM_DiffFullSize(benchmark::State& state)
+{
+    CVantrelDoc before;
+    test::FillFullSizeDesign(before);
+    CVantrelDoc after;
+    test::FillFullSizeDesign(after);
+    ElementList& main = after.elements[kMainList];
+    for (std::size_t i = 1; i < main.size(); i += 1000) {
+        main[i]->pos.y += 100;
+        main[i + 1]->inputs[1] = 1;
+    }
+    main.erase(main.begin() + 5000);
+    after.paintObjects[50]->normalColor = 0x123456;
+    std::size_t changes = 0;
+    for (auto _ : state) {
+        changes = DiffDumps(DumpDesign(before), DumpDesign(after)).size();
+        benchmark::DoNotOptimize(changes);
+    }
+    state.counters["changes"] = double(changes);
+}
+BENCHMARK(BM_DiffFullSize)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace vantrel
