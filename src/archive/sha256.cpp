@@ -71,6 +71,11 @@ void Sha256::Update(std::span<const std::uint8_t> bytes)
 {
     totalBytes_ += bytes.size();
     while (!bytes.empty()) {
+        if (pendingSize_ == 0 && bytes.size() >= pending_.size()) {
+            Compress(bytes.data());
+            bytes = bytes.subspan(pending_.size());
+            continue;
+        }
         const std::size_t take = std::min(bytes.size(), pending_.size() - pendingSize_);
         std::memcpy(pending_.data() + pendingSize_, bytes.data(), take);
         pendingSize_ += take;

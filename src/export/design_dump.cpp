@@ -5,6 +5,7 @@
 #include "export/dump_fields.h"
 
 #include <algorithm>
+#include <array>
 #include <ostream>
 #include <tuple>
 
@@ -39,29 +40,50 @@ void DumpHeader(const CVantrelDoc& document, std::vector<DumpRecord>& records)
     configuration.ColourValue("background", document.backgroundColour);
 }
 
-void DumpRemoteModules(const RemoteIoConfiguration& remote, std::vector<DumpRecord>& records)
+template <class T> const T* Present(const T& item)
+{
+    return &item;
+}
+
+template <class T> const T* Present(const std::unique_ptr<T>& item)
+{
+    return item.get();
+}
+
+// One record per item of a list, keyed by its position from 1; an empty
+// slot of a damaged list keeps its position with no fields.
+template <class List, class Fill>
+void DumpList(const List& list, const char* section, std::vector<DumpRecord>& records, Fill fill)
 {
     std::int64_t position = 0;
-    for (const RemoteIoModule& module : remote.modules) {
-        DumpFields fields(NewRecord(records, "remote", ++position).fields);
-        fields.Int("inputBits", module.inputBits);
-        fields.Int("outputBits", module.outputBits);
-        fields.Int("port", module.port);
-        fields.Int("baud", module.baud);
-        fields.Flag("legacyCommands", module.legacyCommands);
+    for (const auto& item : list) {
+        DumpRecord& record = NewRecord(records, section, ++position);
+        if (const auto* present = Present(item)) {
+            DumpFields fields(record.fields);
+            fill(*present, fields);
+        }
     }
-    position = 0;
-    for (const CustomRemoteModule& module : remote.customModules) {
-        DumpFields fields(NewRecord(records, "modbus", ++position).fields);
-        fields.Int("registerCount", module.registerCount);
-        fields.Int("modbusAddress", module.modbusAddress);
-        fields.Int("registerType", module.registerType);
-        fields.Int("modbusCommand", module.modbusCommand);
-        fields.Int("registerAddress", module.registerAddress);
-        fields.Int("port", module.port);
-        fields.Int("baud", module.baud);
-        fields.Int("stopBits", module.stopBits);
-    }
+}
+
+void AddRemoteFields(const RemoteIoModule& module, DumpFields& fields)
+{
+    fields.Int("inputBits", module.inputBits);
+    fields.Int("outputBits", module.outputBits);
+    fields.Int("port", module.port);
+    fields.Int("baud", module.baud);
+    fields.Flag("legacyCommands", module.legacyCommands);
+}
+
+void AddModbusFields(const CustomRemoteModule& module, DumpFields& fields)
+{
+    fields.Int("registerCount", module.registerCount);
+    fields.Int("modbusAddress", module.modbusAddress);
+    fields.Int("registerType", module.registerType);
+    fields.Int("modbusCommand", module.modbusCommand);
+    fields.Int("registerAddress", module.registerAddress);
+    fields.Int("port", module.port);
+    fields.Int("baud", module.baud);
+    fields.Int("stopBits", module.stopBits);
 }
 
 // Where an element stands in the document: its list and the id of the
@@ -122,48 +144,27 @@ void DumpElements(const CVantrelDoc& document, std::vector<DumpRecord>& records)
     }
 }
 
-void DumpPaint(const CVantrelDoc& document, std::vector<DumpRecord>& records)
+void AddPaintObject(const PaintStuff& object, DumpFields& fields)
 {
-    std::int64_t position = 0;
-    for (const auto& object : document.paintObjects) {
-        DumpRecord& record = NewRecord(records, "paint", ++position);
-        if (!object)
-            continue;
-        DumpFields fields(record.fields);
-        fields.Raw("kind", object->ClassName());
-        AddPaintFields(*object, fields);
-    }
+    fields.Raw("kind", object.ClassName());
+    AddPaintFields(object, fields);
 }
 
-void DumpCommands(const CVantrelDoc& document, std::vector<DumpRecord>& records)
+void AddCommandFields(const ComplexCommand& command, DumpFields& fields)
 {
-    std::int64_t position = 0;
-    for (const auto& command : document.complexCommands) {
-        DumpRecord& record = NewRecord(records, "command", ++position);
-        if (!command)
-            continue;
-        DumpFields fields(record.fields);
-        fields.Text("name", command->name);
-        std::string settings;
-        for (const auto& [id, on] : command->settings)
-            settings += (settings.empty() ? "" : ",") + std::to_string(id) + (on ? ":on" : ":off");
-        fields.Raw("settings", settings.empty() ? "-" : settings);
-    }
+    fields.Text("name", command.name);
+    std::string settings;
+    for (const auto& [id, on] : command.settings)
+        settings += (settings.empty() ? "" : ",") + std::to_string(id) + (on ? ":on" : ":off");
+    fields.Raw("settings", settings.empty() ? "-" : settings);
 }
 
-void DumpSimulation(const CVantrelDoc& document, std::vector<DumpRecord>& records)
+void AddSimulationFields(const SimElement& element, DumpFields& fields)
 {
-    std::int64_t position = 0;
-    for (const auto& element : document.simulationElements) {
-        DumpRecord& record = NewRecord(records, "simulation", ++position);
-        if (!element)
-            continue;
-        DumpFields fields(record.fields);
-        fields.Int("type", element->type);
-        fields.Text("name", element->name);
-        fields.Ids("inputs", element->inputs);
-        fields.Ids("outputs", element->outputs);
-    }
+    fields.Int("type", element.type);
+    fields.Text("name", element.name);
+    fields.Ids("inputs", element.inputs);
+    fields.Ids("outputs", element.outputs);
 }
 
 // The pixels as the design holds them (0xAARRGGBB, little-endian bytes):
@@ -171,26 +172,28 @@ void DumpSimulation(const CVantrelDoc& document, std::vector<DumpRecord>& record
 std::string PixelHash(const Image& image)
 {
     Sha256 hasher;
+    std::array<std::uint8_t, 4096> bytes{};
+    std::size_t filled = 0;
     for (std::uint32_t pixel : image.pixels) {
-        const std::uint8_t bytes[] = {std::uint8_t(pixel), std::uint8_t(pixel >> 8),
-                                      std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 24)};
-        hasher.Update(bytes);
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes[filled++] = std::uint8_t(pixel >> shift);
+        if (filled == bytes.size()) {
+            hasher.Update(bytes);
+            filled = 0;
+        }
     }
+    hasher.Update(std::span(bytes).first(filled));
     return Sha256::ToHex(hasher.Finish());
 }
 
-void DumpPages(const CVantrelDoc& document, std::vector<DumpRecord>& records)
+void AddPageFields(const Image& page, DumpFields& fields)
 {
-    std::int64_t position = 0;
-    for (const Image& page : document.pageBackgrounds) {
-        DumpFields fields(NewRecord(records, "page", ++position).fields);
-        if (page.IsEmpty()) {
-            fields.Raw("image", "none");
-            continue;
-        }
-        fields.Raw("size", std::to_string(page.width) + 'x' + std::to_string(page.height));
-        fields.Raw("sha256", PixelHash(page));
+    if (page.IsEmpty()) {
+        fields.Raw("image", "none");
+        return;
     }
+    fields.Raw("size", std::to_string(page.width) + 'x' + std::to_string(page.height));
+    fields.Raw("sha256", PixelHash(page));
 }
 
 } // namespace
@@ -199,12 +202,13 @@ std::vector<DumpRecord> DumpDesign(const CVantrelDoc& document)
 {
     std::vector<DumpRecord> records;
     DumpHeader(document, records);
-    DumpRemoteModules(document.remoteIo, records);
+    DumpList(document.remoteIo.modules, "remote", records, AddRemoteFields);
+    DumpList(document.remoteIo.customModules, "modbus", records, AddModbusFields);
     DumpElements(document, records);
-    DumpPaint(document, records);
-    DumpCommands(document, records);
-    DumpSimulation(document, records);
-    DumpPages(document, records);
+    DumpList(document.paintObjects, "paint", records, AddPaintObject);
+    DumpList(document.complexCommands, "command", records, AddCommandFields);
+    DumpList(document.simulationElements, "simulation", records, AddSimulationFields);
+    DumpList(document.pageBackgrounds, "page", records, AddPageFields);
     return records;
 }
 

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <functional>
+#include <optional>
 #include <sstream>
 
 namespace vantrel {
@@ -115,14 +117,36 @@ TEST(DesignDump, ElementsSharingAnIdAreAllListedAndTellApart)
     EXPECT_EQ(keys, (std::vector<std::string>{"5 LogAnd", "5#2 LogOr"}));
 }
 
-std::string DumpLineOf(std::unique_ptr<LogElement> element)
+// Changes each byte of a stored payload in turn. `lineOf` loads the
+// changed bytes into a copy of the object and gives the copy's line, or none
+// when they do not load or store what the object stores.
+using LineOfPayload = std::function<std::optional<std::string>(std::vector<std::uint8_t>)>;
+
+void ExpectEveryChangedByteShows(const std::vector<std::uint8_t>& payload, const std::string& line,
+                                 const LineOfPayload& lineOf, const std::string& what)
+{
+    for (std::size_t at = 0; at < payload.size(); ++at) {
+        std::vector<std::uint8_t> changed = payload;
+        changed[at] = std::uint8_t(changed[at] + 1);
+        if (const std::optional<std::string> changedLine = lineOf(changed)) {
+            EXPECT_NE(*changedLine, line) << what << " payload byte " << at;
+        }
+    }
+}
+
+std::string LineOf(CVantrelDoc& document, const char* section)
+{
+    for (const DumpRecord& record : DumpDesign(document))
+        if (record.section == section)
+            return record.Line();
+    return {};
+}
+
+std::string ElementLine(std::unique_ptr<LogElement> element)
 {
     CVantrelDoc document;
     document.elements[kMainList].push_back(std::move(element));
-    for (const DumpRecord& record : DumpDesign(document))
-        if (record.section == "element")
-            return record.Line();
-    return {};
+    return LineOf(document, "element");
 }
 
 // Whatever a stored field holds shows in the text: every byte of every
@@ -132,16 +156,14 @@ TEST(DesignDump, EveryStoredFieldOfEveryElementKindShows)
 {
     for (const auto& element : test::OneOfEveryKind()) {
         const std::vector<std::uint8_t> payload = test::StorePayload(*element->Clone());
-        const std::string line = DumpLineOf(element->Clone());
-        for (std::size_t at = 0; at < payload.size(); ++at) {
-            std::vector<std::uint8_t> changed = payload;
-            changed[at] = std::uint8_t(changed[at] + 1);
+        const auto lineOf = [&](std::vector<std::uint8_t> bytes) -> std::optional<std::string> {
             std::unique_ptr<LogElement> copy = element->Clone();
-            if (test::LoadPayload(*copy, changed) || test::StorePayload(*copy) == payload)
-                continue;
-            EXPECT_NE(DumpLineOf(std::move(copy)), line)
-                << element->ClassName() << " payload byte " << at;
-        }
+            if (test::LoadPayload(*copy, bytes) || test::StorePayload(*copy) == payload)
+                return std::nullopt;
+            return ElementLine(std::move(copy));
+        };
+        ExpectEveryChangedByteShows(payload, ElementLine(element->Clone()), lineOf,
+                                    element->ClassName());
     }
 }
 
@@ -157,10 +179,7 @@ std::string PaintLine(const PaintStuff& object)
 {
     CVantrelDoc document;
     document.paintObjects.push_back(object.Clone());
-    for (const DumpRecord& record : DumpDesign(document))
-        if (record.section == "paint")
-            return record.Line();
-    return {};
+    return LineOf(document, "paint");
 }
 
 // The same for paint objects, apart from the I/O numbers the exports
@@ -169,24 +188,22 @@ TEST(DesignDump, EveryStoredFieldOfEveryPaintClassShows)
 {
     for (const auto& object : test::OneOfEveryPaintKind()) {
         const std::vector<std::uint8_t> payload = PaintPayload(*object);
-        const std::string line = PaintLine(*object);
-        for (std::size_t at = 0; at < payload.size(); ++at) {
-            std::vector<std::uint8_t> changed = payload;
-            changed[at] = std::uint8_t(changed[at] + 1);
+        const auto lineOf = [&](std::vector<std::uint8_t> bytes) -> std::optional<std::string> {
             std::unique_ptr<PaintStuff> copy = object->Clone();
             try {
-                CArchive ar(LoadFrom, changed, SystemClasses());
+                CArchive ar(LoadFrom, bytes, SystemClasses());
                 copy->Serialize(ar);
             } catch (const CArchiveException&) {
-                continue;
+                return std::nullopt;
             }
             copy->commandNum = object->commandNum;
             copy->activeNum = object->activeNum;
             copy->active2Num = object->active2Num;
             if (PaintPayload(*copy) == payload)
-                continue;
-            EXPECT_NE(PaintLine(*copy), line) << object->ClassName() << " payload byte " << at;
-        }
+                return std::nullopt;
+            return PaintLine(*copy);
+        };
+        ExpectEveryChangedByteShows(payload, PaintLine(*object), lineOf, object->ClassName());
     }
 }
 
