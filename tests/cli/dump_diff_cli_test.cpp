@@ -153,6 +153,11 @@ TEST_F(DumpDiffCli, GitShowsDesignChangesThroughDump)
         "+element 1 kind=LogIn list=main after=0 cell=0,0 number=0 name=\"Start 1\"\n"
         "+element 2 kind=LogAnd list=main after=1 cell=2,4 inputs=1,1\n");
     EXPECT_EQ(diff.out.find("Binary files"), std::string::npos);
+    Git({"commit", "-q", "-a", "-m", "second"});
+    const ProcessRun log = Git({"log", "-p", "--no-color", "-1"});
+    EXPECT_NE(log.out.find("\n+element 2 kind=LogAnd list=main after=1 cell=2,4 inputs=1,1\n"),
+              std::string::npos)
+        << log.out;
 }
 
 } // namespace

@@ -13,20 +13,30 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <functional>
+#include <locale>
 #include <optional>
 #include <sstream>
 
 namespace vantrel {
 namespace {
 
-std::string DumpText(const CVantrelDoc& document)
+std::string DumpText(const CVantrelDoc& document,
+                     const std::locale& locale = std::locale::classic())
 {
     std::ostringstream out;
+    out.imbue(locale);
     WriteDump(DumpDesign(document), out);
     return out.str();
 }
+
+// Numbers as a German user's machine writes them: "1.000,5".
+struct GermanNumbers : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
 
 std::vector<std::uint8_t> StoreDesign(CVantrelDoc& document)
 {
@@ -76,22 +86,21 @@ TEST(DesignDump, TheTextIsFixedByTheContentAlone)
         line->to = {1.0f / 3.0f, 1e-7f};
         document.paintObjects.push_back(std::move(line));
         document.pageBackgrounds = {Image{1, 1, {0xFF112233u}}, Image{}};
-        document.designStamp = 42;
+        document.designStamp = 1234567;
         document.nextElementId = 8;
     };
     CVantrelDoc first;
     build(first, false);
-    const char* const previous = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = previous ? previous : "C";
-    std::setlocale(LC_ALL, "de_DE.UTF-8"); // a decimal comma, where installed
+    const std::locale german(std::locale::classic(), new GermanNumbers);
+    const std::locale previous = std::locale::global(german);
     CVantrelDoc second;
     build(second, true);
-    const std::string text = DumpText(second);
-    std::setlocale(LC_ALL, saved.c_str());
+    const std::string text = DumpText(second, german);
+    std::locale::global(previous);
     EXPECT_EQ(DumpText(first), text);
     EXPECT_EQ(
         text,
-        "design version=19 stamp=42 nextId=8\n"
+        "design version=19 stamp=1234567 nextId=8\n"
         "configuration numInputs=32 numOutputs=32 speed=64 background=#ffffff\n"
         "element 3 kind=LogAnd list=main after=7 cell=-2,3 inputs=7,0\n"
         "element 7 kind=LogIn list=main after=0 cell=0,0 number=2 name=\"Start "
