@@ -26,8 +26,9 @@ struct DesignChange
         Added,
         Removed,
         Changed,
-        // The evaluation order of a list changed: `fields` holds one field
-        // "elements" with the ids that changed places.
+        // The order of an element list changed (section "list", keyed by
+        // the list's name): `fields` holds one field "elements" with the ids
+        // that changed places.
         Reordered,
     };
 

@@ -59,7 +59,7 @@ std::vector<DesignChange> ReorderedLists(const std::vector<ElementPair>& kept)
         for (const auto& [number, key] : moved)
             ids += (ids.empty() ? "" : ",") + key;
         changes.push_back(
-            {DesignChange::Kind::Reordered, "order", list, {}, {{"elements", {}, ids}}});
+            {DesignChange::Kind::Reordered, "list", list, {}, {{"elements", {}, ids}}});
     }
     return changes;
 }

@@ -128,7 +128,7 @@ TEST(DesignDiff, AChangedEvaluationOrderNamesTheElementsThatChangedPlaces)
     BuildPlant(after);
     auto& main = after.elements[kMainList];
     std::rotate(main.begin(), main.begin() + 4, main.end()); // the output first
-    EXPECT_EQ(Text(Diff(before, after)), "reordered order main: elements=5\n");
+    EXPECT_EQ(Text(Diff(before, after)), "reordered list main: elements=5\n");
 }
 
 TEST(SequenceAlignment, PairsChangedItemsAndKeepsEqualOnesTogether)

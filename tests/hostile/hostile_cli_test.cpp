@@ -154,6 +154,19 @@ TEST_P(HostileFiles, AreCheckedSortedAndExported)
     }
 }
 
+// Git runs the dump on whatever a repository holds.
+TEST_P(HostileFiles, AreDumpedAndCompared)
+{
+    WriteFile(files / "design.lgc", GetParam().bytes());
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"dump", "design.lgc"},
+          std::vector<std::string>{"diff", "design.lgc", "design.lgc"}}) {
+        const CliRun run = Cli(command);
+        EXPECT_FALSE(run.signalled) << command[0];
+        EXPECT_EQ(run.exitCode, 0) << command[0] << ": " << run.err.substr(0, 500);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Designs, HostileFiles, ::testing::ValuesIn(kHostileFiles),
                          [](const auto& test) { return std::string(test.param.name); });
 
