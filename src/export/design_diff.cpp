@@ -90,7 +90,12 @@ void DiffSequence(const Records& before, const Records& after, std::vector<Desig
     const auto equal = [&](std::size_t i, std::size_t j) {
         return before[i]->fields == after[j]->fields;
     };
-    for (const AlignedPair& pair : AlignSequences(before.size(), after.size(), equal)) {
+    // Records of the same kind (paint objects of one class) are one record
+    // changed; any two records of a section without kinds are.
+    const auto similar = [&](std::size_t i, std::size_t j) {
+        return before[i]->Value("kind") == after[j]->Value("kind");
+    };
+    for (const AlignedPair& pair : AlignSequences(before.size(), after.size(), equal, similar)) {
         if (!pair.after) {
             out.push_back(WholeRecord(DesignChange::Kind::Removed, *before[*pair.before]));
         } else if (!pair.before) {

@@ -13,6 +13,9 @@ namespace vantrel {
 
 namespace {
 
+// The design file version that first stores the design stamp.
+constexpr std::int32_t kFirstVersionWithStamp = 16;
+
 constexpr const char* kListNames[kElementListCount] = {
     "main", "indirect", "register", "accumulator", "noop", "constant", "timer", "comment",
 };
@@ -31,7 +34,12 @@ void DumpHeader(const CVantrelDoc& document, std::vector<DumpRecord>& records)
 {
     DumpFields header(NewRecord(records, "design", 0).fields);
     header.Int("version", document.fileVersion);
-    header.Int("stamp", document.designStamp);
+    // A file older than the stamp leaves the one a new design draws from the
+    // clock, which would make two dumps of the same file differ.
+    if (document.fileVersion >= kFirstVersionWithStamp)
+        header.Int("stamp", document.designStamp);
+    else
+        header.Raw("stamp", "none");
     header.Int("nextId", document.nextElementId);
     DumpFields configuration(NewRecord(records, "configuration", 0).fields);
     configuration.Int("numInputs", document.numInputs);

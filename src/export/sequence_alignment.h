@@ -8,7 +8,7 @@
 namespace vantrel {
 
 // One step of an alignment of two sequences: an item of the first, of the
-// second, or of both (equal items, or two different items paired as one
+// second, or of both (equal items, or two similar items paired as one
 // changed item).
 struct AlignedPair
 {
@@ -16,13 +16,15 @@ struct AlignedPair
     std::optional<std::size_t> after;
 };
 
-// Aligns two sequences on a longest run of equal items, pairing the
-// different items between two equal ones in order; what is left over is
-// removed (only before) or added (only after). The equal head and tail are
-// matched directly; a remaining middle too large for the quadratic
-// alignment is paired position by position, so the time stays bounded for
-// any input.
+using ItemMatch = std::function<bool(std::size_t before, std::size_t after)>;
+
+// Aligns two sequences on a longest run of equal items; between two equal
+// items, pairs the items on a longest run of similar ones (an object of the
+// same kind, changed); what is left over is removed (only before) or added
+// (only after). The equal head and tail are matched directly; a stretch too
+// large for the quadratic alignment is paired position by position, so the
+// time stays bounded for any input.
 std::vector<AlignedPair> AlignSequences(std::size_t beforeCount, std::size_t afterCount,
-                                        const std::function<bool(std::size_t, std::size_t)>& equal);
+                                        const ItemMatch& equal, const ItemMatch& similar);
 
 } // namespace vantrel

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 
 namespace vantrel {
@@ -131,7 +132,9 @@ TEST(DesignDiff, AChangedEvaluationOrderNamesTheElementsThatChangedPlaces)
     EXPECT_EQ(Text(Diff(before, after)), "reordered list main: elements=5\n");
 }
 
-TEST(SequenceAlignment, PairsChangedItemsAndKeepsEqualOnesTogether)
+// Letters stand for records: the same letter is an equal record, the same
+// letter in the other case a changed record of the same kind.
+TEST(SequenceAlignment, KeepsEqualItemsTogetherAndPairsSimilarOnes)
 {
     const struct
     {
@@ -141,20 +144,26 @@ TEST(SequenceAlignment, PairsChangedItemsAndKeepsEqualOnesTogether)
         std::string steps;
     } cases[] = {
         {"abc", "abc", "aa bb cc"},
-        {"abc", "axc", "aa bx cc"},
+        {"abc", "aBc", "aa bB cc"},
         {"abcd", "acd", "aa b- cc dd"},
         {"acd", "abcd", "aa -b cc dd"},
         {"", "ab", "-a -b"},
         {"abc", "", "a- b- c-"},
         {"xaby", "aby", "x- aa bb yy"},
-        {"abcde", "aXcYe", "aa bX cc dY ee"},
+        {"abcde", "aBcDe", "aa bB cc dD ee"},
+        // One object deleted and the next one changed.
+        {"abc", "Bc", "a- bB cc"},
+        // Objects of other kinds are not one object changed.
+        {"axc", "ayc", "aa x- -y cc"},
     };
     for (const auto& [before, after, steps] : cases) {
-        const auto pairs =
-            AlignSequences(before.size(), after.size(),
-                           [&](std::size_t i, std::size_t j) { return before[i] == after[j]; });
+        const auto equal = [&](std::size_t i, std::size_t j) { return before[i] == after[j]; };
+        const auto similar = [&](std::size_t i, std::size_t j) {
+            return std::tolower(before[i]) == std::tolower(after[j]);
+        };
         std::string text;
-        for (const AlignedPair& pair : pairs) {
+        for (const AlignedPair& pair :
+             AlignSequences(before.size(), after.size(), equal, similar)) {
             text += text.empty() ? "" : " ";
             text += pair.before ? before[*pair.before] : '-';
             text += pair.after ? after[*pair.after] : '-';

@@ -1,6 +1,7 @@
 #include "export/design_dump.h"
 
 #include "archive/archive.h"
+#include "document/design_io.h"
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 #include "elements/gates.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <locale>
 #include <optional>
@@ -20,6 +22,8 @@
 
 namespace vantrel {
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string DumpText(const CVantrelDoc& document,
                      const std::locale& locale = std::locale::classic())
@@ -63,6 +67,20 @@ TEST(DesignDump, ADesignSavedLoadedAndSavedAgainDumpsTheSame)
     LoadDesignBytes(reloaded, StoreDesign(loaded));
     EXPECT_EQ(DumpText(loaded), dumped);
     EXPECT_EQ(DumpText(reloaded), dumped);
+}
+
+// A file from before the design stamp opens with a stamp from the clock,
+// which is no part of the file.
+TEST(DesignDump, AFileWithoutStampDumpsTheSameAtAnyTime)
+{
+    CVantrelDoc document;
+    ASSERT_EQ(OpenDesign(document, fs::path(VANTREL_TEST_DATA_DIR) / "corpus/design_v15.lgc",
+                         test::FakeImageCodec()),
+              OpenOutcome::Opened);
+    const std::string text = DumpText(document);
+    EXPECT_EQ(text.substr(0, text.find('\n')), "design version=15 stamp=none nextId=80");
+    document.designStamp += 3600;
+    EXPECT_EQ(DumpText(document), text);
 }
 
 // Two designs with the same content, built with their lists in a different
