@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/surface_rules.h"
+
+namespace vantrel {
+
+// A surface that draws nothing and keeps the box around everything drawn on
+// it (pen widths included), cut to a clip box: how much room a picture
+// needs, and whether a part of it shows anything at all. Text is measured on
+// the surface the picture is meant for, as only that knows its font.
+class InkBounds final : public Surface
+{
+public:
+    InkBounds(Surface& textMetrics, const Rect& clip);
+
+    // The box around the ink inside the clip; empty when nothing was drawn.
+    const Rect& Bounds() const { return bounds_; }
+
+    Pen SetPen(const Pen& pen) override;
+    Brush SetBrush(const Brush& brush) override;
+    Colour SetTextColour(Colour colour) override;
+    Colour SetTextBackground(Colour colour) override;
+    BackgroundMode SetBackgroundMode(BackgroundMode mode) override;
+    ArcDirection SetArcDirection(ArcDirection direction) override;
+
+    Point MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void DrawPolyline(std::span<const Point> points) override;
+    void DrawPolygon(std::span<const Point> points) override;
+    void DrawRectangle(int left, int top, int right, int bottom) override;
+    void DrawEllipse(int left, int top, int right, int bottom) override;
+    void DrawArc(const Rect& box, Point start, Point end) override;
+    void DrawChord(const Rect& box, Point start, Point end) override;
+    void DrawAngleArc(int centreX, int centreY, int radius, float startDegrees,
+                      float sweepDegrees) override;
+    void FillRectangle(const Rect& rect, Colour colour) override;
+    void DrawText(int x, int y, const std::u16string& text) override;
+    Size TextExtent(const std::u16string& text) override;
+    void DrawImageStretched(const Image& image, const Rect& dest) override;
+
+private:
+    // Adds a box as it is, or grown by the pen's reach for a stroked figure.
+    void Add(const Rect& box);
+    void AddStroked(Rect box);
+    void AddPoints(std::span<const Point> points);
+
+    Surface& textMetrics_;
+    Rect clip_;
+    Rect bounds_;
+    SurfaceState state_;
+};
+
+} // namespace vantrel
