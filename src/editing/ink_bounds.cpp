@@ -1,5 +1,7 @@
 #include "editing/ink_bounds.h"
 
+#include "platform/surface_rules.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -15,48 +17,47 @@ Rect Normalised(int left, int top, int right, int bottom)
 
 } // namespace
 
-InkBounds::InkBounds(Surface& textMetrics, const Rect& clip)
-    : textMetrics_(textMetrics), clip_(clip)
-{}
+InkBounds::InkBounds(Surface& textMetrics, const Rect& clip) : target_(textMetrics), clip_(clip) {}
 
 Pen InkBounds::SetPen(const Pen& pen)
 {
-    return std::exchange(state_.pen, pen);
+    penWidth_ = pen.width;
+    return target_.SetPen(pen);
 }
 
 Brush InkBounds::SetBrush(const Brush& brush)
 {
-    return std::exchange(state_.brush, brush);
+    return target_.SetBrush(brush);
 }
 
 Colour InkBounds::SetTextColour(Colour colour)
 {
-    return std::exchange(state_.textColour, colour);
+    return target_.SetTextColour(colour);
 }
 
 Colour InkBounds::SetTextBackground(Colour colour)
 {
-    return std::exchange(state_.textBackground, colour);
+    return target_.SetTextBackground(colour);
 }
 
 BackgroundMode InkBounds::SetBackgroundMode(BackgroundMode mode)
 {
-    return std::exchange(state_.backgroundMode, mode);
+    return target_.SetBackgroundMode(mode);
 }
 
 ArcDirection InkBounds::SetArcDirection(ArcDirection direction)
 {
-    return std::exchange(state_.arcDirection, direction);
+    return target_.SetArcDirection(direction);
 }
 
 Point InkBounds::MoveTo(int x, int y)
 {
-    return std::exchange(state_.position, Point{x, y});
+    return std::exchange(position_, Point{x, y});
 }
 
 void InkBounds::LineTo(int x, int y)
 {
-    const Point from = std::exchange(state_.position, Point{x, y});
+    const Point from = std::exchange(position_, Point{x, y});
     AddStroked(Normalised(from.x, from.y, x, y));
 }
 
@@ -95,10 +96,10 @@ void InkBounds::DrawChord(const Rect& box, Point, Point)
 void InkBounds::DrawAngleArc(int centreX, int centreY, int radius, float startDegrees,
                              float sweepDegrees)
 {
-    const Point from = state_.position;
+    const Point from = position_;
     AddStroked(Normalised(from.x, from.y, from.x, from.y));
     AddStroked(Normalised(centreX - radius, centreY - radius, centreX + radius, centreY + radius));
-    state_.position = AngleArcEnd(centreX, centreY, radius, startDegrees, sweepDegrees);
+    position_ = AngleArcEnd(centreX, centreY, radius, startDegrees, sweepDegrees);
 }
 
 void InkBounds::FillRectangle(const Rect& rect, Colour)
@@ -108,13 +109,13 @@ void InkBounds::FillRectangle(const Rect& rect, Colour)
 
 void InkBounds::DrawText(int x, int y, const std::u16string& text)
 {
-    const Size extent = textMetrics_.TextExtent(text);
+    const Size extent = target_.TextExtent(text);
     Add({x, y, x + extent.width, y + extent.height});
 }
 
 Size InkBounds::TextExtent(const std::u16string& text)
 {
-    return textMetrics_.TextExtent(text);
+    return target_.TextExtent(text);
 }
 
 void InkBounds::DrawImageStretched(const Image&, const Rect& dest)
@@ -138,7 +139,7 @@ void InkBounds::Add(const Rect& box)
 
 void InkBounds::AddStroked(Rect box)
 {
-    const int reach = std::max(state_.pen.width, 1);
+    const int reach = std::max(penWidth_, 1);
     Add({box.left - reach, box.top - reach, box.right + reach, box.bottom + reach});
 }
 

@@ -1,17 +1,18 @@
 #pragma once
 
-#include "platform/surface_rules.h"
+#include "platform/surface.h"
 
 namespace vantrel {
 
-// A surface that draws nothing and keeps the box around everything drawn on
-// it (pen widths included), cut to a clip box: how much room a picture
-// needs, and whether a part of it shows anything at all. Text is measured on
-// the surface the picture is meant for, as only that knows its font.
+// A stand-in for the surface a picture is meant for that draws nothing on
+// it and keeps the box around everything drawn (pen widths included), cut
+// to a clip box: how much room the picture needs, and whether a part of it
+// shows anything at all. Pens, brushes and modes are set on the target and
+// text is measured there, as only the target knows its font.
 class InkBounds final : public Surface
 {
 public:
-    InkBounds(Surface& textMetrics, const Rect& clip);
+    InkBounds(Surface& target, const Rect& clip);
 
     // The box around the ink inside the clip; empty when nothing was drawn.
     const Rect& Bounds() const { return bounds_; }
@@ -44,10 +45,11 @@ private:
     void AddStroked(Rect box);
     void AddPoints(std::span<const Point> points);
 
-    Surface& textMetrics_;
+    Surface& target_;
     Rect clip_;
     Rect bounds_;
-    SurfaceState state_;
+    int penWidth_ = 1;
+    Point position_;
 };
 
 } // namespace vantrel
