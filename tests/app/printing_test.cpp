@@ -15,6 +15,7 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 
 #include <algorithm>
@@ -162,6 +163,16 @@ TEST_F(PrintToFile, FailuresAreToldWithTheirExitCode)
     const EditorRun version = RunEditor({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, "vantrel 2.0\n");
+}
+
+TEST_F(PrintToFile, PrintWithoutADefaultPrinterSaysSo)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a printer, and the test prints no paper";
+    const fs::path design = Save("words.lgc", FillWordsDesign);
+    const EditorRun run = RunEditor({"--print", Q(design)});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_NE(run.err.find("no default printer"), std::string::npos) << run.err;
 }
 
 TEST_F(PrintToFile, PreviewDesignPrintsEachPageOnItsOwnSheet)
