@@ -18,8 +18,9 @@ struct ViewState;
 // there, else split over several sheets at a readable scale. In Preview
 // design every preview page on a sheet of its own, its picture of the
 // client size fitted likewise. Figures, connections and texts are scaled
-// together. Each sheet has the footer "TITLE — sheet I of N". False when
-// the device cannot be painted on.
+// together. Each sheet has the footer "TITLE — sheet I of N", and the
+// sheet's row and column when the design is split. False when the device
+// cannot be painted on.
 bool PrintDrawing(QPagedPaintDevice& device, CVantrelDoc& document, const ViewState& view,
                   QSize client, const QString& title);
 

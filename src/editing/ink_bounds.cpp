@@ -17,7 +17,7 @@ Rect Normalised(int left, int top, int right, int bottom)
 
 } // namespace
 
-InkBounds::InkBounds(Surface& textMetrics, const Rect& clip) : target_(textMetrics), clip_(clip) {}
+InkBounds::InkBounds(Surface& target, const Rect& clip) : target_(target), clip_(clip) {}
 
 Pen InkBounds::SetPen(const Pen& pen)
 {

@@ -56,7 +56,7 @@ protected:
     {
         CVantrelDoc document;
         fill(document);
-        const fs::path path = folder / name;
+        fs::path path = folder / name;
         EXPECT_TRUE(SaveDesign(document, path, QtImageCodec()));
         return path;
     }
