@@ -11,12 +11,17 @@
 #include "support/test_folder.h"
 #include "support/words_design.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -194,6 +199,54 @@ TEST_F(PrintToFile, PreviewDesignPrintsEachPageOnItsOwnSheet)
         EXPECT_NE(pages[i].Text().find("Page " + number + " / 3"), std::string::npos);
         EXPECT_NE(pages[i].Text().find("pages.lgc \u2014 sheet " + number + " of 3"),
                   std::string::npos);
+    }
+}
+
+class PrintPreviewTest : public AppTest
+{};
+
+// The preview dialog, seen once it shows: its page count and a picture of it.
+struct PreviewSeen
+{
+    int pages = -1;
+    QImage picture;
+};
+
+TEST_F(PrintPreviewTest, ShowsTheSheetsPrintMakes)
+{
+    CVantrelDoc pages;
+    FillWordsDesign(pages);
+    pages.pageBackgrounds.resize(2);
+    const QString design = FilePath("pages.lgc");
+    ASSERT_TRUE(SaveDesign(pages, QFile::encodeName(design).toStdString(), QtImageCodec()));
+    RecordingNotifier notifier;
+    const auto app = StartApp(notifier, {design});
+    struct Case
+    {
+        int layout;
+        int sheets;
+        const char* picture;
+    };
+    for (const Case& c : {Case{command::kLayoutDesign, 1, "preview-design.png"},
+                          Case{command::kLayoutPreview, 2, "preview-pages.png"}}) {
+        ASSERT_TRUE(app->MainFrame().RunCommand(c.layout));
+        PreviewSeen seen;
+        QTimer::singleShot(0, [&seen] {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->resize(700, 800);
+            if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) {
+                preview->updatePreview();
+                seen.pages = preview->pageCount();
+            }
+            seen.picture = dialog->grab().toImage();
+            dialog->reject();
+        });
+        ASSERT_TRUE(app->MainFrame().RunCommand(command::kFilePrintPreview));
+        EXPECT_EQ(seen.pages, c.sheets) << c.picture;
+        QDir().mkpath(QStringLiteral(VANTREL_TEST_OUTPUT_DIR "/printing"));
+        seen.picture.save(QStringLiteral(VANTREL_TEST_OUTPUT_DIR "/printing/") + c.picture);
     }
 }
 
