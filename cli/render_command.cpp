@@ -4,12 +4,9 @@
 #include "editing/canvas_geometry.h"
 #include "editing/schematic_renderer.h"
 #include "editing/view_state.h"
+#include "platform/qt/picture_files.h"
 #include "platform/qt/qpainter_surface.h"
 #include "platform/qt/qt_image.h"
-
-#include <QBuffer>
-#include <QImage>
-#include <QPainter>
 
 #include <charconv>
 #include <limits>
@@ -53,17 +50,31 @@ void AnimatePage(const Arguments& arguments, CVantrelDoc& document, ViewState& s
             state.paintSelection.push_back(object.get());
 }
 
+// Which preview page the picture shows: --page N, or the first of all with
+// --all-pages.
+std::optional<int> PreviewPage(const Arguments& arguments, const CVantrelDoc& document)
+{
+    const auto page = arguments.Value("--page");
+    if (arguments.Has("--all-pages")) {
+        if (page)
+            throw UsageError("--all-pages does not go with --page");
+        return 0;
+    }
+    if (page)
+        return ParseNumber("--page", *page, 1, int(document.pageBackgrounds.size())) - 1;
+    if (arguments.Value("--tick") || arguments.Has("--selected"))
+        throw UsageError("--tick and --selected go with --page or --all-pages");
+    return std::nullopt;
+}
+
 ViewState ViewFor(const Arguments& arguments, CVantrelDoc& document, QSize size)
 {
     ViewState state;
     state.showElementNumbers = arguments.Has("--numbers");
-    if (auto page = arguments.Value("--page")) {
+    if (const std::optional<int> page = PreviewPage(arguments, document)) {
         state.layoutMode = LayoutMode::Preview;
-        state.currentPage =
-            ParseNumber("--page", *page, 1, int(document.pageBackgrounds.size())) - 1;
+        state.currentPage = *page;
         AnimatePage(arguments, document, state);
-    } else if (arguments.Value("--tick") || arguments.Has("--selected")) {
-        throw UsageError("--tick and --selected go with --page");
     }
     const bool fit = arguments.Has("--fit");
     if (fit && (arguments.Value("--zoom") || arguments.Value("--origin")))
@@ -79,13 +90,39 @@ ViewState ViewFor(const Arguments& arguments, CVantrelDoc& document, QSize size)
     return state;
 }
 
+void DrawPicture(Surface& surface, CVantrelDoc& document, const ViewState& state, QSize size)
+{
+    const Image* page = state.InDesign() ? nullptr : PageImage(document, state.currentPage);
+    const Image background = page ? ScaledImage(*page, size) : Image{};
+    DrawViewPicture(surface, document, state, {0, 0, size.width(), size.height()},
+                    background.IsEmpty() ? nullptr : &background);
+}
+
+const char16_t* FormatName(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Svg:
+        return u"SVG";
+    case PictureFormat::Pdf:
+        return u"PDF";
+    case PictureFormat::Png:
+        break;
+    }
+    return u"PNG";
+}
+
 } // namespace
 
 int RunRender(const Arguments& arguments, Context& context)
 {
     const std::optional<std::string> output = arguments.Value("-o");
     if (!output)
-        throw UsageError("render needs -o OUT.png");
+        throw UsageError("render needs -o OUT.png, OUT.svg or OUT.pdf");
+    // Any other name gets a PNG, as it always did.
+    const PictureFormat format = PictureFormatOf(*output).value_or(PictureFormat::Png);
+    const bool allPages = arguments.Has("--all-pages");
+    if (allPages && format != PictureFormat::Pdf)
+        throw UsageError("--all-pages writes a PDF file: name it OUT.pdf");
     QSize size(800, 600);
     if (auto text = arguments.Value("--size")) {
         const auto [width, height] = ParsePair("--size", *text, 'x', 1, 16384);
@@ -94,32 +131,27 @@ int RunRender(const Arguments& arguments, Context& context)
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
-    const ViewState state = ViewFor(arguments, document, size);
+    ViewState state = ViewFor(arguments, document, size);
 
-    QImage picture(size, QImage::Format_RGB32);
-    {
-        QPainter painter(&picture);
+    const int pages = allPages ? int(document.pageBackgrounds.size()) : 1;
+    const QByteArray bytes = EncodePicture(format, size, pages, [&](QPainter& painter, int page) {
+        if (allPages && page != state.currentPage) {
+            state.currentPage = page;
+            state.paintSelection.clear();
+            AnimatePage(arguments, document, state);
+        }
         QPainterSurface surface(painter);
-        const Image* page = state.InDesign() ? nullptr : PageImage(document, state.currentPage);
-        const Image background = page ? ScaledImage(*page, size) : Image{};
-        DrawViewPicture(surface, document, state, {0, 0, size.width(), size.height()},
-                        background.IsEmpty() ? nullptr : &background);
-    }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    // Qt's PNG quality picks the zlib level; this one is level 1, which
-    // deflates a schematic (mostly white, long runs) nearly as small as the
-    // default level in a fraction of the time.
-    constexpr int kFastPngQuality = 80;
-    if (!picture.save(&buffer, "PNG", kFastPngQuality)) {
-        context.notifier.Message(u"The picture could not be encoded as PNG.", kApplicationTitle,
-                                 MessageButtons::Ok);
+        DrawPicture(surface, document, state, size);
+    });
+    if (bytes.isEmpty()) {
+        context.notifier.Message(u"The picture could not be encoded as " +
+                                     std::u16string(FormatName(format)) + u".",
+                                 kApplicationTitle, MessageButtons::Ok);
         return kExitCannotWrite;
     }
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(png.constData());
-    return WriteOutput(*output, {bytes, std::size_t(png.size())}, context) ? kExitOk
-                                                                           : kExitCannotWrite;
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    return WriteOutput(*output, {data, std::size_t(bytes.size())}, context) ? kExitOk
+                                                                            : kExitCannotWrite;
 }
 
 } // namespace vantrel::cli

@@ -6,6 +6,8 @@ set -euo pipefail
 VANTREL_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # SVG export; the printing tests read their PDF pages back with poppler-utils.
+  qt6-svg-dev poppler-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang-format binutils
   fonts-dejavu-core xvfb xauth

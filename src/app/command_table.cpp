@@ -38,6 +38,7 @@ constexpr Prompt kPrompts[] = {
     {kFilePrint, "Print the active document\nPrint"},
     {kFilePrintPreview, "Display full pages\nPrint Preview"},
     {kFilePrintSetup, "Change the printer and printing options\nPrint Setup"},
+    {kExportPicture, "Export the view's picture as a PNG, SVG or PDF file\nExport Picture"},
     {kFileRecent, "Open this document"},
     {kFileRecent + 1, "Open this document"},
     {kFileRecent + 2, "Open this document"},

@@ -15,14 +15,21 @@ public:
     virtual ~FileDialogs() = default;
     virtual QString OpenFileName(QWidget* owner) = 0;
     virtual QString SaveFileName(QWidget* owner, const QString& proposed) = 0;
+    // "Export Picture": a PNG, SVG or PDF file name. Unless a dialog offers
+    // the three formats itself, the user types the extension.
+    virtual QString PictureFileName(QWidget* owner, const QString& proposed)
+    {
+        return SaveFileName(owner, proposed);
+    }
 };
 
-// The platform's file dialogs for design files (".lgc").
+// The platform's file dialogs for design files (".lgc") and pictures.
 class QtFileDialogs final : public FileDialogs
 {
 public:
     QString OpenFileName(QWidget* owner) override;
     QString SaveFileName(QWidget* owner, const QString& proposed) override;
+    QString PictureFileName(QWidget* owner, const QString& proposed) override;
 };
 
 } // namespace vantrel

@@ -1,24 +1,44 @@
+#include "app/editor_command_line.h"
 #include "app/tool_icons.h"
 #include "app/vantrel_app.h"
+#include "cli/stderr_notifier.h"
 
 #include <QApplication>
 
 #include <csignal>
+#include <iostream>
 
 int main(int argc, char** argv)
 {
     // A save past the file-size limit then fails with its error, which is
     // reported, instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    vantrel::DrawOffscreenWithoutDisplay(argc, argv);
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setWindowIcon(vantrel::ApplicationIcon());
     // Lets the desktop match the window to the installed menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));
 
+    using Action = vantrel::EditorCommandLine::Action;
+    const vantrel::EditorCommandLine commandLine =
+        vantrel::ParseEditorCommandLine(QApplication::arguments());
+    switch (commandLine.action) {
+    case Action::Exit:
+        return commandLine.exitCode;
+    case Action::Print:
+    case Action::PrintToFile: {
+        vantrel::StderrNotifier notifier(std::cerr);
+        return vantrel::PrintDesignFile(commandLine, notifier);
+    }
+    case Action::Open:
+        break;
+    }
     vantrel::CVantrelApp app;
-    if (!app.InitInstance(QApplication::arguments().mid(1)))
+    if (!app.InitInstance(commandLine.design.isEmpty() ? QStringList()
+                                                       : QStringList{commandLine.design}))
         return 1;
     return QApplication::exec();
 }

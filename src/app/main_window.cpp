@@ -175,10 +175,10 @@ void CMainFrame::OnOwnCommand(int id)
         elementToolBar_->setVisible(elementToolBar_->isHidden());
         break;
     case kFilePrint:
-        PrintView(app_.Printer(), *view_, this);
+        PrintView(app_.Printer(), *view_, app_.Title(), this);
         break;
     case kFilePrintPreview:
-        PreviewView(app_.Printer(), *view_, this);
+        PreviewView(app_.Printer(), *view_, app_.Title(), this);
         break;
     default:
         break;

@@ -73,6 +73,7 @@ void CMainFrame::CreateFileMenu()
     file.addSeparator();
     QMenu* exportMenu = file.addMenu(Text("Export"));
     AddCommand(*exportMenu, kExportIoList, Text("I/O List"));
+    AddCommand(*exportMenu, kExportPicture, Text("Picture..."));
     file.addSeparator();
     AddCommand(file, kFileRecent, Text("Recent File"));
     for (int i = 1; i < RecentFileList::kSize; ++i)

@@ -4,6 +4,7 @@
 #include "app/file_dialogs.h"
 #include "app/main_window.h"
 #include "app/message_box_notifier.h"
+#include "app/picture_export.h"
 #include "app/view_printing.h"
 #include "document/design_io.h"
 #include "editing/command_ids.h"
@@ -11,6 +12,7 @@
 #include "editor/vantrel_view.h"
 #include "platform/qt/qt_text.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -156,6 +158,7 @@ bool CVantrelApp::HandlesCommand(int id) const
     case kFileSave:
     case kFileSaveAs:
     case kFilePrintSetup:
+    case kExportPicture:
     case kAppExit:
     case kAppAbout:
         return true;
@@ -189,6 +192,9 @@ void CVantrelApp::OnCommand(int id)
     case kFilePrintSetup:
         PrintSetup(Printer(), frame_.get());
         break;
+    case kExportPicture:
+        OnExportPicture();
+        break;
     case kAppExit:
         frame_->close();
         break;
@@ -200,6 +206,16 @@ void CVantrelApp::OnCommand(int id)
             OpenRecentFile(id - kFileRecent);
         break;
     }
+}
+
+void CVantrelApp::OnExportPicture()
+{
+    // Beside the design, named after it.
+    const QString name = QFileInfo(Title()).completeBaseName() + QStringLiteral(".png");
+    const QString proposed = pathName_.isEmpty() ? name : QFileInfo(pathName_).dir().filePath(name);
+    const QString path = fileDialogs_->PictureFileName(frame_.get(), proposed);
+    if (!path.isEmpty())
+        ExportPicture(frame_->View(), FileSystemPath(path), *notifier_);
 }
 
 void CVantrelApp::NewDocument()

@@ -36,7 +36,7 @@ struct AppServices
 // The application: one document with its file name, the main window around
 // the view, the recent-file list, and the commands of the application and
 // the document (New, Open, Save, Save As, the recent files, Print Setup,
-// About, Exit).
+// Export Picture, About, Exit).
 class CVantrelApp
 {
 public:
@@ -69,6 +69,9 @@ public:
     bool OpenDocumentFile(const QString& path);
     bool OnFileSave();
     bool OnFileSaveAs();
+    // File > Export > Picture: asks for a PNG, SVG or PDF file, then writes
+    // the view's picture.
+    void OnExportPicture();
     // "Save changes to %1?" for a modified design: Yes saves, No discards;
     // false when the user cancels or the save fails.
     bool SaveModified();

@@ -1,8 +1,14 @@
 #include "app/view_printing.h"
 
 #include "app/app_settings.h"
+#include "editing/print_layout.h"
+#include "editing/schematic_renderer.h"
 #include "editor/vantrel_view.h"
+#include "platform/qt/picture_files.h"
+#include "platform/qt/qpainter_surface.h"
+#include "platform/qt/qt_text.h"
 
+#include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -16,35 +22,103 @@ namespace {
 
 const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
 
-} // namespace
+constexpr double kFooterPoints = 8;
+// Between the drawing's area and the footer: a sixteenth of an inch.
+constexpr double kFooterGapInches = 1.0 / 16;
 
-void PrintPicture(QPrinter& printer, CVantrelView& view)
+QFont FooterFont()
 {
-    const QSize client = view.viewport()->size().expandedTo(QSize(1, 1));
-    QPainter painter(&printer);
-    if (!painter.isActive())
-        return;
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    const qreal scale = std::min(page.width() / client.width(), page.height() / client.height());
-    painter.translate((page.width() - client.width() * scale) / 2,
-                      (page.height() - client.height() * scale) / 2);
-    painter.scale(scale, scale);
-    painter.setClipRect(QRect(QPoint(0, 0), client));
-    view.RenderPicture(painter, client);
+    QFont font = QGuiApplication::font();
+    font.setPointSizeF(kFooterPoints);
+    return font;
 }
 
-void PrintView(QPrinter& printer, CVantrelView& view, QWidget* owner)
+PrintPlan Plan(QPainter& painter, CVantrelDoc& document, const ViewState& view, QSize client,
+               const SheetArea& area)
+{
+    if (!view.InDesign())
+        return PlanPageSheets(document, {client.width(), client.height()}, area);
+    painter.save();
+    UsePictureFont(painter);
+    PrintPlan plan;
+    {
+        QPainterSurface metrics(painter);
+        plan = PlanDesignSheets(metrics, document, view, area);
+    }
+    painter.restore();
+    return plan;
+}
+
+void PaintSheet(QPainter& painter, CVantrelDoc& document, const ViewState& view,
+                const PrintSheet& sheet)
+{
+    painter.save();
+    painter.translate(sheet.left, sheet.top);
+    painter.scale(sheet.scale, sheet.scale);
+    painter.translate(-sheet.source.left, -sheet.source.top);
+    painter.setClipRect(
+        QRect(sheet.source.left, sheet.source.top, sheet.source.Width(), sheet.source.Height()));
+    UsePictureFont(painter);
+    {
+        QPainterSurface surface(painter);
+        DrawSheet(surface, document, view, sheet, PageImage(document, sheet.page));
+    }
+    painter.restore();
+}
+
+// The footer centred at the bottom of the printable area.
+void PaintFooter(QPainter& painter, QSize printable, const std::u16string& text)
+{
+    painter.save();
+    painter.setFont(FooterFont());
+    {
+        QPainterSurface surface(painter);
+        surface.SetBackgroundMode(BackgroundMode::Transparent);
+        const Size extent = surface.TextExtent(text);
+        surface.DrawText((printable.width() - extent.width) / 2, printable.height() - extent.height,
+                         text);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+bool PrintDrawing(QPagedPaintDevice& device, CVantrelDoc& document, const ViewState& view,
+                  QSize client, const QString& title)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QSize printable(device.width(), device.height());
+    const double dotsPerInch = device.logicalDpiY();
+    const int footerBand =
+        QFontMetrics(FooterFont(), &device).height() + int(kFooterGapInches * dotsPerInch);
+    const SheetArea area{{printable.width(), printable.height() - footerBand}, dotsPerInch};
+    const PrintPlan plan = Plan(painter, document, view, client.expandedTo(QSize(1, 1)), area);
+    const std::u16string name = FromQString(title);
+    for (std::size_t i = 0; i < plan.sheets.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        PaintSheet(painter, document, view, plan.sheets[i]);
+        PaintFooter(painter, printable, SheetFooter(name, plan, i));
+    }
+    return painter.end();
+}
+
+void PrintView(QPrinter& printer, CVantrelView& view, const QString& title, QWidget* owner)
 {
     QPrintDialog dialog(&printer, owner);
     if (dialog.exec() == QDialog::Accepted)
-        PrintPicture(printer, view);
+        PrintDrawing(printer, view.Document(), view.State(), view.viewport()->size(), title);
 }
 
-void PreviewView(QPrinter& printer, CVantrelView& view, QWidget* owner)
+void PreviewView(QPrinter& printer, CVantrelView& view, const QString& title, QWidget* owner)
 {
     QPrintPreviewDialog dialog(&printer, owner);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [&view](QPrinter* target) { PrintPicture(*target, view); });
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, [&view, &title](QPrinter* target) {
+            PrintDrawing(*target, view.Document(), view.State(), view.viewport()->size(), title);
+        });
     auto* preview = dialog.findChild<QPrintPreviewWidget*>();
     const std::unique_ptr<QSettings> settings = UserSettings();
     if (preview && settings->value(kPreviewPagesKey, 1).toInt() == 2)

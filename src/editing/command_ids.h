@@ -15,6 +15,7 @@ enum : int
     kFilePrintPreview = 57609,
     kFilePrintSetup = 57606,
     kExportIoList = 32926,
+    kExportPicture = 32990,
     kFileRecent = 57616,
     kAppExit = 57665,
     // Edit

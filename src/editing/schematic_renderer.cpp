@@ -86,12 +86,9 @@ void DrawRubberBand(Surface& surface, const ViewState& state)
 
 } // namespace
 
-void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
-                       const Rect& client)
+void DrawDesignElements(Surface& surface, CVantrelDoc& document, const ViewState& state,
+                        const Rect& client)
 {
-    surface.FillRectangle(client, Rgb(255, 255, 255));
-    const Brush previousBrush = surface.SetBrush(Brush::Hollow());
-    surface.SetBackgroundMode(BackgroundMode::Transparent);
     const int r = state.ElementSize();
     const Selection selected(state.logicSelection.begin(), state.logicSelection.end());
     const ElementIdSet& loops = document.LoopSet();
@@ -109,6 +106,15 @@ void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState&
                 surface.DrawText(anchor.x, anchor.y, Decimal(static_cast<long long>(position) + 1));
         }
     }
+}
+
+void DrawDesignPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
+                       const Rect& client)
+{
+    surface.FillRectangle(client, Rgb(255, 255, 255));
+    const Brush previousBrush = surface.SetBrush(Brush::Hollow());
+    surface.SetBackgroundMode(BackgroundMode::Transparent);
+    DrawDesignElements(surface, document, state, client);
     if (state.connectionPreviewEnd) {
         surface.MoveTo(state.dragAnchor.x, state.dragAnchor.y);
         surface.LineTo(state.connectionPreviewEnd->x, state.connectionPreviewEnd->y);

@@ -18,6 +18,13 @@ constexpr unsigned kOpenInput = 0x00C00000; // RGB(0, 0, 192), width 2
 constexpr unsigned kLoop = 0x0000C000;      // RGB(0, 192, 0), width 1
 } // namespace design_pens
 
+// The elements of the Design picture with their connections, each in its
+// state's pen, on whatever the surface already shows: no background, no drag
+// feedback and no status text. The caller selects the hollow brush and the
+// transparent text background.
+void DrawDesignElements(Surface& surface, CVantrelDoc& document, const ViewState& state,
+                        const Rect& client);
+
 // The Design picture of the client rectangle: every element with its
 // connections, in its state's pen, the drag feedback and the status text
 // "%d logic elements V%d".

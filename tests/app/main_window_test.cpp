@@ -89,6 +89,7 @@ const std::vector<MenuItem>& ExpectedMenuItems()
         {kFilePrintPreview, "Print Pre&view", {}},
         {kFilePrintSetup, "P&rint Setup...", {}},
         {kExportIoList, "I/O List", {}},
+        {kExportPicture, "Picture...", {}},
         {kFileRecent, "Recent File", {}},
         {kAppExit, "E&xit", {}},
         {kEditUndo,
@@ -271,6 +272,7 @@ TEST_F(MainWindowTest, SubmenusSitWhereTheirItemsBelong)
         QStringList path;
     } placements[] = {
         {kExportIoList, {"&File", "Export"}},
+        {kExportPicture, {"&File", "Export"}},
         {kFlipVertically, {"&Edit", "Flip"}},
         {kNormalize, {"&Edit", "Corrections"}},
         {kZoomFit, {"&View", "Zoom"}},

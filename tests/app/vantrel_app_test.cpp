@@ -302,7 +302,9 @@ TEST_F(OpenTest, PrintingDrawsTheViewsPictureIntoTheFile)
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(FilePath("picture.pdf"));
-    PrintPicture(printer, app->MainFrame().View());
+    CVantrelView& view = app->MainFrame().View();
+    ASSERT_TRUE(PrintDrawing(printer, view.Document(), view.State(), view.viewport()->size(),
+                             app->Title()));
     const std::vector<std::uint8_t> bytes =
         ReadFileBytes(QFile::encodeName(FilePath("picture.pdf")).toStdString());
     ASSERT_GT(bytes.size(), 4u);

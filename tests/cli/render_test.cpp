@@ -112,7 +112,7 @@ TEST_F(Render, BadOptionsAreUsageErrors)
          {QStringList{"--zoom", "3"}, QStringList{"--size", "0x10"}, QStringList{"--page", "3"},
           QStringList{"--fit", "--zoom", "1"}, QStringList{"--origin", "1"},
           QStringList{"--tick", "1"}, QStringList{"--selected"},
-          QStringList{"--page", "1", "--tick", "-1"}}) {
+          QStringList{"--page", "1", "--tick", "-1"}, QStringList{"--all-pages"}}) {
         QProcess process;
         process.start(QStringLiteral(VANTREL_CLI_PATH),
                       QStringList{"render", QString::fromStdString(design.string()), "-o",
