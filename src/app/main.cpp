@@ -1,7 +1,10 @@
+#include "app/main_window.h"
+#include "app/test_hooks.h"
 #include "app/tool_icons.h"
 #include "app/vantrel_app.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <csignal>
 
@@ -15,8 +18,15 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setWindowIcon(vantrel::ApplicationIcon());
 
-    vantrel::CVantrelApp app;
+    vantrel::AppServices services;
+    const vantrel::TestHooks hooks(services);
+    vantrel::CVantrelApp app(services);
     if (!app.InitInstance(QApplication::arguments().mid(1)))
         return 1;
+    if (!hooks.Edit().isEmpty())
+        QTimer::singleShot(0, &app.MainFrame(), [&] {
+            if (!vantrel::RunScriptedEdit(app.MainFrame(), hooks.Edit()))
+                QApplication::exit(2);
+        });
     return QApplication::exec();
 }
