@@ -248,7 +248,10 @@ TEST_F(Autosave, KilledEditorOffersTheEditedDesignAtTheNextStart)
     waited.start();
     while (!copyHolds(edited) && waited.elapsed() < 60000 && editor.state() == QProcess::Running)
         QTest::qWait(50);
-    ASSERT_TRUE(copyHolds(edited)) << editor.readAllStandardError().toStdString();
+    ASSERT_TRUE(copyHolds(edited))
+        << "editor running: " << (editor.state() == QProcess::Running)
+        << ", copies: " << QDir(recovery).entryList(QDir::Files).join(' ').toStdString()
+        << ", messages: " << editor.readAllStandardError().toStdString();
     editor.kill(); // SIGKILL: no chance to clean up
     ASSERT_TRUE(editor.waitForFinished());
     EXPECT_EQ(FileBytes(design), before);
