@@ -241,6 +241,9 @@ TEST_F(Autosave, KilledEditorOffersTheEditedDesignAtTheNextStart)
     QProcessEnvironment editing = environment;
     editing.insert("VANTREL_AUTOSAVE_INTERVAL_MS", "100");
     editing.insert("VANTREL_SCRIPTED_EDIT", kEdit);
+    // Nothing should ask anything; should a box come up all the same, it is
+    // answered and printed for the failure message instead of waiting.
+    editing.insert("VANTREL_SCRIPTED_ANSWERS", "no");
     editor.setProcessEnvironment(editing);
     editor.start(VANTREL_GUI_PATH, {design});
     ASSERT_TRUE(editor.waitForStarted());
