@@ -205,6 +205,11 @@ protected:
 
     void Step()
     {
+        // Now and then a dialog is cancelled instead of answered.
+        dialogs.cancel = Pick(6) == 0;
+        configDialogs.cancel = Pick(6) == 0;
+        // The number boxes: constants, and the page count.
+        dialogs.number = Pick(5) - 1;
         static constexpr int kCommands[] = {
             kEditUndo,      kEditUndo,      kEditRedo, kEditPaste,
             kEditSelectAll, kLayoutToggle,  kPageLeft, kPageRight,
