@@ -208,6 +208,19 @@ TEST_F(Autosave, DecliningDeletesTheCopyAndCopiesOfRunningSessionsAreNotOffered)
     EXPECT_TRUE(app->PathName().isEmpty());
 }
 
+TEST_F(Autosave, ADamagedCopyIsToldAndDropped)
+{
+    LeaveCopy(QStringLiteral("crashed"), {0x13, 0x00, 0x00, 0x00, 0xff}, QString(),
+              EndedProcessId());
+    notifier = RecordingNotifier(MessageAnswer::Yes);
+    auto app = StartEditor();
+    ASSERT_EQ(notifier.Messages().size(), 2u);
+    EXPECT_EQ(notifier.Messages()[1], "Vantrel v2: Unexpected file format.");
+    EXPECT_TRUE(Copies().isEmpty());
+    EXPECT_FALSE(app->Document().IsModified());
+    EXPECT_TRUE(app->PathName().isEmpty());
+}
+
 // The real editor, killed after an edit, offers the edited design at its
 // next start; saved, it is byte for byte the edited design.
 TEST_F(Autosave, KilledEditorOffersTheEditedDesignAtTheNextStart)
