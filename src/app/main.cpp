@@ -1,9 +1,12 @@
 #include "app/editor_command_line.h"
+#include "app/main_window.h"
+#include "app/test_hooks.h"
 #include "app/tool_icons.h"
 #include "app/vantrel_app.h"
 #include "cli/stderr_notifier.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <csignal>
 #include <iostream>
@@ -36,9 +39,16 @@ int main(int argc, char** argv)
     case Action::Open:
         break;
     }
-    vantrel::CVantrelApp app;
+    vantrel::AppServices services;
+    const vantrel::TestHooks hooks(services);
+    vantrel::CVantrelApp app(services);
     if (!app.InitInstance(commandLine.design.isEmpty() ? QStringList()
                                                        : QStringList{commandLine.design}))
         return 1;
+    if (!hooks.Edit().isEmpty())
+        QTimer::singleShot(0, &app.MainFrame(), [&] {
+            if (!vantrel::RunScriptedEdit(app.MainFrame(), hooks.Edit()))
+                QApplication::exit(2);
+        });
     return QApplication::exec();
 }

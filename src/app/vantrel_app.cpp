@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QStatusBar>
 
 namespace vantrel {
 
@@ -49,10 +50,23 @@ CVantrelApp::CVantrelApp(AppServices services)
         fileDialogs_ = ownFileDialogs_.get();
     }
     document_.SetNotifier(notifier_);
+    autosaver_ = std::make_unique<AutoSaver>(
+        document_, codec_, [this] { return pathName_; },
+        services.recoveryFolder.isEmpty() ? RecoveryStore::DefaultFolder()
+                                          : services.recoveryFolder,
+        services.autosaveInterval);
+    QObject::connect(autosaver_.get(), &AutoSaver::failed, frame_.get(),
+                     [this](const QString& message) {
+                         frame_->statusBar()->showMessage(
+                             QStringLiteral("The recovery copy could not be written: ") + message);
+                     });
 }
 
 CVantrelApp::~CVantrelApp()
 {
+    // Ending normally, whether the design was saved or dropped, leaves
+    // nothing to recover.
+    autosaver_->Discard();
     // The window and its view go before the document they show.
     frame_.reset();
 }
@@ -64,6 +78,8 @@ bool CVantrelApp::InitInstance(const QStringList& arguments)
     else if (!OpenDocumentFile(arguments.constFirst()))
         return false;
     frame_->show();
+    OfferRecovery();
+    autosaver_->Start();
     return true;
 }
 
@@ -100,6 +116,19 @@ bool CVantrelApp::OpenDocumentFile(const QString& path)
 
 CVantrelApp::OpenResult CVantrelApp::Open(const QString& path)
 {
+    const OpenResult result = Load(path);
+    if (result != OpenResult::Opened)
+        return result;
+    SetPathName(path);
+    recentFiles_.Add(path);
+    frame_->UpdateRecentFileMenu();
+    DocumentChanged();
+    return OpenResult::Opened;
+}
+
+// Replaces the design with the file's, after asking to save the modified one.
+CVantrelApp::OpenResult CVantrelApp::Load(const QString& path)
+{
     if (!SaveModified())
         return OpenResult::Cancelled;
     const OpenOutcome outcome = [&] {
@@ -116,11 +145,49 @@ CVantrelApp::OpenResult CVantrelApp::Open(const QString& path)
     case OpenOutcome::Opened:
         break;
     }
-    SetPathName(path);
-    recentFiles_.Add(path);
-    frame_->UpdateRecentFileMenu();
-    DocumentChanged();
+    autosaver_->Discard();
     return OpenResult::Opened;
+}
+
+void CVantrelApp::OfferRecovery()
+{
+    for (const RecoveryEntry& entry : autosaver_->Store().LeftBehind()) {
+        const QString name = entry.originalPath.isEmpty()
+                                 ? QStringLiteral("Untitled")
+                                 : QFileInfo(entry.originalPath).fileName();
+        const QString question =
+            QStringLiteral("Vantrel ended without closing while %1 had unsaved changes. A copy "
+                           "saved at %2 was kept.\n\nRecover it?")
+                .arg(name,
+                     entry.savedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")));
+        const bool wanted = notifier_->Message(FromQString(question), kApplicationTitle,
+                                               MessageButtons::YesNo) == MessageAnswer::Yes;
+        if (!wanted || Recover(entry))
+            RecoveryStore::Discard(entry);
+    }
+}
+
+// Opens the copy as the modified design of its own file, so that Save writes
+// there. False, keeping the copy for the next start, when the user cancels
+// or the copy cannot be read now.
+bool CVantrelApp::Recover(const RecoveryEntry& entry)
+{
+    switch (Load(entry.designFile)) {
+    case OpenResult::Cancelled:
+        return false;
+    case OpenResult::Failed:
+        // A damaged copy holds nothing worth keeping; one that cannot be
+        // read now may be readable later.
+        return QFileInfo(entry.designFile).isReadable();
+    case OpenResult::Opened:
+        break;
+    }
+    document_.SetModified(true);
+    SetPathName(entry.originalPath);
+    DocumentChanged();
+    // The recovered design is only safe once this session has its own copy.
+    autosaver_->SaveNow();
+    return autosaver_->Store().HasCopy();
 }
 
 bool CVantrelApp::OnFileSave()
@@ -144,6 +211,8 @@ bool CVantrelApp::SaveModified()
     case MessageAnswer::Yes:
         return OnFileSave();
     case MessageAnswer::No:
+        // The user dropped the changes, so their copy goes too.
+        autosaver_->Discard();
         return true;
     default:
         return false;
@@ -224,12 +293,14 @@ void CVantrelApp::NewDocument()
     document_.SetModified(false);
     SetPathName({});
     DocumentChanged();
+    autosaver_->Discard();
 }
 
 bool CVantrelApp::DoSave(const QString& path)
 {
     if (!SaveDesign(document_, FileSystemPath(path), codec_))
         return false;
+    autosaver_->Discard();
     SetPathName(path);
     recentFiles_.Add(path);
     frame_->UpdateRecentFileMenu();

@@ -3,6 +3,7 @@
 #include "document/vantrel_doc.h"
 #include "platform/qt/qt_image_codec.h"
 
+#include "app/autosaver.h"
 #include "app/recent_file_list.h"
 
 #include <QString>
@@ -31,6 +32,9 @@ struct AppServices
     ViewPrompts* viewPrompts = nullptr;
     // The hardware, complex-command and simulation dialogs.
     ConfigDialogs* configDialogs = nullptr;
+    // Where the recovery copies live; empty for the user's own folder.
+    QString recoveryFolder = {};
+    std::chrono::milliseconds autosaveInterval = AutoSaver::kDefaultInterval;
 };
 
 // The application: one document with its file name, the main window around
@@ -47,7 +51,9 @@ public:
 
     // Carries out the command line (the program's arguments without its own
     // name): a new document, or the design named by the first argument; then
-    // shows the window. False when the named design could not be opened.
+    // shows the window, offers the designs that sessions ended by a crash
+    // left behind and starts keeping recovery copies. False when the named
+    // design could not be opened.
     bool InitInstance(const QStringList& arguments);
 
     CMainFrame& MainFrame() { return *frame_; }
@@ -58,6 +64,7 @@ public:
     QString Title() const;
     RecentFileList& RecentFiles() { return recentFiles_; }
     QPrinter& Printer();
+    AutoSaver& Autosave() { return *autosaver_; }
 
     // A new, empty design after asking to save the modified one.
     bool OnFileNew();
@@ -89,6 +96,9 @@ private:
     };
 
     OpenResult Open(const QString& path);
+    OpenResult Load(const QString& path);
+    void OfferRecovery();
+    bool Recover(const RecoveryEntry& entry);
     void NewDocument();
     bool DoSave(const QString& path);
     void SetPathName(const QString& path);
@@ -105,6 +115,7 @@ private:
     RecentFileList recentFiles_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<AutoSaver> autosaver_;
 };
 
 } // namespace vantrel

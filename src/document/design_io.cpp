@@ -82,10 +82,7 @@ bool SaveDesign(CVantrelDoc& document, const std::filesystem::path& path, const 
 {
     constexpr const char16_t* kFailed = u"Failed to save document.";
     try {
-        std::vector<std::uint8_t> bytes;
-        CArchive ar(StoreTo, bytes, SystemClasses(), FromUtf8(path.filename().string()));
-        document.Serialize(ar, codec, ImageFormat::Png);
-        WriteFileAtomically(path, bytes);
+        WriteFileAtomically(path, DesignBytes(document, FromUtf8(path.filename().string()), codec));
         document.SetModified(false);
         return true;
     } catch (const FileError& failure) {
@@ -98,6 +95,15 @@ bool SaveDesign(CVantrelDoc& document, const std::filesystem::path& path, const 
         Report(document, kFailed);
     }
     return false;
+}
+
+std::vector<std::uint8_t> DesignBytes(CVantrelDoc& document, const std::u16string& fileName,
+                                      const ImageCodec& codec)
+{
+    std::vector<std::uint8_t> bytes;
+    CArchive ar(StoreTo, bytes, SystemClasses(), fileName);
+    document.Serialize(ar, codec, ImageFormat::Png);
+    return bytes;
 }
 
 } // namespace vantrel

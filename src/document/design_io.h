@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -37,5 +38,10 @@ bool LoadDesign(CVantrelDoc& document, std::span<const std::uint8_t> bytes,
 // only once the new one is completely written; on failure it is untouched.
 // On success the document is unmodified.
 bool SaveDesign(CVantrelDoc& document, const std::filesystem::path& path, const ImageCodec& codec);
+
+// The bytes SaveDesign writes, without marking the document saved (a copy
+// kept aside, such as the recovery copy). Raises what the archive raises.
+std::vector<std::uint8_t> DesignBytes(CVantrelDoc& document, const std::u16string& fileName,
+                                      const ImageCodec& codec);
 
 } // namespace vantrel

@@ -9,6 +9,12 @@
 
 namespace vantrel {
 
+int ClampedOrigin(double cell)
+{
+    constexpr double kOriginLimit = double(1 << 30);
+    return int(std::clamp(cell, -kOriginLimit, kOriginLimit));
+}
+
 int VisibleCells(int extent, double zoom)
 {
     return int(extent / (kCellPixels * zoom));
@@ -35,7 +41,7 @@ void FitToMainList(ViewState& state, CVantrelDoc& document, Size client)
     const double zoomX = client.width / ((std::abs(double(maxX) - minX) + 2) * kCellPixels);
     const double zoomY = client.height / ((std::abs(double(maxY) - minY) + 2) * kCellPixels);
     state.zoom = std::clamp(std::min(zoomX, zoomY), kMinZoom, kMaxZoom);
-    state.origin = {minX - 1, minY - 1};
+    state.origin = {ClampedOrigin(double(minX) - 1), ClampedOrigin(double(minY) - 1)};
 }
 
 int ScrolledOrigin(int origin, ScrollRequest request, double zoom, int extent, int trackPosition)

@@ -12,6 +12,10 @@ constexpr double kMaxZoom = 2.0;
 // The scroll range of the grid in cells, both axes.
 constexpr int kScrollLimit = 600;
 
+// An origin the view may take, for cells anywhere in the int range: clamped
+// so that device points converted to cells never overflow.
+int ClampedOrigin(double cell);
+
 // Sets the zoom, keeping the cell at the window centre in place up to one cell.
 void SetZoom(ViewState& state, double zoom, Size client);
 // Fits the main list's elements (and cell 0, 0) into the client area.

@@ -1,6 +1,7 @@
 #include "editing/element_search.h"
 
 #include "document/vantrel_doc.h"
+#include "editing/canvas_geometry.h"
 #include "editing/view_state.h"
 
 namespace vantrel {
@@ -22,8 +23,8 @@ bool ShowFoundElement(const CVantrelDoc& document, ViewState& state, std::int32_
         return false;
     // Half the client extent in cells: 80 pixels a cell at zoom 1.
     const double halfCell = state.zoom * 2 * kCellPixels;
-    state.origin = {element->pos.x - int(client.width / halfCell),
-                    element->pos.y - int(client.height / halfCell)};
+    state.origin = {ClampedOrigin(double(element->pos.x) - int(client.width / halfCell)),
+                    ClampedOrigin(double(element->pos.y) - int(client.height / halfCell))};
     state.logicSelection = {element};
     return true;
 }

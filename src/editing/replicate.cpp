@@ -6,6 +6,8 @@
 #include "elements/indirect_elements.h"
 #include "elements/io_elements.h"
 
+#include <limits>
+
 namespace vantrel {
 
 bool CanReplicate(const ViewState& state)
@@ -21,6 +23,9 @@ bool ReplicateSelected(CVantrelDoc& document, ViewState& state)
     if (!CanReplicate(state))
         return false;
     const LogElement& source = *state.logicSelection.front();
+    // Its cell is left of the source's; there is none left of the grid's edge.
+    if (source.pos.x == std::numeric_limits<std::int32_t>::min())
+        return false;
     // The id is taken when the replicator is built, placed or not.
     auto replicator = std::make_unique<LogReplicator>(Point{source.pos.x - 1, source.pos.y},
                                                       document.nextElementId++, source.id);

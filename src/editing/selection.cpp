@@ -7,6 +7,7 @@
 #include "paint/fpoint.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_set>
 
 namespace vantrel {
@@ -48,9 +49,25 @@ void SelectAllLogic(CVantrelDoc& document, ViewState& state)
             state.logicSelection.push_back(element.get());
 }
 
+namespace {
+
+bool InCellRange(std::int64_t cell)
+{
+    return cell >= std::numeric_limits<std::int32_t>::min() &&
+           cell <= std::numeric_limits<std::int32_t>::max();
+}
+
+} // namespace
+
+// A move that would carry an element past the grid's number range (cells
+// from a damaged file sit at its very edge) is refused as a whole.
 bool MoveLogicSelection(CVantrelDoc& document, ViewState& state, int dx, int dy)
 {
-    if (state.logicSelection.empty())
+    const bool fits = std::ranges::all_of(state.logicSelection, [&](const LogElement* element) {
+        return InCellRange(std::int64_t(element->pos.x) + dx) &&
+               InCellRange(std::int64_t(element->pos.y) + dy);
+    });
+    if (state.logicSelection.empty() || !fits)
         return false;
     EditTransaction edit(document, UndoRecord::kChanged);
     for (LogElement* element : state.logicSelection) {
