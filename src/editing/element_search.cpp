@@ -20,12 +20,17 @@ bool ShowFoundElement(const CVantrelDoc& document, ViewState& state, std::int32_
     LogElement* element = document.FindById(id);
     if (!element)
         return false;
+    ShowElement(*element, state, client);
+    return true;
+}
+
+void ShowElement(LogElement& element, ViewState& state, Size client)
+{
     // Half the client extent in cells: 80 pixels a cell at zoom 1.
     const double halfCell = state.zoom * 2 * kCellPixels;
-    state.origin = {element->pos.x - int(client.width / halfCell),
-                    element->pos.y - int(client.height / halfCell)};
-    state.logicSelection = {element};
-    return true;
+    state.origin = {element.pos.x - int(client.width / halfCell),
+                    element.pos.y - int(client.height / halfCell)};
+    state.logicSelection = {&element};
 }
 
 } // namespace vantrel
