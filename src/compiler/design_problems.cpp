@@ -45,20 +45,6 @@ std::u16string KindName(const LogElement& element)
     return Ascii(found != names.end() ? found->second : element.ClassName());
 }
 
-// Where this very element sits; the id index names only the first of
-// several elements that share an id.
-CVantrelDoc::Location LocationOf(const CVantrelDoc& document, const LogElement& element)
-{
-    const CVantrelDoc::Location indexed = document.LocateById(element.id);
-    if (document.ElementAt(indexed) == &element)
-        return indexed;
-    const ElementList& list = document.elements[element.ListKind()];
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (list[i].get() == &element)
-            return {element.ListKind(), int(i)};
-    return {};
-}
-
 class ProblemList
 {
 public:
@@ -72,14 +58,33 @@ public:
     }
     void Add(ProblemKind kind, const LogElement& element, std::u16string message)
     {
-        Add(kind, element, LocationOf(document_, element), std::move(message));
+        Add(kind, element, LocationOf(element), std::move(message));
     }
 
     std::vector<Problem> Take() { return std::move(problems_); }
 
 private:
+    // Where this very element sits. The id index names only the first of
+    // several elements that share an id; the others are found in a map of
+    // every element's place, made once, so a design full of shared ids
+    // still takes linear time.
+    CVantrelDoc::Location LocationOf(const LogElement& element)
+    {
+        const CVantrelDoc::Location indexed = document_.LocateById(element.id);
+        if (document_.ElementAt(indexed) == &element)
+            return indexed;
+        if (places_.empty())
+            for (int list = 0; list < kElementListCount; ++list)
+                for (std::size_t i = 0; i < document_.elements[list].size(); ++i)
+                    places_.emplace(document_.elements[list][i].get(),
+                                    CVantrelDoc::Location{list, int(i)});
+        const auto found = places_.find(&element);
+        return found != places_.end() ? found->second : CVantrelDoc::Location{};
+    }
+
     const CVantrelDoc& document_;
     std::vector<Problem> problems_;
+    std::unordered_map<const LogElement*, CVantrelDoc::Location> places_;
 };
 
 void AddDuplicateIds(const CVantrelDoc& document, ProblemList& problems)

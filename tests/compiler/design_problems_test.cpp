@@ -126,17 +126,28 @@ TEST(DesignProblems, MarkerLinksAndDuplicateIds)
     indirect.push_back(std::make_unique<LogStartMarker>(Point{0, 2}, 3, u"Fed by nothing"));
     indirect.push_back(std::make_unique<LogEndMarker>(Point{2, 2}, 4, 3));
     indirect.push_back(std::make_unique<NLStartMarker>(Point{0, 4}, 5, u"Unread"));
-    // An id taken twice: the second element is named, by its own place.
+    // Ids taken twice: the second element is named, by its own place.
     indirect.push_back(std::make_unique<LogEndMarker>(Point{2, 4}, 1, 3));
+    main.push_back(std::make_unique<LogNot>(Point{4, 0}, 2));
 
     const std::vector<Problem> problems = FindProblems(document);
-    ASSERT_EQ(problems.size(), 3u);
-    EXPECT_EQ(Line(problems[0]), "duplicate-id 1 Out Marker [Out Marker: Fed by nothing] 2,4 "
-                                 "Another element has the same id");
-    EXPECT_EQ(problems[0].location, (CVantrelDoc::Location{kIndirectList, 3}));
-    EXPECT_EQ(Line(problems[1]), "unconnected-input 2 And [] 2,0 Input 2 is not connected");
-    EXPECT_EQ(Line(problems[2]),
-              "unread-in-marker 5 NL In Marker [In Marker: Unread] 0,4 No Out Marker reads it");
+    EXPECT_EQ(Lines(problems),
+              (std::vector<std::string>{
+                  "duplicate-id 2 Not [] 4,0 Another element has the same id",
+                  "duplicate-id 1 Out Marker [Out Marker: Fed by nothing] 2,4 Another element "
+                  "has the same id",
+                  "unconnected-input 2 And [] 2,0 Input 2 is not connected",
+                  "unconnected-input 2 Not [] 4,0 Input 1 is not connected",
+                  "unread-in-marker 5 NL In Marker [In Marker: Unread] 0,4 No Out Marker reads it",
+              }));
+    std::vector<CVantrelDoc::Location> locations;
+    for (const Problem& problem : problems)
+        locations.push_back(problem.location);
+    EXPECT_EQ(locations, (std::vector<CVantrelDoc::Location>{{kMainList, 2},
+                                                             {kIndirectList, 3},
+                                                             {kMainList, 1},
+                                                             {kMainList, 2},
+                                                             {kIndirectList, 2}}));
 }
 
 } // namespace
