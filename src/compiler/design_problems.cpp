@@ -102,17 +102,19 @@ void AddDuplicateIds(const CVantrelDoc& document, ProblemList& problems)
 void AddNumberProblems(const CVantrelDoc& document, ProblemList& problems)
 {
     for (const NumberKindText& text : kNumberKinds) {
-        const std::u16string limit = Decimal(document.NumberLimit(text.kind));
+        const std::u16string outOfRange = u" is out of range: the design has " +
+                                          Decimal(document.NumberLimit(text.kind)) + u" " +
+                                          text.plural;
         for (const NumberFinding& finding : document.NumberFindings(text.kind)) {
-            const std::u16string number =
+            std::u16string message =
                 std::u16string(text.singular) + u" " + Decimal(finding.element->number + 1LL);
             if (finding.fault == NumberFault::OutOfRange)
-                problems.Add(ProblemKind::NumberOutOfRange, *finding.element,
-                             number + u" is out of range: the design has " + limit + u" " +
-                                 text.plural);
+                message += outOfRange;
             else
-                problems.Add(ProblemKind::NumberTaken, *finding.element,
-                             number + u" is already used by element " + Decimal(finding.holderId));
+                message += u" is already used by element " + Decimal(finding.holderId);
+            problems.Add(finding.fault == NumberFault::OutOfRange ? ProblemKind::NumberOutOfRange
+                                                                  : ProblemKind::NumberTaken,
+                         *finding.element, std::move(message));
         }
     }
 }
