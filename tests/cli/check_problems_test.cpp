@@ -34,7 +34,7 @@ protected:
         ASSERT_TRUE(SaveDesign(document, design, QtImageCodec()));
     }
 
-    CheckRun Check(QStringList options = {})
+    CheckRun Check(const QStringList& options = {})
     {
         QProcess process;
         process.start(QStringLiteral(VANTREL_CLI_PATH),
@@ -80,8 +80,8 @@ TEST_F(CheckProblems, JsonIsOneArrayOfTheSameProblems)
     ASSERT_TRUE(json.isArray());
     const QJsonArray problems = json.array();
     std::vector<std::int32_t> ids;
-    for (const QJsonValue& problem : problems)
-        ids.push_back(problem["id"].toInt());
+    for (const auto& problem : problems)
+        ids.push_back(problem.toObject()["id"].toInt());
     EXPECT_EQ(ids, test::ProblemDesignIds());
     EXPECT_EQ(problems[7].toObject(), QJsonObject({{"problem", "marker-without-start"},
                                                    {"id", 10},

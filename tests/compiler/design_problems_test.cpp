@@ -18,6 +18,10 @@
 namespace vantrel {
 namespace {
 
+const std::string kTakenByFive = "Output 1 is already used by element 5";
+const std::string kSharedId = "Another element has the same id";
+const std::string kMarkerGone = "Its In Marker is gone";
+
 // kind, id, element kind, description, cell and message, as one line.
 std::string Line(const Problem& problem)
 {
@@ -30,6 +34,7 @@ std::string Line(const Problem& problem)
 std::vector<std::string> Lines(const std::vector<Problem>& problems)
 {
     std::vector<std::string> lines;
+    lines.reserve(problems.size());
     for (const Problem& problem : problems)
         lines.push_back(Line(problem));
     return lines;
@@ -46,16 +51,14 @@ TEST(DesignProblems, NameEachFaultyElementAndShowNoMessage)
 
     EXPECT_EQ(Lines(problems),
               (std::vector<std::string>{
-                  "number-taken 6 Output [Output: Horn, 1] 6,2 Output 1 is already used by "
-                  "element 5",
+                  "number-taken 6 Output [Output: Horn, 1] 6,2 " + kTakenByFive,
                   "unconnected-input 2 And [] 2,0 Input 2 is not connected",
                   "unconnected-input 3 Or [] 2,2 Input 1 is not connected",
                   "unconnected-input 3 Or [] 2,2 Input 2 is not connected",
                   "unconnected-input 4 Not [] 2,4 Input 1 is not connected",
                   "feedback-loop 7 And [] 4,6 On a feedback loop",
                   "feedback-loop 8 Or [] 6,6 On a feedback loop",
-                  "marker-without-start 10 Out Marker [Out Marker: Invalid] 6,8 Its In Marker is "
-                  "gone",
+                  "marker-without-start 10 Out Marker [Out Marker: Invalid] 6,8 " + kMarkerGone,
               }));
     for (const Problem& problem : problems)
         EXPECT_EQ(document.ElementAt(problem.location)->id, problem.elementId);
@@ -133,14 +136,14 @@ TEST(DesignProblems, MarkerLinksAndDuplicateIds)
     const std::vector<Problem> problems = FindProblems(document);
     EXPECT_EQ(Lines(problems),
               (std::vector<std::string>{
-                  "duplicate-id 2 Not [] 4,0 Another element has the same id",
-                  "duplicate-id 1 Out Marker [Out Marker: Fed by nothing] 2,4 Another element "
-                  "has the same id",
+                  "duplicate-id 2 Not [] 4,0 " + kSharedId,
+                  "duplicate-id 1 Out Marker [Out Marker: Fed by nothing] 2,4 " + kSharedId,
                   "unconnected-input 2 And [] 2,0 Input 2 is not connected",
                   "unconnected-input 2 Not [] 4,0 Input 1 is not connected",
                   "unread-in-marker 5 NL In Marker [In Marker: Unread] 0,4 No Out Marker reads it",
               }));
     std::vector<CVantrelDoc::Location> locations;
+    locations.reserve(problems.size());
     for (const Problem& problem : problems)
         locations.push_back(problem.location);
     EXPECT_EQ(locations, (std::vector<CVantrelDoc::Location>{{kMainList, 2},

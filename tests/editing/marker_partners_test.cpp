@@ -37,7 +37,10 @@ protected:
     }
 
     using Set = std::unordered_set<const LogElement*>;
-    Set Partners(std::vector<LogElement*> selection) { return MarkerPartners(document, selection); }
+    Set Partners(const std::vector<LogElement*>& selection)
+    {
+        return MarkerPartners(document, selection);
+    }
 
     CVantrelDoc document;
     LogElement *inA, *inB, *outA1, *outA2, *outA3, *outB, *orphan;

@@ -14,7 +14,8 @@ void Add(CVantrelDoc& document, std::unique_ptr<Kind> element,
          std::array<std::int32_t, kMaxInputs> inputs = {})
 {
     element->inputs = inputs;
-    document.elements[element->ListKind()].push_back(std::move(element));
+    const int list = element->ListKind();
+    document.elements[list].push_back(std::move(element));
 }
 
 } // namespace
