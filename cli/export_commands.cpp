@@ -1,4 +1,5 @@
 #include "export_commands.h"
+#include "problem_output.h"
 
 #include "archive/file_bytes.h"
 #include "archive/text_codec.h"
@@ -89,6 +90,9 @@ int RunIoList(const Arguments& arguments, Context& context)
 
 int RunCheck(const Arguments& arguments, Context& context)
 {
+    const std::string format = arguments.Value("--format").value_or("text");
+    if (format != "text" && format != "json")
+        throw UsageError("--format takes text or json");
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
@@ -108,6 +112,11 @@ int RunCheck(const Arguments& arguments, Context& context)
                                  MessageButtons::Ok);
         problems = true;
     }
+    const std::vector<Problem> found = FindProblems(document);
+    if (format == "json")
+        PrintProblemJson(found, context.out);
+    else
+        PrintProblemLines(found, context.out);
     return problems ? kExitProblemsFound : kExitOk;
 }
 

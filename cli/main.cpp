@@ -66,10 +66,13 @@ const std::vector<CommandSpec>& Commands()
          {{"--type", "--board", "--format", "-o"}, {}},
          RunIoList},
         {"check",
-         "check DESIGN",
+         "check DESIGN [--format text|json]",
          "report I/O numbers out of range or used twice, unconnected inputs and elements on "
-         "feedback loops; exit 1 when any problem was found",
-         {},
+         "feedback loops; exit 1 when any problem was found. Prints one line a problem with "
+         "the element's id, kind, description and cell (also duplicate ids, Out Markers whose "
+         "In Marker is gone and In Markers no Out Marker reads), or a JSON array with "
+         "--format json",
+         {{"--format"}, {}},
          RunCheck},
         {"simulation",
          "simulation DESIGN [-o PATH]",

@@ -2,6 +2,7 @@
 
 #include "app/focus_after_dialogs.h"
 #include "app/lock_key_panes.h"
+#include "app/problems_dock.h"
 #include "app/tool_icons.h"
 #include "app/vantrel_app.h"
 #include "app/view_printing.h"
@@ -42,6 +43,7 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
     CreateMenus();
     CreateToolBars();
     CreateStatusBar();
+    CreateProblemsDock(document);
     setAcceptDrops(true);
     connect(view_, &CVantrelView::Changed, this, &CMainFrame::UpdateCommandUi);
     new FocusAfterDialogs(*this, *view_);
@@ -50,7 +52,12 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
     UpdateCommandUi();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // Closing the window hides the dock, whose signal must not reach a frame
+    // whose actions are already gone.
+    disconnect(problemsDock_, nullptr, this, nullptr);
+}
 
 void CMainFrame::SetDocumentTitle(const QString& documentName)
 {
@@ -134,12 +141,23 @@ void CMainFrame::CreateStatusBar()
     lockKeys_ = new LockKeyPanes(*statusBar());
 }
 
+void CMainFrame::CreateProblemsDock(CVantrelDoc& document)
+{
+    problemsDock_ = new ProblemsDock(document, *view_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, problemsDock_);
+    // Out of the way until asked for; its own close button keeps the View
+    // menu's check mark true.
+    problemsDock_->hide();
+    connect(problemsDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUi);
+}
+
 bool CMainFrame::HandlesOwnCommand(int id) const
 {
     switch (id) {
     case kViewToolbar:
     case kViewStatusBar:
     case kViewElementBar:
+    case kViewProblems:
     case kFilePrint:
     case kFilePrintPreview:
         return true;
@@ -157,6 +175,8 @@ bool CMainFrame::IsOwnCommandChecked(int id) const
         return !statusBar()->isHidden();
     case kViewElementBar:
         return !elementToolBar_->isHidden();
+    case kViewProblems:
+        return !problemsDock_->isHidden();
     default:
         return false;
     }
@@ -173,6 +193,9 @@ void CMainFrame::OnOwnCommand(int id)
         break;
     case kViewElementBar:
         elementToolBar_->setVisible(elementToolBar_->isHidden());
+        break;
+    case kViewProblems:
+        problemsDock_->setVisible(problemsDock_->isHidden());
         break;
     case kFilePrint:
         PrintView(app_.Printer(), *view_, app_.Title(), this);

@@ -18,6 +18,7 @@ class CVantrelView;
 class ElementDialogs;
 class ImageCodec;
 class LockKeyPanes;
+class ProblemsDock;
 class ViewPrompts;
 
 // The main window: the menu bar, the main, element and paint toolbars, the
@@ -56,6 +57,7 @@ public:
     // What the status bar's message pane shows now.
     QString StatusMessage() const;
     const LockKeyPanes& LockKeys() const { return *lockKeys_; }
+    ProblemsDock& Problems() const { return *problemsDock_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +81,7 @@ private:
     void AddToolButton(QToolBar& toolBar, int id);
 
     void CreateStatusBar();
+    void CreateProblemsDock(CVantrelDoc& document);
     bool HandlesOwnCommand(int id) const;
     bool IsOwnCommandChecked(int id) const;
     void OnOwnCommand(int id);
@@ -96,6 +99,7 @@ private:
     QToolBar* paintToolBar_ = nullptr;
     QLabel* readyPane_ = nullptr;
     LockKeyPanes* lockKeys_ = nullptr;
+    ProblemsDock* problemsDock_ = nullptr;
 };
 
 } // namespace vantrel

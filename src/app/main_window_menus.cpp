@@ -118,6 +118,7 @@ void CMainFrame::CreateViewMenu()
     AddCommand(view, kViewToolbar, Text("&Toolbar"), {}, true);
     AddCommand(view, kViewStatusBar, Text("&Status Bar"), {}, true);
     AddCommand(view, kViewElementBar, Text("Element Bar"), {}, true);
+    AddCommand(view, kViewProblems, Text("&Problems"), {}, true);
     view.addSeparator();
     AddCommand(view, kViewElementNumbers, Text("Element numbers"), {}, true);
     QMenu* zoom = view.addMenu(Text("Zoom"));

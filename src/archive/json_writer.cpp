@@ -62,6 +62,12 @@ JsonWriter::JsonWriter(std::ostream& out) : out_(out)
     containers_.push_back(Container::Object);
 }
 
+JsonWriter::JsonWriter(std::ostream& out, PlainArray) : out_(out)
+{
+    Put("[");
+    containers_.push_back(Container::Array);
+}
+
 void JsonWriter::WriteKey(Name name)
 {
     if (!first_)

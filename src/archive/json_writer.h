@@ -23,6 +23,11 @@ public:
     static constexpr std::nullopt_t kArrayElement = std::nullopt;
 
     explicit JsonWriter(std::ostream& out);
+    // A writer whose root is an array, without the byte-order mark: a list
+    // printed for a terminal or another program rather than a file.
+    struct PlainArray
+    {};
+    JsonWriter(std::ostream& out, PlainArray);
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
 

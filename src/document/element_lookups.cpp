@@ -165,10 +165,15 @@ std::optional<std::int32_t> CVantrelDoc::OperandOf(std::int32_t id) const
     }
 }
 
-std::int32_t CVantrelDoc::EncodeIndex(std::int32_t id) const
+std::optional<std::int32_t> CVantrelDoc::OperandIndex(std::int32_t id) const
 {
     const LogElement* source = ResolveSource(id);
-    if (const std::optional<std::int32_t> operand = source ? OperandOf(source->id) : std::nullopt)
+    return source ? OperandOf(source->id) : std::nullopt;
+}
+
+std::int32_t CVantrelDoc::EncodeIndex(std::int32_t id) const
+{
+    if (const std::optional<std::int32_t> operand = OperandIndex(id))
         return *operand;
     notifier_->Message(u"There is an unconnected input.", u"Warning!", MessageButtons::Ok);
     return -1;

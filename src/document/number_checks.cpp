@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <limits>
-#include <unordered_set>
+#include <unordered_map>
 
 namespace vantrel {
 
@@ -63,7 +63,8 @@ int CVantrelDoc::NumberLimit(NumberKind kind) const
     return 0;
 }
 
-int CVantrelDoc::CheckNumbers(NumberKind kind, std::vector<std::int32_t>& table, int limit)
+int CVantrelDoc::ScanNumbers(NumberKind kind, std::vector<std::int32_t>& table, int limit,
+                             const std::function<void(const NumberFinding&)>& report) const
 {
     const NumberMember member = MemberOf(kind);
     // The table holds every number in use up to a size no real design
@@ -81,25 +82,46 @@ int CVantrelDoc::CheckNumbers(NumberKind kind, std::vector<std::int32_t>& table,
     table.resize(needed);
     if (limit > 0)
         std::fill_n(table.begin(), std::min(table.size(), std::size_t(limit)), -1);
-    std::unordered_set<std::int32_t> pastTable;
+    std::unordered_map<std::int32_t, std::int32_t> pastTable;
     std::int64_t result = limit;
     for (const auto& element : elements[member.list]) {
         if (!member.matches(*element))
             continue;
         const auto& io = static_cast<const LogIO&>(*element);
         const bool inTable = io.number >= 0 && std::size_t(io.number) < table.size();
-        if (io.number < 0 || io.number >= limit)
-            notifier_->Message(io.Name(), u"Out of range", MessageButtons::Ok);
-        else if (inTable ? table[std::size_t(io.number)] != -1
-                         : !pastTable.insert(io.number).second)
-            notifier_->Message(u"Duplicate numbers", u"Error", MessageButtons::Ok);
-        else if (inTable)
+        if (io.number < 0 || io.number >= limit) {
+            report({&io, NumberFault::OutOfRange, 0});
+        } else if (inTable && table[std::size_t(io.number)] != -1) {
+            report({&io, NumberFault::Taken, table[std::size_t(io.number)]});
+        } else if (inTable) {
             table[std::size_t(io.number)] = io.id;
+        } else if (auto [holder, added] = pastTable.try_emplace(io.number, io.id); !added) {
+            report({&io, NumberFault::Taken, holder->second});
+        }
         --result;
     }
     // Only a limit near INT_MIN takes the result below the smallest int: it
     // stops there, which is still no 0.
     return int(std::max<std::int64_t>(result, std::numeric_limits<int>::min()));
+}
+
+int CVantrelDoc::CheckNumbers(NumberKind kind, std::vector<std::int32_t>& table, int limit)
+{
+    return ScanNumbers(kind, table, limit, [this](const NumberFinding& finding) {
+        if (finding.fault == NumberFault::OutOfRange)
+            notifier_->Message(finding.element->Name(), u"Out of range", MessageButtons::Ok);
+        else
+            notifier_->Message(u"Duplicate numbers", u"Error", MessageButtons::Ok);
+    });
+}
+
+std::vector<NumberFinding> CVantrelDoc::NumberFindings(NumberKind kind) const
+{
+    std::vector<std::int32_t> table;
+    std::vector<NumberFinding> findings;
+    ScanNumbers(kind, table, NumberLimit(kind),
+                [&findings](const NumberFinding& finding) { findings.push_back(finding); });
+    return findings;
 }
 
 int CVantrelDoc::CheckNumbers(NumberKind kind)

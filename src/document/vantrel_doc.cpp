@@ -55,6 +55,7 @@ void CVantrelDoc::ResetDocument()
 void CVantrelDoc::SetModified(bool modified)
 {
     modified_ = modified;
+    ++changeCount_;
     if (modified)
         loopSetStale_ = true;
 }

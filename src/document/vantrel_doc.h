@@ -15,6 +15,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -36,6 +37,23 @@ enum class NumberKind
     AnalogOutputs,
     UserInputs,
     UserOutputs,
+};
+
+class LogIO;
+
+// What the number check finds wrong with one I/O element: a number outside
+// its kind's range, or one that an element earlier in the list took
+// (`holderId`).
+enum class NumberFault
+{
+    OutOfRange,
+    Taken,
+};
+struct NumberFinding
+{
+    const LogIO* element = nullptr;
+    NumberFault fault = NumberFault::OutOfRange;
+    std::int32_t holderId = 0;
 };
 
 // One logic design: every element, paint object, complex command, simulation
@@ -98,6 +116,9 @@ public:
     // derived state to be rebuilt on its next use.
     void SetModified(bool modified);
     bool IsModified() const { return modified_; }
+    // Grows with every SetModified call, so that a watcher learns cheaply
+    // whether the design may have changed since it last looked.
+    std::uint64_t ChangeCount() const { return changeCount_; }
 
     // Appends the element to its list unless its cell or id is taken. The
     // user's edits go through an EditTransaction, which records the undo step.
@@ -132,6 +153,9 @@ public:
     int NumberLimit(NumberKind kind) const;
     // number -> id of the last check into the shared table, for the dialogs.
     const std::vector<std::int32_t>& NumberTable() const { return numberTable_; }
+    // The number check of one kind without its message boxes and without
+    // touching the shared table: what it finds, in list order.
+    std::vector<NumberFinding> NumberFindings(NumberKind kind) const;
     // The lowest user input or user output number not yet taken, -1 when all are.
     int FirstFreeNumber(NumberKind kind);
 
@@ -145,6 +169,9 @@ public:
     void Redo(std::vector<LogElement*>& selection);
     const std::deque<UndoRecord>& UndoStack() const { return undoStack_; }
     const std::deque<UndoRecord>& RedoStack() const { return redoStack_; }
+
+    // EncodeIndex without its warning: none where the id does not resolve.
+    std::optional<std::int32_t> OperandIndex(std::int32_t id) const;
 
     // ElFinder
     LogElement* FindAt(Point cell) const override;
@@ -195,6 +222,10 @@ private:
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker) const;
     std::optional<std::int32_t> OperandOf(std::int32_t id) const;
     int RegisterNumber(const LogElement* element) const;
+    // The number check itself: fills `table` as CheckNumbers describes and
+    // hands each finding to `report`.
+    int ScanNumbers(NumberKind kind, std::vector<std::int32_t>& table, int limit,
+                    const std::function<void(const NumberFinding&)>& report) const;
     void ApplyUndoRecord(UndoRecord& record, bool undoing, std::vector<LogElement*>& selection);
     void RestoreClones(const UndoRecord& record, bool keepCellsFree,
                        std::vector<LogElement*>& selection);
@@ -205,6 +236,7 @@ private:
 
     Notifier* notifier_;
     bool modified_ = false;
+    std::uint64_t changeCount_ = 0;
     // A cache of where each id was last seen, refreshed by the lookups.
     mutable std::unordered_map<std::int32_t, Location, ElementIdHash> idIndex_;
     struct LookupMemo;

@@ -37,6 +37,7 @@ enum : int
     kViewStatusBar = 59393,
     kViewElementBar = 32774,
     kViewElementNumbers = 32798,
+    kViewProblems = 32799,
     kZoomIn = 34009,
     kZoomOut = 34010,
     kZoomOne = 34011,

@@ -21,12 +21,17 @@ bool ShowFoundElement(const CVantrelDoc& document, ViewState& state, std::int32_
     LogElement* element = document.FindById(id);
     if (!element)
         return false;
+    ShowElement(*element, state, client);
+    return true;
+}
+
+void ShowElement(LogElement& element, ViewState& state, Size client)
+{
     // Half the client extent in cells: 80 pixels a cell at zoom 1.
     const double halfCell = state.zoom * 2 * kCellPixels;
-    state.origin = {ClampedOrigin(double(element->pos.x) - int(client.width / halfCell)),
-                    ClampedOrigin(double(element->pos.y) - int(client.height / halfCell))};
-    state.logicSelection = {element};
-    return true;
+    state.origin = {ClampedOrigin(double(element.pos.x) - int(client.width / halfCell)),
+                    ClampedOrigin(double(element.pos.y) - int(client.height / halfCell))};
+    state.logicSelection = {&element};
 }
 
 } // namespace vantrel

@@ -9,6 +9,7 @@
 namespace vantrel {
 
 class CVantrelDoc;
+class LogElement;
 struct ViewState;
 
 // One element as "Find Elements" lists it: its description and its id.
@@ -27,5 +28,8 @@ std::vector<FoundEntry> DescribedElements(const CVantrelDoc& document);
 // size and makes it the only selected element; false (nothing changes) when
 // no element has the id.
 bool ShowFoundElement(const CVantrelDoc& document, ViewState& state, std::int32_t id, Size client);
+
+// The same for an element already at hand.
+void ShowElement(LogElement& element, ViewState& state, Size client);
 
 } // namespace vantrel

@@ -2,6 +2,7 @@
 
 #include "archive/text_codec.h"
 #include "document/vantrel_doc.h"
+#include "editing/marker_partners.h"
 #include "editing/paint_layer.h"
 #include "editing/view_state.h"
 #include "elements/element_drawing.h"
@@ -54,14 +55,23 @@ bool DrawConnections(Surface& surface, CVantrelDoc& document, const LogElement& 
 
 using Selection = std::unordered_set<const LogElement*>;
 
-Pen PenFor(const Selection& selected, const ElementIdSet& loops, const LogElement& element,
-           bool connected)
+// What sets an element's pen apart besides its own state.
+struct Highlights
 {
-    if (selected.contains(&element))
+    Selection selected;
+    Selection partners;
+    const ElementIdSet& loops;
+};
+
+Pen PenFor(const Highlights& highlights, const LogElement& element, bool connected)
+{
+    if (highlights.selected.contains(&element))
         return Pen::Solid(2, design_pens::kSelected);
+    if (highlights.partners.contains(&element))
+        return Pen::Solid(2, design_pens::kMarkerPartner);
     if (!connected)
         return Pen::Solid(2, design_pens::kOpenInput);
-    if (loops.contains(element.id))
+    if (highlights.loops.contains(element.id))
         return Pen::Solid(1, design_pens::kLoop);
     return Pen::Solid(design_pens::kNormalWidth, design_pens::kNormal);
 }
@@ -72,6 +82,17 @@ bool Visible(Point anchor, const Rect& client)
            anchor.x < client.right + kVisibilityMargin &&
            client.top - kVisibilityMargin < anchor.y &&
            anchor.y < client.bottom + kVisibilityMargin;
+}
+
+// A dashed frame a little outside the marker's figure and label, so a
+// partner stands out even where the wires around it are dense.
+void DrawPartnerFrame(Surface& surface, Point anchor, int r)
+{
+    const Pen previous = surface.SetPen(Pen::Dashed(design_pens::kMarkerPartner));
+    const int margin = r / 4 + 2;
+    surface.DrawRectangle(anchor.x - r - margin, anchor.y - r - margin, anchor.x + r + margin,
+                          anchor.y + r + margin);
+    surface.SetPen(previous);
 }
 
 void DrawRubberBand(Surface& surface, const ViewState& state)
@@ -90,8 +111,8 @@ void DrawDesignElements(Surface& surface, CVantrelDoc& document, const ViewState
                         const Rect& client)
 {
     const int r = state.ElementSize();
-    const Selection selected(state.logicSelection.begin(), state.logicSelection.end());
-    const ElementIdSet& loops = document.LoopSet();
+    const Highlights highlights{Selection(state.logicSelection.begin(), state.logicSelection.end()),
+                                MarkerPartners(document, state.logicSelection), document.LoopSet()};
     for (const ElementList& list : document.elements) {
         for (std::size_t position = 0; position < list.size(); ++position) {
             const LogElement& element = *list[position];
@@ -99,9 +120,11 @@ void DrawDesignElements(Surface& surface, CVantrelDoc& document, const ViewState
             const Point anchor = state.CellToDevice(element.pos);
             if (!Visible(anchor, client))
                 continue;
-            const Pen previousPen = surface.SetPen(PenFor(selected, loops, element, connected));
+            const Pen previousPen = surface.SetPen(PenFor(highlights, element, connected));
             DrawElementWithPins(surface, document, element, anchor.x, anchor.y, r);
             surface.SetPen(previousPen);
+            if (highlights.partners.contains(&element))
+                DrawPartnerFrame(surface, anchor, r);
             if (state.showElementNumbers)
                 surface.DrawText(anchor.x, anchor.y, Decimal(static_cast<long long>(position) + 1));
         }

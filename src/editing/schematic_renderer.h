@@ -16,6 +16,8 @@ constexpr unsigned kNormal = 0x00003232;    // RGB(50, 50, 0)
 constexpr unsigned kSelected = 0x000000C0;  // RGB(192, 0, 0), width 2
 constexpr unsigned kOpenInput = 0x00C00000; // RGB(0, 0, 192), width 2
 constexpr unsigned kLoop = 0x0000C000;      // RGB(0, 192, 0), width 1
+// The markers linked to a selected marker: drawn width 2 in a dashed frame.
+constexpr unsigned kMarkerPartner = 0x00C000C0; // RGB(192, 0, 192)
 } // namespace design_pens
 
 // The elements of the Design picture with their connections, each in its

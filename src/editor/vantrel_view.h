@@ -23,6 +23,7 @@ class ElementDialogs;
 struct ExportOutcome;
 class FileError;
 class ImageCodec;
+struct Problem;
 class ViewPrompts;
 
 // The editor's single scrolling canvas: the logic design on its grid
@@ -57,6 +58,10 @@ public:
     // Draws the view's picture for a client area of the given size: the
     // design in Design mode, the current page in Preview design.
     void RenderPicture(QPainter& painter, QSize client);
+
+    // vantrel_view_problems.cpp: centres and selects the element a problem
+    // names, in Design, as Find does; false when it is no longer there.
+    bool ShowProblemElement(const Problem& problem);
 
     // Whether digit key 1..4 is held, as tracked from the view's key events.
     bool DigitHeld(int digit) const { return digitsHeld_[std::size_t(digit)]; }

@@ -112,6 +112,7 @@ const std::vector<MenuItem>& ExpectedMenuItems()
         {kViewToolbar, "&Toolbar", {}},
         {kViewStatusBar, "&Status Bar", {}},
         {kViewElementBar, "Element Bar", {}},
+        {kViewProblems, "&Problems", {}},
         {kViewElementNumbers, "Element numbers", {}},
         {kZoomIn, "In", {}},
         {kZoomOut, "Out", {}},

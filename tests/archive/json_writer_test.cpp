@@ -37,6 +37,24 @@ TEST(JsonWriter, StartsWithTheByteOrderMarkAndTheRootObject)
     EXPECT_EQ(writer.Depth(), 0u);
 }
 
+TEST(JsonWriter, APlainArrayHasNoByteOrderMark)
+{
+    std::ostringstream out;
+    JsonWriter writer(out, JsonWriter::PlainArray{});
+    EXPECT_EQ(out.str(), "[");
+    writer.End();
+    EXPECT_EQ(out.str(), "[]");
+
+    std::ostringstream two;
+    JsonWriter list(two, JsonWriter::PlainArray{});
+    list.BeginObject(JsonWriter::kArrayElement);
+    list.WriteInt("id", 1);
+    list.End();
+    list.WriteString(JsonWriter::kArrayElement, u"x");
+    list.End();
+    EXPECT_EQ(two.str(), R"([{"id":1},"x"])");
+}
+
 TEST(JsonWriter, NestsContainersWithCommasOnlyBetweenEntries)
 {
     auto text = Written([](JsonWriter& w) {

@@ -1,0 +1,24 @@
+#include "editor/vantrel_view.h"
+
+#include "compiler/design_problems.h"
+#include "editing/element_search.h"
+
+namespace vantrel {
+
+bool CVantrelView::ShowProblemElement(const Problem& problem)
+{
+    // The place tells apart elements that share an id; after an edit moved
+    // things, the id finds it.
+    LogElement* element = document_.ElementAt(problem.location);
+    if (!element || element->id != problem.elementId)
+        element = document_.FindById(problem.elementId);
+    if (!element)
+        return false;
+    state_.layoutMode = LayoutMode::Design;
+    ShowElement(*element, state_, ClientSize());
+    setFocus();
+    Redraw();
+    return true;
+}
+
+} // namespace vantrel
