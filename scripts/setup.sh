@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12 packages), then configures and
-# builds. Sourced by run.sh and test.sh; BUILD_DIR and CMAKE_EXTRA may be set.
+# builds. Sourced by run.sh and test.sh; BUILD_DIR and CMAKE_EXTRA may be set,
+# VANTREL_EXTRA_PACKAGES names more packages and VANTREL_SKIP_BUILD=1 only
+# installs (scripts/fuzz.sh uses both for its own compiler).
 set -euo pipefail
 
 VANTREL_PACKAGES=(
@@ -12,6 +14,8 @@ VANTREL_PACKAGES=(
   # The X11 (xcb) platform plugin, for the clipboard test between two processes.
   libqt6gui6
 )
+read -r -a extra_packages <<<"${VANTREL_EXTRA_PACKAGES:-}"
+VANTREL_PACKAGES+=("${extra_packages[@]}")
 
 install_missing_packages() {
   local missing=()
@@ -36,4 +40,4 @@ configure_and_build() {
 }
 
 install_missing_packages
-configure_and_build
+[[ "${VANTREL_SKIP_BUILD:-0}" == 1 ]] || configure_and_build
