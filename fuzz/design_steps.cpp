@@ -59,10 +59,14 @@ void RequireReopens(std::span<const std::uint8_t> saved, const ImageCodec& codec
 {
     SilentNotifier notifier;
     CVantrelDoc reopened(&notifier);
-    if (LoadDesign(reopened, saved, u"saved.lgc", codec))
-        return;
-    std::fputs("a saved design does not open again\n", stderr);
-    std::abort();
+    if (!LoadDesign(reopened, saved, u"saved.lgc", codec)) {
+        std::fputs("a saved design does not open again\n", stderr);
+        std::abort();
+    }
+    if (SaveToMemory(reopened, codec) != std::vector(saved.begin(), saved.end())) {
+        std::fputs("a saved design changes when it is opened and saved again\n", stderr);
+        std::abort();
+    }
 }
 
 } // namespace vantrel

@@ -17,8 +17,10 @@ void RunDesignCommands(CVantrelDoc& document, const ImageCodec& codec);
 // The design file of the document, as "Save" writes it.
 std::vector<std::uint8_t> SaveToMemory(CVantrelDoc& document, const ImageCodec& codec);
 
-// A saved design must open again: one that does not would be lost to its
-// user. Aborts (a finding for the fuzzer) when the bytes fail to load.
+// A saved design must open again, and saving it again must give the same
+// bytes: a design that does not open would be lost to its user, one that
+// changes would lose or invent content. Aborts (a finding for the fuzzer)
+// otherwise.
 void RequireReopens(std::span<const std::uint8_t> saved, const ImageCodec& codec);
 
 } // namespace vantrel

@@ -7,6 +7,7 @@
 // among them, need one), so the target runs in one too, on the offscreen
 // platform.
 
+#include "header_outcomes.h"
 #include "platform/qt/qt_image_codec.h"
 
 #include <QGuiApplication>
@@ -36,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vantrel;
     static const QtImageCodec codec;
     const std::optional<Image> image = codec.Decode({data, size});
+    NoteHeaderOutcome({data, size}, image.has_value());
     if (!image || static_cast<long long>(image->width) * image->height > kMaxPixelsToEncode)
         return 0;
     const std::vector<std::uint8_t> png = codec.Encode(*image, ImageFormat::Png);

@@ -8,7 +8,9 @@
 #                                               regression inputs
 # Targets: design_file clipboard_payload image_codec. New corpus entries go
 # to build-fuzz/corpus/TARGET, findings to build-fuzz/findings/TARGET/; copy
-# a finding into fuzz/regressions/TARGET/ once it is fixed.
+# a finding into fuzz/regressions/TARGET/ once it is fixed. FUZZ_FLAGS adds
+# libFuzzer flags, e.g. for a long run that keeps going past its findings:
+#   FUZZ_FLAGS="-fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1"
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${FUZZ_BUILD_DIR:-$root/build-fuzz}"
@@ -48,7 +50,7 @@ fuzz() {
   QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="detect_leaks=1:${ASAN_OPTIONS:-}" \
     "$build/bin/vantrel_fuzz_$target" -timeout=2 -rss_limit_mb=1024 -malloc_limit_mb=1024 \
     -max_len="$(max_len "$target")" -dict="$root/fuzz/dictionaries/$target.dict" \
-    -artifact_prefix="$build/findings/$target/" -print_final_stats=1 "$@"
+    -artifact_prefix="$build/findings/$target/" -print_final_stats=1 ${FUZZ_FLAGS:-} "$@"
 }
 
 command="${1:-}"
@@ -68,5 +70,5 @@ case "$command" in
       # shellcheck disable=SC2046
       fuzz "$target" -runs=0 $(seed_folders "$target")
     done ;;
-  *) sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2 ;;
+  *) sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2 ;;
 esac
