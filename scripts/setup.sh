@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12 packages), then configures and
-# builds. Sourced by run.sh and test.sh; BUILD_DIR and CMAKE_EXTRA may be set.
+# builds. Sourced by run.sh and test.sh; BUILD_DIR and CMAKE_EXTRA may be set,
+# VANTREL_EXTRA_PACKAGES names more packages and VANTREL_SKIP_BUILD=1 only
+# installs (scripts/fuzz.sh uses both for its own compiler).
 set -euo pipefail
 
 VANTREL_PACKAGES=(
@@ -18,6 +20,8 @@ VANTREL_PACKAGES=(
   librsvg2-bin groff-base dpkg-dev file
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
+read -r -a extra_packages <<<"${VANTREL_EXTRA_PACKAGES:-}"
+VANTREL_PACKAGES+=("${extra_packages[@]}")
 
 install_missing_packages() {
   local missing=()
@@ -42,4 +46,4 @@ configure_and_build() {
 }
 
 install_missing_packages
-configure_and_build
+[[ "${VANTREL_SKIP_BUILD:-0}" == 1 ]] || configure_and_build

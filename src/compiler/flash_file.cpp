@@ -145,20 +145,28 @@ void AppendFirstBackground(std::vector<std::uint8_t>& out, const CVantrelDoc& do
 
 } // namespace
 
+FlashFileContent BuildFlashFile(CVantrelDoc& document, const ImageCodec& codec,
+                                std::int32_t randomNumber)
+{
+    FlashFileContent content;
+    content.bytes = Compile(document, randomNumber);
+    content.report = Report(document, content.bytes);
+    AppendNameTables(content.bytes, document);
+    AppendPaintRecords(content.bytes, document);
+    ByteWriter(content.bytes).Put(std::uint32_t(document.backgroundColour));
+    content.commands = AppendCommandRecords(content.bytes, document);
+    AppendFirstBackground(content.bytes, document, codec);
+    return content;
+}
+
 std::u16string ExportFlashFile(CVantrelDoc& document, const std::filesystem::path& path,
                                const ImageCodec& codec, std::int32_t randomNumber)
 {
-    std::vector<std::uint8_t> bytes = Compile(document, randomNumber);
-    std::u16string report = Report(document, bytes);
-    AppendNameTables(bytes, document);
-    AppendPaintRecords(bytes, document);
-    ByteWriter(bytes).Put(std::uint32_t(document.backgroundColour));
-    std::vector<ComplexCommand> checked = AppendCommandRecords(bytes, document);
-    AppendFirstBackground(bytes, document, codec);
-    WriteFileAtomically(path, bytes);
-    for (std::size_t i = 0; i < checked.size(); ++i)
-        *document.complexCommands[i] = std::move(checked[i]);
-    return report;
+    FlashFileContent content = BuildFlashFile(document, codec, randomNumber);
+    WriteFileAtomically(path, content.bytes);
+    for (std::size_t i = 0; i < content.commands.size(); ++i)
+        *document.complexCommands[i] = std::move(content.commands[i]);
+    return content.report;
 }
 
 } // namespace vantrel

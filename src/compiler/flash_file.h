@@ -1,13 +1,30 @@
 #pragma once
 
+#include "document/complex_command.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
 class CVantrelDoc;
 class ImageCodec;
+
+// The file the controller loads, built in memory: its bytes, the compiler's
+// resource report and the complex commands as the file holds them, which
+// the caller hands to the document once the file is written.
+struct FlashFileContent
+{
+    std::vector<std::uint8_t> bytes;
+    std::u16string report;
+    std::vector<ComplexCommand> commands;
+};
+
+// The flash file's content; the document keeps its complex commands.
+FlashFileContent BuildFlashFile(CVantrelDoc& document, const ImageCodec& codec,
+                                std::int32_t randomNumber);
 
 // Writes the file the controller loads: the program image, the name table
 // header with the I/O and monitor name tables, the paint objects' records,

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_image_codec.h"
 
+#include "platform/qt/png_chunks.h"
 #include "platform/qt/qt_image.h"
 
 #include <QBuffer>
@@ -49,7 +50,8 @@ QtImageCodec::QtImageCodec()
 
 std::optional<Image> QtImageCodec::Decode(std::span<const std::uint8_t> bytes) const
 {
-    if (bytes.empty() || bytes.size() > std::size_t(std::numeric_limits<int>::max()))
+    if (bytes.empty() || bytes.size() > std::size_t(std::numeric_limits<int>::max()) ||
+        !PngChunksFit(bytes))
         return std::nullopt;
     const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                                     qsizetype(bytes.size()));
