@@ -2,6 +2,7 @@
 
 #include "document/vantrel_doc.h"
 #include "editing/canvas_geometry.h"
+#include "editing/page_image_cache.h"
 #include "editing/schematic_renderer.h"
 #include "editing/view_state.h"
 #include "platform/qt/qpainter_surface.h"
@@ -100,7 +101,8 @@ int RunRender(const Arguments& arguments, Context& context)
     {
         QPainter painter(&picture);
         QPainterSurface surface(painter);
-        const Image* page = state.InDesign() ? nullptr : PageImage(document, state.currentPage);
+        PageImageCache pages(context.codec);
+        const Image* page = state.InDesign() ? nullptr : pages.Page(document, state.currentPage);
         const Image background = page ? ScaledImage(*page, size) : Image{};
         DrawViewPicture(surface, document, state, {0, 0, size.width(), size.height()},
                         background.IsEmpty() ? nullptr : &background);
