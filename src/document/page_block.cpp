@@ -31,11 +31,12 @@ void CVantrelDoc::StorePageBlock(CArchive& ar, const ImageCodec& codec,
     ar.WriteInt32(0);
     ar.WriteInt32(std::int32_t(pageBackgrounds.size()));
     for (const EncodedImage& page : pageBackgrounds) {
-        std::vector<std::uint8_t> encoded = EncodeAs(page, imageFormat, codec);
-        // An image this program cannot show (too large, damaged) is written
-        // as it came rather than lost: another machine may show it.
+        const std::vector<std::uint8_t> encoded = EncodeAs(page, imageFormat, codec);
+        // An image file this program cannot show (too large, damaged) is
+        // written as it came rather than lost: another machine may show it.
+        const bool keptAsItCame = encoded.empty() && codec.IsImageFile(page.Bytes());
         const std::span<const std::uint8_t> bytes =
-            encoded.empty() ? page.Bytes() : std::span<const std::uint8_t>(encoded);
+            keptAsItCame ? page.Bytes() : std::span<const std::uint8_t>(encoded);
         ar.WriteInt32(std::int32_t(bytes.size()));
         ar.WriteBytes(bytes);
     }

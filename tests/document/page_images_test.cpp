@@ -104,6 +104,10 @@ TEST_F(PageImages, ALoadKeepsImageFilesUndecodedAndTellsOnceWhichPagesLostTheirs
     EXPECT_EQ(test::ToHex(Bytes(saved.end() - std::ptrdiff_t(pageBlock.size()), saved.end())),
               test::ToHex(pageBlock));
     EXPECT_EQ(saved, DesignWithPages({kPixel, {}, kCutShort, {}, {}}));
+
+    // Bytes that are no image file are not written, however they got into a page.
+    document.pageBackgrounds = {EncodedImage(kNoImage)};
+    EXPECT_EQ(Store(), DesignWithPages({Bytes{}}));
 }
 
 TEST_F(PageImages, TheOneImageOfAnOlderVersionIsKeptOrToldLikeAnyPage)

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <utility>
+#include <type_traits>
 
 namespace vantrel {
 
@@ -45,8 +45,7 @@ std::optional<Image> ReadImage(QImageReader& reader)
 // Calls `use` with a reader over the bytes; nothing when there are none or
 // too many for Qt.
 template <typename Use>
-auto WithReader(std::span<const std::uint8_t> bytes, Use use)
-    -> decltype(use(std::declval<QImageReader&>()))
+std::invoke_result_t<Use, QImageReader&> WithReader(std::span<const std::uint8_t> bytes, Use use)
 {
     if (bytes.empty() || bytes.size() > std::size_t(std::numeric_limits<int>::max()))
         return {};

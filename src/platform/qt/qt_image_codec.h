@@ -24,7 +24,7 @@ public:
     // scanned at 400 dpi, far above any page a screen shows; 128 MiB decoded.
     static constexpr long long kMaxPixels = 8192LL * 4096;
     // What an image of kMaxPixels takes at four bytes a pixel.
-    static constexpr int kAllocationLimitMb = int(kMaxPixels * 4 / (1024 * 1024));
+    static constexpr int kAllocationLimitMb = int(kMaxPixels * 4 / (1024LL * 1024));
     static constexpr int kJpegQuality = 90;
 
     QtImageCodec();
