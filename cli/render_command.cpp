@@ -2,6 +2,7 @@
 
 #include "document/vantrel_doc.h"
 #include "editing/canvas_geometry.h"
+#include "editing/page_image_cache.h"
 #include "editing/schematic_renderer.h"
 #include "editing/view_state.h"
 #include "platform/qt/picture_files.h"
@@ -90,9 +91,10 @@ ViewState ViewFor(const Arguments& arguments, CVantrelDoc& document, QSize size)
     return state;
 }
 
-void DrawPicture(Surface& surface, CVantrelDoc& document, const ViewState& state, QSize size)
+void DrawPicture(Surface& surface, CVantrelDoc& document, const ViewState& state, QSize size,
+                 PageImageCache& pageImages)
 {
-    const Image* page = state.InDesign() ? nullptr : PageImage(document, state.currentPage);
+    const Image* page = state.InDesign() ? nullptr : pageImages.Page(document, state.currentPage);
     const Image background = page ? ScaledImage(*page, size) : Image{};
     DrawViewPicture(surface, document, state, {0, 0, size.width(), size.height()},
                     background.IsEmpty() ? nullptr : &background);
@@ -134,6 +136,7 @@ int RunRender(const Arguments& arguments, Context& context)
     ViewState state = ViewFor(arguments, document, size);
 
     const int pages = allPages ? int(document.pageBackgrounds.size()) : 1;
+    PageImageCache pageImages(context.codec);
     const QByteArray bytes = EncodePicture(format, size, pages, [&](QPainter& painter, int page) {
         if (allPages && page != state.currentPage) {
             state.currentPage = page;
@@ -141,7 +144,7 @@ int RunRender(const Arguments& arguments, Context& context)
             AnimatePage(arguments, document, state);
         }
         QPainterSurface surface(painter);
-        DrawPicture(surface, document, state, size);
+        DrawPicture(surface, document, state, size, pageImages);
     });
     if (bytes.isEmpty()) {
         context.notifier.Message(u"The picture could not be encoded as " +

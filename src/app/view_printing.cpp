@@ -1,11 +1,13 @@
 #include "app/view_printing.h"
 
 #include "app/app_settings.h"
+#include "editing/page_image_cache.h"
 #include "editing/print_layout.h"
 #include "editing/schematic_renderer.h"
 #include "editor/vantrel_view.h"
 #include "platform/qt/picture_files.h"
 #include "platform/qt/qpainter_surface.h"
+#include "platform/qt/qt_image_codec.h"
 #include "platform/qt/qt_text.h"
 
 #include <QGuiApplication>
@@ -50,7 +52,7 @@ PrintPlan Plan(QPainter& painter, CVantrelDoc& document, const ViewState& view, 
 }
 
 void PaintSheet(QPainter& painter, CVantrelDoc& document, const ViewState& view,
-                const PrintSheet& sheet)
+                const PrintSheet& sheet, PageImageCache& pageImages)
 {
     painter.save();
     painter.translate(sheet.left, sheet.top);
@@ -61,7 +63,7 @@ void PaintSheet(QPainter& painter, CVantrelDoc& document, const ViewState& view,
     UsePictureFont(painter);
     {
         QPainterSurface surface(painter);
-        DrawSheet(surface, document, view, sheet, PageImage(document, sheet.page));
+        DrawSheet(surface, document, view, sheet, pageImages.Page(document, sheet.page));
     }
     painter.restore();
 }
@@ -96,10 +98,13 @@ bool PrintDrawing(QPagedPaintDevice& device, CVantrelDoc& document, const ViewSt
     const SheetArea area{{printable.width(), printable.height() - footerBand}, dotsPerInch};
     const PrintPlan plan = Plan(painter, document, view, client.expandedTo(QSize(1, 1)), area);
     const std::u16string name = FromQString(title);
+    // Sheets go page by page, so one decoded page image at a time.
+    const QtImageCodec codec;
+    PageImageCache pageImages(codec);
     for (std::size_t i = 0; i < plan.sheets.size(); ++i) {
         if (i > 0 && !device.newPage())
             return false;
-        PaintSheet(painter, document, view, plan.sheets[i]);
+        PaintSheet(painter, document, view, plan.sheets[i], pageImages);
         PaintFooter(painter, printable, SheetFooter(name, plan, i));
     }
     return painter.end();

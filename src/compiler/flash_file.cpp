@@ -7,6 +7,7 @@
 #include "document/vantrel_doc.h"
 #include "elements/io_elements.h"
 #include "hardware/io_counts.h"
+#include "platform/encoded_image.h"
 
 #include <algorithm>
 
@@ -137,8 +138,8 @@ void AppendFirstBackground(std::vector<std::uint8_t>& out, const CVantrelDoc& do
                            const ImageCodec& codec)
 {
     std::vector<std::uint8_t> jpeg;
-    if (!document.pageBackgrounds.empty() && !document.pageBackgrounds.front().IsEmpty())
-        jpeg = codec.Encode(document.pageBackgrounds.front(), ImageFormat::Jpeg);
+    if (!document.pageBackgrounds.empty())
+        jpeg = EncodeAs(document.pageBackgrounds.front(), ImageFormat::Jpeg, codec);
     ByteWriter(out).Put(std::int32_t(jpeg.size()));
     out.insert(out.end(), jpeg.begin(), jpeg.end());
 }

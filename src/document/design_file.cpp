@@ -48,22 +48,7 @@ void CVantrelDoc::Store(CArchive& ar, const ImageCodec& codec, ImageFormat image
     ar.SerializeObjectList(simulationElements);
     remoteIo.Serialize(ar);
     ar.SerializeObjectList(elements[kCommentList]);
-    ar.WriteInt32(0);
-    ar.WriteInt32(std::int32_t(pageBackgrounds.size()));
-    for (const Image& page : pageBackgrounds) {
-        const std::vector<std::uint8_t> encoded = codec.Encode(page, imageFormat);
-        ar.WriteInt32(std::int32_t(encoded.size()));
-        ar.WriteBytes(encoded);
-    }
-}
-
-Image CVantrelDoc::ReadPageImage(CArchive& ar, const ImageCodec& codec)
-{
-    const std::int32_t length = ar.ReadInt32();
-    if (length < 0)
-        ar.Fail(ArchiveCause::BadIndex);
-    const std::vector<std::uint8_t> encoded = ar.ReadByteBlock(std::size_t(length));
-    return codec.Decode(encoded).value_or(Image{});
+    StorePageBlock(ar, codec, imageFormat);
 }
 
 void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
@@ -106,10 +91,8 @@ void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
         remoteIo.Serialize(ar);
     if (version >= 18)
         ar.SerializeObjectList(elements[kCommentList]);
-    if (version >= 19)
-        ReadPageBlock(ar, codec);
-    else if (version >= 10)
-        pageBackgrounds[0] = ReadPageImage(ar, codec);
+    if (version >= 10)
+        ReadPageImages(ar, codec, version);
 
     DropNullEntries();
     CorrectOldContent(version);
@@ -126,18 +109,6 @@ void CVantrelDoc::SkipLegacyBackground(CArchive& ar)
     if (width < 0 || height < 0)
         ar.Fail(ArchiveCause::BadIndex);
     ar.Skip(std::uint64_t(width) * std::uint64_t(height) * 3);
-}
-
-void CVantrelDoc::ReadPageBlock(CArchive& ar, const ImageCodec& codec)
-{
-    ar.ReadInt32();
-    const std::int32_t count = ar.ReadInt32();
-    // Every slot holds at least its length; a count no stream could hold is damage.
-    if (count < 0 || std::size_t(count) > ar.BytesLeft() / 4)
-        ar.Fail(ArchiveCause::BadIndex);
-    pageBackgrounds.assign(std::max<std::size_t>(std::size_t(count), 1), Image{});
-    for (std::int32_t slot = 0; slot < count; ++slot)
-        pageBackgrounds[std::size_t(slot)] = ReadPageImage(ar, codec);
 }
 
 // Null references are legal in a stored list but mean nothing in a design;

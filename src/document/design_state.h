@@ -5,7 +5,7 @@
 #include "hardware/sim_element.h"
 #include "paint/paint_stuff.h"
 #include "platform/colour.h"
-#include "platform/image.h"
+#include "platform/encoded_image.h"
 
 #include <cstdint>
 #include <memory>
@@ -39,7 +39,7 @@ struct DesignState
     unsigned aspects = 0;
     std::vector<std::unique_ptr<PaintStuff>> paintObjects;
     Colour backgroundColour = 0;
-    std::vector<Image> pageBackgrounds;
+    std::vector<EncodedImage> pageBackgrounds;
     std::int32_t numInputs = 0;
     std::int32_t numOutputs = 0;
     std::int32_t speed = 0;

@@ -44,7 +44,7 @@ void CVantrelDoc::ResetDocument()
     paintObjects.clear();
     simulationElements.clear();
     idIndex_.clear();
-    pageBackgrounds.assign(1, Image{});
+    pageBackgrounds.assign(1, EncodedImage{});
     undoStack_.clear();
     redoStack_.clear();
     loopSet_.clear();

@@ -10,7 +10,7 @@
 #include "hardware/sim_element.h"
 #include "paint/paint_stuff.h"
 #include "platform/colour.h"
-#include "platform/image.h"
+#include "platform/encoded_image.h"
 #include "platform/image_codec.h"
 
 #include <array>
@@ -200,7 +200,8 @@ public:
     std::int32_t nextElementId = 1;
     std::int32_t speed = 64;
     Colour backgroundColour = 0x00FFFFFF;
-    std::vector<Image> pageBackgrounds{Image{}};
+    // The pages' background images, held as the files they came as.
+    std::vector<EncodedImage> pageBackgrounds{EncodedImage{}};
     RemoteIoConfiguration remoteIo;
     std::int32_t designStamp = 0;
     // The version of the design file last read into the document (the
@@ -210,9 +211,9 @@ public:
 private:
     void Store(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat);
     void Load(CArchive& archive, const ImageCodec& codec);
-    static Image ReadPageImage(CArchive& archive, const ImageCodec& codec);
     void SkipLegacyBackground(CArchive& archive);
-    void ReadPageBlock(CArchive& archive, const ImageCodec& codec);
+    void StorePageBlock(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat) const;
+    void ReadPageImages(CArchive& archive, const ImageCodec& codec, std::int32_t version);
     void DropNullEntries();
     void CorrectOldContent(std::int32_t version);
     void RehomeMisplacedElements();

@@ -176,12 +176,4 @@ void DrawViewPicture(Surface& surface, CVantrelDoc& document, const ViewState& s
         DrawPreviewPicture(surface, document, state, client, scaledBackground);
 }
 
-const Image* PageImage(const CVantrelDoc& document, int page)
-{
-    if (page < 0 || std::size_t(page) >= document.pageBackgrounds.size())
-        return nullptr;
-    const Image& image = document.pageBackgrounds[std::size_t(page)];
-    return image.IsEmpty() ? nullptr : &image;
-}
-
 } // namespace vantrel

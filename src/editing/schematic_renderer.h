@@ -45,8 +45,4 @@ void DrawPreviewPicture(Surface& surface, CVantrelDoc& document, const ViewState
 void DrawViewPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
                      const Rect& client, const Image* scaledBackground);
 
-// The page's background image, or none when the page has no image or does
-// not exist.
-const Image* PageImage(const CVantrelDoc& document, int page);
-
 } // namespace vantrel

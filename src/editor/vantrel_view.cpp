@@ -436,7 +436,7 @@ const Image* CVantrelView::PageBackground(QSize client)
     // The scaled image is made once per page and client size.
     if (backgroundCachePage_ != state_.currentPage || backgroundCache_.width != client.width() ||
         backgroundCache_.height != client.height()) {
-        const Image* page = PageImage(document_, state_.currentPage);
+        const Image* page = decodedPage_.Page(document_, state_.currentPage);
         backgroundCache_ = page ? ScaledImage(*page, client) : Image{};
         backgroundCachePage_ = state_.currentPage;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/undo_record.h"
+#include "editing/page_image_cache.h"
 #include "editing/view_state.h"
 #include "platform/image.h"
 
@@ -140,7 +141,8 @@ private:
     QTimer timer_;
     std::array<bool, 4> digitsHeld_{};
     bool updatingScrollBars_ = false;
-    // The current page's background scaled to the client size.
+    // The current page's background decoded, and scaled to the client size.
+    PageImageCache decodedPage_{codec_};
     Image backgroundCache_;
     int backgroundCachePage_ = -1;
 };

@@ -175,33 +175,19 @@ void AddSimulationFields(const SimElement& element, DumpFields& fields)
     fields.Ids("outputs", element.outputs);
 }
 
-// The pixels as the design holds them (0xAARRGGBB, little-endian bytes):
-// the same on every machine, unlike the bytes an image encoder writes.
-std::string PixelHash(const Image& image)
-{
-    Sha256 hasher;
-    std::array<std::uint8_t, 4096> bytes{};
-    std::size_t filled = 0;
-    for (std::uint32_t pixel : image.pixels) {
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes[filled++] = std::uint8_t(pixel >> shift);
-        if (filled == bytes.size()) {
-            hasher.Update(bytes);
-            filled = 0;
-        }
-    }
-    hasher.Update(std::span(bytes).first(filled));
-    return Sha256::ToHex(hasher.Finish());
-}
-
-void AddPageFields(const Image& page, DumpFields& fields)
+// A page image is dumped as its file's bytes: the design keeps and writes
+// back the bytes it was given, so they are the same on every machine, and
+// nothing has to be decoded.
+void AddPageFields(const EncodedImage& page, DumpFields& fields)
 {
     if (page.IsEmpty()) {
         fields.Raw("image", "none");
         return;
     }
-    fields.Raw("size", std::to_string(page.width) + 'x' + std::to_string(page.height));
-    fields.Raw("sha256", PixelHash(page));
+    fields.Raw("bytes", std::to_string(page.Bytes().size()));
+    Sha256 hasher;
+    hasher.Update(page.Bytes());
+    fields.Raw("sha256", Sha256::ToHex(hasher.Finish()));
 }
 
 } // namespace

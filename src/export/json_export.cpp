@@ -10,6 +10,7 @@
 #include "elements/io_elements.h"
 #include "hardware/io_counts.h"
 #include "hardware/sim_element.h"
+#include "platform/encoded_image.h"
 #include "platform/image_codec.h"
 
 #include <algorithm>
@@ -213,11 +214,12 @@ void WriteSimulation(JsonWriter& json, const CVantrelDoc& document)
 void WriteBackgrounds(JsonWriter& json, const CVantrelDoc& document, const ImageCodec& codec)
 {
     json.BeginArray("backgrounds");
-    for (const Image& page : document.pageBackgrounds)
-        json.WriteBase64(JsonWriter::kArrayElement, codec.Encode(page, ImageFormat::Jpeg));
+    for (const EncodedImage& page : document.pageBackgrounds)
+        json.WriteBase64(JsonWriter::kArrayElement, EncodeAs(page, ImageFormat::Jpeg, codec));
     json.End();
-    const Image first = document.pageBackgrounds.empty() ? Image{} : document.pageBackgrounds[0];
-    json.WriteBase64("bgImage", codec.Encode(first, ImageFormat::Jpeg));
+    const EncodedImage first =
+        document.pageBackgrounds.empty() ? EncodedImage{} : document.pageBackgrounds[0];
+    json.WriteBase64("bgImage", EncodeAs(first, ImageFormat::Jpeg, codec));
 }
 
 void WriteSource(JsonWriter& json, CVantrelDoc& document, const ImageCodec& codec)

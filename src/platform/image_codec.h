@@ -3,7 +3,6 @@
 #include "platform/image.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <span>
 #include <vector>
@@ -24,12 +23,22 @@ class ImageCodec
 public:
     virtual ~ImageCodec() = default;
 
+    // Bounded: an image larger than the codec's pixel limit gives nothing,
+    // whatever its header claims, and its decoding never allocates more than
+    // that limit needs.
     virtual std::optional<Image> Decode(std::span<const std::uint8_t> bytes) const = 0;
-    virtual std::optional<Image> DecodeFile(const std::filesystem::path& path) const = 0;
 
     // A complete, self-contained PNG or JPEG file of the whole image; the
     // empty image encodes to zero bytes.
     virtual std::vector<std::uint8_t> Encode(const Image& image, ImageFormat format) const = 0;
+
+    // Whether the bytes begin like an image file in a format this codec
+    // knows, whether or not the rest decodes: a cheap look at the header.
+    virtual bool IsImageFile(std::span<const std::uint8_t> bytes) const = 0;
+
+    // Whether the bytes already are a PNG file (by their signature), so that
+    // they can be stored as they are where PNG is wanted.
+    virtual bool IsPng(std::span<const std::uint8_t> bytes) const = 0;
 };
 
 } // namespace vantrel

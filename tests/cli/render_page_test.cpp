@@ -32,7 +32,7 @@ protected:
         folder = test::FreshTestFolder("display_page");
         CVantrelDoc document;
         document.pageBackgrounds.resize(2); // the display page is the second
-        test::AddDisplayPage(document, 1);
+        test::AddDisplayPage(document, 1, codec);
         design = folder / "display.lgc";
         ASSERT_TRUE(SaveDesign(document, design, codec));
         ASSERT_EQ(OpenDesign(loaded, design, codec), OpenOutcome::Opened);

@@ -102,7 +102,8 @@ TEST_F(FlashFile, EveryPartInItsPlace)
     document.backgroundColour = 0x00123456;
     document.complexCommands.push_back(std::make_unique<ComplexCommand>(u"Go"));
     document.complexCommands.back()->settings = {{3, true}};
-    document.pageBackgrounds = {test::FakeImageCodec::Sample(2, 1), {}};
+    document.pageBackgrounds = {test::FakeImageCodec::Encoded(test::FakeImageCodec::Sample(2, 1)),
+                                {}};
 
     FileCursor file = ExportAndSkipImage();
     // Name table header: 8 inputs, 8 outputs, user input 1 gives 3 user

@@ -42,8 +42,8 @@ std::string Summary(const CVantrelDoc& document)
     std::string lists;
     for (const auto& list : document.elements)
         lists += (lists.empty() ? "" : " ") + std::to_string(list.size());
-    const auto images = std::ranges::count_if(document.pageBackgrounds,
-                                              [](const Image& page) { return !page.IsEmpty(); });
+    const auto images = std::ranges::count_if(
+        document.pageBackgrounds, [](const EncodedImage& page) { return !page.IsEmpty(); });
     char text[320];
     std::snprintf(text, sizeof text,
                   "lists %s; paint %zu; commands %zu; simulation %zu; remote %zu+%zu; "
@@ -249,7 +249,8 @@ const Expected kExpected[] = {
      "2x Warning!: There is an unconnected input."},
     {"damaged_undecodable_page.lgc",
      "lists 0 0 0 0 0 0 0 0; paint 0; commands 0; simulation 0; remote 0+0; "
-     "pages 2 (0 images); io 32/32; speed 64; colour FFFFFF"},
+     "pages 2 (0 images); io 32/32; speed 64; colour FFFFFF",
+     {"Warning!: These pages lost their background image, which is not an image file: 1"}},
     {"damaged_page_block_without_slots.lgc",
      "lists 0 0 0 0 0 0 0 0; paint 0; commands 0; simulation 0; remote 0+0; "
      "pages 1 (0 images); io 32/32; speed 64; colour FFFFFF"},

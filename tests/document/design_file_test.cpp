@@ -183,7 +183,8 @@ TEST_F(DesignFile, VersionTwelveReadsSimulationListAndOnePageImage)
              .Bytes());
     ASSERT_EQ(document.simulationElements.size(), 1u);
     EXPECT_EQ(document.simulationElements[0]->name, u"Dial");
-    EXPECT_EQ(document.pageBackgrounds[0], test::FakeImageCodec::Sample(2, 2));
+    EXPECT_EQ(test::FakeImageCodec::Decoded(document.pageBackgrounds[0]),
+              test::FakeImageCodec::Sample(2, 2));
 }
 
 TEST_F(DesignFile, VersionSeventeenMovesCommentsOutOfTheMainListInReverse)
@@ -333,8 +334,9 @@ TEST_F(DesignFile, ConsistencyCheckReportsMisplacedIndirectsAndDuplicateIds)
 
 TEST_F(DesignFile, PageBlockKeepsEmptySlotsAndAtLeastOneSlot)
 {
-    document.pageBackgrounds = {test::FakeImageCodec::Sample(3, 1), Image{},
-                                test::FakeImageCodec::Sample(1, 2)};
+    document.pageBackgrounds = {test::FakeImageCodec::Encoded(test::FakeImageCodec::Sample(3, 1)),
+                                {},
+                                test::FakeImageCodec::Encoded(test::FakeImageCodec::Sample(1, 2))};
     auto bytes = Store();
     CVantrelDoc other;
     CArchive ar(LoadFrom, bytes, SystemClasses());

@@ -6,8 +6,11 @@
 #include "support/fake_image_codec.h"
 #include "support/hex.h"
 #include "support/recording_notifier.h"
+#include "support/test_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace vantrel {
 namespace {
@@ -20,8 +23,9 @@ protected:
     void SetUp() override
     {
         document.SetNotifier(&notifier);
-        document.pageBackgrounds = {FakeImageCodec::Sample(2, 2), FakeImageCodec::Sample(3, 1),
-                                    FakeImageCodec::Sample(1, 1)};
+        document.pageBackgrounds = {FakeImageCodec::Encoded(FakeImageCodec::Sample(2, 2)),
+                                    FakeImageCodec::Encoded(FakeImageCodec::Sample(3, 1)),
+                                    FakeImageCodec::Encoded(FakeImageCodec::Sample(1, 1))};
         document.SetModified(false);
     }
 
@@ -60,6 +64,31 @@ TEST_F(PageBackground, ColourIsSharedAndRemovesOnlyTheCurrentPagesImage)
     EXPECT_FALSE(document.pageBackgrounds[2].IsEmpty());
     EXPECT_TRUE(document.IsModified());
     ExpectUndoAndRedo(before);
+}
+
+// The page holds the file itself, not a decoded copy; a file that does not
+// decode is not taken, whatever its name says.
+TEST_F(PageBackground, AnImportedFileIsKeptAsItIsOnceItDecodes)
+{
+    const auto folder = test::FreshTestFolder("page_background");
+    const auto write = [&](const char* name, const char* bytes, std::streamsize size) {
+        std::ofstream(folder / name, std::ios::binary).write(bytes, size);
+        return folder / name;
+    };
+    const char picture[] = {'I', 'M', 'G', 1, 2, 5, 6};
+    const char damaged[] = {'I', 'M', 'G', 2, 2, 5};
+
+    const std::string before = Stored();
+    EXPECT_TRUE(ImportBackground(document, 1, write("picture.img", picture, 7), FakeImageCodec()));
+    EXPECT_EQ(document.pageBackgrounds[1],
+              EncodedImage(std::vector<std::uint8_t>(std::begin(picture), std::end(picture))));
+    EXPECT_TRUE(notifier.Messages().empty());
+    ExpectUndoAndRedo(before);
+
+    EXPECT_FALSE(ImportBackground(document, 0, write("damaged.png", damaged, 6), FakeImageCodec()));
+    EXPECT_TRUE(document.pageBackgrounds[0].IsEmpty());
+    EXPECT_EQ(notifier.Messages(),
+              std::vector<std::string>{"Error: Could not load background image"});
 }
 
 TEST_F(PageBackground, AFileThatDoesNotDecodeLeavesThePageWithoutImage)

@@ -103,7 +103,7 @@ TEST(DesignDump, TheTextIsFixedByTheContentAlone)
         line->from = {0.1f, -0.5f};
         line->to = {1.0f / 3.0f, 1e-7f};
         document.paintObjects.push_back(std::move(line));
-        document.pageBackgrounds = {Image{1, 1, {0xFF112233u}}, Image{}};
+        document.pageBackgrounds = {EncodedImage({0x33, 0x22, 0x11, 0xFF}), EncodedImage{}};
         document.designStamp = 1234567;
         document.nextElementId = 8;
     };
@@ -127,8 +127,8 @@ TEST(DesignDump, TheTextIsFixedByTheContentAlone)
         "normalColor=#000000 activeColor=#ff0000 active2Color=#00ffff hasCommand=0 commandId=0 "
         "hasActive=0 activeId=0 activeNeg=0 hasActive2=0 active2Id=0 active2Neg=0 hasProgress=0 "
         "progressId=0 progressColor=#ff0000 progressMax=1000\n"
-        // SHA-256 of the pixel's bytes 33 22 11 ff.
-        "page 1 size=1x1 sha256=0392da569c92593e2cb47507feb8bf59de1144b0956747a694a92cc1c7a1034f\n"
+        // SHA-256 of the image file's bytes 33 22 11 ff.
+        "page 1 bytes=4 sha256=0392da569c92593e2cb47507feb8bf59de1144b0956747a694a92cc1c7a1034f\n"
         "page 2 image=none\n");
 }
 

@@ -3,6 +3,7 @@
 // 1 GiB, a file-size limit. Every run ends with the system's message and an
 // exit code, never with a signal.
 #include "support/hostile_designs.h"
+#include "support/image_bombs.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -240,6 +242,85 @@ TEST_F(HostileCli, ARenderThatCannotBeMadeIsToldAndWritesNothing)
     EXPECT_FALSE(fs::exists(files / "out.png"));
 }
 #endif
+
+} // namespace
+} // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// How many times `part` stands in `whole`.
+int Occurrences(const std::string& whole, const std::vector<std::uint8_t>& part)
+{
+    const std::string needle(part.begin(), part.end());
+    int count = 0;
+    for (auto at = whole.find(needle); at != std::string::npos; at = whole.find(needle, at + 1))
+        ++count;
+    return count;
+}
+
+struct ImageBomb
+{
+    const char* name;
+    std::vector<std::uint8_t> (*bytes)();
+};
+
+// Each claims 16384 x 4000 pixels, 262 MB decoded, in a few dozen bytes.
+const ImageBomb kImageBombs[] = {
+    {"LyingGif", [] { return test::GifClaiming(16384, 4000); }},
+    {"TruncatedJpeg", [] { return test::TruncatedJpegClaiming(16384, 4000); }},
+    {"IconHoldingAHugePng", [] { return test::IconHolding(test::PngClaiming(16384, 4000)); }},
+};
+
+void PrintTo(const ImageBomb& bomb, std::ostream* out)
+{
+    *out << bomb.name;
+}
+
+class ImageBombs : public HostileCli, public ::testing::WithParamInterface<ImageBomb>
+{};
+
+// Eight pages of the bomb: drawn, saved and exported in bounded memory and
+// time, and the saved design keeps every page's file as it came.
+TEST_P(ImageBombs, AreDrawnSavedAndExportedAndKept)
+{
+    const std::vector<std::uint8_t> bomb = GetParam().bytes();
+    WriteFile(files / "design.lgc", test::PagesHolding(bomb, 8));
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"render", "design.lgc", "-o", "page.png", "--page", "8"},
+          std::vector<std::string>{"save", "design.lgc", "-o", "saved.lgc"},
+          std::vector<std::string>{"json", "design.lgc", "-o", "flash.lgj", "--random", "1"},
+          std::vector<std::string>{"flash", "design.lgc", "-o", "flash.lgf", "--random", "1"}}) {
+        const auto start = std::chrono::steady_clock::now();
+        const CliRun run = Cli(command);
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        EXPECT_FALSE(run.signalled) << command[0];
+        EXPECT_EQ(run.exitCode, 0) << command[0] << ": " << run.err.substr(0, 500);
+#if !defined(__SANITIZE_ADDRESS__)
+        EXPECT_LT(elapsed, std::chrono::seconds(2)) << command[0];
+#endif
+    }
+    EXPECT_EQ(Occurrences(ReadFile(files / "saved.lgc"), bomb), 8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ImageBombs, ::testing::ValuesIn(kImageBombs),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(HostileCli, AHundredPagesOfLyingGifsOpenSaveAndReopenWithEveryImage)
+{
+    const std::vector<std::uint8_t> gif = test::GifClaiming(16384, 4000);
+    ASSERT_EQ(gif.size(), 35u);
+    WriteFile(files / "design.lgc", test::PagesHolding(gif, 100));
+    const CliRun save = Cli({"save", "design.lgc", "-o", "saved.lgc"});
+    EXPECT_EQ(save.exitCode, 0) << save.err;
+    const CliRun reopen = Cli({"save", "saved.lgc", "-o", "again.lgc"});
+    EXPECT_EQ(reopen.exitCode, 0) << reopen.err;
+    const std::string saved = ReadFile(files / "saved.lgc");
+    EXPECT_EQ(Occurrences(saved, gif), 100);
+    EXPECT_EQ(ReadFile(files / "again.lgc"), saved);
+    const CliRun render = Cli({"render", "saved.lgc", "-o", "page.png", "--page", "100"});
+    EXPECT_EQ(render.exitCode, 0) << render.err;
+}
 
 } // namespace
 } // namespace vantrel

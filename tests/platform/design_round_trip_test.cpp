@@ -5,8 +5,11 @@
 #include "document/vantrel_doc.h"
 #include "platform/qt/qt_image_codec.h"
 #include "support/hex.h"
+#include "support/image_bombs.h"
 #include "support/recording_notifier.h"
 #include "support/sample_designs.h"
+#include "support/stored_design.h"
+#include "support/versioned_design_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +26,7 @@ Image Gradient(int width, int height)
     return image;
 }
 
-void FillEverything(CVantrelDoc& document)
+void FillEverything(CVantrelDoc& document, const ImageCodec& codec)
 {
     for (auto& element : test::OneOfEveryKind())
         document.elements[element->ListKind()].push_back(std::move(element));
@@ -41,7 +44,9 @@ void FillEverything(CVantrelDoc& document)
     custom.registerType = CustomRemoteModule::kBitRegisters;
     custom.modbusCommand = 15;
     document.remoteIo.customModules = {CustomRemoteModule{}, custom};
-    document.pageBackgrounds = {Gradient(64, 40), Image{}, Gradient(17, 9)};
+    document.pageBackgrounds = {EncodedImage(codec.Encode(Gradient(64, 40), ImageFormat::Png)),
+                                {},
+                                EncodedImage(codec.Encode(Gradient(17, 9), ImageFormat::Png))};
     document.numInputs = 48;
     document.speed = 99;
     document.backgroundColour = 0x00336699;
@@ -61,7 +66,7 @@ TEST(DesignRoundTrip, EverythingSavesLoadsAndSavesToTheSameBytes)
 {
     QtImageCodec codec;
     CVantrelDoc original;
-    FillEverything(original);
+    FillEverything(original, codec);
     const auto first = Store(original, codec);
 
     test::RecordingNotifier notifier;
@@ -82,6 +87,44 @@ TEST(DesignRoundTrip, EverythingSavesLoadsAndSavesToTheSameBytes)
     EXPECT_TRUE(loaded.pageBackgrounds[1].IsEmpty());
     EXPECT_EQ(loaded.pageBackgrounds[2], original.pageBackgrounds[2]);
     EXPECT_EQ(loaded.designStamp, 1765324800);
+}
+
+// A PNG stays the file it was (this one is not as Qt would write it), an
+// image too large to show is kept as it came, and any other format that
+// decodes is saved as PNG, as design files hold their pages.
+TEST(DesignRoundTrip, PagesKeepTheirPngFilesAndOtherFormatsBecomePng)
+{
+    QtImageCodec codec;
+    const std::vector<std::uint8_t> handMadePng = test::PngClaiming(1, 1);
+    const std::vector<std::uint8_t> smallGif = test::GifClaiming(3, 2);
+    const std::vector<std::uint8_t> hugeGif = test::GifClaiming(16384, 4000);
+    const std::vector<std::uint8_t> jpeg = codec.Encode(Gradient(8, 8), ImageFormat::Jpeg);
+    ASSERT_NE(test::ToHex(codec.Encode(*codec.Decode(handMadePng), ImageFormat::Png)),
+              test::ToHex(handMadePng));
+    test::StoredDesign stored;
+    stored.pages = {handMadePng, smallGif, hugeGif, jpeg};
+
+    test::RecordingNotifier notifier;
+    CVantrelDoc document(&notifier);
+    const std::vector<std::uint8_t> file = test::WriteDesignFile(stored, 19);
+    CArchive in(LoadFrom, file, SystemClasses());
+    document.Serialize(in, codec, ImageFormat::Png);
+    const std::vector<std::uint8_t> saved = Store(document, codec);
+    CVantrelDoc reopened(&notifier);
+    CArchive again(LoadFrom, saved, SystemClasses());
+    reopened.Serialize(again, codec, ImageFormat::Png);
+    EXPECT_TRUE(notifier.Messages().empty());
+
+    const auto& pages = reopened.pageBackgrounds;
+    ASSERT_EQ(pages.size(), 4u);
+    EXPECT_EQ(pages[0], EncodedImage(handMadePng));
+    EXPECT_EQ(pages[2], EncodedImage(hugeGif));
+    for (std::size_t converted : {1u, 3u}) {
+        SCOPED_TRACE(converted);
+        EXPECT_TRUE(codec.IsPng(pages[converted].Bytes()));
+        EXPECT_EQ(codec.Decode(pages[converted].Bytes()), codec.Decode(stored.pages[converted]));
+    }
+    EXPECT_EQ(Store(reopened, codec), saved);
 }
 
 } // namespace

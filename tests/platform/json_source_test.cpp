@@ -29,7 +29,7 @@ TEST(JsonSource, IsTheDesignFileWithJpegPages)
     CVantrelDoc document;
     document.InsertElement(std::make_unique<LogNot>(Point{1, 1}, 1));
     Image page{40, 30, std::vector<std::uint32_t>(40 * 30, 0xFF3366CC)};
-    document.pageBackgrounds = {page, Image{}};
+    document.pageBackgrounds = {EncodedImage(codec.Encode(page, ImageFormat::Png)), {}};
     std::ostringstream out;
     WriteJsonExport(document, out, codec, 9);
     const std::string json = out.str();
@@ -44,7 +44,9 @@ TEST(JsonSource, IsTheDesignFileWithJpegPages)
         u"source", codec));
     EXPECT_EQ(loaded.MainCount(), 1);
     ASSERT_EQ(loaded.pageBackgrounds.size(), 2u);
-    EXPECT_EQ(loaded.pageBackgrounds[0].width, 40);
+    const std::optional<Image> loadedPage = codec.Decode(loaded.pageBackgrounds[0].Bytes());
+    ASSERT_TRUE(loadedPage.has_value());
+    EXPECT_EQ(loadedPage->width, 40);
     EXPECT_TRUE(loaded.pageBackgrounds[1].IsEmpty());
 
     const QByteArray background =

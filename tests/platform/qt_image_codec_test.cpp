@@ -3,16 +3,14 @@
 // claim an absurd size before decoding them.
 #include "platform/qt/qt_image.h"
 #include "platform/qt/qt_image_codec.h"
+#include "support/image_bombs.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QImageReader>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <chrono>
-#include <fstream>
-#include <string>
 
 namespace vantrel {
 namespace {
@@ -95,57 +93,18 @@ TEST(QtImageCodec, EmptyOrGarbageBytesDecodeToNothing)
     EXPECT_FALSE(codec.Decode(cut).has_value());
 }
 
-std::uint32_t Crc32(const std::uint8_t* data, std::size_t size)
-{
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-void PutBigEndian(Bytes& bytes, std::uint32_t value)
-{
-    for (int shift : {24, 16, 8, 0})
-        bytes.push_back(std::uint8_t(value >> shift));
-}
-
-void PutChunk(Bytes& png, const char* type, const Bytes& data)
-{
-    PutBigEndian(png, std::uint32_t(data.size()));
-    const std::size_t start = png.size();
-    png.insert(png.end(), type, type + 4);
-    png.insert(png.end(), data.begin(), data.end());
-    PutBigEndian(png, Crc32(png.data() + start, png.size() - start));
-}
-
-// A hand-made PNG: signature, an IHDR chunk that claims width x height RGBA
-// pixels, one IDAT chunk and IEND. With `fullData` the IDAT holds all rows
-// (zero pixels); otherwise only the one row of a 1 x 1 image, so that no
+// The support library's hand-made PNG; with `fullData` its IDAT holds all
+// rows (zero pixels), otherwise only the one row of a 1 x 1 image, so that no
 // large buffer is made for an absurd claim.
 Bytes PngClaiming(std::uint32_t width, std::uint32_t height, bool fullData = false)
 {
-    Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    Bytes header;
-    PutBigEndian(header, width);
-    PutBigEndian(header, height);
-    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8 bits, RGBA, deflate, no interlace
-    PutChunk(png, "IHDR", header);
-    if (fullData) {
-        // Each row: filter byte 0 and 4 bytes a pixel. qCompress puts a
-        // 4-byte length before the zlib stream.
-        const QByteArray rows(qsizetype(height) * (1 + 4 * qsizetype(width)), '\0');
-        const QByteArray zlib = qCompress(rows).mid(4);
-        PutChunk(png, "IDAT", Bytes(zlib.begin(), zlib.end()));
-    } else {
-        // A stored zlib block of 5 zero bytes and its Adler-32.
-        PutChunk(png, "IDAT",
-                 {0x78, 0x01, 0x01, 0x05, 0x00, 0xFA, 0xFF, 0, 0, 0, 0, 0, 0x00, 0x05, 0x00, 0x01});
-    }
-    PutChunk(png, "IEND", {});
-    return png;
+    if (!fullData)
+        return test::PngClaiming(width, height);
+    // Each row: filter byte 0 and 4 bytes a pixel. qCompress puts a 4-byte
+    // length before the zlib stream.
+    const QByteArray rows(qsizetype(height) * (1 + 4 * qsizetype(width)), '\0');
+    const QByteArray zlib = qCompress(rows).mid(4);
+    return test::PngClaiming(width, height, 6, Bytes(zlib.begin(), zlib.end()));
 }
 
 TEST(QtImageCodec, RefusesAnAbsurdDeclaredSizeBeforeDecoding)
@@ -153,7 +112,7 @@ TEST(QtImageCodec, RefusesAnAbsurdDeclaredSizeBeforeDecoding)
     const QtImageCodec codec;
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(codec.Decode(PngClaiming(100000, 100000)).has_value());
-    EXPECT_FALSE(codec.Decode(PngClaiming(16384, 8193)).has_value()) << "over 64 Mpixel";
+    EXPECT_FALSE(codec.Decode(PngClaiming(16384, 8193)).has_value()) << "over the pixel limit";
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_LT(elapsed, std::chrono::seconds(1));
 }
@@ -182,23 +141,80 @@ TEST(QtImageCodec, HandMadePngIsSoundAtASensibleSize)
     EXPECT_EQ(full->pixels, std::vector<std::uint32_t>(6, 0u));
 }
 
-TEST(QtImageCodec, DecodeFileReadsAFileAndGivesNothingForAMissingOne)
+struct Bomb
+{
+    const char* name;
+    Bytes bytes;
+    // The same file at a size that decodes, to show it is refused for its size alone.
+    Bytes sound;
+};
+
+// Files whose header claims less than they decode to, or that decode to far
+// more than their bytes: refused, and in no time, so no decoder made the
+// picture first.
+TEST(QtImageCodec, RefusesImagesThatDecodeBeyondThePixelLimitWhateverTheirHeaderSays)
 {
     const QtImageCodec codec;
-    EXPECT_FALSE(codec.DecodeFile("/nonexistent/folder/background.png").has_value());
-
-    const std::string dir = VANTREL_TEST_OUTPUT_DIR "/platform";
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dir)));
-    const std::string path = dir + "/codec_test_image.png";
-    const Image image = TestImage(9, 7, true);
-    const Bytes png = codec.Encode(image, ImageFormat::Png);
-    {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
+    const Bomb bombs[] = {
+        {"a GIF whose frame is 1 x 1 and whose screen is 16384 x 4000",
+         test::GifClaiming(16384, 4000), test::GifClaiming(3, 2)},
+        {"a truncated JPEG of 16384 x 4000", test::TruncatedJpegClaiming(16384, 4000),
+         test::TruncatedJpegClaiming(16, 16)},
+        {"an icon entry of 16 x 16 holding a PNG of 16384 x 4000",
+         test::IconHolding(test::PngClaiming(16384, 4000)),
+         test::IconHolding(test::PngClaiming(1, 1))},
+        {"an icon entry of 16 x 16 holding a PNG of 8192 x 4097 with all its rows",
+         test::IconHolding(PngClaiming(8192, 4097, true)),
+         test::IconHolding(PngClaiming(2, 3, true))},
+    };
+    for (const Bomb& bomb : bombs) {
+        SCOPED_TRACE(bomb.name);
+        EXPECT_TRUE(codec.IsImageFile(bomb.bytes));
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(codec.Decode(bomb.bytes).has_value());
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+        EXPECT_TRUE(codec.Decode(bomb.sound).has_value());
     }
-    const std::optional<Image> decoded = codec.DecodeFile(path);
-    ASSERT_TRUE(decoded.has_value());
-    EXPECT_EQ(*decoded, image);
+}
+
+// The limit itself is a size a page may have: 8192 x 4096 decodes, one more
+// row does not. The GIF's screen makes the picture from a few bytes.
+TEST(QtImageCodec, AnImageAtThePixelLimitDecodesAndOneRowMoreDoesNot)
+{
+    const QtImageCodec codec;
+    const std::optional<Image> largest = codec.Decode(test::GifClaiming(8192, 4096));
+    ASSERT_TRUE(largest.has_value());
+    EXPECT_EQ(largest->width * largest->height, QtImageCodec::kMaxPixels);
+    EXPECT_FALSE(codec.Decode(test::GifClaiming(8192, 4097)).has_value());
+}
+
+TEST(QtImageCodec, TellsImageFilesAndPngFilesByTheirHeader)
+{
+    const QtImageCodec codec;
+    const Bytes png = codec.Encode(TestImage(4, 3, true), ImageFormat::Png);
+    const Bytes jpeg = codec.Encode(TestImage(4, 3, false), ImageFormat::Jpeg);
+    const Bytes gif = test::GifClaiming(3, 2);
+    const Bytes damagedPng = {png.begin(), png.begin() + 40};
+    const Bytes garbage = {'n', 'o', ' ', 'i', 'm', 'a', 'g', 'e', ' ', 'h', 'e', 'r', 'e'};
+    const Bytes signatureOnly = {0x89, 'P', 'N', 'G'};
+    const Bytes nothing;
+    const struct
+    {
+        const char* name;
+        const Bytes& bytes;
+        bool image;
+        bool isPng;
+    } cases[] = {
+        {"png", png, true, true},           {"jpeg", jpeg, true, false},
+        {"gif", gif, true, false},          {"png cut after its header", damagedPng, true, true},
+        {"garbage", garbage, false, false}, {"half a PNG signature", signatureOnly, false, false},
+        {"nothing", nothing, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(codec.IsImageFile(c.bytes), c.image);
+        EXPECT_EQ(codec.IsPng(c.bytes), c.isPng);
+    }
 }
 
 TEST(QtImageCodec, SetsQtsAllocationLimit)

@@ -166,11 +166,12 @@ PaintStuff& AddCaption(PageBuilder& page, const FPoint& from, const FPoint& /*to
 
 } // namespace
 
-void AddDisplayPage(CVantrelDoc& document, int page)
+void AddDisplayPage(CVantrelDoc& document, int page, const ImageCodec& codec)
 {
     if (document.pageBackgrounds.size() <= std::size_t(page))
         document.pageBackgrounds.resize(std::size_t(page) + 1);
-    document.pageBackgrounds[std::size_t(page)] = DisplayPageBackground(400, 300);
+    document.pageBackgrounds[std::size_t(page)] =
+        EncodedImage(codec.Encode(DisplayPageBackground(400, 300), ImageFormat::Png));
     PageBuilder builder(document, page);
     AddTanks(builder);
     AddGauges(builder);

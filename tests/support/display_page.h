@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/image.h"
+#include "platform/image_codec.h"
 
 namespace vantrel {
 class CVantrelDoc;
@@ -13,8 +14,8 @@ namespace vantrel::test {
 // with three traces, frames and labels. It holds every paint class in each
 // of its styles ("Solid color", "Blinking", "Moving"), with progress displays
 // on the lines, ellipses, filled rectangles and texts. Added to `page`,
-// whose background image becomes DisplayPageBackground.
-void AddDisplayPage(CVantrelDoc& document, int page);
+// whose background image becomes DisplayPageBackground, encoded by `codec`.
+void AddDisplayPage(CVantrelDoc& document, int page, const ImageCodec& codec);
 
 // A dark panel with a faint grid: the page background of the display page.
 Image DisplayPageBackground(int width, int height);

@@ -18,7 +18,7 @@ void BuildEveryKindDesign(CVantrelDoc& document)
     auto valve = std::make_unique<SimElement>(0, u"Valve");
     valve->inputs = {11, -1};
     document.simulationElements.push_back(std::move(valve));
-    document.pageBackgrounds = {FakeImageCodec::Sample(2, 2), Image{}};
+    document.pageBackgrounds = {FakeImageCodec::Encoded(FakeImageCodec::Sample(2, 2)), {}};
     document.remoteIo.modules.push_back({8, 8, 1, 57600, false});
     document.remoteIo.customModules.push_back({});
     document.designStamp = 0x600D5EED;

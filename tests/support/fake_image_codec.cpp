@@ -4,7 +4,7 @@ namespace vantrel::test {
 
 std::optional<Image> FakeImageCodec::Decode(std::span<const std::uint8_t> bytes) const
 {
-    if (bytes.size() < 5 || bytes[0] != 'I' || bytes[1] != 'M' || bytes[2] != 'G')
+    if (bytes.size() < 5 || !IsImageFile(bytes))
         return std::nullopt;
     Image image{bytes[3], bytes[4], {}};
     if (bytes.size() != 5u + std::size_t(image.width * image.height) || image.IsEmpty())
@@ -14,9 +14,14 @@ std::optional<Image> FakeImageCodec::Decode(std::span<const std::uint8_t> bytes)
     return image;
 }
 
-std::optional<Image> FakeImageCodec::DecodeFile(const std::filesystem::path&) const
+bool FakeImageCodec::IsImageFile(std::span<const std::uint8_t> bytes) const
 {
-    return std::nullopt;
+    return bytes.size() >= 3 && bytes[0] == 'I' && bytes[1] == 'M' && bytes[2] == 'G';
+}
+
+bool FakeImageCodec::IsPng(std::span<const std::uint8_t> bytes) const
+{
+    return IsImageFile(bytes);
 }
 
 std::vector<std::uint8_t> FakeImageCodec::Encode(const Image& image, ImageFormat) const
@@ -36,6 +41,16 @@ Image FakeImageCodec::Sample(int width, int height)
     for (int i = 0; i < width * height; ++i)
         image.pixels.push_back(0xFF000000u | std::uint32_t(i * 7 % 256));
     return image;
+}
+
+EncodedImage FakeImageCodec::Encoded(const Image& image)
+{
+    return EncodedImage(FakeImageCodec().Encode(image, ImageFormat::Png));
+}
+
+Image FakeImageCodec::Decoded(const EncodedImage& image)
+{
+    return FakeImageCodec().Decode(image.Bytes()).value_or(Image{});
 }
 
 } // namespace vantrel::test

@@ -5,6 +5,7 @@
 #include "elements/io_elements.h"
 #include "elements/numeric_elements.h"
 #include "elements/timing_elements.h"
+#include "support/fake_image_codec.h"
 #include "support/sample_designs.h"
 
 namespace vantrel::test {
@@ -71,7 +72,8 @@ void FillFullSizeDesign(CVantrelDoc& document, int pages)
     }
     document.pageBackgrounds.clear();
     for (int page = 0; page < pages; ++page)
-        document.pageBackgrounds.push_back(page % 2 == 0 ? PageImage(page) : Image{});
+        document.pageBackgrounds.push_back(page % 2 == 0 ? FakeImageCodec::Encoded(PageImage(page))
+                                                         : EncodedImage{});
 }
 
 } // namespace vantrel::test

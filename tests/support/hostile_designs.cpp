@@ -125,4 +125,11 @@ std::vector<std::uint8_t> SharedIds(int count)
     return Current(design);
 }
 
+std::vector<std::uint8_t> PagesHolding(const std::vector<std::uint8_t>& image, int pages)
+{
+    StoredDesign design;
+    design.pages.assign(std::size_t(pages), image);
+    return Current(design);
+}
+
 } // namespace vantrel::test

@@ -40,4 +40,7 @@ std::vector<std::uint8_t> DanglingInputs(int count);
 // `count` main-list elements that all carry one id.
 std::vector<std::uint8_t> SharedIds(int count);
 
+// An empty design of `pages` page slots that all hold the image file.
+std::vector<std::uint8_t> PagesHolding(const std::vector<std::uint8_t>& image, int pages);
+
 } // namespace vantrel::test

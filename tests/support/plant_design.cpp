@@ -103,7 +103,8 @@ void BuildPlant(CVantrelDoc& document)
     document.complexCommands.push_back(std::move(stale));
 
     AddPlantPaint(document);
-    document.pageBackgrounds = {FakeImageCodec::Sample(4, 3), FakeImageCodec::Sample(2, 2)};
+    document.pageBackgrounds = {FakeImageCodec::Encoded(FakeImageCodec::Sample(4, 3)),
+                                FakeImageCodec::Encoded(FakeImageCodec::Sample(2, 2))};
 
     auto valve = std::make_unique<SimElement>(0, u"Valve");
     valve->inputs = {10, -1};

@@ -7,9 +7,11 @@
 #include <QByteArray>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QString>
 
+#include <algorithm>
+#include <array>
 #include <limits>
+#include <type_traits>
 
 namespace vantrel {
 
@@ -25,7 +27,7 @@ bool IsAcceptableSize(QSize size)
 // Reads the one image behind `reader`, refusing absurd declared sizes before
 // any pixel is decoded. Handlers that cannot tell the size up front (no or an
 // empty size) are left to Qt's allocation limit; the decoded size is checked
-// again.
+// again, for headers that claim less than the image holds.
 std::optional<Image> ReadImage(QImageReader& reader)
 {
     try {
@@ -41,6 +43,23 @@ std::optional<Image> ReadImage(QImageReader& reader)
     }
 }
 
+// Calls `use` with a reader over the bytes; nothing when there are none or
+// too many for Qt.
+template <typename Use>
+std::invoke_result_t<Use, QImageReader&> WithReader(std::span<const std::uint8_t> bytes, Use use)
+{
+    if (bytes.empty() || bytes.size() > std::size_t(std::numeric_limits<int>::max()))
+        return {};
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                    qsizetype(bytes.size()));
+    QBuffer buffer;
+    buffer.setData(data);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&buffer);
+    return use(reader);
+}
+
 } // namespace
 
 QtImageCodec::QtImageCodec()
@@ -50,29 +69,23 @@ QtImageCodec::QtImageCodec()
 
 std::optional<Image> QtImageCodec::Decode(std::span<const std::uint8_t> bytes) const
 {
-    if (bytes.empty() || bytes.size() > std::size_t(std::numeric_limits<int>::max()) ||
-        !PngChunksFit(bytes))
+    // The PNG library allocates a chunk's claimed length before reading it.
+    if (!PngChunksFit(bytes))
         return std::nullopt;
-    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                    qsizetype(bytes.size()));
-    QBuffer buffer;
-    buffer.setData(data);
-    if (!buffer.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QImageReader reader(&buffer);
-    return ReadImage(reader);
+    return WithReader(bytes, ReadImage);
 }
 
-std::optional<Image> QtImageCodec::DecodeFile(const std::filesystem::path& path) const
+bool QtImageCodec::IsImageFile(std::span<const std::uint8_t> bytes) const
 {
-    QString name;
-    try {
-        name = QString::fromStdU16String(path.u16string());
-    } catch (...) {
-        return std::nullopt;
-    }
-    QImageReader reader(name);
-    return ReadImage(reader);
+    return WithReader(bytes, [](QImageReader& reader) { return reader.canRead(); });
+}
+
+bool QtImageCodec::IsPng(std::span<const std::uint8_t> bytes) const
+{
+    static constexpr std::array<std::uint8_t, 8> kSignature{0x89, 'P',  'N',  'G',
+                                                            0x0D, 0x0A, 0x1A, 0x0A};
+    return bytes.size() >= kSignature.size() &&
+           std::equal(kSignature.begin(), kSignature.end(), bytes.begin());
 }
 
 std::vector<std::uint8_t> QtImageCodec::Encode(const Image& image, ImageFormat format) const
