@@ -187,7 +187,7 @@ void CVantrelDoc::RehomeMisplacedElements()
     for (int list = 0; list < kElementListCount; ++list) {
         for (auto& element : elements[list]) {
             const int home = element->ListKind();
-            const bool indirect = dynamic_cast<LogIndirect*>(element.get()) != nullptr;
+            const bool indirect = AsIndirect(element.get()) != nullptr;
             if (home == list || (indirect && list == kMainList))
                 continue; // the consistency check reports those of the main list
             ReportLoadProblem(indirect ? u"Replicator in the wrong place"
@@ -205,9 +205,7 @@ void CVantrelDoc::CheckConsistency()
     // Both lists are checked from their last element to their first, the
     // main list first; a replicator in it is reported and dropped where met.
     ElementList& main = elements[kMainList];
-    auto misplaced = [](const auto& element) {
-        return dynamic_cast<LogIndirect*>(element.get()) != nullptr;
-    };
+    auto misplaced = [](const auto& element) { return AsIndirect(element.get()) != nullptr; };
     std::vector<std::int32_t> ids;
     for (auto element = main.rbegin(); element != main.rend(); ++element)
         if (!misplaced(*element))

@@ -13,14 +13,6 @@ namespace {
 
 constexpr int kRegisterLists[] = {kAccumulatorList, kNoOpList, kTimerList, kRegisterList};
 
-// The list kind rules out most elements at the cost of a virtual call, far
-// less than a failing dynamic_cast.
-LogIndirect* AsIndirect(LogElement* element)
-{
-    return element && element->ListKind() == kIndirectList ? dynamic_cast<LogIndirect*>(element)
-                                                           : nullptr;
-}
-
 } // namespace
 
 CVantrelDoc::FrozenLookups::FrozenLookups(const CVantrelDoc& document) : document_(document)
