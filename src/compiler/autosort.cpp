@@ -12,7 +12,6 @@
 #include <queue>
 #include <set>
 #include <string>
-#include <unordered_map>
 
 namespace vantrel {
 
@@ -54,11 +53,6 @@ public:
         : list_(list), rules_(rules), count_(int(list.size())), waiting_(count_), hard_(count_),
           candidate_(count_), placed_(count_)
     {
-        std::unordered_map<const LogElement*, int> indexOf;
-        indexOf.reserve(list.size());
-        for (int i = 0; i < count_; ++i)
-            indexOf.emplace(list[i].get(), i);
-
         std::vector<std::pair<int, Edge>> edges;
         for (int i = 0; i < count_; ++i) {
             const LogElement& element = *list[i];
@@ -72,8 +66,10 @@ public:
                 ++waiting_[i];
                 hard_[i] += delayed ? 0 : 1;
                 // A source outside the list is never placed: the input waits for good.
-                if (auto known = indexOf.find(source); known != indexOf.end())
-                    edges.emplace_back(known->second, Edge{i, delayed});
+                // Sources are found through the id index, so it knows their place.
+                const int at = document.LocateById(source->id).position;
+                if (at >= 0 && at < count_ && list[std::size_t(at)].get() == source)
+                    edges.emplace_back(at, Edge{i, delayed});
             }
         }
         BuildReaders(edges);
@@ -87,11 +83,14 @@ public:
             if (rules_.weakCuts && waiting_[i] > 0 && hard_[i] == 0)
                 weakCandidates_.insert(i);
         }
+        std::vector<bool> sources(list_.size());
         for (int i = 0; i < count_; ++i)
-            if (waiting_[i] == 0 && !rules_.isSource(*list_[std::size_t(i)]))
+            sources[std::size_t(i)] = rules_.isSource(*list_[std::size_t(i)]);
+        for (int i = 0; i < count_; ++i)
+            if (waiting_[i] == 0 && !sources[std::size_t(i)])
                 ready_.push({base_, i});
         for (int i = 0; i < count_; ++i)
-            if (rules_.isSource(*list_[std::size_t(i)]))
+            if (sources[std::size_t(i)])
                 Place(i, 0);
         while (int(order_.size()) < count_) {
             if (!ready_.empty()) {

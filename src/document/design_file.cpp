@@ -10,7 +10,6 @@
 #include "platform/image_codec.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 namespace vantrel {
 
@@ -159,7 +158,7 @@ void CVantrelDoc::RehomeMisplacedElements()
     for (int list = 0; list < kElementListCount; ++list) {
         for (auto& element : elements[list]) {
             const int home = element->ListKind();
-            const bool indirect = dynamic_cast<LogIndirect*>(element.get()) != nullptr;
+            const bool indirect = AsIndirect(element.get()) != nullptr;
             if (home == list || (indirect && list == kMainList))
                 continue; // the consistency check reports those of the main list
             ReportLoadProblem(indirect ? u"Replicator in the wrong place"
@@ -174,21 +173,30 @@ void CVantrelDoc::RehomeMisplacedElements()
 
 void CVantrelDoc::CheckConsistency()
 {
-    ElementIdSet seen;
+    // Both lists are checked from their last element to their first, the
+    // main list first; a replicator in it is reported and dropped where met.
     ElementList& main = elements[kMainList];
+    auto misplaced = [](const auto& element) { return AsIndirect(element.get()) != nullptr; };
+    std::vector<std::int32_t> ids;
+    for (auto element = main.rbegin(); element != main.rend(); ++element)
+        if (!misplaced(*element))
+            ids.push_back((*element)->id);
+    for (auto element = elements[kIndirectList].rbegin(); element != elements[kIndirectList].rend();
+         ++element)
+        ids.push_back((*element)->id);
+    const std::vector<bool> repeated = RepeatedIds(ids);
+    std::size_t next = 0;
     for (std::size_t i = main.size(); i-- > 0;) {
-        if (dynamic_cast<LogIndirect*>(main[i].get())) {
+        if (misplaced(main[i])) {
             ReportLoadProblem(u"Replicator in the wrong place");
             main[i].reset();
-            continue;
-        }
-        if (!seen.insert(main[i]->id).second)
+        } else if (repeated[next++]) {
             ReportLoadProblem(u"Duplicate index");
+        }
     }
     std::erase(main, nullptr);
-    const ElementList& indirect = elements[kIndirectList];
-    for (std::size_t i = indirect.size(); i-- > 0;)
-        if (!seen.insert(indirect[i]->id).second)
+    for (; next < repeated.size(); ++next)
+        if (repeated[next])
             ReportLoadProblem(u"Duplicate index");
 }
 

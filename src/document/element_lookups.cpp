@@ -34,14 +34,17 @@ CVantrelDoc::Location CVantrelDoc::LocateById(std::int32_t id) const
     // 0 is the id of "not connected", never of an element.
     if (id == 0)
         return {};
-    if (auto cached = idIndex_.find(id); cached != idIndex_.end()) {
-        LogElement* element = ElementAt(cached->second);
-        if (element && element->id == id)
-            return cached->second;
+    // Frozen, the index was refilled from the design as it is: it holds
+    // exactly the ids present, at their places.
+    if (memo_) {
+        const Location* indexed = idIndex_.Find(id);
+        return indexed ? *indexed : Location{};
     }
-    // A frozen design was indexed whole when it froze.
-    if (memo_)
-        return {};
+    if (const Location* cached = idIndex_.Find(id)) {
+        LogElement* element = ElementAt(*cached);
+        if (element && element->id == id)
+            return *cached;
+    }
     for (int list = 0; list < kElementListCount; ++list) {
         for (std::size_t i = 0; i < elements[list].size(); ++i) {
             if (elements[list][i]->id == id) {
@@ -57,15 +60,33 @@ CVantrelDoc::Location CVantrelDoc::LocateById(std::int32_t id) const
 
 void CVantrelDoc::RefreshIdIndex() const
 {
+    std::size_t count = 0;
+    for (const ElementList& list : elements)
+        count += list.size();
+    // A place that still holds an element of the id stays its place, even
+    // when an element of the same id comes earlier.
+    auto holds = [this](std::int32_t id, Location at) {
+        const LogElement* element = ElementAt(at);
+        return element && element->id == id;
+    };
+    idIndex_.BeginRefill(count);
+    std::vector<IdIndex::Entry> beyond;
     for (int list = 0; list < kElementListCount; ++list) {
         for (std::size_t i = 0; i < elements[list].size(); ++i) {
+            const Location here{list, int(i)};
             const std::int32_t id = elements[list][i]->id;
-            auto [entry, added] = idIndex_.try_emplace(id, Location{list, int(i)});
-            LogElement* indexed = added ? nullptr : ElementAt(entry->second);
-            if (!added && (!indexed || indexed->id != id))
-                entry->second = {list, int(i)};
+            Location* slot = idIndex_.DirectSlot(id);
+            if (!slot) {
+                beyond.push_back({id, here});
+                continue;
+            }
+            if (slot->list >= 0)
+                continue; // met earlier in this walk
+            const Location* before = idIndex_.Previous(id);
+            *slot = before && (*before == here || holds(id, *before)) ? *before : here;
         }
     }
+    idIndex_.ReplaceSparse(std::move(beyond), holds);
 }
 
 LogElement* CVantrelDoc::FindById(std::int32_t id) const
@@ -98,7 +119,7 @@ LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker
     std::vector<const LogElement*> passed;
     std::unordered_set<const LogElement*> seen;
     LogElement* source = element;
-    while (auto* indirect = dynamic_cast<LogIndirect*>(source)) {
+    while (auto* indirect = AsIndirect(source)) {
         if (memo_) {
             const auto& known = memo_->resolved[stopAtBreaker ? 1 : 0];
             if (auto found = known.find(source); found != known.end()) {

@@ -43,7 +43,7 @@ void CVantrelDoc::ResetDocument()
     complexCommands.clear();
     paintObjects.clear();
     simulationElements.clear();
-    idIndex_.clear();
+    idIndex_.Clear();
     pageBackgrounds.assign(1, EncodedImage{});
     undoStack_.clear();
     redoStack_.clear();

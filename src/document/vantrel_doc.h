@@ -2,6 +2,7 @@
 
 #include "document/complex_command.h"
 #include "document/element_id_hash.h"
+#include "document/id_index.h"
 #include "document/notifier.h"
 #include "document/undo_record.h"
 #include "elements/el_finder.h"
@@ -70,13 +71,7 @@ public:
     // The design file version written; every older one can be read.
     static constexpr std::int32_t kDesignVersion = 19;
 
-    // Where an element sits: its list kind and position, or (-1, -1).
-    struct Location
-    {
-        int list = -1;
-        int position = -1;
-        friend bool operator==(const Location&, const Location&) = default;
-    };
+    using Location = ElementLocation;
 
     // While one lives, the design must not change. Lookups then trust a
     // complete id index (an id missing from it is absent, without a scan of
@@ -239,7 +234,7 @@ private:
     bool modified_ = false;
     std::uint64_t changeCount_ = 0;
     // A cache of where each id was last seen, refreshed by the lookups.
-    mutable std::unordered_map<std::int32_t, Location, ElementIdHash> idIndex_;
+    mutable IdIndex idIndex_;
     struct LookupMemo;
     // Present while lookups are frozen.
     mutable std::unique_ptr<LookupMemo> memo_;

@@ -20,4 +20,13 @@ protected:
     LogIndirect(const LogIndirect&) = default;
 };
 
+// The element as an indirect one, or none. The list kind rules out most
+// elements at the cost of a virtual call, far less than a failing
+// dynamic_cast, which compares type names.
+inline LogIndirect* AsIndirect(LogElement* element)
+{
+    return element && element->ListKind() == kIndirectList ? dynamic_cast<LogIndirect*>(element)
+                                                           : nullptr;
+}
+
 } // namespace vantrel
