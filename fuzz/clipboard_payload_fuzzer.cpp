@@ -24,6 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SilentNotifier notifier;
     CVantrelDoc document(&notifier);
     test::BuildEveryKindDesign(document);
+    // As after opening it, so that the pasted elements get fresh ids.
+    document.RaiseNextIdAboveIds();
     ViewState state;
     state.layoutMode = data[0] % 2 == 0 ? LayoutMode::Design : LayoutMode::Preview;
     if (!PastePayload(document, state, {data + 1, size - 1}))

@@ -10,6 +10,7 @@
 #include "platform/image_codec.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace vantrel {
 
@@ -97,7 +98,20 @@ void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
     CorrectOldContent(version);
     RehomeMisplacedElements();
     CheckConsistency();
+    RaiseNextIdAboveIds();
     loopSetStale_ = true;
+}
+
+// A file whose next id is not above its ids would make the next element
+// placed a duplicate, refused without a word.
+void CVantrelDoc::RaiseNextIdAboveIds()
+{
+    std::int64_t next = std::max<std::int64_t>(nextElementId, 1);
+    for (const ElementList& list : elements)
+        for (const auto& element : list)
+            next = std::max<std::int64_t>(next, std::int64_t(element->id) + 1);
+    nextElementId =
+        std::int32_t(std::min<std::int64_t>(next, std::numeric_limits<std::int32_t>::max()));
 }
 
 void CVantrelDoc::SkipLegacyBackground(CArchive& ar)

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <limits>
 
 namespace vantrel {
 
@@ -192,6 +193,14 @@ void CVantrelDoc::RebuildLoopSet()
     loopSet_ = FindLoopElements(*this);
     loopSetStale_ = false;
     ++loopSetRebuilds_;
+}
+
+std::int32_t CVantrelDoc::TakeElementId()
+{
+    const std::int32_t id = nextElementId;
+    if (nextElementId < std::numeric_limits<std::int32_t>::max())
+        ++nextElementId;
+    return id;
 }
 
 } // namespace vantrel

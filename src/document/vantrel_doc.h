@@ -193,6 +193,13 @@ public:
     std::int32_t userInputCapacity = kUserNumberCapacity;
     std::int32_t userOutputCapacity = kUserNumberCapacity;
     std::int32_t nextElementId = 1;
+    // Hands out the next element id. Once the last id is handed out it is
+    // handed out again, and the element is then refused as a duplicate
+    // instead of the count running past the largest id.
+    std::int32_t TakeElementId();
+    // Raises the next id above every element's id (a design file may store
+    // one that is not).
+    void RaiseNextIdAboveIds();
     std::int32_t speed = 64;
     Colour backgroundColour = 0x00FFFFFF;
     // The pages' background images, held as the files they came as.

@@ -51,7 +51,7 @@ struct Placement
     {
         Placed element = kind.make();
         element->pos = cell;
-        element->id = document.nextElementId++;
+        element->id = document.TakeElementId();
         return element;
     }
 

@@ -28,7 +28,7 @@ bool ReplicateSelected(CVantrelDoc& document, ViewState& state)
         return false;
     // The id is taken when the replicator is built, placed or not.
     auto replicator = std::make_unique<LogReplicator>(Point{source.pos.x - 1, source.pos.y},
-                                                      document.nextElementId++, source.id);
+                                                      document.TakeElementId(), source.id);
     LogElement* placed = replicator.get();
     EditTransaction edit(document, UndoRecord::kAdded);
     if (!edit.Insert(std::move(replicator)))

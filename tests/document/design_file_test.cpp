@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace vantrel {
 namespace {
 
@@ -271,6 +273,41 @@ TEST_F(DesignFile, CurvesAreDroppedBeforeVersionThirteen)
             version < 13 ? Classes{"Line", "Line"} : Classes{"Line", "Curve", "Line"};
         EXPECT_EQ(classes, expected) << version;
     }
+}
+
+// A stored next id that is not above the loaded ids would make the next
+// element placed a duplicate; it is raised, and never past the largest id.
+TEST_F(DesignFile, NextIdIsRaisedAboveTheLoadedIds)
+{
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    struct Case
+    {
+        std::int32_t storedNextId, firstId, secondId, expected;
+    };
+    for (const Case& c : {Case{5, 3, 4, 5}, Case{1, 3, 4, 5}, Case{9, 3, 4, 9}, Case{-7, 3, 4, 5},
+                          Case{0, kMax, 2, kMax}}) {
+        SCOPED_TRACE(c.storedNextId);
+        Load(ArchiveBytes()
+                 .I32(1)
+                 .I32(16)
+                 .I32(8)
+                 .I32(c.storedNextId)
+                 .EmptyList()
+                 .Word(2)
+                 .NewClass("LogAnd")
+                 .Base(9, 1, 2, c.firstId)
+                 .I32(0)
+                 .I32(0)
+                 .NewClass("LogNot")
+                 .Base(9, 1, 3, c.secondId)
+                 .I32(0)
+                 .I32(0)
+                 .Bytes());
+        EXPECT_EQ(document.nextElementId, c.expected);
+    }
+    // The last id is handed out again rather than running past it.
+    EXPECT_EQ(document.TakeElementId(), kMax);
+    EXPECT_EQ(document.TakeElementId(), kMax);
 }
 
 TEST_F(DesignFile, NewerVersionsLoadLikeNineteen)
