@@ -83,7 +83,8 @@ private:
 
     QPainter& painter_;
     SurfaceState state_;
-    QPen qpen_; // state_.pen for Qt
+    QPen qpen_;    // state_.pen for Qt
+    QPen textPen_; // state_.textColour for Qt
 };
 
 } // namespace vantrel
