@@ -253,6 +253,10 @@ void BM_FitFrameOverRawQPainter(benchmark::State& state)
         rawTime += Clock::now() - middle;
     }
     state.counters["ratio"] = double(surfaceTime.count()) / double(rawTime.count());
+    using Milliseconds = std::chrono::duration<double, std::milli>;
+    const double frames = double(state.iterations());
+    state.counters["surface_ms"] = Milliseconds(surfaceTime).count() / frames;
+    state.counters["raw_ms"] = Milliseconds(rawTime).count() / frames;
     state.counters["primitives"] = double(primitives.size());
     const auto count = [&](Primitive::Kind kind) {
         return double(std::count_if(primitives.begin(), primitives.end(),
