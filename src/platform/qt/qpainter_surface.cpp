@@ -60,6 +60,11 @@ QPen ToQPen(const Pen& pen)
     return qpen;
 }
 
+QBrush ToQBrush(const Brush& brush)
+{
+    return brush.hollow ? QBrush() : QBrush(ToQColor(brush.colour));
+}
+
 // A 1-pixel line from a to b with its first pixel in and its last pixel out,
 // each pixel the one nearest to the ideal line between the pixel centres of
 // a and b (the classic line algorithm).
@@ -104,7 +109,8 @@ Rect NormalBox(int left, int top, int right, int bottom)
 } // namespace
 
 QPainterSurface::QPainterSurface(QPainter& painter)
-    : painter_(painter), qpen_(ToQPen(state_.pen)), textPen_(ToQColor(state_.textColour))
+    : painter_(painter), qpen_(ToQPen(state_.pen)), qbrush_(ToQBrush(state_.brush)),
+      textPen_(ToQColor(state_.textColour))
 {
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -125,6 +131,8 @@ Pen QPainterSurface::SetPen(const Pen& pen)
 
 Brush QPainterSurface::SetBrush(const Brush& brush)
 {
+    if (brush != state_.brush)
+        qbrush_ = ToQBrush(brush);
     return std::exchange(state_.brush, brush);
 }
 
@@ -161,6 +169,12 @@ void QPainterSurface::UsePen(const QPen& pen)
     // the pen is the same, and a frame strokes thousands of lines.
     if (painter_.pen() != pen)
         painter_.setPen(pen);
+}
+
+void QPainterSurface::UseBrush(const QBrush& brush)
+{
+    if (painter_.brush() != brush)
+        painter_.setBrush(brush);
 }
 
 bool QPainterSurface::IsWidePen() const
@@ -250,6 +264,14 @@ void QPainterSurface::DrawEllipse(int left, int top, int right, int bottom)
     const Rect box = NormalBox(left, top, right, bottom);
     if (box.IsEmpty())
         return;
+    if (!IsWidePen()) {
+        // QPainter's own ellipse inks the same pixels as the path below for
+        // 1-pixel pens without building a path of its own.
+        UsePen(qpen_);
+        UseBrush(qbrush_);
+        painter_.drawEllipse(EllipseRect(box));
+        return;
+    }
     QPainterPath path;
     path.addEllipse(EllipseRect(box));
     StrokeAndFill(path, true);
@@ -263,6 +285,18 @@ void QPainterSurface::EllipticArc(const Rect& givenBox, Point start, Point end, 
     const int start16 = RayAngle16(box, start);
     const int span16 = ArcSpan16(start16, RayAngle16(box, end), state_.arcDirection);
     const QRectF ellipse = EllipseRect(box);
+    if (!IsWidePen()) {
+        // The same curve as the path below (QPainter builds it alike), filled
+        // and stroked in one pass.
+        UsePen(qpen_);
+        if (chord) {
+            UseBrush(qbrush_);
+            painter_.drawChord(ellipse, start16, span16);
+        } else {
+            painter_.drawArc(ellipse, start16, span16);
+        }
+        return;
+    }
     QPainterPath path;
     path.arcMoveTo(ellipse, start16 / 16.0);
     path.arcTo(ellipse, start16 / 16.0, span16 / 16.0);
