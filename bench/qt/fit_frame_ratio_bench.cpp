@@ -57,6 +57,8 @@ struct Primitive
     QRectF curve = {};
     int start16 = 0;
     int span16 = 0;
+    // The figure's brush, made once like the pen.
+    QBrush brush = {};
 };
 
 // Records the frame's primitives with the pen they were drawn with; angle
@@ -155,6 +157,7 @@ private:
         QPen pen(ToColour(state_.pen.colour), std::max(state_.pen.width, 0));
         const QColor fill = state_.brush.hollow ? QColor() : ToColour(state_.brush.colour);
         primitives.push_back({kind, pen, fill, std::move(points), box, {}});
+        primitives.back().brush = fill.isValid() ? QBrush(fill) : QBrush();
     }
 
     // Angles as the surface works them out, so that the replay draws the
@@ -183,9 +186,8 @@ void Replay(QPainter& painter, const std::vector<Primitive>& primitives)
         }
         if (painter.pen() != p.pen)
             painter.setPen(p.pen);
-        const QBrush brush = p.fill.isValid() ? QBrush(p.fill) : QBrush();
-        if (painter.brush() != brush)
-            painter.setBrush(brush);
+        if (painter.brush() != p.brush)
+            painter.setBrush(p.brush);
         switch (p.kind) {
         case Primitive::kLine:
             painter.drawLine(p.points[0], p.points[1]);
