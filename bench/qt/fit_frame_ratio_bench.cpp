@@ -7,6 +7,7 @@
 #include "editing/schematic_renderer.h"
 #include "editing/view_state.h"
 #include "platform/qt/qpainter_surface.h"
+#include "platform/qt/qt_arc_angles.h"
 #include "platform/qt/qt_text.h"
 #include "platform/surface_rules.h"
 #include "support/full_size_design.h"
@@ -17,6 +18,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 #include <vector>
@@ -41,6 +43,8 @@ struct Primitive
         kPolygon,
         kRectangle,
         kEllipse,
+        kArc,
+        kChord,
         kFill,
         kText
     } kind;
@@ -49,10 +53,16 @@ struct Primitive
     QPolygon points;
     QRect box;
     QString text;
+    // Arcs and chords: the ellipse and the angles in 1/16 degree.
+    QRectF curve = {};
+    int start16 = 0;
+    int span16 = 0;
+    // The figure's brush, made once like the pen.
+    QBrush brush = {};
 };
 
-// Records the frame's primitives with the pen they were drawn with; arcs and
-// images (none at Fit) are left out.
+// Records the frame's primitives with the pen they were drawn with; angle
+// arcs and images (none at Fit) are left out.
 class PrimitiveRecorder final : public Surface
 {
 public:
@@ -100,8 +110,14 @@ public:
     {
         Add(Primitive::kEllipse, {}, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
     }
-    void DrawArc(const Rect&, Point, Point) override {}
-    void DrawChord(const Rect&, Point, Point) override {}
+    void DrawArc(const Rect& box, Point start, Point end) override
+    {
+        AddCurve(Primitive::kArc, box, start, end);
+    }
+    void DrawChord(const Rect& box, Point start, Point end) override
+    {
+        AddCurve(Primitive::kChord, box, start, end);
+    }
     void DrawAngleArc(int, int, int, float, float) override {}
     void FillRectangle(const Rect& rect, Colour colour) override
     {
@@ -141,6 +157,18 @@ private:
         QPen pen(ToColour(state_.pen.colour), std::max(state_.pen.width, 0));
         const QColor fill = state_.brush.hollow ? QColor() : ToColour(state_.brush.colour);
         primitives.push_back({kind, pen, fill, std::move(points), box, {}});
+        primitives.back().brush = fill.isValid() ? QBrush(fill) : QBrush();
+    }
+
+    // Angles as the surface works them out, so that the replay draws the
+    // same curve.
+    void AddCurve(Primitive::Kind kind, const Rect& box, Point start, Point end)
+    {
+        Add(kind, {});
+        const int start16 = RayAngle16(box, start);
+        primitives.back().curve = EllipseRect(box);
+        primitives.back().start16 = start16;
+        primitives.back().span16 = ArcSpan16(start16, RayAngle16(box, end), state_.arcDirection);
     }
 
     QFontMetrics metrics_;
@@ -158,9 +186,8 @@ void Replay(QPainter& painter, const std::vector<Primitive>& primitives)
         }
         if (painter.pen() != p.pen)
             painter.setPen(p.pen);
-        const QBrush brush = p.fill.isValid() ? QBrush(p.fill) : QBrush();
-        if (painter.brush() != brush)
-            painter.setBrush(brush);
+        if (painter.brush() != p.brush)
+            painter.setBrush(p.brush);
         switch (p.kind) {
         case Primitive::kLine:
             painter.drawLine(p.points[0], p.points[1]);
@@ -176,6 +203,12 @@ void Replay(QPainter& painter, const std::vector<Primitive>& primitives)
             break;
         case Primitive::kEllipse:
             painter.drawEllipse(p.box);
+            break;
+        case Primitive::kArc:
+            painter.drawArc(p.curve, p.start16, p.span16);
+            break;
+        case Primitive::kChord:
+            painter.drawChord(p.curve, p.start16, p.span16);
             break;
         case Primitive::kText:
             painter.drawText(p.box.topLeft(), p.text);
@@ -222,7 +255,19 @@ void BM_FitFrameOverRawQPainter(benchmark::State& state)
         rawTime += Clock::now() - middle;
     }
     state.counters["ratio"] = double(surfaceTime.count()) / double(rawTime.count());
+    using Milliseconds = std::chrono::duration<double, std::milli>;
+    const double frames = double(state.iterations());
+    state.counters["surface_ms"] = Milliseconds(surfaceTime).count() / frames;
+    state.counters["raw_ms"] = Milliseconds(rawTime).count() / frames;
     state.counters["primitives"] = double(primitives.size());
+    const auto count = [&](Primitive::Kind kind) {
+        return double(std::count_if(primitives.begin(), primitives.end(),
+                                    [kind](const Primitive& p) { return p.kind == kind; }));
+    };
+    state.counters["lines"] = count(Primitive::kLine);
+    state.counters["ellipses"] = count(Primitive::kEllipse);
+    state.counters["texts"] = count(Primitive::kText);
+    state.counters["curves"] = count(Primitive::kArc) + count(Primitive::kChord);
 }
 BENCHMARK(BM_FitFrameOverRawQPainter)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,6 @@
 #include "platform/qt/qpainter_surface.h"
 
+#include "platform/qt/qt_arc_angles.h"
 #include "platform/qt/qt_image.h"
 #include "platform/qt/qt_text.h"
 
@@ -10,14 +11,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <numbers>
 #include <utility>
 
 namespace vantrel {
 
 namespace {
-
-constexpr int kFullCircle16 = 360 * 16;
 
 QColor ToQColor(Colour colour)
 {
@@ -62,6 +60,11 @@ QPen ToQPen(const Pen& pen)
     return qpen;
 }
 
+QBrush ToQBrush(const Brush& brush)
+{
+    return brush.hollow ? QBrush() : QBrush(ToQColor(brush.colour));
+}
+
 // A 1-pixel line from a to b with its first pixel in and its last pixel out,
 // each pixel the one nearest to the ideal line between the pixel centres of
 // a and b (the classic line algorithm).
@@ -103,41 +106,11 @@ Rect NormalBox(int left, int top, int right, int bottom)
             std::max(top, bottom)};
 }
 
-// The ellipse inscribed in the box, through the centres of its edge pixels.
-QRectF EllipseRect(const Rect& box)
-{
-    return {box.left + 0.5, box.top + 0.5, box.Width() - 1.0, box.Height() - 1.0};
-}
-
-// The angle of the ray from the box centre through p, in 1/16 degree from
-// 0 to 5759, as Qt's parametric ellipse angle (the ray's polar angle with
-// both axes scaled to the unit circle; y flipped so that angles turn
-// counter-clockwise on screen).
-int RayAngle16(const Rect& box, Point p)
-{
-    const double halfWidth = box.Width() / 2.0;
-    const double halfHeight = box.Height() / 2.0;
-    const double dx = (p.x - (box.left + box.right) / 2.0) / halfWidth;
-    const double dy = -(p.y - (box.top + box.bottom) / 2.0) / halfHeight;
-    const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
-    const int angle = int(std::lround(degrees * 16.0)) % kFullCircle16;
-    return angle < 0 ? angle + kFullCircle16 : angle;
-}
-
-// The signed span from start to end in the arc direction; equal angles make
-// the whole ellipse.
-int ArcSpan16(int start, int end, ArcDirection direction)
-{
-    const bool ccw = direction == ArcDirection::CounterClockwise;
-    int span = ((ccw ? end - start : start - end) % kFullCircle16 + kFullCircle16) % kFullCircle16;
-    if (span == 0)
-        span = kFullCircle16;
-    return ccw ? span : -span;
-}
-
 } // namespace
 
-QPainterSurface::QPainterSurface(QPainter& painter) : painter_(painter), qpen_(ToQPen(state_.pen))
+QPainterSurface::QPainterSurface(QPainter& painter)
+    : painter_(painter), qpen_(ToQPen(state_.pen)), qbrush_(ToQBrush(state_.brush)),
+      textPen_(ToQColor(state_.textColour))
 {
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -150,17 +123,23 @@ QPainterSurface::~QPainterSurface()
 
 Pen QPainterSurface::SetPen(const Pen& pen)
 {
-    qpen_ = ToQPen(pen);
+    // Drawing code sets the same pen over and over; a QPen costs an allocation.
+    if (pen != state_.pen)
+        qpen_ = ToQPen(pen);
     return std::exchange(state_.pen, pen);
 }
 
 Brush QPainterSurface::SetBrush(const Brush& brush)
 {
+    if (brush != state_.brush)
+        qbrush_ = ToQBrush(brush);
     return std::exchange(state_.brush, brush);
 }
 
 Colour QPainterSurface::SetTextColour(Colour colour)
 {
+    if (colour != state_.textColour)
+        textPen_ = QPen(ToQColor(colour));
     return std::exchange(state_.textColour, colour);
 }
 
@@ -190,6 +169,12 @@ void QPainterSurface::UsePen(const QPen& pen)
     // the pen is the same, and a frame strokes thousands of lines.
     if (painter_.pen() != pen)
         painter_.setPen(pen);
+}
+
+void QPainterSurface::UseBrush(const QBrush& brush)
+{
+    if (painter_.brush() != brush)
+        painter_.setBrush(brush);
 }
 
 bool QPainterSurface::IsWidePen() const
@@ -279,6 +264,14 @@ void QPainterSurface::DrawEllipse(int left, int top, int right, int bottom)
     const Rect box = NormalBox(left, top, right, bottom);
     if (box.IsEmpty())
         return;
+    if (!IsWidePen()) {
+        // QPainter's own ellipse inks the same pixels as the path below for
+        // 1-pixel pens without building a path of its own.
+        UsePen(qpen_);
+        UseBrush(qbrush_);
+        painter_.drawEllipse(EllipseRect(box));
+        return;
+    }
     QPainterPath path;
     path.addEllipse(EllipseRect(box));
     StrokeAndFill(path, true);
@@ -292,6 +285,18 @@ void QPainterSurface::EllipticArc(const Rect& givenBox, Point start, Point end, 
     const int start16 = RayAngle16(box, start);
     const int span16 = ArcSpan16(start16, RayAngle16(box, end), state_.arcDirection);
     const QRectF ellipse = EllipseRect(box);
+    if (!IsWidePen()) {
+        // The same curve as the path below (QPainter builds it alike), filled
+        // and stroked in one pass.
+        UsePen(qpen_);
+        if (chord) {
+            UseBrush(qbrush_);
+            painter_.drawChord(ellipse, start16, span16);
+        } else {
+            painter_.drawArc(ellipse, start16, span16);
+        }
+        return;
+    }
     QPainterPath path;
     path.arcMoveTo(ellipse, start16 / 16.0);
     path.arcTo(ellipse, start16 / 16.0, span16 / 16.0);
@@ -355,7 +360,7 @@ void QPainterSurface::DrawText(int x, int y, const std::u16string& text)
     if (state_.backgroundMode == BackgroundMode::Opaque)
         painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()),
                           ToQColor(state_.textBackground));
-    UsePen(QPen(ToQColor(state_.textColour)));
+    UsePen(textPen_);
     painter_.drawText(QPointF(x, y + metrics.ascent()), string);
 }
 

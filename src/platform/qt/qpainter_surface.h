@@ -2,6 +2,7 @@
 
 #include "platform/surface_rules.h"
 
+#include <QBrush>
 #include <QPen>
 
 class QPainter;
@@ -76,6 +77,7 @@ public:
 
 private:
     void UsePen(const QPen& pen);
+    void UseBrush(const QBrush& brush);
     bool IsWidePen() const;
     void StrokeLines(std::span<const Point> points, bool closed);
     void StrokeAndFill(const QPainterPath& path, bool fill);
@@ -83,7 +85,9 @@ private:
 
     QPainter& painter_;
     SurfaceState state_;
-    QPen qpen_; // state_.pen for Qt
+    QPen qpen_;     // state_.pen for Qt
+    QBrush qbrush_; // state_.brush for Qt's own figures
+    QPen textPen_;  // state_.textColour for Qt
 };
 
 } // namespace vantrel
