@@ -54,6 +54,7 @@ protected:
     {
         CVantrelDoc design;
         design.InsertElement(std::make_unique<LogAnd>(Point{gateId, 0}, gateId));
+        design.nextElementId = gateId + 1;
         QString path = FilePath(name);
         EXPECT_TRUE(SaveDesign(design, QFile::encodeName(path).toStdString(), QtImageCodec()));
         return path;

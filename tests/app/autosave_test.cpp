@@ -170,6 +170,7 @@ TEST_F(Autosave, ACopyLeftByAnEndedProcessIsRecoveredAsTheModifiedDesignOfItsFil
     CVantrelDoc edited;
     edited.InsertElement(std::make_unique<LogAnd>(Point{7, 0}, 7));
     edited.InsertElement(std::make_unique<LogAnd>(Point{9, 2}, 8));
+    edited.nextElementId = 9;
     const std::vector<std::uint8_t> copy = DesignBytes(edited, u"", QtImageCodec());
     LeaveCopy(QStringLiteral("crashed"), copy, original, EndedProcessId());
 
