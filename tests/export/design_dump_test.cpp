@@ -60,6 +60,8 @@ TEST(DesignDump, ADesignSavedLoadedAndSavedAgainDumpsTheSame)
 {
     CVantrelDoc original;
     test::BuildEveryKindDesign(original);
+    // As every opened or edited design has it.
+    original.RaiseNextIdAboveIds();
     const std::string dumped = DumpText(original);
     CVantrelDoc loaded;
     LoadDesignBytes(loaded, StoreDesign(original));
