@@ -26,10 +26,15 @@ std::string_view ChunkType(std::span<const std::uint8_t> head)
 
 } // namespace
 
+bool HasPngSignature(std::span<const std::uint8_t> bytes)
+{
+    return bytes.size() >= kSignature.size() &&
+           std::equal(kSignature.begin(), kSignature.end(), bytes.begin());
+}
+
 bool PngChunksFit(std::span<const std::uint8_t> bytes)
 {
-    if (bytes.size() < kSignature.size() ||
-        !std::equal(kSignature.begin(), kSignature.end(), bytes.begin()))
+    if (!HasPngSignature(bytes))
         return true;
     std::uint64_t position = kSignature.size();
     while (bytes.size() - position >= kChunkHead) {

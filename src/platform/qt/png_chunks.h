@@ -14,4 +14,7 @@ namespace vantrel {
 // Bytes that are not PNG pass.
 bool PngChunksFit(std::span<const std::uint8_t> bytes);
 
+// Whether the bytes begin with the PNG file signature.
+bool HasPngSignature(std::span<const std::uint8_t> bytes);
+
 } // namespace vantrel

@@ -8,8 +8,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 
-#include <algorithm>
-#include <array>
 #include <limits>
 #include <type_traits>
 
@@ -82,10 +80,7 @@ bool QtImageCodec::IsImageFile(std::span<const std::uint8_t> bytes) const
 
 bool QtImageCodec::IsPng(std::span<const std::uint8_t> bytes) const
 {
-    static constexpr std::array<std::uint8_t, 8> kSignature{0x89, 'P',  'N',  'G',
-                                                            0x0D, 0x0A, 0x1A, 0x0A};
-    return bytes.size() >= kSignature.size() &&
-           std::equal(kSignature.begin(), kSignature.end(), bytes.begin());
+    return HasPngSignature(bytes);
 }
 
 std::vector<std::uint8_t> QtImageCodec::Encode(const Image& image, ImageFormat format) const
