@@ -2,8 +2,9 @@
 // runs its operation on a 48 000- and a 96 000-element mixed design in the
 // same run and prints "ratio" (the larger over the smaller, at most 2.2 for
 // linear work). Times are the thread's processor time, the fastest of the
-// repetitions: the machine is shared, and its noise only ever adds time. Loading also prints its
-// throughput in MB/s of design file read from memory.
+// repetitions: the machine is shared, and its noise only ever adds time.
+// Loading also prints its throughput in MB/s of design file read from memory,
+// and sorting its cost against loading the same design.
 #include "archive/archive.h"
 #include "compiler/autosort.h"
 #include "compiler/flash_image.h"
@@ -150,6 +151,13 @@ void BM_DoublingJsonExport(benchmark::State& state)
                 }));
 }
 
+void BM_DoublingSave(benchmark::State& state)
+{
+    RunDoubling(state, OnOpened([](CVantrelDoc& document) {
+                    benchmark::DoNotOptimize(SaveToBytes(document).size());
+                }));
+}
+
 // What the command line's check does: the number checks, a compile for the
 // unconnected inputs and the feedback loops.
 void BM_DoublingCheck(benchmark::State& state)
@@ -169,13 +177,22 @@ BENCHMARK(BM_DoublingSort)->UseManualTime()->Unit(benchmark::kMillisecond)->MinT
 BENCHMARK(BM_DoublingCompile)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_DoublingJsonExport)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_DoublingCheck)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_DoublingSave)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+const Bytes& FullSizeDesign()
+{
+    static const Bytes bytes = [] {
+        CVantrelDoc document;
+        test::FillFullSizeDesign(document, 0);
+        return SaveToBytes(document);
+    }();
+    return bytes;
+}
 
 // The full-size design from memory, against a plain copy of its bytes.
 void BM_LoadThroughputFullSize(benchmark::State& state)
 {
-    CVantrelDoc source;
-    test::FillFullSizeDesign(source, 0);
-    const Bytes bytes = SaveToBytes(source);
+    const Bytes& bytes = FullSizeDesign();
     auto fastestLoad = Clock::duration::max();
     auto fastestCopy = Clock::duration::max();
     for (auto _ : state) {
@@ -197,6 +214,41 @@ void BM_LoadThroughputFullSize(benchmark::State& state)
     state.counters["file_bytes"] = double(bytes.size());
 }
 BENCHMARK(BM_LoadThroughputFullSize)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// Sorting against loading the same design, full size and 96 000 elements:
+// a sort visits every element and input a few times, so it should cost a
+// small multiple of reading them ("sort_over_load").
+void BM_SortAgainstLoad(benchmark::State& state, const Bytes& (*design)())
+{
+    const Bytes& bytes = design();
+    auto fastestLoad = Clock::duration::max();
+    auto fastestSort = Clock::duration::max();
+    for (auto _ : state) {
+        SilentNotifier silent;
+        CVantrelDoc document(&silent);
+        fastestLoad = std::min(fastestLoad, Timed([&] { Open(document, bytes); }));
+        const auto sort = Timed([&] { AutoSort(document); });
+        fastestSort = std::min(fastestSort, sort);
+        state.SetIterationTime(std::chrono::duration<double>(sort).count());
+    }
+    state.counters["load_ms"] = Milliseconds(fastestLoad);
+    state.counters["sort_ms"] = Milliseconds(fastestSort);
+    state.counters["sort_over_load"] = double(fastestSort.count()) / double(fastestLoad.count());
+}
+
+const Bytes& LargeMixedDesign()
+{
+    return MixedDesign(kLarge);
+}
+
+BENCHMARK_CAPTURE(BM_SortAgainstLoad, full_size, FullSizeDesign)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_SortAgainstLoad, mixed_96k, LargeMixedDesign)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
 
 } // namespace
 } // namespace vantrel

@@ -283,23 +283,31 @@ void CArchive::WriteObjectRef(const Serializable* object)
         WriteWord(kNullTag);
         return;
     }
-    if (auto known = storedObjects_.find(object); known != storedObjects_.end()) {
-        WriteNumberTag(known->second, false);
+    if (auto known = storedObjects_.Find(object)) {
+        WriteNumberTag(*known, false);
         return;
     }
-    const ClassEntry* entry = registry_.Find(object->ClassName());
-    if (!entry)
+    // Each class's name is one string, so its address finds the class
+    // number without hashing the text; the name itself stays the authority
+    // for a name that should come at two addresses.
+    const char* className = object->ClassName();
+    if (auto known = storedClassNames_.Find(className)) {
+        WriteNumberTag(*known, true);
+    } else if (const ClassEntry* entry = registry_.Find(className); !entry) {
         Fail(ArchiveCause::BadClass);
-    if (auto known = storedClasses_.find(entry->name); known != storedClasses_.end()) {
-        WriteNumberTag(known->second, true);
+    } else if (auto named = storedClasses_.find(entry->name); named != storedClasses_.end()) {
+        WriteNumberTag(named->second, true);
+        storedClassNames_.Add(className, named->second);
     } else {
         WriteWord(kNewClassTag);
         WriteWord(entry->schema);
         WriteWord(std::uint16_t(entry->name.size()));
         WriteBytes({reinterpret_cast<const std::uint8_t*>(entry->name.data()), entry->name.size()});
-        storedClasses_.emplace(entry->name, TakeNumber());
+        const std::uint32_t number = TakeNumber();
+        storedClasses_.emplace(entry->name, number);
+        storedClassNames_.Add(className, number);
     }
-    storedObjects_.emplace(object, TakeNumber());
+    storedObjects_.Add(object, TakeNumber());
     const_cast<Serializable*>(object)->Serialize(*this);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/address_numbers.h"
 #include "archive/archive_exception.h"
 #include "archive/class_registry.h"
 #include "archive/serializable.h"
@@ -171,8 +172,9 @@ private:
     std::span<const std::uint8_t> source_;
     std::size_t readPos_ = 0;
     std::uint32_t mapCount_ = 1;
-    std::unordered_map<const Serializable*, std::uint32_t> storedObjects_;
+    AddressNumbers storedObjects_;
     std::unordered_map<std::string_view, std::uint32_t> storedClasses_;
+    AddressNumbers storedClassNames_;
     std::vector<LoadEntry> loadTable_{LoadEntry{}};
     int depth_ = 0;
     std::int32_t elementVersion_ = kCurrentElementVersion;

@@ -2,6 +2,7 @@
 
 #include "archive/text_codec.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <locale>
@@ -151,23 +152,31 @@ void JsonWriter::WriteBase64(Name name, std::span<const std::uint8_t> bytes)
 {
     WriteKey(name);
     Put("\"");
+    // Encoded a block at a time: images and designs run to megabytes, and a
+    // stream call per character costs more than the encoding.
+    constexpr std::size_t kGroupsPerBlock = 1024;
+    std::array<char, 4 * kGroupsPerBlock> block{};
+    std::size_t filled = 0;
+    const auto emit = [&](std::uint32_t group, int digits) {
+        for (int k = 0; k < 4; ++k)
+            block[filled++] = k < digits ? kBase64Alphabet[(group >> (18 - 6 * k)) & 0x3F] : '=';
+        if (filled == block.size()) {
+            out_.write(block.data(), std::streamsize(filled));
+            filled = 0;
+        }
+    };
     std::size_t i = 0;
-    for (; i + 3 <= bytes.size(); i += 3) {
-        const std::uint32_t group =
-            (std::uint32_t(bytes[i]) << 16) | (std::uint32_t(bytes[i + 1]) << 8) | bytes[i + 2];
-        for (int shift = 18; shift >= 0; shift -= 6)
-            out_.put(kBase64Alphabet[(group >> shift) & 0x3F]);
-    }
+    for (; i + 3 <= bytes.size(); i += 3)
+        emit((std::uint32_t(bytes[i]) << 16) | (std::uint32_t(bytes[i + 1]) << 8) | bytes[i + 2],
+             4);
     const std::size_t rest = bytes.size() - i;
     if (rest > 0) {
         std::uint32_t group = std::uint32_t(bytes[i]) << 16;
         if (rest == 2)
             group |= std::uint32_t(bytes[i + 1]) << 8;
-        out_.put(kBase64Alphabet[(group >> 18) & 0x3F]);
-        out_.put(kBase64Alphabet[(group >> 12) & 0x3F]);
-        out_.put(rest == 2 ? kBase64Alphabet[(group >> 6) & 0x3F] : '=');
-        out_.put('=');
+        emit(group, int(rest) + 1);
     }
+    out_.write(block.data(), std::streamsize(filled));
     Put("\"");
 }
 

@@ -140,25 +140,28 @@ LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker
     return source;
 }
 
-int CVantrelDoc::RegisterNumber(const LogElement* element) const
+int CVantrelDoc::RegisterNumber(Location location) const
 {
     if (memo_ && !memo_->registersNumbered) {
         int number = 0;
-        for (int list : kRegisterLists)
+        for (int list : kRegisterLists) {
+            std::vector<int>& numbers = memo_->registerNumbers[std::size_t(list)];
+            numbers.reserve(elements[list].size());
             for (const auto& candidate : elements[list]) {
-                memo_->registerNumbers.emplace(candidate.get(), number);
+                numbers.push_back(number);
                 number += candidate->UsesRegister() ? 1 : 0;
             }
+        }
         memo_->registersNumbered = true;
     }
     if (memo_)
-        return memo_->registerNumbers.at(element);
+        return memo_->registerNumbers[std::size_t(location.list)][std::size_t(location.position)];
     int number = 0;
     for (int list : kRegisterLists) {
-        for (const auto& candidate : elements[list]) {
-            if (candidate.get() == element)
+        for (std::size_t i = 0; i < elements[list].size(); ++i) {
+            if (list == location.list && int(i) == location.position)
                 return number;
-            number += candidate->UsesRegister() ? 1 : 0;
+            number += elements[list][i]->UsesRegister() ? 1 : 0;
         }
     }
     return number;
@@ -180,7 +183,7 @@ std::optional<std::int32_t> CVantrelDoc::OperandOf(std::int32_t id) const
     case kNoOpList:
     case kTimerList:
     case kRegisterList:
-        return RegisterNumber(ElementAt(location));
+        return RegisterNumber(location);
     default:
         return std::nullopt;
     }

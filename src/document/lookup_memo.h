@@ -2,7 +2,9 @@
 
 #include "document/vantrel_doc.h"
 
+#include <array>
 #include <unordered_map>
+#include <vector>
 
 namespace vantrel {
 
@@ -12,8 +14,9 @@ struct CVantrelDoc::LookupMemo
     // The element an indirect element stands for (none for a chain that ends
     // nowhere), followed through cycle breakers [0] or stopping at them [1].
     std::unordered_map<const LogElement*, LogElement*> resolved[2];
-    // Built whole on first use.
-    std::unordered_map<const LogElement*, int> registerNumbers;
+    // Built whole on first use: by list and position, the register number
+    // (register lists only).
+    std::array<std::vector<int>, kElementListCount> registerNumbers;
     std::unordered_map<std::int32_t, int, ElementIdHash> monitorIndexes;
     bool registersNumbered = false;
     bool monitorIndexed = false;

@@ -224,7 +224,8 @@ private:
     void ReportLoadProblem(const char16_t* problem);
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker) const;
     std::optional<std::int32_t> OperandOf(std::int32_t id) const;
-    int RegisterNumber(const LogElement* element) const;
+    // The register of the element at `location`, one of the register lists.
+    int RegisterNumber(Location location) const;
     // The number check itself: fills `table` as CheckNumbers describes and
     // hands each finding to `report`.
     int ScanNumbers(NumberKind kind, std::vector<std::int32_t>& table, int limit,

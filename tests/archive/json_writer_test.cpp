@@ -128,6 +128,14 @@ TEST(JsonWriter, WritesBase64WithPadding)
     for (const Case& c : cases)
         EXPECT_EQ(Written([&](JsonWriter& w) { w.WriteBase64("b", c.bytes); }),
                   std::string("{\"b\":\"") + c.base64 + "\"");
+    // Long inputs are encoded in blocks: the text runs on across their edges.
+    for (std::size_t zeros : {3 * 1024 - 3, 3 * 1024, 3 * 1024 + 3, 3 * 4096}) {
+        std::vector<std::uint8_t> bytes(zeros, 0);
+        bytes.push_back('f');
+        EXPECT_EQ(Written([&](JsonWriter& w) { w.WriteBase64("b", bytes); }),
+                  "{\"b\":\"" + std::string(zeros / 3 * 4, 'A') + "Zg==\"")
+            << zeros;
+    }
 }
 
 TEST(JsonWriter, WritesColoursRedFirstInLowerCase)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace vantrel {
+
+// Numbers looked up by address: what a storing archive gave the objects and
+// class names it has written. Every element of a design passes through here
+// when it is saved, so the table is flat (open addressing, linear probing)
+// rather than a node per entry scattered over the heap.
+class AddressNumbers
+{
+public:
+    std::optional<std::uint32_t> Find(const void* address) const;
+    // `address` must not be in the table yet, and must not be null.
+    void Add(const void* address, std::uint32_t number);
+
+private:
+    struct Slot
+    {
+        const void* address = nullptr;
+        std::uint32_t number = 0;
+    };
+
+    std::size_t SlotOf(const void* address) const;
+    void Grow();
+
+    std::vector<Slot> slots_;
+    std::size_t count_ = 0;
+};
+
+} // namespace vantrel
