@@ -82,6 +82,13 @@ QString PromptLine(int id, const QString& menuText, int line)
 
 } // namespace
 
+std::span<const int> StandardToolbarLayout()
+{
+    static constexpr int kLayout[] = {kFileNew,  kFileOpen,  kFileSave, 0,          kEditCut,
+                                      kEditCopy, kEditPaste, 0,         kFilePrint, kAppAbout};
+    return kLayout;
+}
+
 std::vector<int> ElementToolbarCommands()
 {
     std::vector<int> commands(2 + ElementKinds().size());

@@ -8,6 +8,10 @@
 
 namespace vantrel {
 
+// The buttons of the standard toolbar, left to right; 0 stands for a
+// separator.
+std::span<const int> StandardToolbarLayout();
+
 // The buttons of the element toolbar, left to right: Select, Connect, then
 // the element kinds in their toolbar order.
 std::vector<int> ElementToolbarCommands();

@@ -30,7 +30,8 @@ using namespace command;
 
 CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec& codec,
                        ElementDialogs* dialogs, ViewPrompts* prompts, ConfigDialogs* configDialogs)
-    : app_(app), ownDialogs_(dialogs ? nullptr : std::make_unique<QtElementDialogs>(this)),
+    : app_(app), document_(document),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<QtElementDialogs>(this)),
       ownPrompts_(prompts ? nullptr : std::make_unique<QtViewPrompts>(this)),
       ownConfigDialogs_(configDialogs ? nullptr : std::make_unique<QtConfigDialogs>(this)),
       view_(new CVantrelView(document, dialogs ? *dialogs : *ownDialogs_,
@@ -43,7 +44,6 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
     CreateMenus();
     CreateToolBars();
     CreateStatusBar();
-    CreateProblemsDock(document);
     setAcceptDrops(true);
     connect(view_, &CVantrelView::Changed, this, &CMainFrame::UpdateCommandUi);
     new FocusAfterDialogs(*this, *view_);
@@ -56,7 +56,8 @@ CMainFrame::~CMainFrame()
 {
     // Closing the window hides the dock, whose signal must not reach a frame
     // whose actions are already gone.
-    disconnect(problemsDock_, nullptr, this, nullptr);
+    if (problemsDock_)
+        disconnect(problemsDock_, nullptr, this, nullptr);
 }
 
 void CMainFrame::SetDocumentTitle(const QString& documentName)
@@ -141,14 +142,17 @@ void CMainFrame::CreateStatusBar()
     lockKeys_ = new LockKeyPanes(*statusBar());
 }
 
-void CMainFrame::CreateProblemsDock(CVantrelDoc& document)
+ProblemsDock& CMainFrame::Problems()
 {
-    problemsDock_ = new ProblemsDock(document, *view_, this);
-    addDockWidget(Qt::BottomDockWidgetArea, problemsDock_);
-    // Out of the way until asked for; its own close button keeps the View
-    // menu's check mark true.
-    problemsDock_->hide();
-    connect(problemsDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUi);
+    if (!problemsDock_) {
+        problemsDock_ = new ProblemsDock(document_, *view_, this);
+        addDockWidget(Qt::BottomDockWidgetArea, problemsDock_);
+        // Out of the way until asked for; its own close button keeps the
+        // View menu's check mark true.
+        problemsDock_->hide();
+        connect(problemsDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUi);
+    }
+    return *problemsDock_;
 }
 
 bool CMainFrame::HandlesOwnCommand(int id) const
@@ -176,7 +180,7 @@ bool CMainFrame::IsOwnCommandChecked(int id) const
     case kViewElementBar:
         return !elementToolBar_->isHidden();
     case kViewProblems:
-        return !problemsDock_->isHidden();
+        return problemsDock_ && !problemsDock_->isHidden();
     default:
         return false;
     }
@@ -195,7 +199,7 @@ void CMainFrame::OnOwnCommand(int id)
         elementToolBar_->setVisible(elementToolBar_->isHidden());
         break;
     case kViewProblems:
-        problemsDock_->setVisible(problemsDock_->isHidden());
+        Problems().setVisible(Problems().isHidden());
         break;
     case kFilePrint:
         PrintView(app_.Printer(), *view_, app_.Title(), this);

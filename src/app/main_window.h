@@ -19,6 +19,7 @@ class ElementDialogs;
 class ImageCodec;
 class LockKeyPanes;
 class ProblemsDock;
+class ToolbarIcons;
 class ViewPrompts;
 
 // The main window: the menu bar, the main, element and paint toolbars, the
@@ -57,7 +58,9 @@ public:
     // What the status bar's message pane shows now.
     QString StatusMessage() const;
     const LockKeyPanes& LockKeys() const { return *lockKeys_; }
-    ProblemsDock& Problems() const { return *problemsDock_; }
+    // The problems panel, made on first use: most sessions never open it,
+    // and the window shows sooner without it.
+    ProblemsDock& Problems();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,15 +81,15 @@ private:
     QAction* AddCommand(QMenu& menu, int id, const QString& text,
                         const QList<QKeySequence>& keys = {}, bool checkable = false);
     QMenu* AddMenu(const QString& title);
-    void AddToolButton(QToolBar& toolBar, int id);
+    void AddToolButton(QToolBar& toolBar, int id, const ToolbarIcons& icons);
 
     void CreateStatusBar();
-    void CreateProblemsDock(CVantrelDoc& document);
     bool HandlesOwnCommand(int id) const;
     bool IsOwnCommandChecked(int id) const;
     void OnOwnCommand(int id);
 
     CVantrelApp& app_;
+    CVantrelDoc& document_;
     std::unique_ptr<ElementDialogs> ownDialogs_;
     std::unique_ptr<ViewPrompts> ownPrompts_;
     std::unique_ptr<ConfigDialogs> ownConfigDialogs_;

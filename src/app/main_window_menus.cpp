@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/recent_file_list.h"
 #include "app/tool_icons.h"
+#include "app/toolbar_icons.h"
 #include "editing/command_ids.h"
 #include "elements/element_kinds.h"
 
@@ -184,32 +185,31 @@ QToolBar* CMainFrame::CreateToolBar(const QString& title, const QString& name)
     return toolBar;
 }
 
-void CMainFrame::AddToolButton(QToolBar& toolBar, int id)
+void CMainFrame::AddToolButton(QToolBar& toolBar, int id, const ToolbarIcons& icons)
 {
     QAction* action = CommandAction(id);
-    action->setIcon(CommandIcon(id, *style()));
+    action->setIcon(icons.Icon(id));
     toolBar.addAction(action);
 }
 
 void CMainFrame::CreateToolBars()
 {
+    const ToolbarIcons icons;
     mainToolBar_ = CreateToolBar(Text("Standard"), QStringLiteral("MainToolBar"));
-    constexpr int kSeparator = 0;
-    for (int id : {int(kFileNew), int(kFileOpen), int(kFileSave), kSeparator, int(kEditCut),
-                   int(kEditCopy), int(kEditPaste), kSeparator, int(kFilePrint), int(kAppAbout)}) {
-        if (id == kSeparator)
+    for (int id : StandardToolbarLayout()) {
+        if (id == 0)
             mainToolBar_->addSeparator();
         else
-            AddToolButton(*mainToolBar_, id);
+            AddToolButton(*mainToolBar_, id, icons);
     }
     elementToolBar_ = CreateToolBar(Text("Elements"), QStringLiteral("ElementToolBar"));
     // 47 buttons: packed tighter than the others so that they fit a screen.
     elementToolBar_->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; }"));
     for (int id : ElementToolbarCommands())
-        AddToolButton(*elementToolBar_, id);
+        AddToolButton(*elementToolBar_, id, icons);
     paintToolBar_ = CreateToolBar(Text("Paint"), QStringLiteral("PaintToolBar"));
     for (const PaintToolCommand& tool : PaintToolCommands())
-        AddToolButton(*paintToolBar_, tool.id);
+        AddToolButton(*paintToolBar_, tool.id, icons);
 
     addToolBar(Qt::TopToolBarArea, mainToolBar_);
     addToolBarBreak(Qt::TopToolBarArea);

@@ -3,6 +3,7 @@
 #include "app/symbol_surface.h"
 #include "document/vantrel_doc.h"
 #include "editing/command_ids.h"
+#include "editing/ink_bounds.h"
 #include "elements/element_drawing.h"
 #include "elements/element_kinds.h"
 #include "elements/gates.h"
@@ -10,7 +11,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
 
 #include <algorithm>
 #include <functional>
@@ -50,10 +50,11 @@ QIcon Drawn(const std::function<void(QPainter&)>& draw)
     return QIcon(pixmap);
 }
 
-// The element with its pin stubs in black, at anchor `anchor` and size r,
-// without its labels.
+// Draws the element with its pin stubs in black, at anchor `anchor` and size
+// r, without its labels, through `measure` when given (which then keeps the
+// box of what would be drawn and leaves the device blank).
 void DrawFigure(QPaintDevice& device, const LogElement& element, QPoint anchor, int r,
-                int penWidth = 1)
+                int penWidth = 1, Rect* measure = nullptr)
 {
     static CVantrelDoc emptyDesign;
     QPainter painter(&device);
@@ -61,33 +62,47 @@ void DrawFigure(QPaintDevice& device, const LogElement& element, QPoint anchor, 
     font.setPixelSize(std::max(8, r));
     painter.setFont(font);
     QPainterSurface canvas(painter);
-    SymbolSurface surface(canvas);
+    constexpr int kFar = 1 << 20;
+    InkBounds box(canvas, Rect{-kFar, -kFar, kFar, kFar});
+    SymbolSurface surface(measure ? static_cast<Surface&>(box) : canvas);
     surface.SetPen(Pen::Solid(penWidth, 0));
     surface.SetBrush(Brush::Hollow());
     surface.SetBackgroundMode(BackgroundMode::Transparent);
     DrawElementWithPins(surface, emptyDesign, element, anchor.x(), anchor.y(), r);
+    if (measure)
+        *measure = box.Bounds();
 }
 
-// The pixels a figure inks relative to its anchor.
-QRect InkBounds(const LogElement& element, int r)
+// The pixels a figure inks relative to its anchor. The figure is drawn on a
+// scratch image just larger than the box its primitives span (which has room
+// for every pen width), so only a few hundred pixels are searched.
+QRect InkedPixels(const LogElement& element, int r)
 {
-    constexpr int kScratch = 256;
-    QImage scratch(kScratch, kScratch, QImage::Format_ARGB32);
+    QImage probe(1, 1, QImage::Format_ARGB32);
+    Rect box;
+    DrawFigure(probe, element, {0, 0}, r, 1, &box);
+    if (box.IsEmpty())
+        return {};
+    constexpr int kMargin = 4;
+    const QPoint anchor(kMargin - box.left, kMargin - box.top);
+    const int width = box.Width() + 2 * kMargin;
+    const int height = box.Height() + 2 * kMargin;
+    QImage scratch(width, height, QImage::Format_ARGB32);
     scratch.fill(Qt::transparent);
-    DrawFigure(scratch, element, {kScratch / 2, kScratch / 2}, r);
+    DrawFigure(scratch, element, anchor, r);
     // Whole rows at a time: a row without ink is skipped by one search, and
     // an inked row only widens the bounds by its first and last ink.
-    int left = kScratch;
+    int left = width;
     int right = -1;
-    int top = kScratch;
+    int top = height;
     int bottom = -1;
-    for (int y = 0; y < kScratch; ++y) {
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
         const auto inked = [](QRgb pixel) { return qAlpha(pixel) != 0; };
-        const QRgb* first = std::find_if(row, row + kScratch, inked);
-        if (first == row + kScratch)
+        const QRgb* first = std::find_if(row, row + width, inked);
+        if (first == row + width)
             continue;
-        const QRgb* last = std::find_if(std::make_reverse_iterator(row + kScratch),
+        const QRgb* last = std::find_if(std::make_reverse_iterator(row + width),
                                         std::make_reverse_iterator(first), inked)
                                .base() -
                            1;
@@ -98,7 +113,7 @@ QRect InkBounds(const LogElement& element, int r)
     }
     if (right < 0)
         return {};
-    return QRect(QPoint(left, top), QPoint(right, bottom)).translated(-kScratch / 2, -kScratch / 2);
+    return QRect(QPoint(left, top), QPoint(right, bottom)).translated(-anchor);
 }
 
 // The kind's figure at the largest size that fits the icon, centred.
@@ -107,9 +122,9 @@ QIcon ElementFigureIcon(const ElementKindRow& kind)
     const std::unique_ptr<LogElement> element = kind.make();
     constexpr int kRoom = kToolIconSize - 2;
     int r = kToolIconSize / 2;
-    QRect bounds = InkBounds(*element, r);
+    QRect bounds = InkedPixels(*element, r);
     while (r > 3 && (bounds.width() > kRoom || bounds.height() > kRoom))
-        bounds = InkBounds(*element, --r);
+        bounds = InkedPixels(*element, --r);
     QPixmap pixmap = BlankPixmap();
     const QPoint centreOffset((kToolIconSize - bounds.width()) / 2 - bounds.left(),
                               (kToolIconSize - bounds.height()) / 2 - bounds.top());
@@ -202,6 +217,32 @@ void DrawPage(QPainter& p, const QRectF& page)
         p.drawLine(QPointF(page.left() + 2.5, y), QPointF(page.right() - 2.5, y));
 }
 
+// A sheet with its top right corner folded over.
+void DrawNewSheet(QPainter& p)
+{
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({{5.5, 2.5}, {14.5, 2.5}, {19.5, 7.5}, {19.5, 21.5}, {5.5, 21.5}}));
+    p.drawPolyline(QPolygonF({{14.5, 2.5}, {14.5, 7.5}, {19.5, 7.5}}));
+}
+
+void DrawOpenFolder(QPainter& p)
+{
+    p.setBrush(QColor(0xd9, 0xa4, 0x41));
+    p.drawPolygon(
+        QPolygonF({{2.5, 5.5}, {8.5, 5.5}, {10.5, 7.5}, {18.5, 7.5}, {18.5, 19.5}, {2.5, 19.5}}));
+    p.setBrush(kFill);
+    p.drawPolygon(QPolygonF({{2.5, 19.5}, {6.5, 11.5}, {22.5, 11.5}, {18.5, 19.5}}));
+}
+
+void DrawDisk(QPainter& p)
+{
+    p.setBrush(kAccent);
+    p.drawPolygon(QPolygonF({{3.5, 3.5}, {17.5, 3.5}, {20.5, 6.5}, {20.5, 20.5}, {3.5, 20.5}}));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(7.5, 3.5, 9, 6));
+    p.drawRect(QRectF(6.5, 13.5, 11, 7));
+}
+
 void DrawCopy(QPainter& p)
 {
     DrawPage(p, QRectF(3.5, 2.5, 11, 14));
@@ -245,7 +286,7 @@ void DrawHelp(QPainter& p)
 
 } // namespace
 
-QIcon CommandIcon(int id, const QStyle& style)
+QIcon CommandIcon(int id)
 {
     if (const ElementKindRow* kind = FindElementKind(id))
         return ElementFigureIcon(*kind);
@@ -257,11 +298,11 @@ QIcon CommandIcon(int id, const QStyle& style)
     case kToolConnect:
         return Drawn(DrawConnectWire);
     case kFileNew:
-        return style.standardIcon(QStyle::SP_FileIcon);
+        return Drawn(DrawNewSheet);
     case kFileOpen:
-        return style.standardIcon(QStyle::SP_DialogOpenButton);
+        return Drawn(DrawOpenFolder);
     case kFileSave:
-        return style.standardIcon(QStyle::SP_DialogSaveButton);
+        return Drawn(DrawDisk);
     case kEditCut:
         return Drawn(DrawScissors);
     case kEditCopy:

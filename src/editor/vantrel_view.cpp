@@ -414,13 +414,10 @@ void CVantrelView::paintEvent(QPaintEvent*)
         state_.timerStarted = true;
     }
     UpdateScrollBars();
-    // Composed off screen and shown in one copy, so the timer's redraws never flicker.
-    QImage picture(viewport()->size(), QImage::Format_RGB32);
-    {
-        QPainter painter(&picture);
-        RenderPicture(painter, picture.size());
-    }
-    QPainter(viewport()).drawImage(0, 0, picture);
+    // The window's backing store already composes the frame off screen and
+    // shows it in one copy, so the timer's redraws never flicker.
+    QPainter painter(viewport());
+    RenderPicture(painter, viewport()->size());
 }
 
 void CVantrelView::RenderPicture(QPainter& painter, QSize client)

@@ -1,9 +1,9 @@
 #include "app/tool_icons.h"
+#include "app/toolbar_icons.h"
 #include "elements/element_kinds.h"
 
-#include <QApplication>
 #include <QImage>
-#include <QStyle>
+#include <QResource>
 
 #include <gtest/gtest.h>
 
@@ -93,12 +93,35 @@ TEST(ToolIcons, ElementFiguresKeepTheirSizeAndPixels)
         {"LogComment", {{6, 1, 9, 19}, 0x467ee95u}},
     };
     for (const ElementKindRow& kind : ElementKinds()) {
-        const IconPrint print = PrintOf(CommandIcon(kind.command, *QApplication::style()));
+        const IconPrint print = PrintOf(CommandIcon(kind.command));
         const auto found = expected.find(kind.className);
         ASSERT_NE(found, expected.end()) << kind.className;
         EXPECT_EQ(print.ink, found->second.ink) << kind.className;
         EXPECT_EQ(print.checksum, found->second.checksum) << kind.className;
     }
+}
+
+// The strip the program carries was drawn when it was built; it must hold
+// what this build draws, command for command, or the toolbar would show the
+// icons of another build.
+TEST(ToolIcons, CarriedStripHoldsWhatThisBuildDraws)
+{
+    const QResource carried(QString::fromLatin1(ToolbarIcons::kBuiltStrip));
+    ASSERT_TRUE(carried.isValid()) << "the program carries no icon strip";
+    const QImage drawn = DrawToolbarIconStrip();
+    EXPECT_TRUE(carried.uncompressedData() == StripBytes(drawn));
+    // Each button gets its own command's picture out of the strip.
+    const ToolbarIcons icons;
+    const std::vector<int> commands = ToolbarIconCommands();
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const QImage icon = icons.Icon(commands[i])
+                                .pixmap(kToolIconSize, kToolIconSize)
+                                .toImage()
+                                .convertToFormat(drawn.format());
+        EXPECT_EQ(icon, drawn.copy(kToolIconSize * int(i), 0, kToolIconSize, kToolIconSize))
+            << "command " << commands[i];
+    }
+    EXPECT_TRUE(icons.Icon(0).isNull());
 }
 
 } // namespace
