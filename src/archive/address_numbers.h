@@ -8,9 +8,10 @@
 namespace vantrel {
 
 // Numbers looked up by address: what a storing archive gave the objects and
-// class names it has written. Every element of a design passes through here
-// when it is saved, so the table is flat (open addressing, linear probing)
-// rather than a node per entry scattered over the heap.
+// class names it has written, what the document's lookups have learnt about
+// elements. Every element of a design passes through such a table when it
+// is saved or compiled, so the table is flat (open addressing, linear
+// probing) rather than a node per entry scattered over the heap.
 class AddressNumbers
 {
 public:

@@ -121,9 +121,8 @@ LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker
     LogElement* source = element;
     while (auto* indirect = AsIndirect(source)) {
         if (memo_) {
-            const auto& known = memo_->resolved[stopAtBreaker ? 1 : 0];
-            if (auto found = known.find(source); found != known.end()) {
-                source = found->second;
+            if (auto found = memo_->resolved[stopAtBreaker ? 1 : 0].Find(source)) {
+                source = memo_->sources[*found];
                 break;
             }
         }
@@ -134,9 +133,14 @@ LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker
         passed.push_back(source);
         source = FindById(indirect->SourceId());
     }
-    if (memo_)
+    if (memo_ && !passed.empty()) {
+        // Every element passed was not known yet, or the walk would have
+        // stopped there, and `seen` passed each of them once.
+        const auto number = std::uint32_t(memo_->sources.size());
+        memo_->sources.push_back(source);
         for (const LogElement* step : passed)
-            memo_->resolved[stopAtBreaker ? 1 : 0][step] = source;
+            memo_->resolved[stopAtBreaker ? 1 : 0].Add(step, number);
+    }
     return source;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/address_numbers.h"
 #include "document/vantrel_doc.h"
 
 #include <array>
@@ -12,8 +13,10 @@ namespace vantrel {
 struct CVantrelDoc::LookupMemo
 {
     // The element an indirect element stands for (none for a chain that ends
-    // nowhere), followed through cycle breakers [0] or stopping at them [1].
-    std::unordered_map<const LogElement*, LogElement*> resolved[2];
+    // nowhere), followed through cycle breakers [0] or stopping at them [1]:
+    // the number of its entry in `sources`.
+    AddressNumbers resolved[2];
+    std::vector<LogElement*> sources;
     // Built whole on first use: by list and position, the register number
     // (register lists only).
     std::array<std::vector<int>, kElementListCount> registerNumbers;
