@@ -3,9 +3,7 @@
 #include "archive/file_bytes.h"
 #include "archive/text_codec.h"
 #include "document/vantrel_doc.h"
-#include "elements/io_elements.h"
-#include "elements/numeric_elements.h"
-#include "elements/timing_elements.h"
+#include "elements/element_kinds.h"
 
 #include <algorithm>
 #include <new>
@@ -198,13 +196,14 @@ SortCounts SortList(CVantrelDoc& document, int listKind, const SortRules& rules)
     return counts;
 }
 
-template <class... Kinds> bool IsAnyOf(const LogElement& element)
+bool Sorts(const LogElement& element, SortRole role)
 {
-    return (... || (dynamic_cast<const Kinds*>(&element) != nullptr));
+    const ElementKindRow* row = element.KindRow();
+    return row && row->sortRole == role;
 }
 
 const SortRules kMainRules = {
-    [](const LogElement& e) { return IsAnyOf<LogIn, LogUser, LogClock>(e); },
+    [](const LogElement& e) { return Sorts(e, SortRole::BitSource); },
     [](const LogElement& e, int input) {
         return !e.IsNumericPin(true, input) && !e.IsBreakingInput(input);
     },
@@ -213,12 +212,12 @@ const SortRules kMainRules = {
 };
 
 const SortRules kRegisterRules = {
-    [](const LogElement& e) { return IsAnyOf<Analog_Input>(e); },
+    [](const LogElement& e) { return Sorts(e, SortRole::NumberSource); },
     [](const LogElement& e, int input) { return e.IsNumericPin(true, input); },
     [](CVantrelDoc& document, std::int32_t id) -> LogElement* {
         LogElement* source = document.ResolveSource(id);
         // Accumulators, NoOp registers and constants hold their values already.
-        return source && !IsAnyOf<Acc, NL_Constant>(*source) ? source : nullptr;
+        return source && !Sorts(*source, SortRole::HeldValue) ? source : nullptr;
     },
     false,
 };

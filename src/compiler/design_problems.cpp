@@ -35,14 +35,8 @@ constexpr NumberKindText kNumberKinds[] = {
 // only old files hold.
 std::u16string KindName(const LogElement& element)
 {
-    static const std::unordered_map<std::string_view, const char*> names = [] {
-        std::unordered_map<std::string_view, const char*> table;
-        for (const ElementKindRow& row : ElementKinds())
-            table.emplace(row.className, row.menuText);
-        return table;
-    }();
-    const auto found = names.find(element.ClassName());
-    return Ascii(found != names.end() ? found->second : element.ClassName());
+    const ElementKindRow* row = element.KindRow();
+    return Ascii(row && row->menuText ? row->menuText : element.ClassName());
 }
 
 class ProblemList
@@ -143,17 +137,16 @@ void AddMarkerProblems(const CVantrelDoc& document, ProblemList& problems)
     const ElementList& indirect = document.elements[kIndirectList];
     std::unordered_set<std::int32_t> read;
     for (std::size_t i = 0; i < indirect.size(); ++i) {
-        const auto* out = dynamic_cast<const LogEndMarker*>(indirect[i].get());
+        const auto* out = KindAs<LogEndMarker>(indirect[i].get());
         if (!out)
             continue;
         read.insert(out->startId);
-        if (!dynamic_cast<const LogStartMarker*>(document.FindById(out->startId)))
+        if (!IsKind<LogStartMarker>(document.FindById(out->startId)))
             problems.Add(ProblemKind::MarkerWithoutStart, *out, {kIndirectList, int(i)},
                          u"Its In Marker is gone");
     }
     for (std::size_t i = 0; i < indirect.size(); ++i)
-        if (dynamic_cast<const LogStartMarker*>(indirect[i].get()) &&
-            !read.contains(indirect[i]->id))
+        if (IsKind<LogStartMarker>(indirect[i].get()) && !read.contains(indirect[i]->id))
             problems.Add(ProblemKind::UnreadInMarker, *indirect[i], {kIndirectList, int(i)},
                          u"No Out Marker reads it");
 }

@@ -5,6 +5,7 @@
 #include "compiler/flash_image.h"
 #include "compiler/image_header.h"
 #include "document/vantrel_doc.h"
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 #include "hardware/io_counts.h"
 #include "platform/encoded_image.h"
@@ -39,28 +40,44 @@ NameTableSizes SizesOf(const CVantrelDoc& document)
             IoTableSize(user.inputs) + 1, IoTableSize(user.outputs) + 1};
 }
 
+// Where the names of a number kind start in the I/O name table and how many
+// it holds; analog I/O has no names there.
+struct NameTable
+{
+    int first = 0;
+    int count = 0;
+};
+
+NameTable NameTableOf(NumberKind numbers, const NameTableSizes& sizes)
+{
+    switch (numbers) {
+    case NumberKind::Inputs:
+        return {0, sizes.inputs};
+    case NumberKind::Outputs:
+        return {sizes.inputs, sizes.outputs};
+    case NumberKind::UserInputs:
+        return {sizes.inputs + sizes.outputs, sizes.userInputs};
+    case NumberKind::UserOutputs:
+        return {sizes.inputs + sizes.outputs + sizes.userInputs, sizes.userOutputs};
+    case NumberKind::AnalogInputs:
+    case NumberKind::AnalogOutputs:
+        break;
+    }
+    return {};
+}
+
 // The entry of an element's name in the I/O name table; -1 for elements
 // without one (other kinds, or numbers outside their kind's range).
 int NameEntry(const LogElement& element, const NameTableSizes& sizes)
 {
-    const auto* io = dynamic_cast<const LogIO*>(&element);
-    int first = 0;
-    int count = 0;
-    if (dynamic_cast<const LogIn*>(io)) {
-        count = sizes.inputs;
-    } else if (dynamic_cast<const LogOut*>(io)) {
-        first = sizes.inputs;
-        count = sizes.outputs;
-    } else if (dynamic_cast<const LogUser*>(io)) {
-        first = sizes.inputs + sizes.outputs;
-        count = sizes.userInputs;
-    } else if (dynamic_cast<const LogUserOut*>(io)) {
-        first = sizes.inputs + sizes.outputs + sizes.userInputs;
-        count = sizes.userOutputs;
-    }
-    if (!io || io->number < 0 || io->number >= count)
+    const std::optional<NumberKind> numbers = NumbersOf(element);
+    if (!numbers)
         return -1;
-    return first + io->number;
+    const NameTable table = NameTableOf(*numbers, sizes);
+    const std::int32_t number = static_cast<const LogIO&>(element).number;
+    if (number < 0 || number >= table.count)
+        return -1;
+    return table.first + number;
 }
 
 std::vector<std::uint8_t> NameTableHeader(const NameTableSizes& sizes, int monitorCount)

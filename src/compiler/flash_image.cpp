@@ -5,6 +5,7 @@
 #include "compiler/image_header.h"
 #include "compiler/remote_requests.h"
 #include "document/vantrel_doc.h"
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 #include "hardware/io_counts.h"
 
@@ -20,13 +21,13 @@ namespace {
 constexpr std::int64_t kFlashBytes = 57344;
 constexpr std::int64_t kRamBytes = 4096;
 
-// The highest number + 1 of the elements of one kind, 0 for none.
-template <class Kind> std::int64_t ExtentOf(const ElementList& main)
+// The highest number + 1 of the elements of one number kind, 0 for none.
+std::int64_t ExtentOf(const ElementList& main, NumberKind numbers)
 {
     std::int64_t extent = 0;
     for (const auto& element : main)
-        if (auto* io = dynamic_cast<const Kind*>(element.get()))
-            extent = std::max(extent, std::int64_t(io->number) + 1);
+        if (NumbersOf(*element) == numbers)
+            extent = std::max(extent, std::int64_t(static_cast<const LogIO&>(*element).number) + 1);
     return extent;
 }
 
@@ -126,7 +127,7 @@ int RegistersInUse(const CVantrelDoc& document, const ImageHeader& header)
 UserIoExtent UserIoExtentOf(const CVantrelDoc& document)
 {
     const ElementList& main = document.elements[kMainList];
-    return {ExtentOf<LogUser>(main), ExtentOf<LogUserOut>(main)};
+    return {ExtentOf(main, NumberKind::UserInputs), ExtentOf(main, NumberKind::UserOutputs)};
 }
 
 std::vector<std::uint8_t> Compile(const CVantrelDoc& document, std::int32_t randomNumber)

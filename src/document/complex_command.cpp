@@ -17,7 +17,7 @@ constexpr std::size_t kFlashNameBytes = 128;
 
 LogUser* UserInput(const ElFinder& finder, std::int32_t id)
 {
-    return dynamic_cast<LogUser*>(finder.FindById(id));
+    return KindAs<LogUser>(finder.FindById(id));
 }
 
 } // namespace

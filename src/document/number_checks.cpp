@@ -2,6 +2,7 @@
 // limit and used once.
 #include "document/vantrel_doc.h"
 
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 
 #include <algorithm>
@@ -12,34 +13,11 @@ namespace vantrel {
 
 namespace {
 
-struct NumberMember
+// The list that holds the elements of a number kind.
+int ListOf(NumberKind kind)
 {
-    int list;
-    bool (*matches)(const LogElement&);
-};
-
-template <class Kind> bool IsA(const LogElement& element)
-{
-    return dynamic_cast<const Kind*>(&element) != nullptr;
-}
-
-NumberMember MemberOf(NumberKind kind)
-{
-    switch (kind) {
-    case NumberKind::Inputs:
-        return {kMainList, IsA<LogIn>};
-    case NumberKind::Outputs:
-        return {kMainList, IsA<LogOut>};
-    case NumberKind::AnalogInputs:
-        return {kRegisterList, IsA<Analog_Input>};
-    case NumberKind::AnalogOutputs:
-        return {kRegisterList, IsA<Analog_Output>};
-    case NumberKind::UserInputs:
-        return {kMainList, IsA<LogUser>};
-    case NumberKind::UserOutputs:
-        return {kMainList, IsA<LogUserOut>};
-    }
-    return {kMainList, IsA<LogIn>};
+    const bool analog = kind == NumberKind::AnalogInputs || kind == NumberKind::AnalogOutputs;
+    return analog ? kRegisterList : kMainList;
 }
 
 } // namespace
@@ -66,15 +44,15 @@ int CVantrelDoc::NumberLimit(NumberKind kind) const
 int CVantrelDoc::ScanNumbers(NumberKind kind, std::vector<std::int32_t>& table, int limit,
                              const std::function<void(const NumberFinding&)>& report) const
 {
-    const NumberMember member = MemberOf(kind);
+    const ElementList& members = elements[ListOf(kind)];
     // The table holds every number in use up to a size no real design
     // reaches, but never grows to a limit a damaged file may claim: entries
     // past its end count as free, and the numbers past it are checked for
     // duplicates on their own.
     const std::int64_t tableLimit = std::min<std::int64_t>(limit, kNumberTableLimit);
     std::size_t needed = table.size();
-    for (const auto& element : elements[member.list])
-        if (member.matches(*element)) {
+    for (const auto& element : members)
+        if (NumbersOf(*element) == kind) {
             const auto number = static_cast<const LogIO&>(*element).number;
             if (number >= 0 && number < tableLimit)
                 needed = std::max(needed, std::size_t(number) + 1);
@@ -84,8 +62,8 @@ int CVantrelDoc::ScanNumbers(NumberKind kind, std::vector<std::int32_t>& table, 
         std::fill_n(table.begin(), std::min(table.size(), std::size_t(limit)), -1);
     std::unordered_map<std::int32_t, std::int32_t> pastTable;
     std::int64_t result = limit;
-    for (const auto& element : elements[member.list]) {
-        if (!member.matches(*element))
+    for (const auto& element : members) {
+        if (NumbersOf(*element) != kind)
             continue;
         const auto& io = static_cast<const LogIO&>(*element);
         const bool inTable = io.number >= 0 && std::size_t(io.number) < table.size();

@@ -7,6 +7,7 @@
 #include "document/undo_record.h"
 #include "elements/el_finder.h"
 #include "elements/log_element.h"
+#include "elements/number_kind.h"
 #include "hardware/remote_io.h"
 #include "hardware/sim_element.h"
 #include "paint/paint_stuff.h"
@@ -28,17 +29,6 @@ namespace vantrel {
 class CArchive;
 
 using ElementList = std::vector<std::unique_ptr<LogElement>>;
-
-// The kinds of I/O number the number checks cover.
-enum class NumberKind
-{
-    Inputs,
-    Outputs,
-    AnalogInputs,
-    AnalogOutputs,
-    UserInputs,
-    UserOutputs,
-};
 
 class LogIO;
 

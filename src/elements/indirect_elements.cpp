@@ -18,7 +18,7 @@ constexpr const char16_t* kInvalidDescription = u"Invalid";
 // The label of the In Marker (either kind) with the id, if it is one.
 std::optional<std::u16string> StartMarkerLabel(const ElFinder& finder, std::int32_t startId)
 {
-    if (auto* start = dynamic_cast<const LogStartMarker*>(finder.FindById(startId)))
+    if (auto* start = KindAs<LogStartMarker>(finder.FindById(startId)))
         return start->label;
     return std::nullopt;
 }
@@ -27,11 +27,10 @@ std::optional<std::u16string> StartMarkerLabel(const ElFinder& finder, std::int3
 // I/O element, if the id names one.
 std::optional<std::u16string> ReplicatedName(const ElFinder& finder, std::int32_t sourceId)
 {
-    const LogElement* source = finder.FindById(sourceId);
-    auto* io = dynamic_cast<const LogIO*>(source);
+    const auto* io = KindAs<LogIO>(finder.FindById(sourceId));
     if (!io)
         return std::nullopt;
-    return (dynamic_cast<const LogIn*>(io) ? u"I: " : u"U: ") + io->name;
+    return (IsKind<LogIn>(io) ? u"I: " : u"U: ") + io->name;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "archive/archive.h"
 #include "elements/el_finder.h"
+#include "elements/element_kind.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -24,6 +25,17 @@ int ClampedViewCoordinate(double value)
 }
 
 } // namespace
+
+std::span<const KindTag> LogElement::Lineage() const
+{
+    return kLineageOf<LogElement>;
+}
+
+const ElementKindRow* LogElement::KindRow() const
+{
+    static const ElementKindRow* const row = FindElementClass(kClassName);
+    return row;
+}
 
 int ElementSize(double zoom)
 {

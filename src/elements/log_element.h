@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ namespace vantrel {
 
 class ElFinder;
 class Surface;
+struct ElementKindRow;
+
+// What identifies a class of the element family (see element_kind.h).
+using KindTag = const void*;
 
 // The element lists of the document, indexed by an element's ListKind.
 enum ListKindId : int
@@ -43,10 +48,19 @@ Point CellToView(Point cell, Point origin, double zoom);
 class LogElement : public Serializable
 {
 public:
+    // The class this one derives from in the element family; none here.
+    using Parent = void;
+    static constexpr const char* kClassName = "LogElement";
+
     LogElement() = default;
     LogElement(Point position, std::int32_t elementId);
 
-    const char* ClassName() const override { return "LogElement"; }
+    const char* ClassName() const override { return kClassName; }
+    // The element's class and the classes it derives from, its own first.
+    virtual std::span<const KindTag> Lineage() const;
+    // The element's row of the table of kinds (properties, stored fields,
+    // I/O numbers); none for a class the table does not know.
+    virtual const ElementKindRow* KindRow() const;
     // The base part: version, position, id, then the input slots.
     void Serialize(CArchive& archive) override;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "elements/log_element.h"
+#include "elements/element_kind.h"
 
 namespace vantrel {
 
@@ -10,6 +10,7 @@ namespace vantrel {
 class LogIndirect : public LogElement
 {
 public:
+    using Parent = LogElement;
     using LogElement::LogElement;
     int ListKind() const override { return kIndirectList; }
     // The id of the element whose value this one stands for.
@@ -21,12 +22,10 @@ protected:
 };
 
 // The element as an indirect one, or none. The list kind rules out most
-// elements at the cost of a virtual call, far less than a failing
-// dynamic_cast, which compares type names.
+// elements at the cost of one virtual call.
 inline LogIndirect* AsIndirect(LogElement* element)
 {
-    return element && element->ListKind() == kIndirectList ? dynamic_cast<LogIndirect*>(element)
-                                                           : nullptr;
+    return element && element->ListKind() == kIndirectList ? KindAs<LogIndirect>(element) : nullptr;
 }
 
 } // namespace vantrel

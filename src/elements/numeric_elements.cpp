@@ -93,7 +93,7 @@ void AccOp::DrawBody(Surface& s, const ElFinder& finder, int x, int y, int r) co
 {
     s.DrawEllipse(x - r, y - 2 * r, x + r, y + 2 * r);
     DrawOperation(s, x, y, OperationText(op));
-    if (auto* accumulator = dynamic_cast<const Acc*>(finder.FindById(accId)))
+    if (auto* accumulator = KindAs<Acc>(finder.FindById(accId)))
         s.DrawText(x + 5, y, accumulator->name);
 }
 

@@ -55,6 +55,7 @@ public:
 class VariableTimeElement : public LogElement
 {
 public:
+    using Parent = LogElement;
     using LogElement::LogElement;
     const char* ClassName() const override = 0;
     bool UsesDelay() const override { return true; }
@@ -133,6 +134,7 @@ public:
 class BitFedRegister : public LogElement
 {
 public:
+    using Parent = LogElement;
     using LogElement::LogElement;
     BitFedRegister() = default;
     BitFedRegister(Point position, std::int32_t elementId, std::u16string registerName);

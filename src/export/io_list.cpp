@@ -3,6 +3,7 @@
 #include "archive/file_bytes.h"
 #include "archive/text_codec.h"
 #include "document/vantrel_doc.h"
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 #include "hardware/io_counts.h"
 
@@ -18,25 +19,20 @@ struct IoListSource
 {
     int count;
     int list;
-    bool (*matches)(const LogElement&);
+    NumberKind numbers;
 };
-
-template <class Kind> bool IsA(const LogElement& element)
-{
-    return dynamic_cast<const Kind*>(&element) != nullptr;
-}
 
 IoListSource SourceOf(const CVantrelDoc& document, int type)
 {
     switch (type) {
     case kOutputList:
-        return {IoTableSize(document.numOutputs), kMainList, IsA<LogOut>};
+        return {IoTableSize(document.numOutputs), kMainList, NumberKind::Outputs};
     case kAnalogInputList:
-        return {document.remoteIo.AnalogInputChannels(), kRegisterList, IsA<Analog_Input>};
+        return {document.remoteIo.AnalogInputChannels(), kRegisterList, NumberKind::AnalogInputs};
     case kAnalogOutputList:
-        return {document.remoteIo.AnalogOutputChannels(), kRegisterList, IsA<Analog_Output>};
+        return {document.remoteIo.AnalogOutputChannels(), kRegisterList, NumberKind::AnalogOutputs};
     default:
-        return {IoTableSize(document.numInputs), kMainList, IsA<LogIn>};
+        return {IoTableSize(document.numInputs), kMainList, NumberKind::Inputs};
     }
 }
 
@@ -50,7 +46,7 @@ std::vector<const LogIO*> RowElements(const CVantrelDoc& document, const IoListS
 {
     std::vector<const LogIO*> rows(std::size_t(source.count), nullptr);
     for (const auto& element : document.elements[source.list]) {
-        if (!source.matches(*element))
+        if (NumbersOf(*element) != source.numbers)
             continue;
         const auto& io = static_cast<const LogIO&>(*element);
         if (io.number >= 0 && io.number < source.count)

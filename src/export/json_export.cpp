@@ -7,6 +7,7 @@
 #include "compiler/flash_image.h"
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 #include "hardware/io_counts.h"
 #include "hardware/sim_element.h"
@@ -19,9 +20,10 @@ namespace vantrel {
 
 namespace {
 
-template <class Kind> Kind* As(LogElement* element)
+// The element's I/O number when it is numbered from `numbers`, else none.
+const LogIO* NumberedFrom(const LogElement* element, NumberKind numbers)
 {
-    return dynamic_cast<Kind*>(element);
+    return element && NumbersOf(*element) == numbers ? static_cast<const LogIO*>(element) : nullptr;
 }
 
 void WriteSystemConfiguration(JsonWriter& json, const CVantrelDoc& document, UserIoExtent users)
@@ -37,14 +39,13 @@ void WriteSystemConfiguration(JsonWriter& json, const CVantrelDoc& document, Use
     json.End();
 }
 
-// One array of the I/O elements of a kind in the main list.
-template <class Kind>
+// One array of the I/O elements of a number kind in the main list.
 void WriteIoNames(JsonWriter& json, const CVantrelDoc& document, const char* key,
-                  bool withRestricted)
+                  NumberKind numbers, bool withRestricted)
 {
     json.BeginArray(key);
     for (const auto& element : document.elements[kMainList]) {
-        auto* io = As<Kind>(element.get());
+        const LogIO* io = NumberedFrom(element.get(), numbers);
         if (!io)
             continue;
         json.BeginObject(JsonWriter::kArrayElement);
@@ -60,10 +61,10 @@ void WriteIoNames(JsonWriter& json, const CVantrelDoc& document, const char* key
 void WriteNames(JsonWriter& json, const CVantrelDoc& document)
 {
     json.BeginObject("IONames");
-    WriteIoNames<LogIn>(json, document, "in", false);
-    WriteIoNames<LogOut>(json, document, "out", false);
-    WriteIoNames<LogUser>(json, document, "userIn", true);
-    WriteIoNames<LogUserOut>(json, document, "userOut", false);
+    WriteIoNames(json, document, "in", NumberKind::Inputs, false);
+    WriteIoNames(json, document, "out", NumberKind::Outputs, false);
+    WriteIoNames(json, document, "userIn", NumberKind::UserInputs, true);
+    WriteIoNames(json, document, "userOut", NumberKind::UserOutputs, false);
     json.BeginArray("register");
     std::vector<LogElement*> monitor;
     document.MonitorList(monitor);
@@ -90,7 +91,7 @@ void WriteComplexCommands(JsonWriter& json, CVantrelDoc& document)
         json.BeginArray("userIns");
         int restricted = 0;
         for (const auto& [id, on] : command->settings) {
-            auto* user = As<LogUser>(document.FindById(id));
+            auto* user = KindAs<LogUser>(document.FindById(id));
             json.BeginObject(JsonWriter::kArrayElement);
             json.WriteInt("n", user->number);
             json.WriteBool("state", on);
@@ -104,6 +105,25 @@ void WriteComplexCommands(JsonWriter& json, CVantrelDoc& document)
     json.End();
 }
 
+// The type a log names the bit I/O of a number kind by; none for analog I/O.
+const char* LoggedTypeOf(NumberKind numbers)
+{
+    switch (numbers) {
+    case NumberKind::Inputs:
+        return "in";
+    case NumberKind::Outputs:
+        return "out";
+    case NumberKind::UserInputs:
+        return "userIn";
+    case NumberKind::UserOutputs:
+        return "userOut";
+    case NumberKind::AnalogInputs:
+    case NumberKind::AnalogOutputs:
+        break;
+    }
+    return nullptr;
+}
+
 // A logged element: a monitored register, or a local or user I/O element.
 void WriteLogDetail(JsonWriter& json, const CVantrelDoc& document, std::int32_t id)
 {
@@ -115,13 +135,10 @@ void WriteLogDetail(JsonWriter& json, const CVantrelDoc& document, std::int32_t 
     if (element->ShowInMonitor()) {
         type = "register";
         number = document.MonitorIndex(id);
-    } else if (auto* io = As<LogIO>(element); io && element->ListKind() == kMainList) {
-        type = As<LogIn>(element)        ? "in"
-               : As<LogOut>(element)     ? "out"
-               : As<LogUser>(element)    ? "userIn"
-               : As<LogUserOut>(element) ? "userOut"
-                                         : nullptr;
-        number = io->number;
+    } else if (const std::optional<NumberKind> numbers = NumbersOf(*element);
+               numbers && element->ListKind() == kMainList) {
+        type = LoggedTypeOf(*numbers);
+        number = static_cast<const LogIO*>(element)->number;
     }
     if (!type)
         return;
@@ -136,7 +153,7 @@ void WriteLogs(JsonWriter& json, const CVantrelDoc& document)
 {
     json.BeginArray("logs");
     for (const auto& element : document.elements[kMainList]) {
-        auto* logged = As<LoggedUserOut>(element.get());
+        auto* logged = KindAs<LoggedUserOut>(element.get());
         if (!logged)
             continue;
         json.BeginObject(JsonWriter::kArrayElement);
@@ -169,7 +186,7 @@ void WriteTempInputs(JsonWriter& json, const CVantrelDoc& document)
 {
     json.BeginArray("tempInputs");
     for (const auto& element : document.elements[kNoOpList]) {
-        auto* reading = As<TempInput>(element.get());
+        auto* reading = KindAs<TempInput>(element.get());
         if (!reading)
             continue;
         json.BeginObject(JsonWriter::kArrayElement);
@@ -184,13 +201,12 @@ void WriteTempInputs(JsonWriter& json, const CVantrelDoc& document)
     json.End();
 }
 
-template <class Kind>
 void WriteSlotNumbers(JsonWriter& json, const CVantrelDoc& document, const char* key,
-                      const std::vector<std::int32_t>& slots)
+                      NumberKind numbers, const std::vector<std::int32_t>& slots)
 {
     json.BeginArray(key);
     for (std::int32_t id : slots) {
-        auto* io = As<Kind>(document.FindById(id));
+        const LogIO* io = NumberedFrom(document.FindById(id), numbers);
         json.WriteInt(JsonWriter::kArrayElement, io ? io->number : -1);
     }
     json.End();
@@ -204,8 +220,8 @@ void WriteSimulation(JsonWriter& json, const CVantrelDoc& document)
         const bool known =
             element->type >= 0 && element->type < std::int32_t(std::size(SimElement::kTypes));
         json.WriteString("type", known ? SimElement::kTypes[element->type].name : u"");
-        WriteSlotNumbers<LogIn>(json, document, "inputs", element->inputs);
-        WriteSlotNumbers<LogOut>(json, document, "outputs", element->outputs);
+        WriteSlotNumbers(json, document, "inputs", NumberKind::Inputs, element->inputs);
+        WriteSlotNumbers(json, document, "outputs", NumberKind::Outputs, element->outputs);
         json.End();
     }
     json.End();

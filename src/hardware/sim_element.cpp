@@ -3,6 +3,7 @@
 #include "archive/archive.h"
 #include "archive/byte_buffer.h"
 #include "elements/el_finder.h"
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 
 namespace vantrel {
@@ -23,10 +24,12 @@ void ExchangeSlots(CArchive& ar, std::vector<std::int32_t>& slots, std::int32_t 
         ar.Exchange(slot);
 }
 
-template <class Kind> std::int32_t IoNumberOf(const ElFinder& finder, std::int32_t id)
+// The number of the I/O element `id` when it is numbered from `numbers`, else -1.
+std::int32_t IoNumberOf(const ElFinder& finder, std::int32_t id, NumberKind numbers)
 {
-    auto* element = dynamic_cast<Kind*>(finder.FindById(id));
-    return element ? element->number : -1;
+    const LogElement* element = finder.FindById(id);
+    return element && NumbersOf(*element) == numbers ? static_cast<const LogIO*>(element)->number
+                                                     : -1;
 }
 
 } // namespace
@@ -62,9 +65,9 @@ std::vector<std::uint8_t> SimulationFileBytes(const std::vector<std::unique_ptr<
         writer.Put(std::int32_t(element->inputs.size()));
         writer.Put(std::int32_t(element->outputs.size()));
         for (std::int32_t id : element->inputs)
-            writer.Put(IoNumberOf<LogIn>(finder, id));
+            writer.Put(IoNumberOf(finder, id, NumberKind::Inputs));
         for (std::int32_t id : element->outputs)
-            writer.Put(IoNumberOf<LogOut>(finder, id));
+            writer.Put(IoNumberOf(finder, id, NumberKind::Outputs));
     }
     return bytes;
 }

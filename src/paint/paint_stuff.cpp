@@ -4,6 +4,7 @@
 #include "archive/byte_buffer.h"
 #include "archive/json_writer.h"
 #include "elements/el_finder.h"
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 
 #include <algorithm>
@@ -35,24 +36,37 @@ std::int32_t Shifted(std::int32_t number, std::int64_t offset)
     return std::int32_t(std::uint32_t(number) + std::uint32_t(offset));
 }
 
-LogIO* FindIo(const ElFinder& finder, std::int32_t id)
+const LogIO* FindIo(const ElFinder& finder, std::int32_t id)
 {
-    return dynamic_cast<LogIO*>(finder.FindById(id));
+    return KindAs<LogIO>(finder.FindById(id));
+}
+
+// Where the flat numbering puts the I/O of a number kind: inputs, analog I/O
+// and bare I/O elements by their own number.
+std::int64_t FlatOffsetOf(const LogIO& io, const FlatIoLayout& layout)
+{
+    switch (NumbersOf(io).value_or(NumberKind::Inputs)) {
+    case NumberKind::Outputs:
+        return layout.outputs;
+    case NumberKind::UserInputs:
+        return layout.userInputs;
+    case NumberKind::UserOutputs:
+        return layout.userOutputs;
+    case NumberKind::Inputs:
+    case NumberKind::AnalogInputs:
+    case NumberKind::AnalogOutputs:
+        break;
+    }
+    return 0;
 }
 
 // The flat number of the I/O element bound by `id`, or -1.
 std::int32_t FlatIoNumber(const ElFinder& finder, std::int32_t id, const FlatIoLayout& layout)
 {
-    LogIO* io = FindIo(finder, id);
+    const LogIO* io = FindIo(finder, id);
     if (!io)
         return -1;
-    if (dynamic_cast<LogOut*>(io))
-        return Shifted(io->number, layout.outputs);
-    if (dynamic_cast<LogUser*>(io))
-        return Shifted(io->number, layout.userInputs);
-    if (dynamic_cast<LogUserOut*>(io))
-        return Shifted(io->number, layout.userOutputs);
-    return io->number;
+    return Shifted(io->number, FlatOffsetOf(*io, layout));
 }
 
 // JSON coordinates run from 0 at the left or top edge to 100 at the right or bottom.
@@ -242,8 +256,8 @@ void PaintStuff::ResolveLinks(const ElFinder& finder, int inBytes, int outBytes,
     const FlatIoLayout layout{8 * std::int64_t(inBytes), 8 * (std::int64_t(inBytes) + outBytes),
                               8 * (std::int64_t(inBytes) + outBytes + userInBytes)};
     commandNum = -1;
-    if (LogIO* command = FindIo(finder, commandId)) {
-        const bool shift = !forJson && dynamic_cast<LogUser*>(command);
+    if (const LogIO* command = FindIo(finder, commandId)) {
+        const bool shift = !forJson && NumbersOf(*command) == NumberKind::UserInputs;
         commandNum = Shifted(command->number, shift ? layout.userInputs : 0);
     }
     activeNum = FlatIoNumber(finder, activeId, layout);

@@ -225,10 +225,10 @@ TEST(PropertyEditing, CancelLeavesTheElementTheHistoryAndTheModifiedMarkAsTheyWe
 // replicators (whose source is chosen only when placed), edit nothing.
 bool HasProperties(const ElementKindRow& kind)
 {
-    switch (kind.dialog) {
-    case PlacementDialog::Plain:
-    case PlacementDialog::OutMarker:
-    case PlacementDialog::InReplicator:
+    switch (kind.properties) {
+    case ElementProperties::None:
+    case ElementProperties::OutMarker:
+    case ElementProperties::InReplicator:
         return false;
     default:
         return true;
