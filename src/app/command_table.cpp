@@ -2,27 +2,16 @@
 
 #include "editing/command_ids.h"
 #include "elements/element_kinds.h"
+#include "paint/paint_kinds.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 namespace vantrel {
 
 namespace {
 
 using namespace command;
-
-constexpr std::array<PaintToolCommand, 9> kPaintTools{{
-    {kPaintSelect, "Select"},
-    {kPaintPen, "Pen"},
-    {kPaintLine, "Line"},
-    {kPaintEllipse, "Ellipse"},
-    {kPaintFilledEllipse, "Filled Elipse"},
-    {kPaintRectangle, "Rectangle"},
-    {kPaintFilledRectangle, "Filled Rectangle"},
-    {kPaintText, "Text"},
-    {kPaintFilledText, "Filled Text"},
-}};
 
 struct Prompt
 {
@@ -55,13 +44,14 @@ constexpr Prompt kPrompts[] = {
     {kAppAbout, "Display program information, version number and copyright\nAbout"},
     {kToolConnect, "Connect Tool"},
     {kToolSelect, "Select Tool"},
-    {kPaintFilledText, "New Filled Text"},
 };
 
 // The prompt text of a command, or null when it has none.
 const char* PromptText(int id)
 {
     if (const ElementKindRow* kind = FindElementKind(id))
+        return kind->prompt;
+    if (const PaintKindRow* kind = FindPaintKind(id))
         return kind->prompt;
     const auto found = std::find_if(std::begin(kPrompts), std::end(kPrompts),
                                     [id](const Prompt& prompt) { return prompt.id == id; });
@@ -101,7 +91,14 @@ std::vector<int> ElementToolbarCommands()
 
 std::span<const PaintToolCommand> PaintToolCommands()
 {
-    return kPaintTools;
+    // Select, then the tools of the paint kinds.
+    static const std::vector<PaintToolCommand> tools = [] {
+        std::vector<PaintToolCommand> commands{{kPaintSelect, "Select"}};
+        for (const PaintKindRow& kind : PaintKinds())
+            commands.push_back({kind.command, kind.menuText});
+        return commands;
+    }();
+    return tools;
 }
 
 QString StatusPrompt(int id, const QString& menuText)

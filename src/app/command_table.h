@@ -16,7 +16,8 @@ std::span<const int> StandardToolbarLayout();
 // the element kinds in their toolbar order.
 std::vector<int> ElementToolbarCommands();
 
-// The paint tools in the order of the Paint Tool menu and the paint toolbar.
+// The paint tools in the order of the Paint Tool menu and the paint toolbar:
+// Select, then the tools of the paint kinds.
 struct PaintToolCommand
 {
     int id;

@@ -7,6 +7,7 @@
 #include "elements/element_drawing.h"
 #include "elements/element_kinds.h"
 #include "elements/gates.h"
+#include "paint/paint_kinds.h"
 #include "platform/qt/qpainter_surface.h"
 
 #include <QPainter>
@@ -163,41 +164,44 @@ void DrawTextTool(QPainter& p, bool filled)
     p.drawText(QRectF(0, 0, kDrawingGrid, kDrawingGrid), Qt::AlignCenter, QStringLiteral("A"));
 }
 
-void DrawPaintTool(QPainter& p, int id)
+// The box the ellipse and rectangle tools show.
+const QRectF kShapeBox(4.5, 6.5, 15, 11);
+
+void DrawSquiggle(QPainter& p, bool /*filled*/)
 {
-    const QRectF box(4.5, 6.5, 15, 11);
-    switch (id) {
-    case kPaintSelect:
-        DrawArrowPointer(p);
-        break;
-    case kPaintPen: {
-        QPainterPath squiggle(QPointF(3, 17));
-        squiggle.cubicTo(7, 7, 11, 21, 15, 11);
-        p.drawPath(squiggle);
-        p.setBrush(kFill);
-        p.drawPolygon(QPolygonF({{15, 11}, {19, 3}, {22, 5}, {17, 13}}));
-        break;
-    }
-    case kPaintLine:
-        p.drawLine(QPointF(4, 20), QPointF(20, 4));
-        break;
-    case kPaintEllipse:
-    case kPaintFilledEllipse:
-        p.setBrush(id == kPaintFilledEllipse ? QBrush(kFill) : QBrush());
-        p.drawEllipse(box);
-        break;
-    case kPaintRectangle:
-    case kPaintFilledRectangle:
-        p.setBrush(id == kPaintFilledRectangle ? QBrush(kFill) : QBrush());
-        p.drawRect(box);
-        break;
-    case kPaintText:
-    case kPaintFilledText:
-        DrawTextTool(p, id == kPaintFilledText);
-        break;
-    default:
-        break;
-    }
+    QPainterPath squiggle(QPointF(3, 17));
+    squiggle.cubicTo(7, 7, 11, 21, 15, 11);
+    p.drawPath(squiggle);
+    p.setBrush(kFill);
+    p.drawPolygon(QPolygonF({{15, 11}, {19, 3}, {22, 5}, {17, 13}}));
+}
+
+void DrawLineTool(QPainter& p, bool /*filled*/)
+{
+    p.drawLine(QPointF(4, 20), QPointF(20, 4));
+}
+
+void DrawEllipseTool(QPainter& p, bool filled)
+{
+    p.setBrush(filled ? QBrush(kFill) : QBrush());
+    p.drawEllipse(kShapeBox);
+}
+
+void DrawRectangleTool(QPainter& p, bool filled)
+{
+    p.setBrush(filled ? QBrush(kFill) : QBrush());
+    p.drawRect(kShapeBox);
+}
+
+// The picture of a paint kind's tool, by the icon its row names.
+void DrawPaintKind(QPainter& p, const PaintKindRow& kind)
+{
+    using Drawing = void (*)(QPainter&, bool);
+    // In the order of PaintIcon.
+    static constexpr Drawing kDrawings[] = {DrawSquiggle, DrawLineTool, DrawEllipseTool,
+                                            DrawRectangleTool, DrawTextTool};
+    static_assert(std::size(kDrawings) == std::size_t(PaintIcon::Letter) + 1);
+    kDrawings[std::size_t(kind.icon)](p, kind.filled);
 }
 
 void DrawScissors(QPainter& p)
@@ -290,10 +294,11 @@ QIcon CommandIcon(int id)
 {
     if (const ElementKindRow* kind = FindElementKind(id))
         return ElementFigureIcon(*kind);
-    if (id >= kPaintPen && id <= kPaintFilledRectangle)
-        return Drawn([id](QPainter& p) { DrawPaintTool(p, id); });
+    if (const PaintKindRow* kind = FindPaintKind(id))
+        return Drawn([kind](QPainter& p) { DrawPaintKind(p, *kind); });
     switch (id) {
     case kToolSelect:
+    case kPaintSelect:
         return Drawn(DrawArrowPointer);
     case kToolConnect:
         return Drawn(DrawConnectWire);

@@ -66,7 +66,7 @@ void CCommandSettingsDlg::ShowInputs(int selected)
 {
     std::vector<InputLine> lines;
     for (int i = 0; i < finder_.MainCount(); ++i) {
-        const auto* input = dynamic_cast<const LogUser*>(finder_.MainAt(i));
+        const auto* input = KindAs<LogUser>(finder_.MainAt(i));
         if (!input)
             continue;
         QString text = ToQString(input->name);

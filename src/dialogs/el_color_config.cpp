@@ -178,11 +178,11 @@ void ElColorConfig::FillBindingLists(const ElFinder& finder)
     std::vector<ListEntry> userInputs;
     for (int i = 0; i < finder.MainCount(); ++i) {
         const LogElement* element = finder.MainAt(i);
-        if (!dynamic_cast<const LogIO*>(element))
+        if (!IsKind<LogIO>(element))
             continue;
         const ListEntry entry{ToQString(element->Describe(finder)), element->id};
         io.push_back(entry);
-        if (dynamic_cast<const LogUser*>(element))
+        if (IsKind<LogUser>(element))
             userInputs.push_back(entry);
     }
     std::vector<LogElement*> monitored;

@@ -89,7 +89,7 @@ void LogDialog::Refill()
     candidates_->clear();
     for (int i = 0; i < finder_.MainCount(); ++i) {
         const LogElement* element = finder_.MainAt(i);
-        if (dynamic_cast<const LogIO*>(element))
+        if (IsKind<LogIO>(element))
             OfferCandidate(element);
     }
     std::vector<LogElement*> monitored;

@@ -1,6 +1,7 @@
 #include "dialogs/replicator_dialogs.h"
 
 #include "elements/el_finder.h"
+#include "elements/element_kinds.h"
 #include "elements/indirect_elements.h"
 #include "elements/io_elements.h"
 #include "platform/qt/qt_text.h"
@@ -30,10 +31,11 @@ CRepDialog::CRepDialog(const ElFinder& finder, QWidget* parent) : SourceChoiceDi
 {
     for (int i = 0; i < finder.MainCount(); ++i) {
         const LogElement* element = finder.MainAt(i);
-        if (const auto* input = dynamic_cast<const LogIn*>(element))
-            Offer(input->name + u", Input", input->id);
-        else if (const auto* user = dynamic_cast<const LogUser*>(element))
-            Offer(user->name + u", User In", user->id);
+        if (element && CanBeReplicated(*element)) {
+            const auto& io = static_cast<const LogIO&>(*element);
+            const bool input = NumbersOf(io) == NumberKind::Inputs;
+            Offer(io.name + (input ? u", Input" : u", User In"), io.id);
+        }
     }
     sources_->setCurrentIndex(sources_->count() > 0 ? 0 : -1);
 }
@@ -42,7 +44,7 @@ COutMarkerDialog::COutMarkerDialog(const ElFinder& finder, bool numeric, QWidget
     : SourceChoiceDialog(parent)
 {
     for (int i = 0; i < finder.IndirectCount(); ++i) {
-        const auto* marker = dynamic_cast<const LogStartMarker*>(finder.IndirectAt(i));
+        const auto* marker = KindAs<LogStartMarker>(finder.IndirectAt(i));
         if (marker && marker->IsNumericPin(true, 0) == numeric)
             Offer(marker->label, marker->id);
     }

@@ -1,6 +1,7 @@
 #include "dialogs/sim_element_dlg.h"
 
 #include "elements/el_finder.h"
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 #include "platform/qt/qt_text.h"
 
@@ -37,8 +38,8 @@ CSimElementDlg::CSimElementDlg(const SimElement& element, const ElFinder& finder
                  inputs_);
     AddSlotLists(kFirstOutputId, ShownLists(element.outputs.size()), QStringLiteral("Output %1:"),
                  outputs_);
-    FillSlotLists<LogIn>(finder, inputs_, element.inputs);
-    FillSlotLists<LogOut>(finder, outputs_, element.outputs);
+    FillSlotLists(finder, NumberKind::Inputs, inputs_, element.inputs);
+    FillSlotLists(finder, NumberKind::Outputs, outputs_, element.outputs);
     name_->selectAll();
 }
 
@@ -55,16 +56,19 @@ void CSimElementDlg::AddSlotLists(int firstId, int shown, const QString& caption
     lists.resize(std::size_t(shown));
 }
 
-template <class Kind>
-void CSimElementDlg::FillSlotLists(const ElFinder& finder, const std::vector<QComboBox*>& lists,
+void CSimElementDlg::FillSlotLists(const ElFinder& finder, NumberKind numbers,
+                                   const std::vector<QComboBox*>& lists,
                                    const std::vector<std::int32_t>& slotIds)
 {
     std::vector<std::pair<QString, std::int32_t>> entries;
-    for (int i = 0; i < finder.MainCount(); ++i)
-        if (const auto* io = dynamic_cast<const Kind*>(finder.MainAt(i)))
-            entries.emplace_back(ToQString(io->name) + QStringLiteral(", p ") +
-                                     QString::number(io->number + 1),
-                                 io->id);
+    for (int i = 0; i < finder.MainCount(); ++i) {
+        const LogElement* element = finder.MainAt(i);
+        if (!element || NumbersOf(*element) != numbers)
+            continue;
+        const auto& io = static_cast<const LogIO&>(*element);
+        entries.emplace_back(
+            ToQString(io.name) + QStringLiteral(", p ") + QString::number(io.number + 1), io.id);
+    }
     // Without a match a slot shows the first element of the design.
     const std::int32_t firstId = entries.empty() ? -1 : entries.front().second;
     std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {

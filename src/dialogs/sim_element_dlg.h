@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/property_dialog.h"
+#include "elements/number_kind.h"
 #include "hardware/sim_element.h"
 
 #include <vector>
@@ -37,8 +38,9 @@ private:
     // The slot lists of one side: those beyond `shown` are hidden.
     void AddSlotLists(int firstId, int shown, const QString& caption,
                       std::vector<QComboBox*>& lists);
-    template <class Kind>
-    void FillSlotLists(const ElFinder& finder, const std::vector<QComboBox*>& lists,
+    // The I/O elements of the number kind in the main list, by name.
+    void FillSlotLists(const ElFinder& finder, NumberKind numbers,
+                       const std::vector<QComboBox*>& lists,
                        const std::vector<std::int32_t>& slotIds);
 
     SimElement element_;

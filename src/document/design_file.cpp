@@ -6,7 +6,7 @@
 #include "archive/archive.h"
 #include "elements/log_indirect.h"
 #include "elements/numeric_elements.h"
-#include "paint/curve.h"
+#include "paint/paint_kinds.h"
 #include "platform/image_codec.h"
 
 #include <algorithm>
@@ -16,9 +16,10 @@ namespace vantrel {
 
 namespace {
 
-bool IsCurve(const std::unique_ptr<PaintStuff>& object)
+// Whether a design of `version` could not hold the object's kind yet.
+bool IsNewerThan(const std::unique_ptr<PaintStuff>& object, std::int32_t version)
 {
-    return dynamic_cast<const Curve*>(object.get()) != nullptr;
+    return object && object->KindRow().firstDesignVersion > version;
 }
 
 } // namespace
@@ -146,8 +147,8 @@ void CVantrelDoc::CorrectOldContent(std::int32_t version)
                 elements[kCommentList].push_back(std::move(main[i]));
         std::erase(main, nullptr);
     }
-    if (version < 13)
-        std::erase_if(paintObjects, IsCurve);
+    std::erase_if(paintObjects,
+                  [version](const auto& object) { return IsNewerThan(object, version); });
     if (version <= 10) {
         for (auto& element : elements[kNoOpList]) {
             auto replacement = std::make_unique<NoOp>(element->pos, element->id);

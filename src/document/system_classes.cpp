@@ -3,7 +3,7 @@
 #include "document/complex_command.h"
 #include "elements/element_kinds.h"
 #include "hardware/sim_element.h"
-#include "paint/paint_classes.h"
+#include "paint/paint_kinds.h"
 
 namespace vantrel {
 

@@ -6,8 +6,9 @@
 #include "document/vantrel_doc.h"
 #include "editing/paint_group.h"
 #include "editing/view_state.h"
+#include "elements/element_kind.h"
 #include "elements/io_elements.h"
-#include "paint/shapes.h"
+#include "paint/paint_kinds.h"
 
 #include <algorithm>
 #include <array>
@@ -41,14 +42,14 @@ template <class T> void WriteList(CArchive& ar, const std::vector<T*>& objects)
 
 bool IsIoElement(const std::unique_ptr<LogElement>& element)
 {
-    return dynamic_cast<const LogIO*>(element.get()) != nullptr;
+    return IsKind<LogIO>(element.get());
 }
 
 // Ellipses and rectangles, filled or not, go beneath everything on the page;
 // lines, curves and texts on top.
 bool GoesBeneath(const PaintStuff& object)
 {
-    return dynamic_cast<const Circle*>(&object) || dynamic_cast<const Square*>(&object);
+    return object.KindRow().pastedBeneath;
 }
 
 // Reads the eight lists and checks that each holds only elements of its own

@@ -6,6 +6,7 @@
 #include "editing/config_dialogs.h"
 #include "editing/view_prompts.h"
 #include "editing/view_state.h"
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 
 #include <algorithm>
@@ -63,14 +64,16 @@ void ApplyChange(CVantrelDoc& document, unsigned aspect, bool changed, bool mark
     edit.Commit();
 }
 
-// The greatest number + 1 of the main list's elements of the kind, 0 if
-// none; a number beyond the board (a damaged file) counts as one past it.
-template <class Kind> int HighestNumberInUse(const CVantrelDoc& document)
+// The greatest number + 1 of the main list's elements of the number kind, 0
+// if none; a number beyond the board (a damaged file) counts as one past it.
+int HighestNumberInUse(const CVantrelDoc& document, NumberKind numbers)
 {
     std::int64_t highest = 0;
     for (int i = 0; i < document.MainCount(); ++i)
-        if (const auto* io = dynamic_cast<const Kind*>(document.MainAt(i)))
-            highest = std::max(highest, std::int64_t(io->number) + 1);
+        if (const LogElement* element = document.MainAt(i);
+            element && NumbersOf(*element) == numbers)
+            highest =
+                std::max(highest, std::int64_t(static_cast<const LogIO*>(element)->number) + 1);
     return int(std::min<std::int64_t>(highest, kMaxBoardIo + 1));
 }
 
@@ -80,8 +83,8 @@ BoardCountRequest IoCountRequest(const CVantrelDoc& document)
 {
     BoardCountRequest request;
     request.title = u"Select IO Count";
-    request.minInputs = HighestNumberInUse<LogIn>(document);
-    request.minOutputs = HighestNumberInUse<LogOut>(document);
+    request.minInputs = HighestNumberInUse(document, NumberKind::Inputs);
+    request.minOutputs = HighestNumberInUse(document, NumberKind::Outputs);
     request.inputs = document.numInputs;
     request.outputs = document.numOutputs;
     return request;

@@ -11,29 +11,6 @@ namespace vantrel {
 
 namespace {
 
-// In markers, numeric or not: a label, which may stay empty.
-struct MarkerLabelProperties
-{
-    using Element = LogStartMarker;
-    using Shown = TextRequest;
-    using Answer = TextBoxResult;
-
-    std::optional<Shown> Defaults(NewElement&) const { return TextRequest{}; }
-    std::optional<Shown> Read(CVantrelDoc&, const ElementKindRow&,
-                              const LogStartMarker& marker) const
-    {
-        return TextRequest{marker.label};
-    }
-    std::optional<Answer> Ask(ElementDialogs& dialogs, CVantrelDoc&, const Shown& shown) const
-    {
-        return AskText(dialogs, shown);
-    }
-    void Apply(LogStartMarker& marker, const Shown&, const Answer& text) const
-    {
-        marker.label = text.text;
-    }
-};
-
 // The in marker an out marker reads: the numeric ones for a numeric out
 // marker (the row's argument 1), the bit ones otherwise.
 struct OutMarkerProperties
@@ -78,7 +55,8 @@ struct InReplicatorProperties
     }
 };
 
-const ShapeAdapter kMarkerLabels{MarkerLabelProperties{}};
+// In markers, numeric or not: a label, which may stay empty.
+const ShapeAdapter kMarkerLabels{TextFieldShape<LogStartMarker, &LogStartMarker::label>{}};
 const ShapeAdapter kOutMarkers{OutMarkerProperties{}};
 const ShapeAdapter kInReplicators{InReplicatorProperties{}};
 

@@ -11,18 +11,16 @@ std::unordered_set<const LogElement*> MarkerPartners(const CVantrelDoc& document
     std::unordered_set<const LogElement*> partners;
     std::unordered_set<std::int32_t> selectedStarts;
     for (const LogElement* element : selection) {
-        if (const auto* out = dynamic_cast<const LogEndMarker*>(element)) {
-            const LogElement* start = document.FindById(out->startId);
-            if (dynamic_cast<const LogStartMarker*>(start))
+        if (const auto* out = KindAs<LogEndMarker>(element))
+            if (const auto* start = KindAs<LogStartMarker>(document.FindById(out->startId)))
                 partners.insert(start);
-        } else if (dynamic_cast<const LogStartMarker*>(element)) {
+        if (IsKind<LogStartMarker>(element))
             selectedStarts.insert(element->id);
-        }
     }
     // One pass over the markers, however many In Markers are selected.
     if (!selectedStarts.empty())
         for (const auto& element : document.elements[kIndirectList])
-            if (const auto* out = dynamic_cast<const LogEndMarker*>(element.get()))
+            if (const auto* out = KindAs<LogEndMarker>(element.get()))
                 if (selectedStarts.contains(out->startId))
                     partners.insert(out);
     for (const LogElement* element : selection)

@@ -2,44 +2,31 @@
 
 #include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
+#include "editing/command_ids.h"
 #include "editing/element_dialogs.h"
 #include "editing/selection.h"
 #include "editing/view_state.h"
-#include "paint/shapes.h"
-#include "paint/text_stuff.h"
+#include "paint/paint_kinds.h"
 
 namespace vantrel {
 
 namespace {
 
-using namespace command;
-
-std::unique_ptr<PaintStuff> NewShape(int paintTool)
+// The kind a paint tool makes by the action, or none.
+const PaintKindRow* KindMadeBy(int paintTool, PaintToolAction action)
 {
-    switch (paintTool) {
-    case kPaintLine:
-        return std::make_unique<Line>();
-    case kPaintEllipse:
-        return std::make_unique<Circle>();
-    case kPaintFilledEllipse:
-        return std::make_unique<FilledCircle>();
-    case kPaintRectangle:
-        return std::make_unique<Square>();
-    case kPaintFilledRectangle:
-        return std::make_unique<FilledSquare>();
-    default:
-        return nullptr;
-    }
+    const PaintKindRow* kind = FindPaintKind(paintTool);
+    return kind && kind->tool == action ? kind : nullptr;
 }
 
-// Adds a new object to the paint list as one undo step. Ellipses go beneath
-// every other object, so that the figures drawn over them stay visible.
+// Adds a new object to the paint list as one undo step: beneath every other
+// object when its kind goes there, else on top.
 void AddPaintObject(CVantrelDoc& document, std::unique_ptr<PaintStuff> object)
 {
     EditTransaction edit(document, UndoRecord::kState);
     edit.RememberState(DesignState::kPaint);
     auto& list = document.paintObjects;
-    const bool beneath = dynamic_cast<const Circle*>(object.get()) != nullptr;
+    const bool beneath = object->KindRow().drawnBeneath;
     list.insert(beneath ? list.begin() : list.end(), std::move(object));
     edit.Commit();
 }
@@ -48,15 +35,13 @@ void AddPaintObject(CVantrelDoc& document, std::unique_ptr<PaintStuff> object)
 bool PlaceText(CVantrelDoc& document, ElementDialogs& dialogs, const ViewState& state, Point click,
                const Rect& client)
 {
+    const PaintKindRow* kind = KindMadeBy(state.paintTool, PaintToolAction::Click);
+    if (!kind)
+        return false;
     const std::optional<TextBoxResult> entered = dialogs.TextBox(u"", u"", false);
     if (!entered || entered->text.empty())
         return false;
-    std::unique_ptr<PaintStuff> text;
-    if (state.paintTool == kPaintText)
-        text = std::make_unique<TextStuff>(click, client, entered->text, state.currentPage);
-    else
-        text = std::make_unique<FilledText>(click, client, entered->text, state.currentPage);
-    AddPaintObject(document, std::move(text));
+    AddPaintObject(document, kind->makeText(click, client, entered->text, state.currentPage));
     return true;
 }
 
@@ -64,23 +49,15 @@ bool PlaceText(CVantrelDoc& document, ElementDialogs& dialogs, const ViewState& 
 
 bool IsShapeTool(int paintTool)
 {
-    switch (paintTool) {
-    case kPaintLine:
-    case kPaintEllipse:
-    case kPaintFilledEllipse:
-    case kPaintRectangle:
-    case kPaintFilledRectangle:
-        return true;
-    default:
-        return false;
-    }
+    return KindMadeBy(paintTool, PaintToolAction::Drag) != nullptr;
 }
 
 bool DragPaintShape(ViewState& state, Point at, const Rect& client)
 {
-    std::unique_ptr<PaintStuff> shape = NewShape(state.paintTool);
-    if (!shape)
+    const PaintKindRow* kind = KindMadeBy(state.paintTool, PaintToolAction::Drag);
+    if (!kind)
         return false;
+    std::unique_ptr<PaintStuff> shape = kind->make();
     shape->from = FPoint::FromDevice(state.dragAnchor, client);
     shape->to = FPoint::FromDevice(at, client);
     shape->pageIndex = state.currentPage;
@@ -96,7 +73,7 @@ bool ReleasePaintTool(CVantrelDoc& document, ElementDialogs& dialogs, ViewState&
     if (rightButtonHeld)
         return false;
     if (release != state.dragAnchor) {
-        if (state.paintTool == kPaintSelect) {
+        if (state.paintTool == command::kPaintSelect) {
             SelectPaintByRubberBand(document, state, release, client);
             return false;
         }
@@ -106,9 +83,7 @@ bool ReleasePaintTool(CVantrelDoc& document, ElementDialogs& dialogs, ViewState&
         return true;
     }
     SelectPaintByClick(document, state, release, client);
-    if (state.paintTool == kPaintText || state.paintTool == kPaintFilledText)
-        return PlaceText(document, dialogs, state, release, client);
-    return false;
+    return PlaceText(document, dialogs, state, release, client);
 }
 
 } // namespace vantrel

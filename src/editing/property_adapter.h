@@ -94,6 +94,29 @@ struct TextRequest
 };
 std::optional<TextBoxResult> AskText(ElementDialogs& dialogs, const TextRequest& request);
 
+// A kind whose "Add Text", without check box, sets the text field `text`;
+// a new one opens empty (see ShapeAdapter for the parts of a shape).
+template <class Kind, std::u16string Kind::*text> struct TextFieldShape
+{
+    using Element = Kind;
+    using Shown = TextRequest;
+    using Answer = TextBoxResult;
+
+    std::optional<Shown> Defaults(NewElement&) const { return TextRequest(); }
+    std::optional<Shown> Read(CVantrelDoc&, const ElementKindRow&, const Kind& element) const
+    {
+        return TextRequest(element.*text);
+    }
+    std::optional<Answer> Ask(ElementDialogs& dialogs, CVantrelDoc&, const Shown& shown) const
+    {
+        return AskText(dialogs, shown);
+    }
+    void Apply(Kind& element, const Shown&, const Answer& answer) const
+    {
+        element.*text = answer.text;
+    }
+};
+
 // A double click edits the kinds whose shape can read their values.
 template <class Shape>
 concept ReadableShape = requires(const Shape& shape, CVantrelDoc& document,
@@ -130,7 +153,7 @@ template <class Shape> class ShapeAdapter final : public PropertyAdapter
 public:
     using Element = typename Shape::Element;
 
-    constexpr explicit ShapeAdapter(Shape shape) : shape_(shape) {}
+    constexpr explicit ShapeAdapter(Shape shape) : shape_(std::move(shape)) {}
 
     std::unique_ptr<LogElement> Place(NewElement& placement) const override
     {

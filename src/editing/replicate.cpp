@@ -15,7 +15,7 @@ bool CanReplicate(const ViewState& state)
     if (!state.InDesign() || state.logicSelection.size() != 1)
         return false;
     const LogElement* selected = state.logicSelection.front();
-    return dynamic_cast<const LogIn*>(selected) || dynamic_cast<const LogUser*>(selected);
+    return selected && CanBeReplicated(*selected);
 }
 
 bool ReplicateSelected(CVantrelDoc& document, ViewState& state)

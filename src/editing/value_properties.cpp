@@ -123,46 +123,10 @@ struct StorageCellProperties
     }
 };
 
-// A speed's name, which may stay empty.
-struct RegisterNameProperties
-{
-    using Element = BitFedRegister;
-    using Shown = TextRequest;
-    using Answer = TextBoxResult;
-
-    std::optional<Shown> Defaults(NewElement&) const { return TextRequest{}; }
-    std::optional<Shown> Read(CVantrelDoc&, const ElementKindRow&,
-                              const BitFedRegister& named) const
-    {
-        return TextRequest{named.name};
-    }
-    std::optional<Answer> Ask(ElementDialogs& dialogs, CVantrelDoc&, const Shown& shown) const
-    {
-        return AskText(dialogs, shown);
-    }
-    void Apply(BitFedRegister& named, const Shown&, const Answer& text) const
-    {
-        named.name = text.text;
-    }
-};
-
 // A comment without text would be invisible: none is placed, and an edited
 // one keeps its text.
-struct CommentProperties
+struct CommentProperties : TextFieldShape<LogComment, &LogComment::text>
 {
-    using Element = LogComment;
-    using Shown = TextRequest;
-    using Answer = TextBoxResult;
-
-    std::optional<Shown> Defaults(NewElement&) const { return TextRequest{}; }
-    std::optional<Shown> Read(CVantrelDoc&, const ElementKindRow&, const LogComment& comment) const
-    {
-        return TextRequest{comment.text};
-    }
-    std::optional<Answer> Ask(ElementDialogs& dialogs, CVantrelDoc&, const Shown& shown) const
-    {
-        return AskText(dialogs, shown);
-    }
     bool Places(const Answer& text) const { return !text.text.empty(); }
     void Apply(LogComment& comment, const Shown&, const Answer& text) const
     {
@@ -175,7 +139,8 @@ const ShapeAdapter kDelays{DelayProperties{}};
 const ShapeAdapter kComments{CommentProperties{}};
 const ShapeAdapter kAccOperations{AccOperationProperties{}};
 const ShapeAdapter kStorageCells{StorageCellProperties{}};
-const ShapeAdapter kRegisterNames{RegisterNameProperties{}};
+// A speed's name, which may stay empty.
+const ShapeAdapter kRegisterNames{TextFieldShape<BitFedRegister, &BitFedRegister::name>{}};
 
 const ShapeAdapter kRegisters{DialogValues<GP_Register, NumOpValues, &ElementDialogs::NumOpConfig>{
     .defaults = {},

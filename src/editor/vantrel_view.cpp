@@ -19,6 +19,7 @@
 #include "editing/view_prompts.h"
 #include "export/export_routines.h"
 #include "export/io_list.h"
+#include "paint/paint_kinds.h"
 #include "platform/qt/qpainter_surface.h"
 #include "platform/qt/qt_image.h"
 
@@ -40,7 +41,14 @@ bool IsElementTool(int id)
 }
 bool IsPaintTool(int id)
 {
-    return id >= kPaintPen && id <= kPaintFilledRectangle;
+    return id == kPaintSelect || FindPaintKind(id) != nullptr;
+}
+
+// The tool of a kind it cannot make (the pen) cannot be chosen.
+bool CanChoosePaintTool(int id)
+{
+    const PaintKindRow* kind = FindPaintKind(id);
+    return !kind || kind->tool != PaintToolAction::None;
 }
 
 Point ToPoint(const QPointF& point)
@@ -177,8 +185,6 @@ bool CVantrelView::IsCommandEnabled(int id) const
         return CanStepThrough(document_.UndoStack());
     case kEditRedo:
         return CanStepThrough(document_.RedoStack());
-    case kPaintPen:
-        return false;
     case kComplexCommands:
     case kSimulationExport:
         return IsConfigurationCommandEnabled(id, document_, state_);
@@ -186,7 +192,7 @@ bool CVantrelView::IsCommandEnabled(int id) const
         if (IsElementTool(id))
             return design;
         if (IsPaintTool(id))
-            return !design;
+            return !design && CanChoosePaintTool(id);
         if (HandlesPaintCommand(id))
             return IsPaintCommandEnabled(id);
         if (HandlesEditCommand(id))

@@ -2,6 +2,7 @@
 
 #include "archive/archive.h"
 #include "elements/el_finder.h"
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 #include "platform/surface.h"
 
@@ -34,6 +35,12 @@ std::optional<std::u16string> ReplicatedName(const ElFinder& finder, std::int32_
 }
 
 } // namespace
+
+bool CanBeReplicated(const LogElement& element)
+{
+    const std::optional<NumberKind> numbers = NumbersOf(element);
+    return numbers == NumberKind::Inputs || numbers == NumberKind::UserInputs;
+}
 
 LogStartMarker::LogStartMarker(Point position, std::int32_t elementId, std::u16string markerLabel)
     : ElementKind(position, elementId), label(std::move(markerLabel))

@@ -66,6 +66,10 @@ public:
 
 // Shows an input or user input a second time; "invalid" when `sourceId` is
 // no I/O element.
+// Whether a replicator may stand for the element: the board's inputs and
+// the user inputs (an I/O element numbered from one of those two ranges).
+bool CanBeReplicated(const LogElement& element);
+
 class LogReplicator : public ElementKind<LogReplicator, LogIndirect>
 {
 public:

@@ -1,5 +1,6 @@
 #include "export/dump_fields.h"
 #include "paint/curve.h"
+#include "paint/paint_kinds.h"
 #include "paint/paint_stuff.h"
 
 namespace vantrel {
@@ -25,9 +26,9 @@ void AddShapeExtras(const PaintStuff& object, DumpFields& fields)
         fields.Raw("fillColors", ColourSetText(*fill));
     if (const std::u16string* text = object.TextRef())
         fields.Text("text", *text);
-    if (const auto* curve = dynamic_cast<const Curve*>(&object)) {
+    if (object.KindRow().freehand) {
         std::string points;
-        for (const auto& point : curve->points)
+        for (const auto& point : static_cast<const Curve&>(object).points)
             points += (points.empty() ? "" : ";") + PointText(*point);
         fields.Raw("points", points.empty() ? "-" : points);
     }

@@ -16,6 +16,7 @@ namespace vantrel {
 
 class ByteWriter;
 class ElFinder;
+struct PaintKindRow;
 class JsonWriter;
 class Surface;
 
@@ -46,6 +47,8 @@ public:
     // The payload is SerializeBody's, which the classes extend.
     void Serialize(CArchive& archive) final { SerializeBody(archive); }
 
+    // The object's row in the table of paint kinds.
+    virtual const PaintKindRow& KindRow() const = 0;
     virtual int TypeCode() const = 0;
     // "line", "circle", "curve", "square" or "text".
     virtual std::u16string_view TypeName() const = 0;
@@ -131,14 +134,24 @@ protected:
     PaintStuff& operator=(const PaintStuff&) = default;
 };
 
+// The row of the table of paint kinds that names the class (paint_kinds.h).
+const PaintKindRow& PaintKindOfClass(const char* className);
+
 // The parts every concrete paint class has in common: its class name, type
-// code and type name from Derived, and a Clone through CopyFrom.
+// code and type name from Derived, its row of the table of paint kinds, and a
+// Clone through CopyFrom.
 template <class Derived, class Base = PaintStuff> class PaintKind : public Base
 {
 public:
     using Base::Base;
 
     const char* ClassName() const override { return Derived::kClassName; }
+    const PaintKindRow& KindRow() const override
+    {
+        // Looked up once per class.
+        static const PaintKindRow& row = PaintKindOfClass(Derived::kClassName);
+        return row;
+    }
     int TypeCode() const override { return Derived::kTypeCode; }
     std::u16string_view TypeName() const override { return Derived::kTypeName; }
     std::unique_ptr<PaintStuff> Clone() const override
