@@ -93,10 +93,8 @@ std::vector<std::unique_ptr<LogElement>> EveryElementClass()
     std::vector<std::unique_ptr<LogElement>> elements;
     for (const ClassEntry& entry : SystemClasses().Entries()) {
         std::unique_ptr<Serializable> object = entry.factory ? entry.factory() : nullptr;
-        if (auto* element = dynamic_cast<LogElement*>(object.get())) {
-            object.release();
-            elements.emplace_back(element);
-        }
+        if (dynamic_cast<LogElement*>(object.get()))
+            elements.emplace_back(static_cast<LogElement*>(object.release()));
     }
     return elements;
 }
