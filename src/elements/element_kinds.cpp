@@ -53,7 +53,7 @@ template <> struct OwnFields<LogUser>
 };
 template <> struct OwnFields<LoggedUserOut>
 {
-    static constexpr std::array kList{Field<&LoggedUserOut::loggedIds>("logged")};
+    static constexpr std::array kList{IdField<&LoggedUserOut::loggedIds>("logged")};
 };
 template <> struct OwnFields<TempInput>
 {
@@ -72,7 +72,7 @@ template <> struct OwnFields<MathOp>
 };
 template <> struct OwnFields<AccOp>
 {
-    static constexpr std::array kList{Field<&AccOp::accId>("accId")};
+    static constexpr std::array kList{IdField<&AccOp::accId>("accId")};
 };
 template <> struct OwnFields<GP_Register>
 {
@@ -105,11 +105,11 @@ template <> struct OwnFields<LogStartMarker>
 };
 template <> struct OwnFields<LogEndMarker>
 {
-    static constexpr std::array kList{Field<&LogEndMarker::startId>("startId")};
+    static constexpr std::array kList{IdField<&LogEndMarker::startId>("startId")};
 };
 template <> struct OwnFields<LogReplicator>
 {
-    static constexpr std::array kList{Field<&LogReplicator::sourceId>("sourceId")};
+    static constexpr std::array kList{IdField<&LogReplicator::sourceId>("sourceId")};
 };
 template <> struct OwnFields<LogBigOp>
 {
@@ -310,6 +310,25 @@ std::optional<NumberKind> NumbersOf(const LogElement& element)
 {
     const ElementKindRow* row = element.KindRow();
     return row ? row->numbers : std::nullopt;
+}
+
+void VisitElementIds(LogElement& element, const NamedIdVisitor& visit)
+{
+    for (int i = 0; i < std::clamp(element.InputCount(), 0, kMaxInputs); ++i)
+        visit("inputs", element.inputs[std::size_t(i)]);
+    if (const ElementKindRow* row = element.KindRow())
+        for (const ElementField& field : row->fields)
+            if (field.visitIds)
+                field.visitIds(element, [&](std::int32_t& id) { visit(field.name, id); });
+}
+
+std::vector<std::int32_t> ElementIds(const LogElement& element)
+{
+    std::vector<std::int32_t> ids;
+    // The visitor only reads: the element stays as it is.
+    VisitElementIds(const_cast<LogElement&>(element),
+                    [&](std::string_view, std::int32_t& id) { ids.push_back(id); });
+    return ids;
 }
 
 void RegisterElementClasses(ClassRegistry& registry)

@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string_view>
+#include <vector>
 
 namespace vantrel {
 
@@ -94,6 +96,16 @@ const ElementKindRow* FindElementKind(int command);
 
 // The element's number kind, or none when it is no numbered I/O element.
 std::optional<NumberKind> NumbersOf(const LogElement& element);
+
+// Handed each id an element names with the name of the field holding it
+// ("inputs" for the input slots); may change the id in place.
+using NamedIdVisitor = std::function<void(std::string_view field, std::int32_t& id)>;
+
+// Every id the element names: its first InputCount input slots, then the
+// fields of its kind that name elements, in the order of its stored fields.
+void VisitElementIds(LogElement& element, const NamedIdVisitor& visit);
+// The same ids as values, in the same order.
+std::vector<std::int32_t> ElementIds(const LogElement& element);
 
 // Enters every element class in the registry: the family classes that a file
 // may name although nothing places them, then the kinds of the table.

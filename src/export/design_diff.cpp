@@ -87,15 +87,7 @@ void DiffElements(const Records& before, const Records& after, std::vector<Desig
 // Any other section: its records aligned in list order.
 void DiffSequence(const Records& before, const Records& after, std::vector<DesignChange>& out)
 {
-    const auto equal = [&](std::size_t i, std::size_t j) {
-        return before[i]->fields == after[j]->fields;
-    };
-    // Records of the same kind (paint objects of one class) are one record
-    // changed; any two records of a section without kinds are.
-    const auto similar = [&](std::size_t i, std::size_t j) {
-        return before[i]->Value("kind") == after[j]->Value("kind");
-    };
-    for (const AlignedPair& pair : AlignSequences(before.size(), after.size(), equal, similar)) {
+    for (const AlignedPair& pair : AlignRecords(before, after)) {
         if (!pair.after) {
             out.push_back(WholeRecord(DesignChange::Kind::Removed, *before[*pair.before]));
         } else if (!pair.before) {
@@ -120,16 +112,21 @@ std::vector<std::string> Sections(const std::vector<DumpRecord>& before,
     return sections;
 }
 
-Records InSection(const std::vector<DumpRecord>& records, const std::string& section)
-{
-    Records chosen;
-    for (const DumpRecord& record : records)
-        if (record.section == section)
-            chosen.push_back(&record);
-    return chosen;
-}
-
 } // namespace
+
+std::vector<AlignedPair> AlignRecords(const std::vector<const DumpRecord*>& before,
+                                      const std::vector<const DumpRecord*>& after)
+{
+    const auto equal = [&](std::size_t i, std::size_t j) {
+        return before[i]->fields == after[j]->fields;
+    };
+    // Records of the same kind (paint objects of one class) are one record
+    // changed; any two records of a section without kinds are.
+    const auto similar = [&](std::size_t i, std::size_t j) {
+        return before[i]->Value("kind") == after[j]->Value("kind");
+    };
+    return AlignSequences(before.size(), after.size(), equal, similar);
+}
 
 std::vector<std::string> DesignChange::Aspects() const
 {
@@ -167,8 +164,8 @@ std::vector<DesignChange> DiffDumps(const std::vector<DumpRecord>& before,
 {
     std::vector<DesignChange> changes;
     for (const std::string& section : Sections(before, after)) {
-        const Records old = InSection(before, section);
-        const Records now = InSection(after, section);
+        const Records old = RecordsIn(before, section);
+        const Records now = RecordsIn(after, section);
         if (section == "element")
             DiffElements(old, now, changes);
         else

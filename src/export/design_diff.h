@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/dump_record.h"
+#include "export/sequence_alignment.h"
 
 #include <iosfwd>
 #include <string>
@@ -52,6 +53,15 @@ struct DesignChange
 // free id, an element's predecessor in its list) is not reported itself.
 std::vector<DesignChange> DiffDumps(const std::vector<DumpRecord>& before,
                                     const std::vector<DumpRecord>& after);
+
+// The records of a section other than the elements, aligned as the diff
+// pairs them: equal records, then records of the same kind as one record
+// changed, the rest removed or added.
+std::vector<AlignedPair> AlignRecords(const std::vector<const DumpRecord*>& before,
+                                      const std::vector<const DumpRecord*>& after);
+
+// The change as one line of WriteDiffText, without the line end.
+std::string DiffLine(const DesignChange& change);
 
 // One line per change: "moved,rewired element 12 (LogAnd): cell 1,2 -> 3,2; ...".
 void WriteDiffText(const std::vector<DesignChange>& changes, std::ostream& out);

@@ -206,6 +206,19 @@ std::vector<DumpRecord> DumpDesign(const CVantrelDoc& document)
     return records;
 }
 
+std::string_view ElementListName(int list)
+{
+    return kListNames[list];
+}
+
+std::optional<int> ElementListNamed(std::string_view name)
+{
+    for (int list = 0; list < kElementListCount; ++list)
+        if (name == kListNames[list])
+            return list;
+    return std::nullopt;
+}
+
 void WriteDump(const std::vector<DumpRecord>& records, std::ostream& out)
 {
     for (const DumpRecord& record : records)

@@ -3,6 +3,8 @@
 #include "export/dump_record.h"
 
 #include <iosfwd>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -17,6 +19,12 @@ class CVantrelDoc;
 // depends on memory addresses, hash order, the locale or the machine, so an
 // unchanged design always gives the same records.
 std::vector<DumpRecord> DumpDesign(const CVantrelDoc& document);
+
+// The name by which an element record gives its list ("main", "register",
+// ...), and the list a name stands for (none for a name the dump does not
+// give).
+std::string_view ElementListName(int list);
+std::optional<int> ElementListNamed(std::string_view name);
 
 // The records as text, one line each.
 void WriteDump(const std::vector<DumpRecord>& records, std::ostream& out);

@@ -40,16 +40,20 @@ void WriteTextMember(JsonWriter& json, const char* name, const std::string& valu
 
 } // namespace
 
+std::string DiffLine(const DesignChange& change)
+{
+    std::string line = Joined(change.Aspects(), ",") + ' ' + change.section;
+    if (!change.key.empty())
+        line += ' ' + change.key;
+    if (!change.label.empty())
+        line += " (" + change.label + ')';
+    return line + ": " + FieldsText(change);
+}
+
 void WriteDiffText(const std::vector<DesignChange>& changes, std::ostream& out)
 {
-    for (const DesignChange& change : changes) {
-        out << Joined(change.Aspects(), ",") << ' ' << change.section;
-        if (!change.key.empty())
-            out << ' ' << change.key;
-        if (!change.label.empty())
-            out << " (" << change.label << ')';
-        out << ": " << FieldsText(change) << '\n';
-    }
+    for (const DesignChange& change : changes)
+        out << DiffLine(change) << '\n';
 }
 
 void WriteDiffJson(const std::vector<DesignChange>& changes, JsonWriter& json)

@@ -25,6 +25,16 @@ std::string DumpRecord::Line() const
     return line;
 }
 
+std::vector<const DumpRecord*> RecordsIn(const std::vector<DumpRecord>& records,
+                                         std::string_view section)
+{
+    std::vector<const DumpRecord*> chosen;
+    for (const DumpRecord& record : records)
+        if (record.section == section)
+            chosen.push_back(&record);
+    return chosen;
+}
+
 void DumpFields::Raw(std::string_view name, std::string value)
 {
     fields_.push_back({std::string(name), std::move(value)});

@@ -37,6 +37,10 @@ struct DumpRecord
     std::string Line() const;
 };
 
+// The records of one section, in their order.
+std::vector<const DumpRecord*> RecordsIn(const std::vector<DumpRecord>& records,
+                                         std::string_view section);
+
 // Collects the fields of a record, turning values into their text form: the
 // same on every machine and in every locale.
 class DumpFields
