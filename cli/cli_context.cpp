@@ -1,12 +1,15 @@
 #include "cli_context.h"
 
 #include "archive/file_bytes.h"
+#include "archive/json_writer.h"
 #include "archive/text_codec.h"
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
 #include "export/export_routines.h"
 
 #include <ostream>
+#include <sstream>
+#include <string_view>
 
 namespace vantrel::cli {
 
@@ -37,6 +40,22 @@ int Tell(const ExportOutcome& outcome, Context& context)
     for (const FileError& failure : outcome.failures)
         ReportFileError(context, failure);
     return outcome.Succeeded() ? kExitOk : kExitCannotWrite;
+}
+
+void PrintJsonObject(std::ostream& out, const std::function<void(JsonWriter&)>& members)
+{
+    std::ostringstream text;
+    {
+        JsonWriter json(text);
+        members(json);
+        json.End();
+    }
+    // A program reading the output through a pipe expects plain UTF-8.
+    std::string_view written = text.view();
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (written.starts_with(kByteOrderMark))
+        written.remove_prefix(kByteOrderMark.size());
+    out << written << '\n';
 }
 
 bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <span>
 
@@ -13,6 +14,7 @@ class CVantrelDoc;
 class FileError;
 struct ExportOutcome;
 class ImageCodec;
+class JsonWriter;
 } // namespace vantrel
 
 namespace vantrel::cli {
@@ -39,6 +41,10 @@ void ReportFileError(Context& context, const FileError& failure);
 // Prints an export's report on the output and its failures on standard
 // error; the exit code: success, or an output that cannot be written.
 int Tell(const ExportOutcome& outcome, Context& context);
+
+// One JSON object on a line of plain UTF-8 (no byte-order mark, which only
+// the exported files carry), its members written by `members`.
+void PrintJsonObject(std::ostream& out, const std::function<void(JsonWriter&)>& members);
 
 // Writes an output file, printing the reason when that fails.
 bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,

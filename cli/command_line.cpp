@@ -33,6 +33,14 @@ Arguments Parse(const std::vector<std::string>& words, const Grammar& grammar)
     return arguments;
 }
 
+bool WantsJson(const Arguments& arguments)
+{
+    const std::string format = arguments.Value("--format").value_or("text");
+    if (format != "text" && format != "json")
+        throw UsageError("--format takes text or json");
+    return format == "json";
+}
+
 int ParseNumber(const std::string& option, const std::string& text, int low, int high)
 {
     int value = 0;

@@ -47,6 +47,10 @@ private:
 // missing value is a usage error. "--help" is always accepted.
 Arguments Parse(const std::vector<std::string>& words, const Grammar& grammar);
 
+// Whether "--format" asks for JSON: "text" (the default) or "json", any
+// other value a usage error.
+bool WantsJson(const Arguments& arguments);
+
 // A whole number in [low, high] given to an option, or a usage error.
 int ParseNumber(const std::string& option, const std::string& text, int low, int high);
 

@@ -7,9 +7,6 @@
 #include "export/design_dump.h"
 
 #include <optional>
-#include <ostream>
-#include <sstream>
-#include <string_view>
 
 namespace vantrel::cli {
 
@@ -22,23 +19,6 @@ std::optional<std::vector<DumpRecord>> DumpOf(const std::string& path, Context& 
     if (OpenDesign(document, path, context.codec) != OpenOutcome::Opened)
         return std::nullopt;
     return DumpDesign(document);
-}
-
-void PrintJson(const std::vector<DesignChange>& changes, std::ostream& out)
-{
-    std::ostringstream text;
-    {
-        JsonWriter json(text);
-        WriteDiffJson(changes, json);
-        json.End();
-    }
-    // The writer starts with a byte-order mark, which files of the exports
-    // carry; a program reading the output through a pipe expects plain UTF-8.
-    std::string_view written = text.view();
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (written.starts_with(kByteOrderMark))
-        written.remove_prefix(kByteOrderMark.size());
-    out << written << '\n';
 }
 
 } // namespace
@@ -57,9 +37,7 @@ int RunDiff(const Arguments& arguments, Context& context)
 {
     if (arguments.positional.size() != 2)
         throw UsageError("expected two design files");
-    const std::string format = arguments.Value("--format").value_or("text");
-    if (format != "text" && format != "json")
-        throw UsageError("--format must be text or json");
+    const bool json = WantsJson(arguments);
     const auto before = DumpOf(arguments.positional[0], context);
     if (!before)
         return kExitCannotOpen;
@@ -67,8 +45,8 @@ int RunDiff(const Arguments& arguments, Context& context)
     if (!after)
         return kExitCannotOpen;
     const std::vector<DesignChange> changes = DiffDumps(*before, *after);
-    if (format == "json")
-        PrintJson(changes, context.out);
+    if (json)
+        PrintJsonObject(context.out, [&](JsonWriter& writer) { WriteDiffJson(changes, writer); });
     else
         WriteDiffText(changes, context.out);
     return changes.empty() ? kExitOk : kExitProblemsFound;

@@ -90,9 +90,7 @@ int RunIoList(const Arguments& arguments, Context& context)
 
 int RunCheck(const Arguments& arguments, Context& context)
 {
-    const std::string format = arguments.Value("--format").value_or("text");
-    if (format != "text" && format != "json")
-        throw UsageError("--format takes text or json");
+    const bool json = WantsJson(arguments);
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
@@ -113,7 +111,7 @@ int RunCheck(const Arguments& arguments, Context& context)
         problems = true;
     }
     const std::vector<Problem> found = FindProblems(document);
-    if (format == "json")
+    if (json)
         PrintProblemJson(found, context.out);
     else
         PrintProblemLines(found, context.out);

@@ -3,6 +3,7 @@
 #include "design_commands.h"
 #include "dump_diff_commands.h"
 #include "export_commands.h"
+#include "merge_command.h"
 #include "render_command.h"
 
 #include "archive/file_bytes.h"
@@ -102,6 +103,14 @@ const std::vector<CommandSpec>& Commands()
          "objects, configuration, commands, remote modules and pages; exit 1 when they differ",
          {{"--format"}, {}},
          RunDiff},
+        {"merge",
+         "merge BASE OURS THEIRS [-o OUT] [--format text|json]",
+         "merge what OURS and THEIRS each changed since BASE into OUT (OURS without -o), as "
+         "git's merge driver: elements by id, field by field; where both changed an item "
+         "differently, OURS is kept and the conflict is printed on standard error (also as JSON "
+         "with --format json); exit 1 when any conflict remained",
+         {{"-o", "--format"}, {}},
+         RunMerge},
     };
     return commands;
 }
@@ -117,8 +126,9 @@ void PrintOverview(std::ostream& out)
     for (const CommandSpec& command : Commands())
         out << "  " << command.usage << "\n      " << command.summary << '\n';
     out << "\n'vantrel-cli COMMAND --help' describes one command.\n"
-           "Exit codes: 0 success, 1 problems found (check) or designs differ (diff),\n"
-           "2 usage error, 3 the design cannot be opened, 4 an output cannot be written.\n";
+           "Exit codes: 0 success, 1 problems found (check), designs differ (diff) or\n"
+           "conflicts remained (merge), 2 usage error, 3 the design cannot be opened,\n"
+           "4 an output cannot be written.\n";
 }
 
 void PrintCommandHelp(const CommandSpec& command, std::ostream& out)
