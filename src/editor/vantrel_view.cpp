@@ -9,6 +9,7 @@
 #include "editing/connecting.h"
 #include "editing/design_tool.h"
 #include "editing/element_dialogs.h"
+#include "editing/escape.h"
 #include "editing/message_batch.h"
 #include "editing/paint_editing.h"
 #include "editing/paint_layer.h"
@@ -27,6 +28,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+#include <utility>
 
 namespace vantrel {
 
@@ -449,20 +452,19 @@ void CVantrelView::DiscardBackgroundCache()
 void CVantrelView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
-        if (state_.InDesign())
-            state_.designTool = kSelectTool;
-        else
-            state_.paintTool = kPaintSelect;
+        ReturnToSelectTool(state_);
         emit Changed();
     } else if (event->button() == Qt::LeftButton) {
         state_.dragAnchor = ToPoint(event->position());
+        state_.leftButtonHeld = true;
+        state_.gestureDropped = false;
     }
     QAbstractScrollArea::mousePressEvent(event);
 }
 
 void CVantrelView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!(event->buttons() & Qt::LeftButton))
+    if (!(event->buttons() & Qt::LeftButton) || state_.gestureDropped)
         return;
     const Point at = ToPoint(event->position());
     if (state_.InDesign() && state_.designTool == kConnectTool) {
@@ -486,6 +488,7 @@ void CVantrelView::mouseMoveEvent(QMouseEvent* event)
 void CVantrelView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
+        state_.leftButtonHeld = true;
         const Point at = ToPoint(event->position());
         if (state_.InDesign())
             EditElementProperties(document_, dialogs_, state_.DeviceToCell(at));
@@ -499,6 +502,9 @@ void CVantrelView::mouseDoubleClickEvent(QMouseEvent* event)
 void CVantrelView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
+        return;
+    state_.leftButtonHeld = false;
+    if (std::exchange(state_.gestureDropped, false))
         return;
     const Point release = ToPoint(event->position());
     if (state_.InDesign())
@@ -535,6 +541,11 @@ void CVantrelView::wheelEvent(QWheelEvent* event)
 
 void CVantrelView::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape) {
+        if (CancelWithEscape(state_))
+            Redraw();
+        return;
+    }
     if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_4)
         digitsHeld_[std::size_t(event->key() - Qt::Key_1)] = true;
     if (state_.InDesign())
