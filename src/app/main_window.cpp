@@ -62,7 +62,12 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::SetDocumentTitle(const QString& documentName)
 {
-    setWindowTitle(QStringLiteral("%1 - Vantrel v2").arg(documentName));
+    // "[*]" is where the desktop shows the unsaved-changes mark; one that a
+    // file name holds is doubled, which shows it as it is.
+    QString name = documentName;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(QStringLiteral("%1[*] - Vantrel v2").arg(name));
+    setWindowModified(document_.IsModified());
 }
 
 bool CMainFrame::RunCommand(int id)
@@ -97,6 +102,7 @@ bool CMainFrame::IsCommandChecked(int id) const
 
 void CMainFrame::UpdateCommandUi()
 {
+    setWindowModified(document_.IsModified());
     for (const auto& [id, action] : actions_) {
         action->setEnabled(IsCommandEnabled(id));
         if (action->isCheckable())
