@@ -32,7 +32,7 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
                        ElementDialogs* dialogs, ViewPrompts* prompts, ConfigDialogs* configDialogs)
     : app_(app), document_(document),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtElementDialogs>(this)),
-      ownPrompts_(prompts ? nullptr : std::make_unique<QtViewPrompts>(this)),
+      ownPrompts_(prompts ? nullptr : std::make_unique<QtViewPrompts>(this, &app.Folders())),
       ownConfigDialogs_(configDialogs ? nullptr : std::make_unique<QtConfigDialogs>(this)),
       view_(new CVantrelView(document, dialogs ? *dialogs : *ownDialogs_,
                              configDialogs ? *configDialogs : *ownConfigDialogs_,

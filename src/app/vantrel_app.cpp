@@ -46,7 +46,7 @@ CVantrelApp::CVantrelApp(AppServices services)
         notifier_ = ownNotifier_.get();
     }
     if (!fileDialogs_) {
-        ownFileDialogs_ = std::make_unique<QtFileDialogs>();
+        ownFileDialogs_ = std::make_unique<QtFileDialogs>(dialogFolders_);
         fileDialogs_ = ownFileDialogs_.get();
     }
     document_.SetNotifier(notifier_);
