@@ -107,7 +107,24 @@ void CVantrelView::OnInitialUpdate()
     state_.connectionPreviewEnd.reset();
     state_.rubberBandCorner.reset();
     DiscardBackgroundCache();
+    // The design is shown where it lies, judged by the client area, which a
+    // window not yet shown has not got: until then the view starts as a new
+    // one does.
+    if (isVisible()) {
+        ShowWholeDesign(state_, document_, ClientSize());
+    } else {
+        state_.zoom = 1.0;
+        state_.origin = {0, 0};
+        placePending_ = true;
+    }
     Redraw();
+}
+
+void CVantrelView::showEvent(QShowEvent* event)
+{
+    QAbstractScrollArea::showEvent(event);
+    if (std::exchange(placePending_, false))
+        ShowWholeDesign(state_, document_, ClientSize());
 }
 
 Size CVantrelView::ClientSize() const

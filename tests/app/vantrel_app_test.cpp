@@ -145,6 +145,34 @@ TEST_F(OpenTest, OpenAsksForTheFileAndADroppedFileOpensToo)
     EXPECT_TRUE(HoldsGate(app->Document(), 9));
 }
 
+TEST_F(AppStartTest, AnOpenedDesignIsShownWhereItsElementsAre)
+{
+    RecordingNotifier notifier;
+    const QString far = WriteDesign("far.lgc", 300); // one gate at cell (300, 0)
+    // Opened before the window first shows.
+    auto app = StartApp(notifier, {far});
+    ASSERT_TRUE(started);
+    CVantrelView& view = app->MainFrame().View();
+    const auto shown = [&](std::int32_t id) {
+        const Point anchor = view.State().CellToDevice(app->Document().FindById(id)->pos);
+        return view.viewport()->rect().contains(anchor.x, anchor.y);
+    };
+    EXPECT_TRUE(shown(300));
+    EXPECT_LE(view.State().zoom, 1.0);
+
+    // Zoomed and scrolled away, a small design then starts as a new window does.
+    ASSERT_TRUE(app->MainFrame().RunCommand(kZoomIn));
+    view.State().origin = {-200, 150};
+    ASSERT_TRUE(app->OpenDocumentFile(WriteDesign("near.lgc", 2)));
+    EXPECT_EQ(view.State().zoom, 1.0);
+    EXPECT_EQ(view.State().origin, (Point{0, 0}));
+    EXPECT_TRUE(shown(2));
+
+    ASSERT_TRUE(app->MainFrame().RunCommand(kFileRecent + 1));
+    EXPECT_EQ(app->PathName(), far);
+    EXPECT_TRUE(shown(300));
+}
+
 TEST_F(AppStartTest, TheRecentFileListKeepsTheLatestFourFirst)
 {
     RecordingNotifier notifier;
