@@ -46,6 +46,13 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
     CreateStatusBar();
     setAcceptDrops(true);
     connect(view_, &CVantrelView::Changed, this, &CMainFrame::UpdateCommandUi);
+    // The problems the export warned about, with their elements at hand.
+    connect(view_, &CVantrelView::ExportWarned, this, [this] {
+        Problems().show();
+        Problems().raise();
+        Problems().Refresh();
+        UpdateCommandUi();
+    });
     new FocusAfterDialogs(*this, *view_);
     SetDocumentTitle(QStringLiteral("Untitled"));
     resize(QSize(1440, 900).boundedTo(screen()->availableSize()));

@@ -354,6 +354,8 @@ void CVantrelView::ExportWithReport(const char16_t* defaultName, ExportRoutine r
     for (const FileError& failure : outcome.failures)
         ReportFileError(failure);
     Redraw();
+    if (!outcome.messages.empty())
+        emit ExportWarned();
 }
 
 void CVantrelView::ExportIoListCommand()

@@ -71,6 +71,8 @@ public:
 signals:
     // The document or the view changed in a way menus and titles may show.
     void Changed();
+    // An export warned about the design (after its message boxes).
+    void ExportWarned();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
