@@ -52,8 +52,8 @@ CVantrelApp::CVantrelApp(AppServices services)
     document_.SetNotifier(notifier_);
     autosaver_ = std::make_unique<AutoSaver>(
         document_, codec_, [this] { return pathName_; },
-        services.recoveryFolder.isEmpty() ? RecoveryStore::DefaultFolder()
-                                          : services.recoveryFolder,
+        services.recoveryFolder.isEmpty() ? RecoveryStore::UserStore()
+                                          : RecoveryStore(services.recoveryFolder),
         services.autosaveInterval);
     QObject::connect(autosaver_.get(), &AutoSaver::failed, frame_.get(),
                      [this](const QString& message) {

@@ -33,7 +33,7 @@ void Modify(CVantrelDoc& design)
 
 QStringList SettingsEntries()
 {
-    QSettings settings(QSettings::UserScope, "Local AppWizard-Generated Applications", "Vantrel");
+    QSettings settings(QSettings::UserScope, "vantrel", "vantrel");
     QStringList entries;
     for (int i = 1; i <= 4; ++i)
         entries.append(settings.value(QStringLiteral("Recent File List/File%1").arg(i)).toString());
