@@ -64,7 +64,8 @@ QByteArray StripBytes(const QImage& strip)
     const QImage pixels = strip.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QByteArray bytes;
     for (int y = 0; y < pixels.height(); ++y)
-        bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), 4 * pixels.width());
+        bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(y)),
+                     qsizetype(4) * pixels.width());
     return bytes;
 }
 
@@ -75,7 +76,7 @@ ToolbarIcons::ToolbarIcons() : commands_(ToolbarIconCommands())
     carried_ = QResource(QString::fromLatin1(kBuiltStrip)).uncompressedData();
     if (carried_.size() == qsizetype(4) * width * kToolIconSize)
         strip_ = QImage(reinterpret_cast<const uchar*>(carried_.constData()), width, kToolIconSize,
-                        4 * width, QImage::Format_ARGB32_Premultiplied);
+                        qsizetype(4) * width, QImage::Format_ARGB32_Premultiplied);
     else
         strip_ = DrawToolbarIconStrip();
 }

@@ -11,7 +11,7 @@ namespace vantrel {
 
 int ClampedOrigin(double cell)
 {
-    constexpr double kOriginLimit = double(1 << 30);
+    constexpr auto kOriginLimit = double(1 << 30);
     return int(std::clamp(cell, -kOriginLimit, kOriginLimit));
 }
 

@@ -84,7 +84,7 @@ protected:
 
     std::filesystem::path WritePicture(const char* name, const char* format, Qt::GlobalColor colour)
     {
-        const auto path = folder / name;
+        auto path = folder / name;
         QImage picture(64, 48, QImage::Format_RGB32);
         picture.fill(colour);
         EXPECT_TRUE(picture.save(QString::fromStdString(path.string()), format));
