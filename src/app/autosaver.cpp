@@ -10,9 +10,10 @@
 namespace vantrel {
 
 AutoSaver::AutoSaver(CVantrelDoc& document, const ImageCodec& codec,
-                     std::function<QString()> originalPath, const QString& folder,
+                     std::function<QString()> originalPath, RecoveryStore store,
                      std::chrono::milliseconds interval)
-    : document_(document), codec_(codec), originalPath_(std::move(originalPath)), store_(folder)
+    : document_(document), codec_(codec), originalPath_(std::move(originalPath)),
+      store_(std::move(store))
 {
     timer_.setInterval(interval);
     connect(&timer_, &QTimer::timeout, this, &AutoSaver::SaveNow);

@@ -32,7 +32,7 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
                        ElementDialogs* dialogs, ViewPrompts* prompts, ConfigDialogs* configDialogs)
     : app_(app), document_(document),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtElementDialogs>(this)),
-      ownPrompts_(prompts ? nullptr : std::make_unique<QtViewPrompts>(this)),
+      ownPrompts_(prompts ? nullptr : std::make_unique<QtViewPrompts>(this, &app.Folders())),
       ownConfigDialogs_(configDialogs ? nullptr : std::make_unique<QtConfigDialogs>(this)),
       view_(new CVantrelView(document, dialogs ? *dialogs : *ownDialogs_,
                              configDialogs ? *configDialogs : *ownConfigDialogs_,
@@ -46,6 +46,13 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
     CreateStatusBar();
     setAcceptDrops(true);
     connect(view_, &CVantrelView::Changed, this, &CMainFrame::UpdateCommandUi);
+    // The problems the export warned about, with their elements at hand.
+    connect(view_, &CVantrelView::ExportWarned, this, [this] {
+        Problems().show();
+        Problems().raise();
+        Problems().Refresh();
+        UpdateCommandUi();
+    });
     new FocusAfterDialogs(*this, *view_);
     SetDocumentTitle(QStringLiteral("Untitled"));
     resize(QSize(1440, 900).boundedTo(screen()->availableSize()));
@@ -62,7 +69,12 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::SetDocumentTitle(const QString& documentName)
 {
-    setWindowTitle(QStringLiteral("%1 - Vantrel v2").arg(documentName));
+    // "[*]" is where the desktop shows the unsaved-changes mark; one that a
+    // file name holds is doubled, which shows it as it is.
+    QString name = documentName;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(QStringLiteral("%1[*] - Vantrel v2").arg(name));
+    setWindowModified(document_.IsModified());
 }
 
 bool CMainFrame::RunCommand(int id)
@@ -97,6 +109,7 @@ bool CMainFrame::IsCommandChecked(int id) const
 
 void CMainFrame::UpdateCommandUi()
 {
+    setWindowModified(document_.IsModified());
     for (const auto& [id, action] : actions_) {
         action->setEnabled(IsCommandEnabled(id));
         if (action->isCheckable())

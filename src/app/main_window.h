@@ -38,6 +38,8 @@ public:
     ~CMainFrame() override;
 
     CVantrelView& View() { return *view_; }
+    // "NAME - Vantrel v2", with the desktop's mark of unsaved changes after
+    // the name while the design is modified ("NAME* - Vantrel v2").
     void SetDocumentTitle(const QString& documentName);
 
     // Runs the command as its menu item does; nothing happens while it is
@@ -45,7 +47,8 @@ public:
     bool RunCommand(int id);
     bool IsCommandEnabled(int id) const;
     bool IsCommandChecked(int id) const;
-    // Brings every menu item and button up to date with the command states.
+    // Brings every menu item and button up to date with the command states,
+    // and the title's mark with the design's modified state.
     void UpdateCommandUi();
     // Shows the recent-file list in the File menu.
     void UpdateRecentFileMenu();

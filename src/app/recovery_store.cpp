@@ -46,7 +46,7 @@ std::optional<RecoveryEntry> ReadEntry(const QDir& folder, const QString& infoNa
     QFile info(folder.filePath(infoName));
     if (!info.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QJsonObject fields = QJsonDocument::fromJson(info.read(64 * 1024)).object();
+    const QJsonObject fields = QJsonDocument::fromJson(info.read(qint64(64) * 1024)).object();
     RecoveryEntry entry;
     entry.infoFile = info.fileName();
     entry.designFile = folder.filePath(infoName.chopped(kInfoSuffix.size()) + kDesignSuffix);
@@ -59,16 +59,19 @@ std::optional<RecoveryEntry> ReadEntry(const QDir& folder, const QString& infoNa
 
 } // namespace
 
-RecoveryStore::RecoveryStore(QString folder)
-    : folder_(std::move(folder)), session_(QStringLiteral("%1-%2")
-                                               .arg(QCoreApplication::applicationPid())
-                                               .arg(QUuid::createUuid().toString(QUuid::Id128)))
+RecoveryStore::RecoveryStore(QString folder, QStringList earlierFolders)
+    : folder_(std::move(folder)), earlierFolders_(std::move(earlierFolders)),
+      session_(QStringLiteral("%1-%2")
+                   .arg(QCoreApplication::applicationPid())
+                   .arg(QUuid::createUuid().toString(QUuid::Id128)))
 {}
 
-QString RecoveryStore::DefaultFolder()
+RecoveryStore RecoveryStore::UserStore()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/recovery");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return RecoveryStore(data + QStringLiteral("/vantrel/recovery"),
+                         {data + QStringLiteral("/Local AppWizard-Generated Applications/Vantrel/"
+                                                "recovery")});
 }
 
 QString RecoveryStore::PathOf(const QString& suffix) const
@@ -105,14 +108,17 @@ bool RecoveryStore::HasCopy() const
 
 std::vector<RecoveryEntry> RecoveryStore::LeftBehind() const
 {
-    const QDir folder(folder_);
     std::vector<RecoveryEntry> entries;
-    for (const QString& name : folder.entryList({QStringLiteral("*") + kInfoSuffix}, QDir::Files)) {
-        if (folder.filePath(name) == PathOf(kInfoSuffix))
-            continue;
-        std::optional<RecoveryEntry> entry = ReadEntry(folder, name);
-        if (entry && !ProgramRuns(entry->pid) && QFile::exists(entry->designFile))
-            entries.push_back(std::move(*entry));
+    for (const QString& path : QStringList{folder_} + earlierFolders_) {
+        const QDir folder(path);
+        for (const QString& name :
+             folder.entryList({QStringLiteral("*") + kInfoSuffix}, QDir::Files)) {
+            if (folder.filePath(name) == PathOf(kInfoSuffix))
+                continue;
+            std::optional<RecoveryEntry> entry = ReadEntry(folder, name);
+            if (entry && !ProgramRuns(entry->pid) && QFile::exists(entry->designFile))
+                entries.push_back(std::move(*entry));
+        }
     }
     std::ranges::sort(entries, {}, &RecoveryEntry::savedAt);
     return entries;

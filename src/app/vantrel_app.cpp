@@ -36,7 +36,7 @@ bool IsRecentFileCommand(int id)
 
 } // namespace
 
-CVantrelApp::CVantrelApp(AppServices services)
+CVantrelApp::CVantrelApp(const AppServices& services)
     : notifier_(services.notifier), fileDialogs_(services.fileDialogs)
 {
     frame_ = std::make_unique<CMainFrame>(*this, document_, codec_, services.elementDialogs,
@@ -46,14 +46,14 @@ CVantrelApp::CVantrelApp(AppServices services)
         notifier_ = ownNotifier_.get();
     }
     if (!fileDialogs_) {
-        ownFileDialogs_ = std::make_unique<QtFileDialogs>();
+        ownFileDialogs_ = std::make_unique<QtFileDialogs>(dialogFolders_);
         fileDialogs_ = ownFileDialogs_.get();
     }
     document_.SetNotifier(notifier_);
     autosaver_ = std::make_unique<AutoSaver>(
         document_, codec_, [this] { return pathName_; },
-        services.recoveryFolder.isEmpty() ? RecoveryStore::DefaultFolder()
-                                          : services.recoveryFolder,
+        services.recoveryFolder.isEmpty() ? RecoveryStore::UserStore()
+                                          : RecoveryStore(services.recoveryFolder),
         services.autosaveInterval);
     QObject::connect(autosaver_.get(), &AutoSaver::failed, frame_.get(),
                      [this](const QString& message) {

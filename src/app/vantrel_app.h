@@ -5,6 +5,7 @@
 
 #include "app/autosaver.h"
 #include "app/recent_file_list.h"
+#include "dialogs/file_name_dialog.h"
 
 #include <QString>
 #include <QStringList>
@@ -44,7 +45,7 @@ struct AppServices
 class CVantrelApp
 {
 public:
-    explicit CVantrelApp(AppServices services = {});
+    explicit CVantrelApp(const AppServices& services = {});
     ~CVantrelApp();
     CVantrelApp(const CVantrelApp&) = delete;
     CVantrelApp& operator=(const CVantrelApp&) = delete;
@@ -63,6 +64,8 @@ public:
     // The file's name, or "Untitled".
     QString Title() const;
     RecentFileList& RecentFiles() { return recentFiles_; }
+    // Where the file dialogs open.
+    DialogFolders& Folders() { return dialogFolders_; }
     QPrinter& Printer();
     AutoSaver& Autosave() { return *autosaver_; }
 
@@ -112,6 +115,7 @@ private:
     QtImageCodec codec_;
     CVantrelDoc document_;
     QString pathName_;
+    DialogFolders dialogFolders_{[this] { return pathName_; }};
     RecentFileList recentFiles_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<CMainFrame> frame_;

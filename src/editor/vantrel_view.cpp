@@ -9,6 +9,7 @@
 #include "editing/connecting.h"
 #include "editing/design_tool.h"
 #include "editing/element_dialogs.h"
+#include "editing/escape.h"
 #include "editing/message_batch.h"
 #include "editing/paint_editing.h"
 #include "editing/paint_layer.h"
@@ -28,6 +29,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+#include <utility>
 
 namespace vantrel {
 
@@ -112,7 +115,24 @@ void CVantrelView::OnInitialUpdate()
     state_.connectionPreviewEnd.reset();
     state_.rubberBandCorner.reset();
     DiscardBackgroundCache();
+    // The design is shown where it lies, judged by the client area, which a
+    // window not yet shown has not got: until then the view starts as a new
+    // one does.
+    if (isVisible()) {
+        ShowWholeDesign(state_, document_, ClientSize());
+    } else {
+        state_.zoom = 1.0;
+        state_.origin = {0, 0};
+        placePending_ = true;
+    }
     Redraw();
+}
+
+void CVantrelView::showEvent(QShowEvent* event)
+{
+    QAbstractScrollArea::showEvent(event);
+    if (std::exchange(placePending_, false))
+        ShowWholeDesign(state_, document_, ClientSize());
 }
 
 Size CVantrelView::ClientSize() const
@@ -340,6 +360,8 @@ void CVantrelView::ExportWithReport(const char16_t* defaultName, ExportRoutine r
     for (const FileError& failure : outcome.failures)
         ReportFileError(failure);
     Redraw();
+    if (!outcome.messages.empty())
+        emit ExportWarned();
 }
 
 void CVantrelView::ExportIoListCommand()
@@ -455,20 +477,19 @@ void CVantrelView::DiscardBackgroundCache()
 void CVantrelView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
-        if (state_.InDesign())
-            state_.designTool = kSelectTool;
-        else
-            state_.paintTool = kPaintSelect;
+        ReturnToSelectTool(state_);
         emit Changed();
     } else if (event->button() == Qt::LeftButton) {
         state_.dragAnchor = ToPoint(event->position());
+        state_.leftButtonHeld = true;
+        state_.gestureDropped = false;
     }
     QAbstractScrollArea::mousePressEvent(event);
 }
 
 void CVantrelView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!(event->buttons() & Qt::LeftButton))
+    if (!(event->buttons() & Qt::LeftButton) || state_.gestureDropped)
         return;
     const Point at = ToPoint(event->position());
     if (state_.InDesign() && state_.designTool == kConnectTool) {
@@ -492,6 +513,7 @@ void CVantrelView::mouseMoveEvent(QMouseEvent* event)
 void CVantrelView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
+        state_.leftButtonHeld = true;
         const Point at = ToPoint(event->position());
         if (state_.InDesign())
             EditElementProperties(document_, dialogs_, state_.DeviceToCell(at));
@@ -505,6 +527,9 @@ void CVantrelView::mouseDoubleClickEvent(QMouseEvent* event)
 void CVantrelView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
+        return;
+    state_.leftButtonHeld = false;
+    if (std::exchange(state_.gestureDropped, false))
         return;
     const Point release = ToPoint(event->position());
     if (state_.InDesign())
@@ -541,6 +566,11 @@ void CVantrelView::wheelEvent(QWheelEvent* event)
 
 void CVantrelView::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape) {
+        if (CancelWithEscape(state_))
+            Redraw();
+        return;
+    }
     if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_4)
         digitsHeld_[std::size_t(event->key() - Qt::Key_1)] = true;
     if (state_.InDesign())

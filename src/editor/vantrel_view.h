@@ -44,7 +44,8 @@ public:
                  ViewPrompts& prompts, const ImageCodec& codec, QWidget* parent = nullptr);
     ~CVantrelView() override;
 
-    // After the document was reset or loaded.
+    // After the document was reset or loaded: no selection, the first page,
+    // and zoom and origin where the design's elements show.
     void OnInitialUpdate();
 
     bool HandlesCommand(int id) const;
@@ -70,6 +71,8 @@ public:
 signals:
     // The document or the view changed in a way menus and titles may show.
     void Changed();
+    // An export warned about the design (after its message boxes).
+    void ExportWarned();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -81,6 +84,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     Size ClientSize() const;
@@ -141,6 +145,8 @@ private:
     QTimer timer_;
     std::array<bool, 4> digitsHeld_{};
     bool updatingScrollBars_ = false;
+    // The design was reset or loaded before the view was first shown.
+    bool placePending_ = false;
     // The current page's background decoded, and scaled to the client size.
     PageImageCache decodedPage_{codec_};
     Image backgroundCache_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/geometry.h"
 #include "platform/image.h"
 
 #include <cstdint>
@@ -8,6 +9,15 @@
 #include <vector>
 
 namespace vantrel {
+
+// An image refused for its size: the size its file declares and the
+// largest a codec takes.
+struct OversizedImage
+{
+    Size size;
+    int maxSide = 0;
+    long long maxPixels = 0;
+};
 
 enum class ImageFormat
 {
@@ -27,6 +37,14 @@ public:
     // whatever its header claims, and its decoding never allocates more than
     // that limit needs.
     virtual std::optional<Image> Decode(std::span<const std::uint8_t> bytes) const = 0;
+
+    // Why Decode refuses the bytes, when it is the size their header
+    // declares: that size and the limit. None for bytes refused for anything
+    // else, and from a codec without a limit.
+    virtual std::optional<OversizedImage> Oversized(std::span<const std::uint8_t> /*bytes*/) const
+    {
+        return std::nullopt;
+    }
 
     // A complete, self-contained PNG or JPEG file of the whole image; the
     // empty image encodes to zero bytes.

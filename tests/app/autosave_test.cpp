@@ -15,9 +15,6 @@
 #include <QProcess>
 #include <QTest>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace vantrel::test {
 namespace {
 
@@ -35,16 +32,6 @@ std::vector<std::uint8_t> FileBytes(const QString& path)
 std::vector<std::uint8_t> CurrentBytes(CVantrelApp& app)
 {
     return DesignBytes(app.Document(), u"", QtImageCodec());
-}
-
-// The id of a process that has ended.
-qint64 EndedProcessId()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
 }
 
 class Autosave : public AppTest
@@ -242,8 +229,7 @@ TEST_F(Autosave, KilledEditorOffersTheEditedDesignAtTheNextStart)
     environment.insert("XDG_DATA_HOME", FilePath("data"));
     environment.insert("XDG_CONFIG_HOME", FilePath("config"));
     environment.insert("QT_QPA_PLATFORM", "offscreen");
-    const QString recovery =
-        FilePath("data/Local AppWizard-Generated Applications/Vantrel/recovery");
+    const QString recovery = FilePath("data/vantrel/recovery");
     const auto copyHolds = [&](const std::vector<std::uint8_t>& bytes) {
         for (const QString& name : QDir(recovery).entryList({"*.lgc"}, QDir::Files))
             if (FileBytes(recovery + "/" + name) == bytes)

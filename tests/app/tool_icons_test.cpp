@@ -3,10 +3,12 @@
 #include "elements/element_kinds.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QResource>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -122,6 +124,31 @@ TEST(ToolIcons, CarriedStripHoldsWhatThisBuildDraws)
             << "command " << commands[i];
     }
     EXPECT_TRUE(icons.Icon(0).isNull());
+}
+
+// A disabled button shows its picture in light grey at half strength, far
+// from the black of an enabled one.
+TEST(ToolIcons, DisabledButtonsAreFadedGrey)
+{
+    // The darkest grey of the icon on the toolbar's light background.
+    const auto darkest = [](const QIcon& icon, QIcon::Mode mode) {
+        QImage shown(kToolIconSize, kToolIconSize, QImage::Format_RGB32);
+        shown.fill(QColor(239, 239, 239));
+        QPainter(&shown).drawPixmap(0, 0, icon.pixmap(kToolIconSize, kToolIconSize, mode));
+        int grey = 255;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                grey = std::min(grey, qGray(shown.pixel(x, y)));
+        return grey;
+    };
+    const ToolbarIcons icons;
+    for (const int id : ToolbarIconCommands()) {
+        const QIcon icon = icons.Icon(id);
+        EXPECT_LT(darkest(icon, QIcon::Normal), 100) << id;
+        const int disabled = darkest(icon, QIcon::Disabled);
+        EXPECT_GT(disabled, 170) << id;
+        EXPECT_LT(disabled, 239) << id << " still shows a picture";
+    }
 }
 
 } // namespace

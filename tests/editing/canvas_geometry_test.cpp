@@ -60,6 +60,46 @@ TEST(CanvasGeometry, FitSpansTheMainListAndCellZero)
     EXPECT_EQ(state.origin, (Point{-501, -1}));
 }
 
+TEST(CanvasGeometry, AnOpenedDesignStartsWhereItsElementsShow)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::pair<int, Point>> elements; // list kind, cell
+        double zoom;
+        Point origin;
+    };
+    const Case cases[] = {
+        {"empty", {}, 1.0, {0, 0}},
+        {"inside the first screen", {{kMainList, {1, 1}}, {kMainList, {9, 7}}}, 1.0, {0, 0}},
+        // The anchors are what must show: cell 10 is at the right edge.
+        {"past the last column", {{kMainList, {10, 0}}}, 1.0, {9, -1}},
+        {"left of cell 0", {{kMainList, {-3, 2}}, {kMainList, {4, 5}}}, 1.0, {-4, 1}},
+        {"far away", {{kMainList, {300, 200}}}, 1.0, {299, 199}},
+        {"another list far away",
+         {{kMainList, {2, 2}}, {kRegisterList, {2, 40}}},
+         600.0 / 3200,
+         {1, 1}},
+        {"wider than the zoom range",
+         {{kMainList, {-5000, 0}}, {kMainList, {5000, 0}}},
+         kMinZoom,
+         {-5001, -1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CVantrelDoc document;
+        std::int32_t id = 0;
+        for (const auto& [list, cell] : c.elements)
+            document.elements[std::size_t(list)].push_back(std::make_unique<LogAnd>(cell, ++id));
+        ViewState state;
+        state.zoom = 2.0;
+        state.origin = {-77, 55};
+        ShowWholeDesign(state, document, kClient);
+        EXPECT_DOUBLE_EQ(state.zoom, c.zoom);
+        EXPECT_EQ(state.origin, c.origin);
+    }
+}
+
 TEST(CanvasGeometry, ScrollRequestsFollowTheStepAndPageRules)
 {
     struct Case

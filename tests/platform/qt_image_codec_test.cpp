@@ -117,6 +117,24 @@ TEST(QtImageCodec, RefusesAnAbsurdDeclaredSizeBeforeDecoding)
     EXPECT_LT(elapsed, std::chrono::seconds(1));
 }
 
+// What the import tells the user: the declared size of an image refused for
+// it, and nothing for images refused for anything else or not refused.
+TEST(QtImageCodec, TellsTheSizeOfAnImageRefusedForIt)
+{
+    const QtImageCodec codec;
+    for (const auto& [width, height] :
+         {std::pair{100000u, 100000u}, std::pair{16384u, 8193u}, std::pair{16385u, 1u}}) {
+        const std::optional<OversizedImage> oversized = codec.Oversized(PngClaiming(width, height));
+        ASSERT_TRUE(oversized.has_value()) << width << " x " << height;
+        EXPECT_EQ(oversized->size, (Size{int(width), int(height)}));
+        EXPECT_EQ(oversized->maxSide, 16384);
+        EXPECT_EQ(oversized->maxPixels, 8192LL * 4096);
+    }
+    EXPECT_FALSE(codec.Oversized(PngClaiming(16384, 2048)).has_value());
+    EXPECT_FALSE(codec.Oversized(Bytes{'n', 'o', 't'}).has_value());
+    EXPECT_FALSE(codec.Oversized({}).has_value());
+}
+
 TEST(QtImageCodec, RefusesASideOverTheLimitEvenWhenTheDataIsThere)
 {
     const QtImageCodec codec;

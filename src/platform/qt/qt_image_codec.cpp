@@ -73,6 +73,16 @@ std::optional<Image> QtImageCodec::Decode(std::span<const std::uint8_t> bytes) c
     return WithReader(bytes, ReadImage);
 }
 
+std::optional<OversizedImage> QtImageCodec::Oversized(std::span<const std::uint8_t> bytes) const
+{
+    return WithReader(bytes, [](QImageReader& reader) -> std::optional<OversizedImage> {
+        const QSize declared = reader.size();
+        if (declared.isEmpty() || IsAcceptableSize(declared))
+            return std::nullopt;
+        return OversizedImage{{declared.width(), declared.height()}, kMaxDimension, kMaxPixels};
+    });
+}
+
 bool QtImageCodec::IsImageFile(std::span<const std::uint8_t> bytes) const
 {
     return WithReader(bytes, [](QImageReader& reader) { return reader.canRead(); });

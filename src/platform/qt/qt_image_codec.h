@@ -30,6 +30,7 @@ public:
     QtImageCodec();
 
     std::optional<Image> Decode(std::span<const std::uint8_t> bytes) const override;
+    std::optional<OversizedImage> Oversized(std::span<const std::uint8_t> bytes) const override;
     std::vector<std::uint8_t> Encode(const Image& image, ImageFormat format) const override;
     bool IsImageFile(std::span<const std::uint8_t> bytes) const override;
     bool IsPng(std::span<const std::uint8_t> bytes) const override;
