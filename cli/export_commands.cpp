@@ -25,19 +25,22 @@ std::int32_t RandomNumber(const Arguments& arguments)
 }
 
 using ExportRoutine = ExportOutcome (*)(CVantrelDoc&, const std::filesystem::path&,
-                                        const ImageCodec&, std::int32_t);
+                                        const std::filesystem::path&, const ImageCodec&,
+                                        std::int32_t);
 
 // Runs one export: its report goes to the output, every file that could not
-// be written to standard error.
-int RunExport(const Arguments& arguments, Context& context, const char* defaultName,
+// be written to standard error. The remote module files go into the folder
+// --modules names, or where the export puts them by itself.
+int RunExport(const Arguments& arguments, Context& context, const std::filesystem::path& output,
               ExportRoutine run)
 {
     const std::int32_t random = RandomNumber(arguments);
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
-    const std::filesystem::path output = arguments.Value("-o").value_or(defaultName);
-    return Tell(run(document, output, context.codec, random), context);
+    const std::filesystem::path modules =
+        arguments.Value("--modules").value_or(ExportFolder(output).string());
+    return Tell(run(document, output, modules, context.codec, random), output, context);
 }
 
 IoListType ListType(const std::string& text)
@@ -53,12 +56,14 @@ IoListType ListType(const std::string& text)
 
 int RunFlash(const Arguments& arguments, Context& context)
 {
-    return RunExport(arguments, context, "flash.lgf", RunFlashExport);
+    return RunExport(arguments, context, arguments.Value("-o").value_or("flash.lgf"),
+                     RunFlashExport);
 }
 
 int RunJson(const Arguments& arguments, Context& context)
 {
-    return RunExport(arguments, context, "flash.lgj", RunJsonExport);
+    return RunExport(arguments, context, OutputPath(arguments.Value("-o").value_or("flash.lgj")),
+                     RunJsonExport);
 }
 
 int RunIoList(const Arguments& arguments, Context& context)
@@ -78,7 +83,7 @@ int RunIoList(const Arguments& arguments, Context& context)
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     const std::filesystem::path output =
-        arguments.Value("-o").value_or(DefaultIoListName(list, csv));
+        OutputPath(arguments.Value("-o").value_or(DefaultIoListName(list, csv)));
     try {
         ExportIoList(document, output, list, std::stoi(board), csv);
     } catch (const FileError& failure) {

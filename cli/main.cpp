@@ -48,21 +48,24 @@ const std::vector<CommandSpec>& Commands()
          {{"-o"}, {}},
          RunSave},
         {"flash",
-         "flash DESIGN [-o PATH] [--random N]",
+         "flash DESIGN [-o PATH] [--modules DIR] [--random N]",
          "write the flash file (default flash.lgf) and the remote module files beside it, and "
-         "print the resource report; --random fixes the image's random number (0..32767)",
-         {{"-o", "--random"}, {}},
+         "print the resource report; --random fixes the image's random number (0..32767). The "
+         "remote module files go into DIR with --modules, and into the working folder when "
+         "PATH is not a regular file (a device, a pipe), which is written into, never replaced",
+         {{"-o", "--random", "--modules"}, {}},
          RunFlash},
         {"json",
-         "json DESIGN [-o PATH] [--random N]",
-         "write the JSON export (default flash.lgj) and the remote module files beside it, and "
-         "print the resource report",
-         {{"-o", "--random"}, {}},
+         "json DESIGN [-o PATH|-] [--modules DIR] [--random N]",
+         "write the JSON export (default flash.lgj; - for standard output) and the remote module "
+         "files as flash does, and print the resource report (on standard error when the export "
+         "goes to standard output)",
+         {{"-o", "--random", "--modules"}, {}},
          RunJson},
         {"iolist",
          "iolist DESIGN --type inputs|outputs|ainputs|aoutputs [--board 32|48] "
-         "[--format csv|text] [-o PATH]",
-         "write an I/O list (default board 32, csv, named after the type)",
+         "[--format csv|text] [-o PATH|-]",
+         "write an I/O list (default board 32, csv, named after the type; - for standard output)",
          {{"--type", "--board", "--format", "-o"}, {}},
          RunIoList},
         {"check",
@@ -75,8 +78,8 @@ const std::vector<CommandSpec>& Commands()
          {{"--format"}, {}},
          RunCheck},
         {"simulation",
-         "simulation DESIGN [-o PATH]",
-         "write the simulation description (default simulation.lgf)",
+         "simulation DESIGN [-o PATH|-]",
+         "write the simulation description (default simulation.lgf; - for standard output)",
          {{"-o"}, {}},
          RunSimulation},
         {"render",
@@ -118,7 +121,9 @@ void PrintOverview(std::ostream& out)
         out << "  " << command.usage << "\n      " << command.summary << '\n';
     out << "\n'vantrel-cli COMMAND --help' describes one command.\n"
            "Exit codes: 0 success, 1 problems found (check) or designs differ (diff),\n"
-           "2 usage error, 3 the design cannot be opened, 4 an output cannot be written.\n";
+           "2 usage error, 3 the design cannot be opened, 4 an output cannot be written.\n"
+           "An output that exists and is not a regular file (a device, a pipe, standard\n"
+           "output) is written into; any other is replaced only once it is complete.\n";
 }
 
 void PrintCommandHelp(const CommandSpec& command, std::ostream& out)

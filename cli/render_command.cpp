@@ -153,8 +153,9 @@ int RunRender(const Arguments& arguments, Context& context)
         return kExitCannotWrite;
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    return WriteOutput(*output, {data, std::size_t(bytes.size())}, context) ? kExitOk
-                                                                            : kExitCannotWrite;
+    return WriteOutput(OutputPath(*output), {data, std::size_t(bytes.size())}, context)
+               ? kExitOk
+               : kExitCannotWrite;
 }
 
 } // namespace vantrel::cli

@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace vantrel {
@@ -252,6 +255,84 @@ TEST_F(AtomicFiles, OnlyRegularFilesOfABoundedSizeAreRead)
             EXPECT_EQ(failure.ErrorNumber(), error) << path;
         }
     }
+}
+
+// Everything a reader of the named pipe gets until the writer closes it.
+std::future<std::vector<std::uint8_t>> ReadPipe(const fs::path& pipe)
+{
+    return std::async(std::launch::async, [pipe] {
+        std::vector<std::uint8_t> bytes;
+        const int fd = ::open(pipe.c_str(), O_RDONLY | O_CLOEXEC);
+        std::array<std::uint8_t, 4096> block{};
+        for (long got = 0; fd >= 0 && (got = ::read(fd, block.data(), block.size())) > 0;)
+            bytes.insert(bytes.end(), block.begin(), block.begin() + got);
+        ::close(fd);
+        return bytes;
+    });
+}
+
+TEST_F(AtomicFiles, ANamedPipeIsWrittenIntoAndStaysAPipe)
+{
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_TRUE(IsWrittenInPlace(pipe));
+    const std::vector<std::uint8_t> big(300000, 'p'); // more than the pipe holds at once
+    std::future<std::vector<std::uint8_t>> read = ReadPipe(pipe);
+    WriteFileAtomically(pipe, big);
+    EXPECT_EQ(read.get(), big);
+
+    // The stream that the JSON export writes through.
+    read = ReadPipe(pipe);
+    {
+        AtomicFileStream file(pipe);
+        file.Stream() << "streamed";
+        file.Commit();
+    }
+    EXPECT_EQ(read.get(), (std::vector<std::uint8_t>{'s', 't', 'r', 'e', 'a', 'm', 'e', 'd'}));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(Leftovers(), 0);
+}
+
+TEST_F(AtomicFiles, WhatIsWrittenInPlace)
+{
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_symlink("pipe", folder / "to-pipe");
+    const std::pair<fs::path, bool> cases[] = {
+        {target, false}, {folder / "new.bin", false}, {folder, false},
+        {pipe, true},    {folder / "to-pipe", true},  {"/dev/null", true},
+    };
+    for (const auto& [path, inPlace] : cases)
+        EXPECT_EQ(IsWrittenInPlace(path), inPlace) << path;
+    // A folder keeps its own error.
+    try {
+        WriteFileAtomically(folder, fresh);
+        ADD_FAILURE();
+    } catch (const FileError& failure) {
+        EXPECT_EQ(failure.ErrorNumber(), EISDIR);
+    }
+}
+
+// Device nodes of the system's null and full devices, made in the test's
+// folder so that nothing of the system's own /dev is at stake.
+TEST_F(AtomicFiles, DeviceNodesAreWrittenIntoAndKept)
+{
+    const fs::path null = folder / "null";
+    const fs::path full = folder / "full";
+    if (::mknod(null.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
+        ::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+        GTEST_SKIP() << "device nodes cannot be made here (not root?)";
+    WriteFileAtomically(null, fresh);
+    EXPECT_TRUE(fs::is_character_file(null));
+    try {
+        WriteFileAtomically(full, std::vector<std::uint8_t>(100000, 'f'));
+        ADD_FAILURE() << "a full device took the bytes";
+    } catch (const FileError& failure) {
+        EXPECT_EQ(failure.ErrorNumber(), ENOSPC);
+        EXPECT_EQ(failure.Message(), u"Destination disk drive is full.");
+    }
+    EXPECT_TRUE(fs::is_character_file(full));
+    EXPECT_EQ(Leftovers(), 0);
 }
 
 } // namespace

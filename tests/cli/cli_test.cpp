@@ -6,8 +6,7 @@
 #include "hardware/sim_element.h"
 #include "platform/qt/qt_image_codec.h"
 
-#include <QProcess>
-
+#include "cli_run.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -20,33 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun
-{
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const QStringList& arguments, const fs::path& folder = fs::current_path())
-{
-    QProcess process;
-    process.setWorkingDirectory(QString::fromStdString(folder.string()));
-    process.start(QStringLiteral(VANTREL_CLI_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
-
-QString Q(const fs::path& path)
-{
-    return QString::fromStdString(path.string());
-}
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using test::CliRun;
+using test::Q;
+using test::ReadFile;
+using test::RunCli;
 
 class Cli : public ::testing::Test
 {
