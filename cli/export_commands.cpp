@@ -101,28 +101,25 @@ int RunCheck(const Arguments& arguments, Context& context)
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
-    const int before = context.notifier.Count();
     for (NumberKind kind :
          {NumberKind::Inputs, NumberKind::Outputs, NumberKind::AnalogInputs,
           NumberKind::AnalogOutputs, NumberKind::UserInputs, NumberKind::UserOutputs})
         document.CheckNumbers(kind);
     Compile(document, 0);
-    bool problems = context.notifier.Count() != before;
-    if (!document.LoopSet().empty()) {
-        std::u16string ids;
-        for (const auto& element : document.elements[kMainList])
-            if (document.LoopSet().contains(element->id))
-                ids += (ids.empty() ? u"" : u", ") + Decimal(element->id);
-        context.notifier.Message(u"Elements on feedback loops: " + ids, u"Warning",
-                                 MessageButtons::Ok);
-        problems = true;
-    }
     const std::vector<Problem> found = FindProblems(document);
+    std::u16string loopIds;
+    for (const Problem& problem : found)
+        if (problem.kind == ProblemKind::FeedbackLoop)
+            loopIds += (loopIds.empty() ? u"" : u", ") + Decimal(problem.elementId);
+    if (!loopIds.empty())
+        context.notifier.Message(u"Elements on feedback loops: " + loopIds, u"Warning",
+                                 MessageButtons::Ok);
     if (format == "json")
         PrintProblemJson(found, context.out);
     else
         PrintProblemLines(found, context.out);
-    return problems ? kExitProblemsFound : kExitOk;
+    // One rule: the exit code says whether anything was listed.
+    return found.empty() ? kExitOk : kExitProblemsFound;
 }
 
 } // namespace vantrel::cli

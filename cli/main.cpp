@@ -70,11 +70,11 @@ const std::vector<CommandSpec>& Commands()
          RunIoList},
         {"check",
          "check DESIGN [--format text|json]",
-         "report I/O numbers out of range or used twice, unconnected inputs and elements on "
-         "feedback loops; exit 1 when any problem was found. Prints one line a problem with "
-         "the element's id, kind, description and cell (also duplicate ids, Out Markers whose "
-         "In Marker is gone and In Markers no Out Marker reads), or a JSON array with "
-         "--format json",
+         "list the design's problems: duplicate ids, I/O numbers out of range or used twice, "
+         "unconnected inputs, missing accumulators, elements on feedback loops (in any list), "
+         "Out Markers whose In Marker is gone and In Markers no Out Marker reads; one line a "
+         "problem with the element's id, kind, description and cell, or a JSON array with "
+         "--format json. Exit 1 exactly when at least one problem is listed",
          {{"--format"}, {}},
          RunCheck},
         {"simulation",
@@ -120,7 +120,7 @@ void PrintOverview(std::ostream& out)
     for (const CommandSpec& command : Commands())
         out << "  " << command.usage << "\n      " << command.summary << '\n';
     out << "\n'vantrel-cli COMMAND --help' describes one command.\n"
-           "Exit codes: 0 success, 1 problems found (check) or designs differ (diff),\n"
+           "Exit codes: 0 success, 1 problems listed (check) or designs differ (diff),\n"
            "2 usage error, 3 the design cannot be opened, 4 an output cannot be written.\n"
            "An output that exists and is not a regular file (a device, a pipe, standard\n"
            "output) is written into; any other is replaced only once it is complete.\n";
