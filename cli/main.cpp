@@ -83,13 +83,15 @@ const std::vector<CommandSpec>& Commands()
          {{"-o"}, {}},
          RunSimulation},
         {"render",
-         "render DESIGN -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--fit | --zoom Z --origin X,Y] "
-         "[--numbers] [--page N | --all-pages] [--tick K] [--selected]",
-         "draw the editor's picture of the design into a PNG, an SVG or a PDF file (by the "
-         "output's extension): the design at the given zoom and origin (default 800x600, zoom 1, "
-         "origin 0,0), or preview page N (1 = the first) with its paint objects at timer tick K "
-         "(default 0), all of them selected with --selected; --all-pages writes every preview "
-         "page into one PDF, a page each",
+         "render DESIGN -o OUT.png|OUT.jpg|OUT.bmp|OUT.svg|OUT.pdf|- [--size WxH] "
+         "[--fit | --zoom Z --origin X,Y] [--numbers] [--page N | --all-pages] [--tick K] "
+         "[--selected]",
+         "draw the editor's picture of the design into a PNG, JPEG, BMP, SVG or PDF file by the "
+         "output's extension (a PNG for a name without one, such as - for standard output; any "
+         "other extension is refused): the design at the given zoom and origin (default 800x600, "
+         "zoom 1, origin 0,0), or preview page N (1 = the first) with its paint objects at timer "
+         "tick K (default 0), all of them selected with --selected; --all-pages writes every "
+         "preview page into one PDF, a page each",
          {{"-o", "--size", "--zoom", "--origin", "--page", "--tick"},
           {"--fit", "--numbers", "--selected", "--all-pages"}},
          RunRender},

@@ -264,7 +264,8 @@ TEST_F(ExportPictureTest, WritesTheViewsPictureInTheFormatOfTheName)
         std::string starts;
     };
     for (const Case& c :
-         {Case{"pump.png", "\x89PNG"}, Case{"pump.svg", "<?xml"}, Case{"pump.PDF", "%PDF"}}) {
+         {Case{"pump.png", "\x89PNG"}, Case{"pump.svg", "<?xml"}, Case{"pump.PDF", "%PDF"},
+          Case{"pump.bmp", "BM"}, Case{"pump.jpg", "\xFF\xD8\xFF"}}) {
         fileDialogs.answers = {FilePath(c.name)};
         ASSERT_TRUE(app->MainFrame().RunCommand(command::kExportPicture));
         const std::vector<std::uint8_t> bytes =
@@ -279,7 +280,9 @@ TEST_F(ExportPictureTest, WritesTheViewsPictureInTheFormatOfTheName)
     fileDialogs.answers = {FilePath("pump.txt")};
     ASSERT_TRUE(app->MainFrame().RunCommand(command::kExportPicture));
     EXPECT_FALSE(QFile::exists(FilePath("pump.txt")));
-    ASSERT_EQ(notifier.Messages().size(), 1u);
+    EXPECT_EQ(notifier.Messages(),
+              std::vector<std::string>{
+                  "Vantrel v2: A picture is exported as a .png, .jpg, .bmp, .svg or .pdf file."});
 }
 
 } // namespace
