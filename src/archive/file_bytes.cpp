@@ -31,9 +31,20 @@ FileError::FileError(const std::filesystem::path& path, int errorNumber)
       errorNumber_(errorNumber)
 {}
 
+FileError FileError::MissingFolder(const std::filesystem::path& path,
+                                   const std::filesystem::path& folder)
+{
+    FileError error(path, ENOENT);
+    error.missingFolder_ = folder;
+    return error;
+}
+
 std::u16string FileError::Message() const
 {
     const std::u16string name = FromUtf8(path_.string());
+    if (!missingFolder_.empty())
+        return u"Cannot write " + name + u": the folder " + FromUtf8(missingFolder_.string()) +
+               u" does not exist. Create it or choose another folder.";
     switch (errorNumber_) {
     case ENOENT:
     case ENOTDIR:
@@ -313,8 +324,13 @@ private:
             target_.parent_path().empty() ? "." : target_.parent_path();
         std::string pattern = (folder / ("." + target_.filename().string() + ".XXXXXX")).string();
         file_ = FileDescriptor(::mkstemp(pattern.data()));
-        if (file_.Get() < 0)
-            throw FileError(named, errno);
+        if (file_.Get() < 0) {
+            const int error = errno;
+            std::error_code ignored;
+            if (error == ENOENT && !std::filesystem::exists(folder, ignored))
+                throw FileError::MissingFolder(named, folder);
+            throw FileError(named, error);
+        }
         temporary_ = pattern;
     }
 

@@ -20,14 +20,21 @@ class FileError : public std::runtime_error
 {
 public:
     FileError(const std::filesystem::path& path, int errorNumber);
+    // A file that cannot be written because the folder it goes into does
+    // not exist (ENOENT).
+    static FileError MissingFolder(const std::filesystem::path& path,
+                                   const std::filesystem::path& folder);
+
     const std::filesystem::path& Path() const { return path_; }
     int ErrorNumber() const { return errorNumber_; }
-    // "%1 was not found." and its kin, with the file name filled in.
+    // "%1 was not found." and its kin, with the file name filled in; for a
+    // missing folder, the folder and what to do about it.
     std::u16string Message() const;
 
 private:
     std::filesystem::path path_;
     int errorNumber_;
+    std::filesystem::path missingFolder_;
 };
 
 // Far more than any real design file holds, page images included.

@@ -277,12 +277,17 @@ TEST_F(ExportPictureTest, WritesTheViewsPictureInTheFormatOfTheName)
     EXPECT_EQ(fileDialogs.proposedNames.first(), FilePath("pump.png"));
     EXPECT_TRUE(notifier.Messages().empty());
 
-    fileDialogs.answers = {FilePath("pump.txt")};
+    fileDialogs.answers = {FilePath("pump.txt"), FilePath("gone/pump.png")};
     ASSERT_TRUE(app->MainFrame().RunCommand(command::kExportPicture));
     EXPECT_FALSE(QFile::exists(FilePath("pump.txt")));
+    // The file errors the editor shows say what to do about a missing folder.
+    ASSERT_TRUE(app->MainFrame().RunCommand(command::kExportPicture));
     EXPECT_EQ(notifier.Messages(),
-              std::vector<std::string>{
-                  "Vantrel v2: A picture is exported as a .png, .jpg, .bmp, .svg or .pdf file."});
+              (std::vector<std::string>{
+                  "Vantrel v2: A picture is exported as a .png, .jpg, .bmp, .svg or .pdf file.",
+                  "Vantrel v2: Cannot write " + FilePath("gone/pump.png").toStdString() +
+                      ": the folder " + FilePath("gone").toStdString() +
+                      " does not exist. Create it or choose another folder."}));
 }
 
 } // namespace

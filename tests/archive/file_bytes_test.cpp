@@ -80,7 +80,31 @@ TEST_F(AtomicFiles, FailuresNameTheFileAndTheReason)
     EXPECT_EQ(FileError("/x/y", ENOENT).Message(), u"/x/y was not found.");
     EXPECT_EQ(FileError("/x/y", EACCES).Message(), u"Access to /x/y was denied.");
     EXPECT_EQ(FileError("/x/y", ENOSPC).Message(), u"Destination disk drive is full.");
-    EXPECT_THROW(WriteFileAtomically(folder / "no" / "such", {}), FileError);
+}
+
+// A file written into a folder that does not exist names the folder, the
+// one the file goes into when it is named through a link.
+TEST_F(AtomicFiles, AMissingFolderIsToldAsSuch)
+{
+    fs::create_symlink("gone/linked.bin", folder / "link.bin");
+    const std::pair<fs::path, fs::path> cases[] = {
+        {folder / "no" / "such", folder / "no"},
+        {folder / "link.bin", folder / "gone"},
+        {"no-such-folder-here/x.bin", "no-such-folder-here"},
+    };
+    for (const auto& [path, missing] : cases) {
+        try {
+            WriteFileAtomically(path, fresh);
+            ADD_FAILURE() << path;
+        } catch (const FileError& failure) {
+            EXPECT_EQ(failure.ErrorNumber(), ENOENT);
+            EXPECT_EQ(failure.Message(), u"Cannot write " + FromUtf8(path.string()) +
+                                             u": the folder " + FromUtf8(missing.string()) +
+                                             u" does not exist. Create it or choose another "
+                                             u"folder.");
+        }
+    }
+    EXPECT_EQ(Leftovers(), 0);
 }
 
 // These hold for root too, who may write every file: a file whose owner has
