@@ -1,17 +1,15 @@
 #include "archive/file_bytes.h"
 
 #include "archive/text_codec.h"
+#include "support/special_files.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fcntl.h>
 #include <fstream>
 #include <functional>
-#include <future>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace vantrel {
@@ -281,32 +279,18 @@ TEST_F(AtomicFiles, OnlyRegularFilesOfABoundedSizeAreRead)
     }
 }
 
-// Everything a reader of the named pipe gets until the writer closes it.
-std::future<std::vector<std::uint8_t>> ReadPipe(const fs::path& pipe)
-{
-    return std::async(std::launch::async, [pipe] {
-        std::vector<std::uint8_t> bytes;
-        const int fd = ::open(pipe.c_str(), O_RDONLY | O_CLOEXEC);
-        std::array<std::uint8_t, 4096> block{};
-        for (long got = 0; fd >= 0 && (got = ::read(fd, block.data(), block.size())) > 0;)
-            bytes.insert(bytes.end(), block.begin(), block.begin() + got);
-        ::close(fd);
-        return bytes;
-    });
-}
-
 TEST_F(AtomicFiles, ANamedPipeIsWrittenIntoAndStaysAPipe)
 {
     const fs::path pipe = folder / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_TRUE(IsWrittenInPlace(pipe));
     const std::vector<std::uint8_t> big(300000, 'p'); // more than the pipe holds at once
-    std::future<std::vector<std::uint8_t>> read = ReadPipe(pipe);
+    std::future<std::vector<std::uint8_t>> read = test::ReadPipe(pipe);
     WriteFileAtomically(pipe, big);
     EXPECT_EQ(read.get(), big);
 
     // The stream that the JSON export writes through.
-    read = ReadPipe(pipe);
+    read = test::ReadPipe(pipe);
     {
         AtomicFileStream file(pipe);
         file.Stream() << "streamed";
@@ -337,17 +321,14 @@ TEST_F(AtomicFiles, WhatIsWrittenInPlace)
     }
 }
 
-// Device nodes of the system's null and full devices, made in the test's
-// folder so that nothing of the system's own /dev is at stake.
 TEST_F(AtomicFiles, DeviceNodesAreWrittenIntoAndKept)
 {
-    const fs::path null = folder / "null";
-    const fs::path full = folder / "full";
-    if (::mknod(null.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
-        ::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+    const std::optional<test::DeviceNodes> nodes = test::MakeDeviceNodes(folder);
+    if (!nodes)
         GTEST_SKIP() << "device nodes cannot be made here (not root?)";
-    WriteFileAtomically(null, fresh);
-    EXPECT_TRUE(fs::is_character_file(null));
+    const fs::path& full = nodes->full;
+    WriteFileAtomically(nodes->null, fresh);
+    EXPECT_TRUE(fs::is_character_file(nodes->null));
     try {
         WriteFileAtomically(full, std::vector<std::uint8_t>(100000, 'f'));
         ADD_FAILURE() << "a full device took the bytes";

@@ -7,26 +7,17 @@
 
 #include "cli_run.h"
 #include "support/plant_design.h"
+#include "support/special_files.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <fcntl.h>
-#include <future>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
 
 namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
-
-using test::CliRun;
-using test::Q;
-using test::ReadFile;
-using test::RunCli;
 
 // A command that writes one file, with the options that make its bytes the
 // same on every run, and the name its output gets in a folder.
@@ -47,20 +38,6 @@ const WritingCommand kWritingCommands[] = {
     {{"render", "--size", "64x48"}, "picture.png", true},
 };
 
-// Everything a reader of the named pipe gets until the writer closes it.
-std::future<std::string> ReadPipe(const fs::path& pipe)
-{
-    return std::async(std::launch::async, [pipe] {
-        std::string bytes;
-        const int fd = ::open(pipe.c_str(), O_RDONLY | O_CLOEXEC);
-        std::array<char, 4096> block{};
-        for (long got = 0; fd >= 0 && (got = ::read(fd, block.data(), block.size())) > 0;)
-            bytes.append(block.data(), std::size_t(got));
-        ::close(fd);
-        return bytes;
-    });
-}
-
 class CliOutputs : public ::testing::Test
 {
 protected:
@@ -76,11 +53,11 @@ protected:
         ASSERT_TRUE(SaveDesign(document, design, QtImageCodec()));
     }
 
-    CliRun Write(const WritingCommand& command, const QString& output)
+    test::CliRun Write(const WritingCommand& command, const QString& output)
     {
         QStringList arguments = command.before;
-        arguments.insert(1, Q(design));
-        return RunCli(arguments + QStringList{"-o", output}, work);
+        arguments.insert(1, test::Q(design));
+        return test::RunCli(arguments + QStringList{"-o", output}, work);
     }
 
     // The bytes the command writes into a regular file.
@@ -88,9 +65,9 @@ protected:
     {
         const fs::path file = folder / "expected" / command.fileName;
         fs::create_directories(file.parent_path());
-        const CliRun run = Write(command, Q(file));
+        const test::CliRun run = Write(command, test::Q(file));
         EXPECT_EQ(run.exitCode, 0) << run.err;
-        return ReadFile(file);
+        return test::ReadFile(file);
     }
 
     fs::path folder;
@@ -108,12 +85,12 @@ TEST_F(CliOutputs, StandardOutputInAPipeGetsTheFileAndTheReportGoesToStandardErr
         if (command.takesDash)
             outputs << "-";
         for (const QString& output : outputs) {
-            const CliRun run = Write(command, output);
+            const test::CliRun run = Write(command, output);
             EXPECT_EQ(run.exitCode, 0) << run.err;
             EXPECT_EQ(run.out, expected);
         }
     }
-    const CliRun json = Write(kWritingCommands[3], "-");
+    const test::CliRun json = Write(kWritingCommands[3], "-");
     EXPECT_EQ(json.err.rfind("Logic elements:", 0), 0u) << json.err;
     // The remote module files of an export to standard output went into the
     // working folder, and no file named "-" was made.
@@ -127,10 +104,11 @@ TEST_F(CliOutputs, ANamedPipeGetsTheBytesAndStaysAPipe)
     for (const WritingCommand& command : kWritingCommands) {
         SCOPED_TRACE(command.before.join(' ').toStdString());
         const std::string expected = Expected(command);
-        std::future<std::string> read = ReadPipe(pipe);
-        const CliRun run = Write(command, Q(pipe));
+        std::future<std::vector<std::uint8_t>> read = test::ReadPipe(pipe);
+        const test::CliRun run = Write(command, test::Q(pipe));
         EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_EQ(read.get(), expected);
+        const std::vector<std::uint8_t> bytes = read.get();
+        EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
         EXPECT_TRUE(fs::is_fifo(pipe));
     }
     EXPECT_EQ(test::SortedFileNames(folder),
@@ -143,9 +121,10 @@ TEST_F(CliOutputs, TheRemoteModulesGoWhereModulesSays)
     fs::create_directory(folder / "modules");
     for (const char* command : {"flash", "json"}) {
         fs::remove_all(folder / "modules" / "remote0.lgf");
-        const CliRun run = RunCli(
-            {command, Q(design), "-o", Q(folder / "out"), "--modules", Q(folder / "modules")},
-            work);
+        const test::CliRun run =
+            test::RunCli({command, test::Q(design), "-o", test::Q(folder / "out"), "--modules",
+                          test::Q(folder / "modules")},
+                         work);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(fs::file_size(folder / "modules" / "remote0.lgf"), 56u) << command;
     }
@@ -153,18 +132,17 @@ TEST_F(CliOutputs, TheRemoteModulesGoWhereModulesSays)
     EXPECT_TRUE(fs::is_empty(work));
 }
 
-// Nodes of the system's null and full devices, made in the test's folder so
-// that the system's own /dev is never at stake.
 TEST_F(CliOutputs, DeviceNodesAreWrittenIntoAndKept)
 {
-    const fs::path null = folder / "null";
-    const fs::path full = folder / "full";
-    if (::mknod(null.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
-        ::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+    const std::optional<test::DeviceNodes> nodes = test::MakeDeviceNodes(folder);
+    if (!nodes)
         GTEST_SKIP() << "device nodes cannot be made here (not root?)";
+    const fs::path& null = nodes->null;
+    const fs::path& full = nodes->full;
     const char* commands[] = {"flash", "json", "save", "render"};
     for (const char* command : commands) {
-        const CliRun failed = RunCli({command, Q(design), "-o", Q(full)}, work);
+        const test::CliRun failed =
+            test::RunCli({command, test::Q(design), "-o", test::Q(full)}, work);
         EXPECT_EQ(failed.exitCode, 4) << command;
         EXPECT_NE(failed.err.find("Vantrel v2: Destination disk drive is full.\n"),
                   std::string::npos)
@@ -177,7 +155,8 @@ TEST_F(CliOutputs, DeviceNodesAreWrittenIntoAndKept)
         }
     }
     for (const char* command : commands) {
-        const CliRun written = RunCli({command, Q(design), "-o", Q(null)}, work);
+        const test::CliRun written =
+            test::RunCli({command, test::Q(design), "-o", test::Q(null)}, work);
         EXPECT_EQ(written.exitCode, 0) << command << written.err;
         EXPECT_TRUE(fs::is_character_file(null));
     }
