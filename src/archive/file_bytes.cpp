@@ -337,7 +337,7 @@ private:
     bool Drain()
     {
         const char* data = pbase();
-        std::size_t left = std::size_t(pptr() - pbase());
+        auto left = std::size_t(pptr() - pbase());
         while (left > 0 && error_ == 0) {
             const long written = writeCall(file_.Get(), data, left);
             if (written < 0 && errno == EINTR)

@@ -75,6 +75,7 @@ protected:
         std::vector<std::string> words{VANTREL_CLI_PATH};
         words.insert(words.end(), arguments.begin(), arguments.end());
         std::vector<char*> argv;
+        argv.reserve(words.size() + 1);
         for (std::string& word : words)
             argv.push_back(word.data());
         argv.push_back(nullptr);
