@@ -123,8 +123,9 @@ int RunSimulation(const Arguments& arguments, Context& context)
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
-    const std::filesystem::path output = arguments.Value("-o").value_or("simulation.lgf");
-    return Tell(RunSimulationExport(document, output), context);
+    const std::filesystem::path output =
+        OutputPath(arguments.Value("-o").value_or("simulation.lgf"));
+    return Tell(RunSimulationExport(document, output), output, context);
 }
 
 } // namespace vantrel::cli

@@ -2,6 +2,9 @@
 
 #include "document/vantrel_doc.h"
 
+#include <algorithm>
+#include <array>
+
 namespace vantrel {
 
 namespace {
@@ -16,7 +19,7 @@ public:
     void Encode(const LogElement& element, bool singleWord)
     {
         current_ = &element;
-        nextSlot_ = 0;
+        read_.fill(false);
         words_.clear();
         if (singleWord)
             element.EncodeWord(*this);
@@ -42,9 +45,10 @@ public:
     }
     std::int32_t EncodeIndex(std::int32_t id) const override
     {
+        const int slot = ReadSlot(id);
         if (const std::optional<std::int32_t> operand = document_.OperandIndex(id))
             return *operand;
-        Note(id);
+        found_.push_back({current_, slot});
         return -1;
     }
     LogElement* MainAt(int index) const override { return document_.MainAt(index); }
@@ -59,30 +63,24 @@ public:
     }
 
 private:
-    // Elements encode their inputs in slot order, so the open input is the
-    // next slot that holds the id; an id read from elsewhere counts as the
-    // first slot holding it, or slot 0.
-    int SlotOf(std::int32_t id) const
+    // The input an operand is read from. Elements read each input once, in
+    // any order, so it is the first input not yet read that holds the id;
+    // an operand that no such input holds is the one read from elsewhere,
+    // an AccOp's accumulator.
+    int ReadSlot(std::int32_t id) const
     {
-        for (int slot = nextSlot_; slot < kMaxInputs; ++slot)
-            if (current_->inputs[std::size_t(slot)] == id)
+        const int inputs = std::clamp(current_->InputCount(), 0, kMaxInputs);
+        for (int slot = 0; slot < inputs; ++slot)
+            if (!read_[std::size_t(slot)] && current_->inputs[std::size_t(slot)] == id) {
+                read_[std::size_t(slot)] = true;
                 return slot;
-        for (int slot = 0; slot < nextSlot_; ++slot)
-            if (current_->inputs[std::size_t(slot)] == id)
-                return slot;
-        return 0;
-    }
-
-    void Note(std::int32_t id) const
-    {
-        const int slot = SlotOf(id);
-        nextSlot_ = slot + 1;
-        found_.push_back({current_, slot});
+            }
+        return OpenInput::kAccumulator;
     }
 
     const CVantrelDoc& document_;
     const LogElement* current_ = nullptr;
-    mutable int nextSlot_ = 0;
+    mutable std::array<bool, kMaxInputs> read_{};
     mutable std::vector<OpenInput> found_;
     std::vector<std::uint32_t> words_;
 };

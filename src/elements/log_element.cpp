@@ -9,6 +9,14 @@
 
 namespace vantrel {
 
+const char* ListName(int list)
+{
+    static constexpr const char* kNames[kElementListCount] = {
+        "main", "indirect", "register", "accumulator", "noop", "constant", "timer", "comment",
+    };
+    return kNames[list];
+}
+
 namespace {
 
 // Files before element version 10 hold exactly two input slots per element.

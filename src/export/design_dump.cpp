@@ -16,10 +16,6 @@ namespace {
 // The design file version that first stores the design stamp.
 constexpr std::int32_t kFirstVersionWithStamp = 16;
 
-constexpr const char* kListNames[kElementListCount] = {
-    "main", "indirect", "register", "accumulator", "noop", "constant", "timer", "comment",
-};
-
 DumpRecord& NewRecord(std::vector<DumpRecord>& records, const char* section, std::int64_t number)
 {
     DumpRecord& record = records.emplace_back();
@@ -116,7 +112,7 @@ void DumpElement(const Placement& placed, std::vector<DumpRecord>& records, int 
         record.key += '#' + std::to_string(occurrence);
     DumpFields fields(record.fields);
     fields.Raw("kind", element.ClassName());
-    fields.Raw("list", kListNames[placed.list]);
+    fields.Raw("list", ListName(placed.list));
     fields.Int("after", placed.after);
     fields.Raw("cell", std::to_string(element.pos.x) + ',' + std::to_string(element.pos.y));
     const int inputCount = std::clamp(element.InputCount(), 0, kMaxInputs);

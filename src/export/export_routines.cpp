@@ -49,11 +49,11 @@ ExportOutcome KeepingMessages(CVantrelDoc& document, const std::filesystem::path
     return outcome;
 }
 
-void WriteRemoteModules(const CVantrelDoc& document, const std::filesystem::path& exportPath,
+void WriteRemoteModules(const CVantrelDoc& document, const std::filesystem::path& folder,
                         ExportOutcome& outcome)
 {
     try {
-        ExportRemoteModules(document, ExportFolder(exportPath));
+        ExportRemoteModules(document, folder);
     } catch (const FileError& failure) {
         outcome.failures.push_back(failure);
     }
@@ -71,11 +71,14 @@ std::u16string JsonIntoDiscard(CVantrelDoc& document, const ImageCodec& codec,
 
 std::filesystem::path ExportFolder(const std::filesystem::path& path)
 {
-    return path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+    if (path.parent_path().empty() || IsWrittenInPlace(path))
+        return ".";
+    return path.parent_path();
 }
 
 ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path& path,
-                             const ImageCodec& codec, std::int32_t randomNumber)
+                             const std::filesystem::path& modulesFolder, const ImageCodec& codec,
+                             std::int32_t randomNumber)
 {
     return KeepingMessages(document, path, [&](ExportOutcome& outcome) {
         try {
@@ -84,12 +87,19 @@ ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path&
             outcome.failures.push_back(failure);
             return;
         }
-        WriteRemoteModules(document, path, outcome);
+        WriteRemoteModules(document, modulesFolder, outcome);
     });
 }
 
+ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path& path,
+                             const ImageCodec& codec, std::int32_t randomNumber)
+{
+    return RunFlashExport(document, path, ExportFolder(path), codec, randomNumber);
+}
+
 ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& path,
-                            const ImageCodec& codec, std::int32_t randomNumber)
+                            const std::filesystem::path& modulesFolder, const ImageCodec& codec,
+                            std::int32_t randomNumber)
 {
     return KeepingMessages(document, path, [&](ExportOutcome& outcome) {
         std::optional<AtomicFileStream> file;
@@ -108,8 +118,14 @@ ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& 
         } else {
             outcome.report = JsonIntoDiscard(document, codec, randomNumber);
         }
-        WriteRemoteModules(document, path, outcome);
+        WriteRemoteModules(document, modulesFolder, outcome);
     });
+}
+
+ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& path,
+                            const ImageCodec& codec, std::int32_t randomNumber)
+{
+    return RunJsonExport(document, path, ExportFolder(path), codec, randomNumber);
 }
 
 ExportOutcome RunSimulationExport(const CVantrelDoc& document, const std::filesystem::path& path)

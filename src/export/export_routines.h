@@ -30,19 +30,28 @@ struct ExportOutcome
 };
 
 // The folder an export's companion files go to: the export path without its
-// file name ("." for a bare file name).
+// file name ("." for a bare file name). An export written into a device or
+// a pipe (IsWrittenInPlace) has no folder of its own to share, so its
+// companions go to the working folder instead of beside it (into /dev).
 std::filesystem::path ExportFolder(const std::filesystem::path& path);
 
-// "Export to flash": the flash file, then the remote module files beside it.
-// A flash file that cannot be written is reported instead of the report, and
-// then nothing else is written.
+// "Export to flash": the flash file, then the remote module files into
+// `modulesFolder`, ExportFolder (path) when none is given. A flash file that
+// cannot be written is reported instead of the report, and then nothing
+// else is written.
+ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path& path,
+                             const std::filesystem::path& modulesFolder, const ImageCodec& codec,
+                             std::int32_t randomNumber);
 ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path& path,
                              const ImageCodec& codec, std::int32_t randomNumber);
 
-// "Export to JSON": the JSON file, then the remote module files beside it.
-// A JSON file that cannot be created or written is reported, but the design
-// is still compiled, its report still shown and the remote module files
-// still written.
+// "Export to JSON": the JSON file, then the remote module files, placed as
+// the flash export places them. A JSON file that cannot be created or
+// written is reported, but the design is still compiled, its report still
+// shown and the remote module files still written.
+ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& path,
+                            const std::filesystem::path& modulesFolder, const ImageCodec& codec,
+                            std::int32_t randomNumber);
 ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& path,
                             const ImageCodec& codec, std::int32_t randomNumber);
 

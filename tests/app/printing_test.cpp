@@ -264,7 +264,8 @@ TEST_F(ExportPictureTest, WritesTheViewsPictureInTheFormatOfTheName)
         std::string starts;
     };
     for (const Case& c :
-         {Case{"pump.png", "\x89PNG"}, Case{"pump.svg", "<?xml"}, Case{"pump.PDF", "%PDF"}}) {
+         {Case{"pump.png", "\x89PNG"}, Case{"pump.svg", "<?xml"}, Case{"pump.PDF", "%PDF"},
+          Case{"pump.bmp", "BM"}, Case{"pump.jpg", "\xFF\xD8\xFF"}}) {
         fileDialogs.answers = {FilePath(c.name)};
         ASSERT_TRUE(app->MainFrame().RunCommand(command::kExportPicture));
         const std::vector<std::uint8_t> bytes =
@@ -276,10 +277,17 @@ TEST_F(ExportPictureTest, WritesTheViewsPictureInTheFormatOfTheName)
     EXPECT_EQ(fileDialogs.proposedNames.first(), FilePath("pump.png"));
     EXPECT_TRUE(notifier.Messages().empty());
 
-    fileDialogs.answers = {FilePath("pump.txt")};
+    fileDialogs.answers = {FilePath("pump.txt"), FilePath("gone/pump.png")};
     ASSERT_TRUE(app->MainFrame().RunCommand(command::kExportPicture));
     EXPECT_FALSE(QFile::exists(FilePath("pump.txt")));
-    ASSERT_EQ(notifier.Messages().size(), 1u);
+    // The file errors the editor shows say what to do about a missing folder.
+    ASSERT_TRUE(app->MainFrame().RunCommand(command::kExportPicture));
+    EXPECT_EQ(notifier.Messages(),
+              (std::vector<std::string>{
+                  "Vantrel v2: A picture is exported as a .png, .jpg, .bmp, .svg or .pdf file.",
+                  "Vantrel v2: Cannot write " + FilePath("gone/pump.png").toStdString() +
+                      ": the folder " + FilePath("gone").toStdString() +
+                      " does not exist. Create it or choose another folder."}));
 }
 
 } // namespace

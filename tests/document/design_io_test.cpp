@@ -126,12 +126,16 @@ TEST_F(DesignIo, FailedSaveLeavesThePreviousFileByteIdentical)
     EXPECT_EQ(entries, 1); // no temporary file left behind
 }
 
-TEST_F(DesignIo, SaveIntoAMissingFolderIsReported)
+// The message is about the folder, which the user has to make or change,
+// not about the file, which a save makes anyway.
+TEST_F(DesignIo, SaveIntoAMissingFolderSaysTheFolderIsMissing)
 {
     const fs::path target = folder / "no-such-folder" / "x.lgc";
     EXPECT_FALSE(SaveDesign(document, target, codec));
     EXPECT_EQ(notifier.Messages(),
-              std::vector<std::string>{"Vantrel v2: " + target.string() + " was not found."});
+              std::vector<std::string>{"Vantrel v2: Cannot write " + target.string() +
+                                       ": the folder " + (folder / "no-such-folder").string() +
+                                       " does not exist. Create it or choose another folder."});
 }
 
 } // namespace

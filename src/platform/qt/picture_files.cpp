@@ -17,6 +17,7 @@ namespace vantrel {
 namespace {
 
 constexpr int kScreenDotsPerInch = 96;
+constexpr int kFastPngQuality = 80;
 
 void DrawPicture(QPainter& painter, int page, const PictureDrawing& draw)
 {
@@ -26,23 +27,21 @@ void DrawPicture(QPainter& painter, int page, const PictureDrawing& draw)
     painter.restore();
 }
 
-QByteArray EncodePng(QSize size, const PictureDrawing& draw)
+// An image file of the picture in one of Qt's image formats, at the
+// format's quality (-1 for its default).
+QByteArray EncodeImage(QSize size, const PictureDrawing& draw, const char* format, int quality)
 {
     QImage picture(size, QImage::Format_RGB32);
     {
         QPainter painter(&picture);
         DrawPicture(painter, 0, draw);
     }
-    QByteArray png;
-    QBuffer buffer(&png);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    // Qt's PNG quality picks the zlib level; this one is level 1, which
-    // deflates a schematic (mostly white, long runs) nearly as small as the
-    // default level in a fraction of the time.
-    constexpr int kFastPngQuality = 80;
-    if (!picture.save(&buffer, "PNG", kFastPngQuality))
+    if (!picture.save(&buffer, format, quality))
         return {};
-    return png;
+    return bytes;
 }
 
 QByteArray EncodeSvg(QSize size, const PictureDrawing& draw)
@@ -94,6 +93,10 @@ std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path)
                    [](unsigned char c) { return char(std::tolower(c)); });
     if (extension == ".png")
         return PictureFormat::Png;
+    if (extension == ".jpg" || extension == ".jpeg")
+        return PictureFormat::Jpeg;
+    if (extension == ".bmp")
+        return PictureFormat::Bmp;
     if (extension == ".svg")
         return PictureFormat::Svg;
     if (extension == ".pdf")
@@ -114,7 +117,14 @@ QByteArray EncodePicture(PictureFormat format, QSize size, int pages, const Pict
 {
     switch (format) {
     case PictureFormat::Png:
-        return EncodePng(size, draw);
+        // Qt's PNG quality picks the zlib level; this one is level 1, which
+        // deflates a schematic (mostly white, long runs) nearly as small as
+        // the default level in a fraction of the time.
+        return EncodeImage(size, draw, "PNG", kFastPngQuality);
+    case PictureFormat::Jpeg:
+        return EncodeImage(size, draw, "JPEG", -1);
+    case PictureFormat::Bmp:
+        return EncodeImage(size, draw, "BMP", -1);
     case PictureFormat::Svg:
         return EncodeSvg(size, draw);
     case PictureFormat::Pdf:

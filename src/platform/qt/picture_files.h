@@ -14,12 +14,17 @@ namespace vantrel {
 enum class PictureFormat
 {
     Png,
+    Jpeg,
+    Bmp,
     Svg,
     Pdf,
 };
 
-// The format a file name asks for by its extension (".png", ".svg", ".pdf",
-// in any case); none for any other name.
+// The extensions PictureFormatOf knows, as a message names them.
+inline constexpr char kPictureExtensions[] = ".png, .jpg, .bmp, .svg or .pdf";
+
+// The format a file name asks for by its extension (".png", ".jpg" or
+// ".jpeg", ".bmp", ".svg", ".pdf", in any case); none for any other name.
 std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path);
 
 // Sets the font pictures are drawn in: the application's font at the pixel
@@ -33,9 +38,9 @@ void UsePictureFont(QPainter& painter);
 using PictureDrawing = std::function<void(QPainter& painter, int page)>;
 
 // Draws `pages` pictures of the size in the picture font and encodes them:
-// a PNG or an SVG file of the first one, or a PDF file with one page each (a
-// picture pixel a 96th of an inch, the page the size of the picture). Empty
-// when the picture cannot be encoded.
+// a PNG, JPEG, BMP or SVG file of the first one, or a PDF file with one page
+// each (a picture pixel a 96th of an inch, the page the size of the
+// picture). Empty when the picture cannot be encoded.
 QByteArray EncodePicture(PictureFormat format, QSize size, int pages, const PictureDrawing& draw);
 
 } // namespace vantrel
