@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <ctime>
 #include <limits>
+#include <utility>
 
 namespace vantrel {
 
@@ -51,6 +52,36 @@ void CVantrelDoc::ResetDocument()
     loopSet_.clear();
     loopSetStale_ = false;
     remoteIo.Clear();
+}
+
+void CVantrelDoc::SwapDesign(CVantrelDoc& other)
+{
+    using std::swap;
+    swap(elements, other.elements);
+    swap(complexCommands, other.complexCommands);
+    swap(paintObjects, other.paintObjects);
+    swap(simulationElements, other.simulationElements);
+    swap(numInputs, other.numInputs);
+    swap(numOutputs, other.numOutputs);
+    swap(userInputCapacity, other.userInputCapacity);
+    swap(userOutputCapacity, other.userOutputCapacity);
+    swap(nextElementId, other.nextElementId);
+    swap(speed, other.speed);
+    swap(backgroundColour, other.backgroundColour);
+    swap(pageBackgrounds, other.pageBackgrounds);
+    swap(remoteIo, other.remoteIo);
+    swap(designStamp, other.designStamp);
+    swap(fileVersion, other.fileVersion);
+    swap(modified_, other.modified_);
+    swap(idIndex_, other.idIndex_);
+    swap(loopSet_, other.loopSet_);
+    swap(loopSetStale_, other.loopSetStale_);
+    swap(undoStack_, other.undoStack_);
+    swap(redoStack_, other.redoStack_);
+    swap(numberTable_, other.numberTable_);
+    // Both designs changed for whoever watches either.
+    ++changeCount_;
+    ++other.changeCount_;
 }
 
 void CVantrelDoc::SetModified(bool modified)

@@ -106,6 +106,10 @@ public:
 
     // Back to a new design; the speed setting and background colour stay.
     void ResetDocument();
+    // Exchanges the whole design with `other`'s: everything saved, the
+    // derived state, the undo history and the modified mark. Each document
+    // keeps its notifier. Neither may have its lookups frozen.
+    void SwapDesign(CVantrelDoc& other);
 
     // Marks the design modified (or saved). A modification also leaves the
     // derived state to be rebuilt on its next use.
