@@ -157,6 +157,18 @@ LogElement* CVantrelDoc::ElementAt(Location location) const
     return elements[location.list][location.position].get();
 }
 
+std::int32_t CVantrelDoc::PositionOf(const LogElement& element) const
+{
+    const Location located = LocateById(element.id);
+    if (ElementAt(located) == &element)
+        return located.position;
+    // Another element of its id came first (only a damaged design has one).
+    const ElementList& list = elements[element.ListKind()];
+    const auto found = std::find_if(list.begin(), list.end(),
+                                    [&](const auto& held) { return held.get() == &element; });
+    return found == list.end() ? -1 : std::int32_t(found - list.begin());
+}
+
 int CVantrelDoc::RequiredDesignVersion() const
 {
     int version = std::max(2, remoteIo.RequiredRemoteVersion());

@@ -131,6 +131,9 @@ public:
     std::unique_ptr<LogElement> ReplaceElement(std::unique_ptr<LogElement> element);
     Location LocateById(std::int32_t id) const;
     LogElement* ElementAt(Location location) const;
+    // The place of that very element in its list; -1 when it is not in the
+    // document.
+    std::int32_t PositionOf(const LogElement& element) const;
 
     int RequiredDesignVersion() const;
     // The elements on feedback loops, rebuilt first when the design changed

@@ -122,9 +122,10 @@ bool PasteLogic(CVantrelDoc& document, ViewState& state, std::span<const std::ui
     // before the first pasted element enters the document.
     EditTransaction edit(document, UndoRecord::kAdded);
     for (std::size_t kind = 0; kind < lists.size(); ++kind) {
-        document.elements[kind].reserve(document.elements[kind].size() + lists[kind].size());
-        for (const auto& element : lists[kind])
-            edit.Remember(*element);
+        ElementList& list = document.elements[kind];
+        list.reserve(list.size() + lists[kind].size());
+        for (std::size_t i = 0; i < lists[kind].size(); ++i)
+            edit.RememberEntering(*lists[kind][i], list.size() + i);
     }
     // No test for occupied cells: a paste may cover elements already there.
     for (std::size_t kind = 0; kind < lists.size(); ++kind)
