@@ -2,8 +2,8 @@
 // element kind: the first byte chooses the mode (even: logic elements in
 // Design mode, odd: paint objects in Preview design), the rest is the
 // payload. A pasted design then goes through what the editor does next:
-// copy, undo, redo, the checks, sorts and exports, and a save that must
-// open again.
+// copy, undo, redo, the checks, sorts and exports, the pictures, and a save
+// that must open again.
 
 #include "design_steps.h"
 #include "document/vantrel_doc.h"
@@ -36,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The records swapped the paint objects out; the editor drops its pointers.
     state.paintSelection.clear();
     RunDesignCommands(document, codec);
+    DrawPictures(document);
     RequireReopens(SaveToMemory(document, codec), codec);
     return 0;
 }

@@ -1,5 +1,5 @@
-// The bytes as a design file: opened, checked, sorted, compiled, exported
-// and saved as the editor and the command line do, then the saved file
+// The bytes as a design file: opened, checked, sorted, compiled, exported,
+// drawn and saved as the editor and the command line do, then the saved file
 // opened again.
 //
 // Page images go through the small test codec (its own format, at most
@@ -24,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!LoadDesign(document, {data, size}, u"fuzz.lgc", codec))
         return 0;
     RunDesignCommands(document, codec);
+    DrawPictures(document);
     RequireReopens(SaveToMemory(document, codec), codec);
     return 0;
 }

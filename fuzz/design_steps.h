@@ -14,6 +14,12 @@ class ImageCodec;
 // remote module images, the JSON export and the simulation description.
 void RunDesignCommands(CVantrelDoc& document, const ImageCodec& codec);
 
+// The pictures the editor, printing and the command line's render draw of
+// the design, on a small image through the Qt surface: the design, and each
+// preview page that holds paint objects, unselected at tick 0 and all
+// selected at tick 1 (moving and blinking styles show only when selected).
+void DrawPictures(CVantrelDoc& document);
+
 // The design file of the document, as "Save" writes it.
 std::vector<std::uint8_t> SaveToMemory(CVantrelDoc& document, const ImageCodec& codec);
 
