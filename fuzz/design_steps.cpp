@@ -6,7 +6,9 @@
 #include "document/design_io.h"
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
+#include "editing/clipboard_payload.h"
 #include "editing/schematic_renderer.h"
+#include "editing/selection.h"
 #include "editing/view_state.h"
 #include "export/json_export.h"
 #include "export/remote_module_files.h"
@@ -17,6 +19,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -56,6 +59,41 @@ void EnsureGuiApplication()
 }
 
 } // namespace
+
+IdsBefore::IdsBefore(const CVantrelDoc& document) : nextId(document.nextElementId)
+{
+    for (const ElementList& list : document.elements)
+        for (const auto& element : list)
+            ids.insert(element->id);
+}
+
+void RequireFreshIds(const IdsBefore& before, const CVantrelDoc& document,
+                     const std::vector<LogElement*>& pasted)
+{
+    const bool fresh = std::ranges::all_of(pasted, [&](const LogElement* element) {
+        return !before.ids.contains(element->id) && element->id >= before.nextId &&
+               element->id < document.nextElementId;
+    });
+    if (!fresh || document.nextElementId < before.nextId) {
+        std::fputs("a paste gave an element an id that was taken or passed\n", stderr);
+        std::abort();
+    }
+}
+
+void PasteCopyOfDesign(CVantrelDoc& document)
+{
+    ViewState state;
+    SelectAllLogic(document, state);
+    const std::optional<std::vector<std::uint8_t>> payload = CopySelection(document, state);
+    if (!payload)
+        return;
+    const IdsBefore before(document);
+    if (!PastePayload(document, state, *payload))
+        return;
+    RequireFreshIds(before, document, state.logicSelection);
+    document.Undo(state.logicSelection);
+    document.Redo(state.logicSelection);
+}
 
 void DrawPictures(CVantrelDoc& document)
 {

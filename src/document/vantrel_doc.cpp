@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <limits>
 #include <utility>
 
 namespace vantrel {
@@ -238,12 +237,21 @@ void CVantrelDoc::RebuildLoopSet()
     ++loopSetRebuilds_;
 }
 
-std::int32_t CVantrelDoc::TakeElementId()
+std::int32_t CVantrelDoc::StoredNextElementId() const
 {
-    const std::int32_t id = nextElementId;
-    if (nextElementId < std::numeric_limits<std::int32_t>::max())
-        ++nextElementId;
-    return id;
+    return std::int32_t(std::min<std::int64_t>(nextElementId, kLargestElementId));
+}
+
+std::int64_t CVantrelDoc::ElementIdsLeft() const
+{
+    return std::max<std::int64_t>(0, std::int64_t(kLargestElementId) + 1 - nextElementId);
+}
+
+std::optional<std::int32_t> CVantrelDoc::TakeElementId()
+{
+    if (ElementIdsLeft() == 0)
+        return std::nullopt;
+    return std::int32_t(nextElementId++);
 }
 
 } // namespace vantrel

@@ -4,6 +4,7 @@
 #include "document/edit_transaction.h"
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
+#include "editing/element_ids.h"
 #include "editing/paint_group.h"
 #include "editing/view_state.h"
 #include "elements/io_elements.h"
@@ -80,10 +81,11 @@ std::int32_t Shifted(std::int32_t coordinate, std::int64_t shift)
     return std::int32_t(moved);
 }
 
-// New consecutive ids from the document's next id, inputs wired only among
-// the pasted elements, and the group's top-left cell one cell right of and
-// below the view's top-left cell. Changes only the pasted elements.
-std::int64_t Renumber(PastedLists& lists, std::int32_t nextId, Point origin)
+// New consecutive ids from the document's next id (the caller made sure
+// there are enough), inputs wired only among the pasted elements, and the
+// group's top-left cell one cell right of and below the view's top-left
+// cell. Changes only the pasted elements.
+std::int64_t Renumber(PastedLists& lists, std::int64_t nextId, Point origin)
 {
     std::unordered_map<std::int32_t, std::int32_t> newIds;
     std::int64_t next = nextId;
@@ -91,8 +93,6 @@ std::int64_t Renumber(PastedLists& lists, std::int32_t nextId, Point origin)
     std::int64_t top = kFirstCorner;
     for (ElementList& list : lists)
         for (auto& element : list) {
-            if (next > std::numeric_limits<std::int32_t>::max())
-                throw CArchiveException(ArchiveCause::BadIndex, {});
             newIds.insert_or_assign(element->id, std::int32_t(next));
             element->id = std::int32_t(next++);
             left = std::min<std::int64_t>(left, element->pos.x);
@@ -114,6 +114,11 @@ std::int64_t Renumber(PastedLists& lists, std::int32_t nextId, Point origin)
 bool PasteLogic(CVantrelDoc& document, ViewState& state, std::span<const std::uint8_t> payload)
 {
     PastedLists lists = ReadLogicPayload(payload);
+    std::int64_t count = 0;
+    for (const ElementList& list : lists)
+        count += std::int64_t(list.size());
+    if (!ElementIdsLeftFor(document, count))
+        return false;
     const std::int64_t nextId = Renumber(lists, document.nextElementId, state.origin);
     state.logicSelection.clear();
     if (nextId == document.nextElementId)
@@ -133,7 +138,7 @@ bool PasteLogic(CVantrelDoc& document, ViewState& state, std::span<const std::ui
             state.logicSelection.push_back(element.get());
             document.elements[kind].push_back(std::move(element));
         }
-    document.nextElementId = std::int32_t(nextId);
+    document.nextElementId = nextId;
     edit.Commit();
     return true;
 }

@@ -4,6 +4,7 @@
 #include "document/vantrel_doc.h"
 #include "editing/command_ids.h"
 #include "editing/element_dialogs.h"
+#include "editing/element_ids.h"
 #include "editing/io_numbering.h"
 #include "elements/big_gates.h"
 #include "elements/comment.h"
@@ -45,13 +46,13 @@ struct Placement
     const ElementKindRow& kind;
 
     // Builds an empty element of the kind in the cell under the next element
-    // id. The id is used up from here on, also when the document then refuses
-    // the element.
+    // id (PlaceElement made sure one is left). The id is used up from here
+    // on, also when the document then refuses the element.
     Placed Build()
     {
         Placed element = kind.make();
         element->pos = cell;
-        element->id = document.TakeElementId();
+        element->id = document.TakeElementId().value();
         return element;
     }
 
@@ -351,7 +352,7 @@ bool IsPlacingTool(int tool)
 bool PlaceElement(CVantrelDoc& document, ElementDialogs& dialogs, int tool, Point cell)
 {
     const ElementKindRow* kind = KindOfTool(tool);
-    if (!kind)
+    if (!kind || !ElementIdsLeftFor(document, 1))
         return false;
     Placement placement{document, dialogs, cell, *kind};
     Placed element = AskAndBuild(placement);
