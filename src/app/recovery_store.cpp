@@ -63,7 +63,7 @@ std::optional<RecoveryEntry> ReadEntry(const QDir& folder, const QString& infoNa
     QFile info(folder.filePath(infoName));
     if (!info.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QJsonObject fields = QJsonDocument::fromJson(info.read(64 * 1024)).object();
+    const QJsonObject fields = QJsonDocument::fromJson(info.read(qint64(64) * 1024)).object();
     RecoveryEntry entry;
     entry.infoFile = info.fileName();
     entry.designFile = folder.filePath(infoName.chopped(kInfoSuffix.size()) + kDesignSuffix);

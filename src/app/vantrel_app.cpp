@@ -36,7 +36,7 @@ bool IsRecentFileCommand(int id)
 
 } // namespace
 
-CVantrelApp::CVantrelApp(AppServices services)
+CVantrelApp::CVantrelApp(const AppServices& services)
     : notifier_(services.notifier), fileDialogs_(services.fileDialogs)
 {
     frame_ = std::make_unique<CMainFrame>(*this, document_, codec_, services.elementDialogs,

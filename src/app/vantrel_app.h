@@ -44,7 +44,7 @@ struct AppServices
 class CVantrelApp
 {
 public:
-    explicit CVantrelApp(AppServices services = {});
+    explicit CVantrelApp(const AppServices& services = {});
     ~CVantrelApp();
     CVantrelApp(const CVantrelApp&) = delete;
     CVantrelApp& operator=(const CVantrelApp&) = delete;
