@@ -41,6 +41,23 @@ QByteArray CommandName(const QString& pid)
     return file.readAll().trimmed();
 }
 
+// Whether the process has ended without its parent having reaped it yet (a
+// zombie): it runs no more, yet kill() and /proc still know it.
+bool IsZombie(const QString& pid)
+{
+    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // "pid (command) state ...": the command may hold spaces and parentheses
+    // of its own, so the state is the field after the last parenthesis.
+    const QByteArray stat = file.read(4096);
+    const qsizetype commandEnd = stat.lastIndexOf(')');
+    if (commandEnd < 0 || commandEnd + 2 >= stat.size())
+        return false;
+    const char state = stat.at(commandEnd + 2);
+    return state == 'Z' || state == 'X';
+}
+
 std::optional<RecoveryEntry> ReadEntry(const QDir& folder, const QString& infoName)
 {
     QFile info(folder.filePath(infoName));
@@ -134,7 +151,10 @@ bool ProgramRuns(qint64 pid)
 {
     if (pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno != EPERM))
         return false;
-    const QByteArray name = CommandName(QString::number(pid));
+    const QString id = QString::number(pid);
+    if (IsZombie(id))
+        return false;
+    const QByteArray name = CommandName(id);
     return name.isEmpty() ||
            name == CommandName(QString::number(QCoreApplication::applicationPid()));
 }

@@ -58,7 +58,8 @@ private:
 };
 
 // Whether a process of this program with that id runs. An id the system has
-// given to another program since counts as ended.
+// given to another program since counts as ended, and so does a process that
+// has ended but is not yet reaped by its parent.
 bool ProgramRuns(qint64 pid);
 
 } // namespace vantrel

@@ -135,16 +135,9 @@ CVantrelApp::OpenResult CVantrelApp::Load(const QString& path)
         const MessageBatch batch(document_);
         return OpenDesign(document_, FileSystemPath(path), codec_);
     }();
-    switch (outcome) {
-    case OpenOutcome::CannotRead:
+    // A file that fails leaves the open design as it was.
+    if (outcome != OpenOutcome::Opened)
         return OpenResult::Failed;
-    case OpenOutcome::Damaged:
-        // The failed load has emptied the design: it starts over untitled.
-        NewDocument();
-        return OpenResult::Failed;
-    case OpenOutcome::Opened:
-        break;
-    }
     autosaver_->Discard();
     return OpenResult::Opened;
 }

@@ -74,8 +74,8 @@ public:
     // Asks for a file, then opens it.
     bool OnFileOpen();
     // Opens the design after asking to save the modified one. A file that
-    // cannot be read keeps the current design; one that fails while loading
-    // leaves a new "Untitled" design.
+    // cannot be read or fails while loading keeps the current design as it
+    // was: its file, content, history and modified mark.
     bool OpenDocumentFile(const QString& path);
     bool OnFileSave();
     bool OnFileSaveAs();

@@ -10,7 +10,6 @@
 #include "platform/image_codec.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace vantrel {
 
@@ -34,7 +33,7 @@ void CVantrelDoc::Serialize(CArchive& ar, const ImageCodec& codec, ImageFormat i
 
 void CVantrelDoc::Store(CArchive& ar, const ImageCodec& codec, ImageFormat imageFormat)
 {
-    for (std::int32_t value : {kDesignVersion, numInputs, numOutputs, nextElementId,
+    for (std::int32_t value : {kDesignVersion, numInputs, numOutputs, StoredNextElementId(),
                                std::int32_t(backgroundColour), speed, designStamp})
         ar.WriteInt32(value);
     ar.SerializeObjectList(paintObjects);
@@ -104,15 +103,14 @@ void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
 }
 
 // A file whose next id is not above its ids would make the next element
-// placed a duplicate, refused without a word.
+// placed a duplicate. One holding the largest id has no id left.
 void CVantrelDoc::RaiseNextIdAboveIds()
 {
     std::int64_t next = std::max<std::int64_t>(nextElementId, 1);
     for (const ElementList& list : elements)
         for (const auto& element : list)
             next = std::max<std::int64_t>(next, std::int64_t(element->id) + 1);
-    nextElementId =
-        std::int32_t(std::min<std::int64_t>(next, std::numeric_limits<std::int32_t>::max()));
+    nextElementId = next;
 }
 
 void CVantrelDoc::SkipLegacyBackground(CArchive& ar)

@@ -10,7 +10,18 @@ EditTransaction::EditTransaction(CVantrelDoc& document, UndoRecord::Kind kind)
 
 void EditTransaction::Remember(const LogElement& element)
 {
+    Keep(element, document_.PositionOf(element));
+}
+
+void EditTransaction::RememberEntering(const LogElement& element, std::size_t position)
+{
+    Keep(element, std::int32_t(position));
+}
+
+void EditTransaction::Keep(const LogElement& element, std::int32_t position)
+{
     record_.elements.push_back(element.Clone());
+    record_.positions.push_back(position);
 }
 
 void EditTransaction::RememberState(unsigned aspects)
@@ -23,9 +34,11 @@ void EditTransaction::RememberState(unsigned aspects)
 bool EditTransaction::Insert(std::unique_ptr<LogElement> element)
 {
     LogElement* inserted = element.get();
+    // The document appends the element to its list.
+    const std::size_t position = element ? document_.elements[element->ListKind()].size() : 0;
     if (!document_.InsertElement(std::move(element)))
         return false;
-    Remember(*inserted);
+    RememberEntering(*inserted, position);
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "document/undo_record.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 
 namespace vantrel {
@@ -24,8 +26,10 @@ public:
     EditTransaction(const EditTransaction&) = delete;
     EditTransaction& operator=(const EditTransaction&) = delete;
 
-    // Keeps a clone of the element as it is now.
+    // Keeps a clone of the element as it is now, with its place in its list.
     void Remember(const LogElement& element);
+    // Keeps a clone of an element about to enter its list at `position`.
+    void RememberEntering(const LogElement& element, std::size_t position);
     // Keeps a copy of the design's parts named by `aspects` (DesignState::Aspect
     // flags) as they are now; call before changing them.
     void RememberState(unsigned aspects);
@@ -35,6 +39,8 @@ public:
     void Commit();
 
 private:
+    void Keep(const LogElement& element, std::int32_t position);
+
     CVantrelDoc& document_;
     UndoRecord record_;
     bool committed_ = false;

@@ -2,6 +2,8 @@
 #include "document/vantrel_doc.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <unordered_set>
 
 namespace vantrel {
@@ -35,11 +37,48 @@ void CVantrelDoc::PushUndo(UndoRecord record)
 // and ids are taken, one change per element, and one rebuild of the derived
 // state when the record is done (Undo and Redo mark the design modified).
 
+namespace {
+
+// An element an undo or redo step brings back, and the place it had.
+struct Returning
+{
+    std::int64_t position;
+    std::unique_ptr<LogElement> element;
+};
+
+// Puts the elements back into the list at their places: the same as
+// inserting them one by one in ascending order of place, each at its place
+// (or at the end when the list has become shorter), in one pass.
+void PutBack(ElementList& list, std::vector<Returning> returning)
+{
+    std::stable_sort(
+        returning.begin(), returning.end(),
+        [](const Returning& a, const Returning& b) { return a.position < b.position; });
+    ElementList merged;
+    merged.reserve(list.size() + returning.size());
+    auto next = returning.begin();
+    auto bringDue = [&] {
+        for (; next != returning.end() && next->position <= std::int64_t(merged.size()); ++next)
+            merged.push_back(std::move(next->element));
+    };
+    for (auto& element : list) {
+        bringDue();
+        merged.push_back(std::move(element));
+    }
+    for (; next != returning.end(); ++next)
+        merged.push_back(std::move(next->element));
+    list = std::move(merged);
+}
+
+} // namespace
+
 // An undone deletion brings an element back only where its cell is still
 // free of the elements outside the record; the record's own elements may
 // share a cell, as they did when they were deleted (a paste or a move can
 // put two on one cell). A redone addition needs only its ids: the cells were
 // its own when it was first made, pasted groups on top of others included.
+// Each element returns to the place in its list it had, so the evaluation
+// order is the one before the step; one of unknown place goes to the end.
 void CVantrelDoc::RestoreClones(const UndoRecord& record, bool keepCellsFree,
                                 std::vector<LogElement*>& selection)
 {
@@ -54,15 +93,22 @@ void CVantrelDoc::RestoreClones(const UndoRecord& record, bool keepCellsFree,
                 takenCells.insert(cellKey(element->pos));
             takenIds.insert(element->id);
         }
-    for (const auto& entry : record.elements) {
+    std::array<std::vector<Returning>, kElementListCount> returning;
+    for (std::size_t i = 0; i < record.elements.size(); ++i) {
+        const auto& entry = record.elements[i];
         // An element whose cell or id has been taken since stays out silently.
         if (takenCells.contains(cellKey(entry->pos)) || takenIds.contains(entry->id))
             continue;
         std::unique_ptr<LogElement> copy = entry->Clone();
         takenIds.insert(copy->id);
         selection.push_back(copy.get());
-        elements[copy->ListKind()].push_back(std::move(copy));
+        const std::int32_t position = i < record.positions.size() ? record.positions[i] : -1;
+        returning[std::size_t(copy->ListKind())].push_back(
+            {position < 0 ? std::numeric_limits<std::int64_t>::max() : position, std::move(copy)});
     }
+    for (std::size_t list = 0; list < returning.size(); ++list)
+        if (!returning[list].empty())
+            PutBack(elements[list], std::move(returning[list]));
 }
 
 void CVantrelDoc::SwapEntries(UndoRecord& record, std::vector<LogElement*>& selection)

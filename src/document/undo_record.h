@@ -3,6 +3,7 @@
 #include "document/design_state.h"
 #include "elements/log_element.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,11 @@ struct UndoRecord
     Kind kind = kAdded;
     std::vector<std::shared_ptr<LogElement>> elements;
     std::shared_ptr<DesignState> state;
+    // Where each of `elements` stood in its list: the place a deleted
+    // element had, the place an added one took; -1, or no entry, where it is
+    // not known. An element brought back returns there, as the order of the
+    // main and register lists is the order the controller evaluates them in.
+    std::vector<std::int32_t> positions = {};
 
     bool IsEmpty() const { return elements.empty() && (!state || state->aspects == 0); }
 };

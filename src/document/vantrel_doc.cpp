@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <ctime>
-#include <limits>
+#include <utility>
 
 namespace vantrel {
 
@@ -51,6 +51,36 @@ void CVantrelDoc::ResetDocument()
     loopSet_.clear();
     loopSetStale_ = false;
     remoteIo.Clear();
+}
+
+void CVantrelDoc::SwapDesign(CVantrelDoc& other)
+{
+    using std::swap;
+    swap(elements, other.elements);
+    swap(complexCommands, other.complexCommands);
+    swap(paintObjects, other.paintObjects);
+    swap(simulationElements, other.simulationElements);
+    swap(numInputs, other.numInputs);
+    swap(numOutputs, other.numOutputs);
+    swap(userInputCapacity, other.userInputCapacity);
+    swap(userOutputCapacity, other.userOutputCapacity);
+    swap(nextElementId, other.nextElementId);
+    swap(speed, other.speed);
+    swap(backgroundColour, other.backgroundColour);
+    swap(pageBackgrounds, other.pageBackgrounds);
+    swap(remoteIo, other.remoteIo);
+    swap(designStamp, other.designStamp);
+    swap(fileVersion, other.fileVersion);
+    swap(modified_, other.modified_);
+    swap(idIndex_, other.idIndex_);
+    swap(loopSet_, other.loopSet_);
+    swap(loopSetStale_, other.loopSetStale_);
+    swap(undoStack_, other.undoStack_);
+    swap(redoStack_, other.redoStack_);
+    swap(numberTable_, other.numberTable_);
+    // Both designs changed for whoever watches either.
+    ++changeCount_;
+    ++other.changeCount_;
 }
 
 void CVantrelDoc::SetModified(bool modified)
@@ -126,6 +156,18 @@ LogElement* CVantrelDoc::ElementAt(Location location) const
     return elements[location.list][location.position].get();
 }
 
+std::int32_t CVantrelDoc::PositionOf(const LogElement& element) const
+{
+    const Location located = LocateById(element.id);
+    if (ElementAt(located) == &element)
+        return located.position;
+    // Another element of its id came first (only a damaged design has one).
+    const ElementList& list = elements[element.ListKind()];
+    const auto found = std::find_if(list.begin(), list.end(),
+                                    [&](const auto& held) { return held.get() == &element; });
+    return found == list.end() ? -1 : std::int32_t(found - list.begin());
+}
+
 int CVantrelDoc::RequiredDesignVersion() const
 {
     int version = std::max(2, remoteIo.RequiredRemoteVersion());
@@ -195,12 +237,21 @@ void CVantrelDoc::RebuildLoopSet()
     ++loopSetRebuilds_;
 }
 
-std::int32_t CVantrelDoc::TakeElementId()
+std::int32_t CVantrelDoc::StoredNextElementId() const
 {
-    const std::int32_t id = nextElementId;
-    if (nextElementId < std::numeric_limits<std::int32_t>::max())
-        ++nextElementId;
-    return id;
+    return std::int32_t(std::min<std::int64_t>(nextElementId, kLargestElementId));
+}
+
+std::int64_t CVantrelDoc::ElementIdsLeft() const
+{
+    return std::max<std::int64_t>(0, std::int64_t(kLargestElementId) + 1 - nextElementId);
+}
+
+std::optional<std::int32_t> CVantrelDoc::TakeElementId()
+{
+    if (ElementIdsLeft() == 0)
+        return std::nullopt;
+    return std::int32_t(nextElementId++);
 }
 
 } // namespace vantrel

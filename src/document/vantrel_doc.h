@@ -18,6 +18,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -60,6 +61,9 @@ public:
     static constexpr std::size_t kUndoLimit = 128;
     // The design file version written; every older one can be read.
     static constexpr std::int32_t kDesignVersion = 19;
+    // Element ids run from 1 up to this one. An id is never handed out
+    // twice, and the count never wraps.
+    static constexpr std::int32_t kLargestElementId = std::numeric_limits<std::int32_t>::max();
 
     using Location = ElementLocation;
 
@@ -96,6 +100,10 @@ public:
 
     // Back to a new design; the speed setting and background colour stay.
     void ResetDocument();
+    // Exchanges the whole design with `other`'s: everything saved, the
+    // derived state, the undo history and the modified mark. Each document
+    // keeps its notifier. Neither may have its lookups frozen.
+    void SwapDesign(CVantrelDoc& other);
 
     // Marks the design modified (or saved). A modification also leaves the
     // derived state to be rebuilt on its next use.
@@ -117,6 +125,9 @@ public:
     std::unique_ptr<LogElement> ReplaceElement(std::unique_ptr<LogElement> element);
     Location LocateById(std::int32_t id) const;
     LogElement* ElementAt(Location location) const;
+    // The place of that very element in its list; -1 when it is not in the
+    // document.
+    std::int32_t PositionOf(const LogElement& element) const;
 
     int RequiredDesignVersion() const;
     // The elements on feedback loops, rebuilt first when the design changed
@@ -182,11 +193,17 @@ public:
     std::int32_t numOutputs = 32;
     std::int32_t userInputCapacity = kUserNumberCapacity;
     std::int32_t userOutputCapacity = kUserNumberCapacity;
-    std::int32_t nextElementId = 1;
-    // Hands out the next element id. Once the last id is handed out it is
-    // handed out again, and the element is then refused as a duplicate
-    // instead of the count running past the largest id.
-    std::int32_t TakeElementId();
+    // The id the next new element receives: one past kLargestElementId once
+    // the last id has been handed out, when no id is left.
+    std::int64_t nextElementId = 1;
+    // The next id as the design file stores it, which cannot be past the
+    // largest id. (A design that has used up its ids stores the largest; an
+    // element holds it unless it was deleted.)
+    std::int32_t StoredNextElementId() const;
+    // How many new element ids are left.
+    std::int64_t ElementIdsLeft() const;
+    // Hands out the next element id; none when no id is left.
+    std::optional<std::int32_t> TakeElementId();
     // Raises the next id above every element's id (a design file may store
     // one that is not).
     void RaiseNextIdAboveIds();

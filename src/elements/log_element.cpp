@@ -4,7 +4,6 @@
 #include "elements/el_finder.h"
 #include "elements/element_kind.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace vantrel {
@@ -21,16 +20,6 @@ namespace {
 
 // Files before element version 10 hold exactly two input slots per element.
 constexpr std::int32_t kFirstVersionWithExactInputs = 10;
-
-// Far outside any window, yet small enough that pin offsets, figure sizes
-// and line ends added to a view coordinate stay within int. Cells read from
-// a file may lie anywhere in the int range.
-constexpr double kViewLimit = double(1 << 28);
-
-int ClampedViewCoordinate(double value)
-{
-    return int(std::clamp(value, -kViewLimit, kViewLimit));
-}
 
 } // namespace
 
@@ -53,8 +42,8 @@ int ElementSize(double zoom)
 Point CellToView(Point cell, Point origin, double zoom)
 {
     const double scale = kCellPixels * zoom;
-    return {ClampedViewCoordinate((double(cell.x) - origin.x) * scale),
-            ClampedViewCoordinate((double(cell.y) - origin.y) * scale)};
+    return {DeviceCoordinate((double(cell.x) - origin.x) * scale),
+            DeviceCoordinate((double(cell.y) - origin.y) * scale)};
 }
 
 LogElement::LogElement(Point position, std::int32_t elementId) : id(elementId), pos(position) {}

@@ -36,7 +36,7 @@ void DumpHeader(const CVantrelDoc& document, std::vector<DumpRecord>& records)
         header.Int("stamp", document.designStamp);
     else
         header.Raw("stamp", "none");
-    header.Int("nextId", document.nextElementId);
+    header.Int("nextId", document.StoredNextElementId());
     DumpFields configuration(NewRecord(records, "configuration", 0).fields);
     configuration.Int("numInputs", document.numInputs);
     configuration.Int("numOutputs", document.numOutputs);

@@ -15,6 +15,11 @@
 #include <QProcess>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace vantrel::test {
 namespace {
 
@@ -33,6 +38,40 @@ std::vector<std::uint8_t> CurrentBytes(CVantrelApp& app)
 {
     return DesignBytes(app.Document(), u"", QtImageCodec());
 }
+
+// A child process of this program that runs until it is killed.
+class Child
+{
+public:
+    Child() : pid_(::fork())
+    {
+        if (pid_ == 0) {
+            ::pause();
+            ::_exit(0);
+        }
+    }
+    ~Child()
+    {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    pid_t Pid() const { return pid_; }
+
+    // Kills the child and waits until it has ended, without reaping it: it
+    // stays a zombie until the destructor reaps it.
+    bool KillLeavingZombie()
+    {
+        siginfo_t ended{};
+        return ::kill(pid_, SIGKILL) == 0 &&
+               ::waitid(P_PID, id_t(pid_), &ended, WEXITED | WNOWAIT) == 0;
+    }
+
+private:
+    pid_t pid_;
+};
 
 class Autosave : public AppTest
 {
@@ -194,6 +233,27 @@ TEST_F(Autosave, DecliningDeletesTheCopyAndCopiesOfRunningSessionsAreNotOffered)
     EXPECT_EQ(Copies(), (QStringList{"running.json", "running.lgc"}));
     EXPECT_FALSE(app->Document().IsModified());
     EXPECT_TRUE(app->PathName().isEmpty());
+}
+
+// A killed editor whose parent (a shell, a session manager) has not yet
+// reaped it is a zombie: still known to the system, but no longer running.
+TEST_F(Autosave, TheCopyOfAKilledEditorNotYetReapedIsOffered)
+{
+    const std::vector<std::uint8_t> copy = CurrentBytes(*StartEditor());
+    Child editor;
+    ASSERT_GT(editor.Pid(), 0);
+    EXPECT_TRUE(ProgramRuns(editor.Pid())); // the same program, running
+    LeaveCopy(QStringLiteral("killed"), copy, QString(), editor.Pid());
+    StartEditor();
+    EXPECT_TRUE(notifier.Messages().empty()); // not offered while it runs
+
+    ASSERT_TRUE(editor.KillLeavingZombie());
+    EXPECT_FALSE(ProgramRuns(editor.Pid()));
+    notifier.Clear();
+    auto app = StartEditor();
+    ASSERT_EQ(notifier.Messages().size(), 1u);
+    EXPECT_NE(notifier.Messages()[0].find("while Untitled had unsaved changes"), std::string::npos);
+    EXPECT_TRUE(Copies().isEmpty()); // declined: the copy is gone
 }
 
 TEST_F(Autosave, ADamagedCopyIsToldAndDropped)

@@ -3,6 +3,7 @@
 #include "app/test_hooks.h"
 #include "app/view_printing.h"
 #include "archive/file_bytes.h"
+#include "document/edit_transaction.h"
 #include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
 
@@ -106,21 +107,55 @@ TEST_F(OpenTest, AFileThatCannotBeReadKeepsTheDesign)
     EXPECT_EQ(notifier.Messages()[0], "Vantrel v2: Save changes to pump.lgc?");
 }
 
-TEST_F(OpenTest, AFileThatFailsWhileLoadingLeavesANewUntitledDesign)
+// A file that breaks off among its elements, after a header whose speed and
+// background colour differ from the open design's.
+QString WriteDamagedDesign(const QString& path)
 {
-    QFile corrupt(FilePath("corrupt.lgc"));
-    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
-    corrupt.write("\x13\x00\x00\x00garbage", 11);
-    corrupt.close();
-    notifier.Clear();
+    CVantrelDoc design;
+    design.speed = 200;
+    design.backgroundColour = 0x00123456;
+    design.InsertElement(std::make_unique<LogAnd>(Point{3, 3}, 1));
+    const std::vector<std::uint8_t> whole = DesignBytes(design, u"", QtImageCodec());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(whole.data()), 48);
+    return path;
+}
 
-    EXPECT_FALSE(app->OpenDocumentFile(corrupt.fileName()));
-    EXPECT_EQ(notifier.Messages(),
-              std::vector<std::string>({"Vantrel v2: Unexpected file format."}));
-    EXPECT_EQ(app->MainFrame().windowTitle(), "Untitled[*] - Vantrel v2");
-    EXPECT_TRUE(app->PathName().isEmpty());
-    EXPECT_FALSE(HoldsGate(app->Document(), 7));
-    EXPECT_FALSE(app->Document().IsModified());
+TEST_F(OpenTest, AFileThatFailsWhileLoadingLeavesTheOpenDesignAsItWas)
+{
+    const QString damaged = WriteDamagedDesign(FilePath("damaged.lgc"));
+    for (const bool edited : {false, true}) {
+        SCOPED_TRACE(edited ? "edited" : "as opened");
+        if (edited) {
+            EditTransaction edit(app->Document(), UndoRecord::kAdded);
+            ASSERT_TRUE(edit.Insert(std::make_unique<LogAnd>(Point{9, 9}, 8)));
+            edit.Commit();
+        }
+        const std::vector<std::uint8_t> before = DesignBytes(app->Document(), u"", QtImageCodec());
+        const std::size_t undoSteps = app->Document().UndoStack().size();
+        notifier.Clear();
+        fileDialogs.answers = {damaged};
+
+        ASSERT_TRUE(app->MainFrame().RunCommand(kFileOpen));
+        std::vector<std::string> told;
+        if (edited) // answered No: the changes were to go, but the open failed
+            told.push_back("Vantrel v2: Save changes to pump.lgc?");
+        told.push_back("Vantrel v2: Unexpected file format.");
+        EXPECT_EQ(notifier.Messages(), told);
+        EXPECT_EQ(app->MainFrame().windowTitle(), "pump.lgc[*] - Vantrel v2");
+        EXPECT_EQ(app->PathName(), FilePath("pump.lgc"));
+        EXPECT_EQ(DesignBytes(app->Document(), u"", QtImageCodec()), before);
+        EXPECT_EQ(app->Document().speed, 64);
+        EXPECT_EQ(app->Document().backgroundColour, 0x00FFFFFFu);
+        EXPECT_EQ(app->Document().UndoStack().size(), undoSteps);
+        EXPECT_EQ(app->Document().IsModified(), edited);
+        EXPECT_TRUE(HoldsGate(app->Document(), 7));
+        EXPECT_EQ(app->RecentFiles().Files(), QStringList({FilePath("pump.lgc")}));
+    }
+    // The step still undoes.
+    ASSERT_TRUE(app->MainFrame().RunCommand(kEditUndo));
+    EXPECT_EQ(app->Document().FindDirectById(8), nullptr);
 }
 
 TEST_F(OpenTest, OpenAsksForTheFileAndADroppedFileOpensToo)
