@@ -1,11 +1,11 @@
 #include "app/main_window.h"
 
+#include "app/command_table.h"
 #include "app/focus_after_dialogs.h"
 #include "app/lock_key_panes.h"
 #include "app/problems_dock.h"
 #include "app/tool_icons.h"
 #include "app/vantrel_app.h"
-#include "app/view_printing.h"
 #include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
 
@@ -83,10 +83,8 @@ bool CMainFrame::RunCommand(int id)
         return false;
     if (view_->HandlesCommand(id))
         view_->OnCommand(id);
-    else if (HandlesOwnCommand(id))
-        OnOwnCommand(id);
     else
-        app_.OnCommand(id);
+        FindWindowCommand(id)->run(*this, id);
     UpdateCommandUi();
     return true;
 }
@@ -95,16 +93,16 @@ bool CMainFrame::IsCommandEnabled(int id) const
 {
     if (view_->HandlesCommand(id))
         return view_->IsCommandEnabled(id);
-    if (HandlesOwnCommand(id))
-        return true;
-    return app_.HandlesCommand(id) && app_.IsCommandEnabled(id);
+    const WindowCommandRow* row = FindWindowCommand(id);
+    return row && row->run && (!row->enabled || row->enabled(*this, id));
 }
 
 bool CMainFrame::IsCommandChecked(int id) const
 {
     if (view_->HandlesCommand(id))
         return view_->IsCommandChecked(id);
-    return HandlesOwnCommand(id) && IsOwnCommandChecked(id);
+    const WindowCommandRow* row = FindWindowCommand(id);
+    return row && row->checked && row->checked(*this, id);
 }
 
 void CMainFrame::UpdateCommandUi()
@@ -166,63 +164,6 @@ ProblemsDock& CMainFrame::Problems()
         connect(problemsDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUi);
     }
     return *problemsDock_;
-}
-
-bool CMainFrame::HandlesOwnCommand(int id) const
-{
-    switch (id) {
-    case kViewToolbar:
-    case kViewStatusBar:
-    case kViewElementBar:
-    case kViewProblems:
-    case kFilePrint:
-    case kFilePrintPreview:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CMainFrame::IsOwnCommandChecked(int id) const
-{
-    switch (id) {
-    case kViewToolbar:
-        return !mainToolBar_->isHidden();
-    case kViewStatusBar:
-        return !statusBar()->isHidden();
-    case kViewElementBar:
-        return !elementToolBar_->isHidden();
-    case kViewProblems:
-        return problemsDock_ && !problemsDock_->isHidden();
-    default:
-        return false;
-    }
-}
-
-void CMainFrame::OnOwnCommand(int id)
-{
-    switch (id) {
-    case kViewToolbar:
-        mainToolBar_->setVisible(mainToolBar_->isHidden());
-        break;
-    case kViewStatusBar:
-        statusBar()->setVisible(statusBar()->isHidden());
-        break;
-    case kViewElementBar:
-        elementToolBar_->setVisible(elementToolBar_->isHidden());
-        break;
-    case kViewProblems:
-        Problems().setVisible(Problems().isHidden());
-        break;
-    case kFilePrint:
-        PrintView(app_.Printer(), *view_, app_.Title(), this);
-        break;
-    case kFilePrintPreview:
-        PreviewView(app_.Printer(), *view_, app_.Title(), this);
-        break;
-    default:
-        break;
-    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -41,8 +41,8 @@ std::vector<int> ToolbarIconCommands()
             commands.push_back(id);
     for (int id : ElementToolbarCommands())
         commands.push_back(id);
-    for (const PaintToolCommand& tool : PaintToolCommands())
-        commands.push_back(tool.id);
+    for (int id : PaintToolbarCommands())
+        commands.push_back(id);
     return commands;
 }
 

@@ -1,13 +1,10 @@
 #include "app/vantrel_app.h"
 
-#include "app/about_dialog.h"
 #include "app/file_dialogs.h"
 #include "app/main_window.h"
 #include "app/message_box_notifier.h"
 #include "app/picture_export.h"
-#include "app/view_printing.h"
 #include "document/design_io.h"
-#include "editing/command_ids.h"
 #include "editing/message_batch.h"
 #include "editor/vantrel_view.h"
 #include "platform/qt/qt_text.h"
@@ -20,18 +17,11 @@
 
 namespace vantrel {
 
-using namespace command;
-
 namespace {
 
 std::filesystem::path FileSystemPath(const QString& path)
 {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-bool IsRecentFileCommand(int id)
-{
-    return id >= kFileRecent && id < kFileRecent + RecentFileList::kSize;
 }
 
 } // namespace
@@ -212,64 +202,6 @@ bool CVantrelApp::SaveModified()
     }
 }
 
-bool CVantrelApp::HandlesCommand(int id) const
-{
-    switch (id) {
-    case kFileNew:
-    case kFileOpen:
-    case kFileSave:
-    case kFileSaveAs:
-    case kFilePrintSetup:
-    case kExportPicture:
-    case kAppExit:
-    case kAppAbout:
-        return true;
-    default:
-        return IsRecentFileCommand(id);
-    }
-}
-
-bool CVantrelApp::IsCommandEnabled(int id) const
-{
-    if (IsRecentFileCommand(id))
-        return id - kFileRecent < recentFiles_.Files().size();
-    return HandlesCommand(id);
-}
-
-void CVantrelApp::OnCommand(int id)
-{
-    switch (id) {
-    case kFileNew:
-        OnFileNew();
-        break;
-    case kFileOpen:
-        OnFileOpen();
-        break;
-    case kFileSave:
-        OnFileSave();
-        break;
-    case kFileSaveAs:
-        OnFileSaveAs();
-        break;
-    case kFilePrintSetup:
-        PrintSetup(Printer(), frame_.get());
-        break;
-    case kExportPicture:
-        OnExportPicture();
-        break;
-    case kAppExit:
-        frame_->close();
-        break;
-    case kAppAbout:
-        CAboutDlg(frame_.get()).exec();
-        break;
-    default:
-        if (IsRecentFileCommand(id))
-            OpenRecentFile(id - kFileRecent);
-        break;
-    }
-}
-
 void CVantrelApp::OnExportPicture()
 {
     // Beside the design, named after it.
@@ -312,8 +244,6 @@ void CVantrelApp::DocumentChanged()
     frame_->UpdateCommandUi();
 }
 
-// An entry that fails to open leaves the list; one whose opening the user
-// cancelled stays.
 void CVantrelApp::OpenRecentFile(int index)
 {
     const QString path = recentFiles_.Files().value(index);

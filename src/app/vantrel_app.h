@@ -39,9 +39,8 @@ struct AppServices
 };
 
 // The application: one document with its file name, the main window around
-// the view, the recent-file list, and the commands of the application and
-// the document (New, Open, Save, Save As, the recent files, Print Setup,
-// Export Picture, About, Exit).
+// the view, the recent-file list, and what the file commands of the window
+// do (New, Open, Save, Save As, the recent files, Export Picture).
 class CVantrelApp
 {
 public:
@@ -86,9 +85,9 @@ public:
     // false when the user cancels or the save fails.
     bool SaveModified();
 
-    bool HandlesCommand(int id) const;
-    bool IsCommandEnabled(int id) const;
-    void OnCommand(int id);
+    // Opens the entry of the recent-file list. An entry that fails to open
+    // leaves the list; one whose opening the user cancelled stays.
+    void OpenRecentFile(int index);
 
 private:
     enum class OpenResult
@@ -106,7 +105,6 @@ private:
     bool DoSave(const QString& path);
     void SetPathName(const QString& path);
     void DocumentChanged();
-    void OpenRecentFile(int index);
 
     std::unique_ptr<Notifier> ownNotifier_;
     std::unique_ptr<FileDialogs> ownFileDialogs_;

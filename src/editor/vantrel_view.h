@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/undo_record.h"
+#include "editing/editing_commands.h"
 #include "editing/page_image_cache.h"
 #include "editing/view_state.h"
 #include "platform/image.h"
@@ -9,28 +9,26 @@
 #include <QTimer>
 
 #include <array>
-#include <deque>
-#include <filesystem>
 #include <memory>
-#include <string>
 
 class QPainter;
 
 namespace vantrel {
 
+class Clipboard;
 class ConfigDialogs;
 class CVantrelDoc;
 class ElementDialogs;
-struct ExportOutcome;
-class FileError;
 class ImageCodec;
 struct Problem;
 class ViewPrompts;
 
 // The editor's single scrolling canvas: the logic design on its grid
 // (Design) or one preview page with its paint layer (Preview design). It
-// handles the view commands of the menus and toolbars; the main window asks
-// it which commands it handles, which are enabled and which are checked.
+// turns mouse, key, paint and scroll events into edits; the editing commands
+// of the menus and toolbars it runs through the editing library's command
+// table, in the context of its document, state and dialogs, and then does
+// what the command reports (repaint, drop the page image caches...).
 class CVantrelView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -48,6 +46,8 @@ public:
     // and zoom and origin where the design's elements show.
     void OnInitialUpdate();
 
+    // The editing commands: whether one is the view's to run, may run now,
+    // is checked; running one when it is enabled.
     bool HandlesCommand(int id) const;
     bool IsCommandEnabled(int id) const;
     bool IsCommandChecked(int id) const;
@@ -90,51 +90,19 @@ private:
     Size ClientSize() const;
     Rect ClientRect() const;
     void Redraw();
-    void ApplyZoom(double zoom);
     void UpdateScrollBars();
     void OnScrollAction(Qt::Orientation orientation, int action);
     void OnTick();
     void ReleaseInDesign(Point release);
-    // vantrel_view_paint.cpp: the paint layer's commands and double click.
-    static bool HandlesPaintCommand(int id);
-    bool IsPaintCommandEnabled(int id) const;
-    void OnPaintCommand(int id);
     void DoubleClickInPreview(Point click);
-    // Whether Undo or Redo has a step to take: any in Design; in Preview
-    // design only one that changes what the pages show (paint, background).
-    bool CanStepThrough(const std::deque<UndoRecord>& stack) const;
     void KeyInDesign(QKeyEvent* event);
     void KeyInPreview(QKeyEvent* event);
     const Image* PageBackground(QSize client);
     void DiscardBackgroundCache();
-    void SetCount();
-    using ExportRoutine = ExportOutcome (*)(CVantrelDoc&, const std::filesystem::path&,
-                                            const ImageCodec&, std::int32_t);
-    // "Export to flash" and "Export to JSON": a file name, then the export
-    // with its report and the remote module files beside the file.
-    void ExportWithReport(const char16_t* defaultName, ExportRoutine run);
-    void ExportIoListCommand();
-    void ReportFileError(const FileError& failure);
-    // vantrel_view_config.cpp: the hardware, complex-command and simulation
-    // commands.
-    void OnConfigurationCommand(int id);
-
-    // vantrel_view_edit_commands.cpp: clipboard, Find, Replicate and the
-    // page background.
-    static bool HandlesEditCommand(int id);
-    bool IsEditCommandEnabled(int id) const;
-    void OnEditCommand(int id);
-    // Keeps Paste's state up to date when another program fills the clipboard.
-    void WatchClipboard();
-    void CopyToClipboard();
-    void PasteFromClipboard();
-    bool ClipboardHoldsModeData() const;
-    void FindCommand();
-    void BackgroundColourCommand();
-    void ImportBackgroundCommand();
-    // After undo and redo: the paint selection may name objects the step
-    // took out of the design, and the page images may have changed.
-    void AfterHistoryStep();
+    EditingContext Context();
+    EditingQuery Query() const;
+    // Does what a command reported it left to the widget.
+    void Apply(CommandEffects effects);
 
     CVantrelDoc& document_;
     ElementDialogs& dialogs_;
@@ -142,6 +110,7 @@ private:
     ViewState state_;
     ViewPrompts& prompts_;
     const ImageCodec& codec_;
+    std::unique_ptr<Clipboard> clipboard_;
     QTimer timer_;
     std::array<bool, 4> digitsHeld_{};
     bool updatingScrollBars_ = false;
