@@ -21,18 +21,6 @@ namespace {
 
 using namespace command;
 
-constexpr CommandLook Look(int id, const char* menuText, const char* prompt = nullptr,
-                           std::array<const char*, 2> keys = {},
-                           ButtonPicture icon = ButtonPicture::None)
-{
-    return {id, menuText, prompt, keys, CommandCheck::Plain, icon};
-}
-
-constexpr CommandLook Switch(int id, const char* menuText, const char* prompt = nullptr)
-{
-    return {id, menuText, prompt, {}, CommandCheck::Checkable, ButtonPicture::None};
-}
-
 void NewFile(CMainFrame& frame, int)
 {
     frame.App().OnFileNew();
@@ -109,47 +97,48 @@ bool Shown(const CMainFrame& frame, int id)
 }
 
 const WindowCommandRow kRows[] = {
-    {Look(kFileNew, "&New\tCtrl+N", "Create a new document\nNew", {"Ctrl+N"},
-          ButtonPicture::NewSheet),
+    {PlainLook(kFileNew, "&New\tCtrl+N", "Create a new document\nNew", {"Ctrl+N"},
+               ButtonPicture::NewSheet),
      NewFile, nullptr, nullptr},
-    {Look(kFileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", {"Ctrl+O"},
-          ButtonPicture::OpenFolder),
+    {PlainLook(kFileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", {"Ctrl+O"},
+               ButtonPicture::OpenFolder),
      OpenFile, nullptr, nullptr},
-    {Look(kFileSave, "&Save\tCtrl+S", "Save the active document\nSave", {"Ctrl+S"},
-          ButtonPicture::Disk),
+    {PlainLook(kFileSave, "&Save\tCtrl+S", "Save the active document\nSave", {"Ctrl+S"},
+               ButtonPicture::Disk),
      SaveFile, nullptr, nullptr},
-    {Look(kFileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"),
+    {PlainLook(kFileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"),
      SaveFileAs, nullptr, nullptr},
-    {Look(kFilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", {"Ctrl+P"},
-          ButtonPicture::Printer),
+    {PlainLook(kFilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", {"Ctrl+P"},
+               ButtonPicture::Printer),
      Print, nullptr, nullptr},
-    {Look(kFilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"), Preview,
+    {PlainLook(kFilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"), Preview,
      nullptr, nullptr},
-    {Look(kFilePrintSetup, "P&rint Setup...",
-          "Change the printer and printing options\nPrint Setup"),
+    {PlainLook(kFilePrintSetup, "P&rint Setup...",
+               "Change the printer and printing options\nPrint Setup"),
      SetUpPrinter, nullptr, nullptr},
-    {Look(kExportPicture, "Picture...",
-          "Export the view's picture as a PNG, SVG or PDF file\nExport Picture"),
+    {PlainLook(kExportPicture, "Picture...",
+               "Export the view's picture as a PNG, SVG or PDF file\nExport Picture"),
      ExportPictureFile, nullptr, nullptr},
     // The entries show the listed files' names once there are any.
-    {Look(kFileRecent, "Recent File", "Open this document"), OpenRecent, RecentFileListed, nullptr},
-    {Look(kFileRecent + 1, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
+    {PlainLook(kFileRecent, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
      nullptr},
-    {Look(kFileRecent + 2, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
+    {PlainLook(kFileRecent + 1, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
      nullptr},
-    {Look(kFileRecent + 3, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
+    {PlainLook(kFileRecent + 2, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
      nullptr},
-    {Look(kAppExit, "E&xit", "Quit the application; prompts to save documents\nExit"), Exit,
+    {PlainLook(kFileRecent + 3, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
+     nullptr},
+    {PlainLook(kAppExit, "E&xit", "Quit the application; prompts to save documents\nExit"), Exit,
      nullptr, nullptr},
-    {Switch(kViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"), ShowOrHide,
-     nullptr, Shown},
-    {Switch(kViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"),
+    {CheckableLook(kViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"),
      ShowOrHide, nullptr, Shown},
-    {Switch(kViewElementBar, "Element Bar"), ShowOrHide, nullptr, Shown},
-    {Switch(kViewProblems, "&Problems"), ShowOrHide, nullptr, Shown},
-    {Look(kAppAbout, "&About Vantrel...",
-          "Display program information, version number and copyright\nAbout", {},
-          ButtonPicture::Help),
+    {CheckableLook(kViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"),
+     ShowOrHide, nullptr, Shown},
+    {CheckableLook(kViewElementBar, "Element Bar"), ShowOrHide, nullptr, Shown},
+    {CheckableLook(kViewProblems, "&Problems"), ShowOrHide, nullptr, Shown},
+    {PlainLook(kAppAbout, "&About Vantrel...",
+               "Display program information, version number and copyright\nAbout", {},
+               ButtonPicture::Help),
      About, nullptr, nullptr},
 };
 

@@ -48,6 +48,20 @@ struct CommandLook
     ButtonPicture icon;
 };
 
+// The look of a command that carries no check mark.
+constexpr CommandLook PlainLook(int id, const char* menuText, const char* prompt = nullptr,
+                                std::array<const char*, 2> keys = {},
+                                ButtonPicture icon = ButtonPicture::None)
+{
+    return {id, menuText, prompt, keys, CommandCheck::Plain, icon};
+}
+
+// The look of a command whose menu item carries a check mark while it holds.
+constexpr CommandLook CheckableLook(int id, const char* menuText, const char* prompt = nullptr)
+{
+    return {id, menuText, prompt, {}, CommandCheck::Checkable, ButtonPicture::None};
+}
+
 // One command of the table: its look and what it does in `Context`, the world
 // its handler works on. A null `enabled` means always enabled, a null
 // `checked` never checked. A command without a handler exists only to be

@@ -21,23 +21,6 @@ namespace {
 
 using namespace command;
 
-constexpr CommandLook Look(int id, const char* menuText, const char* prompt = nullptr,
-                           std::array<const char*, 2> keys = {},
-                           ButtonPicture icon = ButtonPicture::None)
-{
-    return {id, menuText, prompt, keys, CommandCheck::Plain, icon};
-}
-
-bool InDesign(const EditingQuery& query, int)
-{
-    return query.state.InDesign();
-}
-
-bool InPreview(const EditingQuery& query, int)
-{
-    return !query.state.InDesign();
-}
-
 // Whether Undo or Redo has a step to take: any in Design; in Preview design
 // only one that changes what the pages show (paint, background).
 bool CanStepThrough(const std::deque<UndoRecord>& stack, const ViewState& state)
@@ -175,31 +158,33 @@ CommandEffects Normalize(EditingContext& context, int)
 }
 
 const EditingCommandRow kRows[] = {
-    {Look(kEditUndo, "Undo\tCtrl+Z", "Undo the last action\nUndo", {"Ctrl+Z", "Alt+Backspace"}),
+    {PlainLook(kEditUndo, "Undo\tCtrl+Z", "Undo the last action\nUndo",
+               {"Ctrl+Z", "Alt+Backspace"}),
      StepThroughHistory, CanUndo, nullptr},
-    {Look(kEditRedo, "Redo\tCtrl+Y", "Redo the previously undone action\nRedo", {"Ctrl+Y"}),
+    {PlainLook(kEditRedo, "Redo\tCtrl+Y", "Redo the previously undone action\nRedo", {"Ctrl+Y"}),
      StepThroughHistory, CanRedo, nullptr},
     // Cutting is not offered: the item is shown, always disabled, and its
     // keys do nothing.
-    {Look(kEditCut, "Cu&t\tCtrl+X", "Cut the selection and put it on the Clipboard\nCut",
-          {"Ctrl+X", "Shift+Del"}, ButtonPicture::Scissors),
+    {PlainLook(kEditCut, "Cu&t\tCtrl+X", "Cut the selection and put it on the Clipboard\nCut",
+               {"Ctrl+X", "Shift+Del"}, ButtonPicture::Scissors),
      nullptr, nullptr, nullptr},
-    {Look(kEditCopy, "&Copy\tCtrl+C", "Copy the selection and put it on the Clipboard\nCopy",
-          {"Ctrl+C", "Ctrl+Ins"}, ButtonPicture::Copy),
+    {PlainLook(kEditCopy, "&Copy\tCtrl+C", "Copy the selection and put it on the Clipboard\nCopy",
+               {"Ctrl+C", "Ctrl+Ins"}, ButtonPicture::Copy),
      Copy, HasSelection, nullptr},
-    {Look(kEditPaste, "&Paste\tCtrl+V", "Insert Clipboard contents\nPaste", {"Ctrl+V", "Shift+Ins"},
-          ButtonPicture::Paste),
+    {PlainLook(kEditPaste, "&Paste\tCtrl+V", "Insert Clipboard contents\nPaste",
+               {"Ctrl+V", "Shift+Ins"}, ButtonPicture::Paste),
      Paste, ClipboardHoldsModeData, nullptr},
-    {Look(kEditReplicate, "Replicate\tCtrl+R", nullptr, {"Ctrl+R"}), Replicate, CanReplicateNow,
+    {PlainLook(kEditReplicate, "Replicate\tCtrl+R", nullptr, {"Ctrl+R"}), Replicate,
+     CanReplicateNow, nullptr},
+    {PlainLook(kEditSelectAll, "Select All\t Ctrl+A", nullptr, {"Ctrl+A"}), SelectAll, nullptr,
      nullptr},
-    {Look(kEditSelectAll, "Select All\t Ctrl+A", nullptr, {"Ctrl+A"}), SelectAll, nullptr, nullptr},
-    {Look(kEditFind, "Find\tCtrl+F", "Find the specified text\nFind", {"Ctrl+F"}), Find, InDesign,
-     nullptr},
-    {Look(kBackgroundColor, "Background Color"), ChooseBackgroundColour, InPreview, nullptr},
-    {Look(kImportBackground, "Import background"), ImportBackgroundImage, InPreview, nullptr},
-    {Look(kFlipHorizontally, "Horizontally"), Flip, InPreview, nullptr},
-    {Look(kFlipVertically, "Vertically"), Flip, InPreview, nullptr},
-    {Look(kNormalize, "Normalize"), Normalize, HasPaintSelection, nullptr},
+    {PlainLook(kEditFind, "Find\tCtrl+F", "Find the specified text\nFind", {"Ctrl+F"}), Find,
+     InDesign, nullptr},
+    {PlainLook(kBackgroundColor, "Background Color"), ChooseBackgroundColour, InPreview, nullptr},
+    {PlainLook(kImportBackground, "Import background"), ImportBackgroundImage, InPreview, nullptr},
+    {PlainLook(kFlipHorizontally, "Horizontally"), Flip, InPreview, nullptr},
+    {PlainLook(kFlipVertically, "Vertically"), Flip, InPreview, nullptr},
+    {PlainLook(kNormalize, "Normalize"), Normalize, HasPaintSelection, nullptr},
 };
 
 } // namespace

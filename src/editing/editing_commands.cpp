@@ -1,6 +1,7 @@
 #include "editing/editing_commands.h"
 
 #include "editing/editing_command_groups.h"
+#include "editing/view_state.h"
 
 #include <map>
 #include <vector>
@@ -59,6 +60,16 @@ CommandEffects RunEditingCommand(int id, EditingContext& context)
     if (!IsEditingCommandEnabled(id, QueryOf(context)))
         return effect::kNone;
     return FindEditingCommand(id)->run(context, id);
+}
+
+bool InDesign(const EditingQuery& query, int)
+{
+    return query.state.InDesign();
+}
+
+bool InPreview(const EditingQuery& query, int)
+{
+    return !query.state.InDesign();
 }
 
 EditingQuery QueryOf(const EditingContext& context)

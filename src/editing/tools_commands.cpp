@@ -21,11 +21,6 @@ namespace {
 
 using namespace command;
 
-constexpr CommandLook Look(int id, const char* menuText)
-{
-    return {id, menuText, nullptr, {}, CommandCheck::Plain, ButtonPicture::None};
-}
-
 void ReportFileError(CVantrelDoc& document, const FileError& failure)
 {
     document.GetNotifier().Message(failure.Message(), kApplicationTitle, MessageButtons::Ok);
@@ -50,11 +45,6 @@ CommandEffects ExportSimulation(EditingContext& context, int)
         for (const FileError& failure : outcome->failures)
             ReportFileError(context.document, failure);
     return effect::kRedraw;
-}
-
-bool InDesign(const EditingQuery& query, int)
-{
-    return query.state.InDesign();
 }
 
 CommandEffects SortDesign(EditingContext& context, int)
@@ -117,17 +107,18 @@ CommandEffects ExportIoListFile(EditingContext& context, int)
 }
 
 const EditingCommandRow kRows[] = {
-    {Look(kIoCount, "IO Count"), RunConfiguration, nullptr, nullptr},
-    {Look(kIoSpeed, "IO Speed"), RunConfiguration, nullptr, nullptr},
-    {Look(kRemoteIo, "Remote I/O"), RunConfiguration, nullptr, nullptr},
-    {Look(kCustomRemoteIo, "Custom Remote I/O"), RunConfiguration, nullptr, nullptr},
-    {Look(kAutoSort, "Auto sort"), SortDesign, InDesign, nullptr},
-    {Look(kExportFlash, "Export to flash"), ExportFlash, nullptr, nullptr},
-    {Look(kExportJson, "Export to JSON"), ExportJson, nullptr, nullptr},
-    {Look(kComplexCommands, "Complex Commands"), RunConfiguration, ConfigurationEnabled, nullptr},
-    {Look(kSimulationSetup, "Setup"), RunConfiguration, nullptr, nullptr},
-    {Look(kSimulationExport, "Export"), ExportSimulation, ConfigurationEnabled, nullptr},
-    {Look(kExportIoList, "I/O List"), ExportIoListFile, nullptr, nullptr},
+    {PlainLook(kIoCount, "IO Count"), RunConfiguration, nullptr, nullptr},
+    {PlainLook(kIoSpeed, "IO Speed"), RunConfiguration, nullptr, nullptr},
+    {PlainLook(kRemoteIo, "Remote I/O"), RunConfiguration, nullptr, nullptr},
+    {PlainLook(kCustomRemoteIo, "Custom Remote I/O"), RunConfiguration, nullptr, nullptr},
+    {PlainLook(kAutoSort, "Auto sort"), SortDesign, InDesign, nullptr},
+    {PlainLook(kExportFlash, "Export to flash"), ExportFlash, nullptr, nullptr},
+    {PlainLook(kExportJson, "Export to JSON"), ExportJson, nullptr, nullptr},
+    {PlainLook(kComplexCommands, "Complex Commands"), RunConfiguration, ConfigurationEnabled,
+     nullptr},
+    {PlainLook(kSimulationSetup, "Setup"), RunConfiguration, nullptr, nullptr},
+    {PlainLook(kSimulationExport, "Export"), ExportSimulation, ConfigurationEnabled, nullptr},
+    {PlainLook(kExportIoList, "I/O List"), ExportIoListFile, nullptr, nullptr},
 };
 
 } // namespace

@@ -18,22 +18,6 @@ namespace {
 
 using namespace command;
 
-constexpr CommandLook Look(int id, const char* menuText, CommandCheck check = CommandCheck::Plain,
-                           std::array<const char*, 2> keys = {})
-{
-    return {id, menuText, nullptr, keys, check, ButtonPicture::None};
-}
-
-bool InDesign(const EditingQuery& query, int)
-{
-    return query.state.InDesign();
-}
-
-bool InPreview(const EditingQuery& query, int)
-{
-    return !query.state.InDesign();
-}
-
 CommandEffects Zoom(EditingContext& context, int id)
 {
     double zoom = 1.0;
@@ -135,24 +119,21 @@ EditingCommandRow PaintToolRow(CommandLook look)
     return {look, ChoosePaintTool, CanChoosePaintTool, PaintToolChosen};
 }
 
-constexpr auto kCheckable = CommandCheck::Checkable;
-
 const EditingCommandRow kViewRows[] = {
-    {Look(kViewElementNumbers, "Element numbers", kCheckable), ToggleElementNumbers, InDesign,
+    {CheckableLook(kViewElementNumbers, "Element numbers"), ToggleElementNumbers, InDesign,
      ElementNumbersShown},
-    {Look(kZoomIn, "In"), Zoom, InDesign, nullptr},
-    {Look(kZoomOut, "Out"), Zoom, InDesign, nullptr},
-    {Look(kZoomOne, "x1"), Zoom, InDesign, nullptr},
-    {Look(kZoomFit, "Fit"), ZoomToFit, InDesign, nullptr},
-    {Look(kLayoutDesign, "Design", kCheckable), ChooseLayout, nullptr, LayoutShown},
-    {Look(kLayoutPreview, "Preview design", kCheckable), ChooseLayout, nullptr, LayoutShown},
-    {Look(kLayoutToggle, "Toggle", CommandCheck::Plain, {"Ctrl+D"}), ChooseLayout, nullptr,
+    {PlainLook(kZoomIn, "In"), Zoom, InDesign, nullptr},
+    {PlainLook(kZoomOut, "Out"), Zoom, InDesign, nullptr},
+    {PlainLook(kZoomOne, "x1"), Zoom, InDesign, nullptr},
+    {PlainLook(kZoomFit, "Fit"), ZoomToFit, InDesign, nullptr},
+    {CheckableLook(kLayoutDesign, "Design"), ChooseLayout, nullptr, LayoutShown},
+    {CheckableLook(kLayoutPreview, "Preview design"), ChooseLayout, nullptr, LayoutShown},
+    {PlainLook(kLayoutToggle, "Toggle", nullptr, {"Ctrl+D"}), ChooseLayout, nullptr, nullptr},
+    {PlainLook(kPageSetCount, "Set Count"), SetCount, InPreview, nullptr},
+    {PlainLook(kPageLeft, "Left\t(Ctr + Left)", nullptr, {"Ctrl+Left"}), TurnPage, InPreview,
      nullptr},
-    {Look(kPageSetCount, "Set Count"), SetCount, InPreview, nullptr},
-    {Look(kPageLeft, "Left\t(Ctr + Left)", CommandCheck::Plain, {"Ctrl+Left"}), TurnPage, InPreview,
+    {PlainLook(kPageRight, "Right\t(Ctr + Right)", nullptr, {"Ctrl+Right"}), TurnPage, InPreview,
      nullptr},
-    {Look(kPageRight, "Right\t(Ctr + Right)", CommandCheck::Plain, {"Ctrl+Right"}), TurnPage,
-     InPreview, nullptr},
 };
 
 } // namespace
