@@ -6,7 +6,7 @@
 #include "render_command.h"
 
 #include "archive/file_bytes.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 
 #include <QGuiApplication>
 

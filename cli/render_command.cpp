@@ -5,9 +5,9 @@
 #include "editing/page_image_cache.h"
 #include "editing/schematic_renderer.h"
 #include "editing/view_state.h"
-#include "platform/qt/picture_files.h"
-#include "platform/qt/qpainter_surface.h"
-#include "platform/qt/qt_image.h"
+#include "qt_adapters/picture_files.h"
+#include "qt_adapters/qpainter_surface.h"
+#include "qt_adapters/qt_image.h"
 
 #include <charconv>
 #include <limits>

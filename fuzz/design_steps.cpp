@@ -13,7 +13,7 @@
 #include "export/json_export.h"
 #include "export/remote_module_files.h"
 #include "hardware/sim_element.h"
-#include "platform/qt/qpainter_surface.h"
+#include "qt_adapters/qpainter_surface.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -3,7 +3,7 @@
 #include "archive/file_bytes.h"
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <new>
 

@@ -4,7 +4,7 @@
 #include "archive/text_codec.h"
 #include "document/notifier.h"
 #include "editor/vantrel_view.h"
-#include "platform/qt/picture_files.h"
+#include "qt_adapters/picture_files.h"
 
 #include <QPainter>
 

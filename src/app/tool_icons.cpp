@@ -8,7 +8,7 @@
 #include "elements/element_kinds.h"
 #include "elements/gates.h"
 #include "paint/paint_kinds.h"
-#include "platform/qt/qpainter_surface.h"
+#include "qt_adapters/qpainter_surface.h"
 
 #include <QPainter>
 #include <QPainterPath>

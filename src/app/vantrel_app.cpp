@@ -7,7 +7,7 @@
 #include "document/design_io.h"
 #include "editing/message_batch.h"
 #include "editor/vantrel_view.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/vantrel_doc.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 
 #include "app/autosaver.h"
 #include "app/recent_file_list.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/vantrel_doc.h"
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 #include <cstdint>
 #include <string>

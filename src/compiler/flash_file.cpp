@@ -7,8 +7,8 @@
 #include "document/vantrel_doc.h"
 #include "elements/element_kinds.h"
 #include "elements/io_elements.h"
+#include "graphics/encoded_image.h"
 #include "hardware/io_counts.h"
-#include "platform/encoded_image.h"
 
 #include <algorithm>
 

@@ -6,8 +6,8 @@
 #include "archive/archive.h"
 #include "elements/log_indirect.h"
 #include "elements/numeric_elements.h"
+#include "graphics/image_codec.h"
 #include "paint/paint_kinds.h"
-#include "platform/image_codec.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "document/complex_command.h"
+#include "graphics/colour.h"
+#include "graphics/encoded_image.h"
 #include "hardware/remote_io.h"
 #include "hardware/sim_element.h"
 #include "paint/paint_stuff.h"
-#include "platform/colour.h"
-#include "platform/encoded_image.h"
 
 #include <cstdint>
 #include <memory>

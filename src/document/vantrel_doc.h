@@ -8,12 +8,12 @@
 #include "elements/el_finder.h"
 #include "elements/log_element.h"
 #include "elements/number_kind.h"
+#include "graphics/colour.h"
+#include "graphics/encoded_image.h"
+#include "graphics/image_codec.h"
 #include "hardware/remote_io.h"
 #include "hardware/sim_element.h"
 #include "paint/paint_stuff.h"
-#include "platform/colour.h"
-#include "platform/encoded_image.h"
-#include "platform/image_codec.h"
 
 #include <array>
 #include <deque>

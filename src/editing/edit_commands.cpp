@@ -2,6 +2,7 @@
 // Replicate, the page background, flip and normalize. The clipboard moves
 // the payload bytes; building and pasting them is the payload's own work.
 #include "document/vantrel_doc.h"
+#include "editing/clipboard.h"
 #include "editing/clipboard_payload.h"
 #include "editing/editing_command_groups.h"
 #include "editing/element_search.h"
@@ -11,7 +12,6 @@
 #include "editing/selection.h"
 #include "editing/view_prompts.h"
 #include "editing/view_state.h"
-#include "platform/clipboard.h"
 
 #include <deque>
 

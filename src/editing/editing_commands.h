@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editing/command_row.h"
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 #include <span>
 

@@ -1,6 +1,6 @@
 #include "editing/ink_bounds.h"
 
-#include "platform/surface_rules.h"
+#include "graphics/surface_rules.h"
 
 #include <algorithm>
 #include <cmath>

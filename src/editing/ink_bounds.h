@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 namespace vantrel {
 

@@ -4,7 +4,7 @@
 #include "archive/text_codec.h"
 #include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
-#include "platform/image_codec.h"
+#include "graphics/image_codec.h"
 
 #include <new>
 #include <string>

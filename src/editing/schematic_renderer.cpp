@@ -7,7 +7,7 @@
 #include "editing/textless_surface.h"
 #include "editing/view_state.h"
 #include "elements/element_drawing.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forwarding_surface.h"
+#include "graphics/forwarding_surface.h"
 
 namespace vantrel {
 

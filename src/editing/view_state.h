@@ -1,8 +1,8 @@
 #pragma once
 
 #include "editing/command_ids.h"
+#include "graphics/geometry.h"
 #include "paint/paint_stuff.h"
-#include "platform/geometry.h"
 
 #include <memory>
 #include <optional>

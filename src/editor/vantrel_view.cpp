@@ -11,9 +11,9 @@
 #include "editing/property_editing.h"
 #include "editing/schematic_renderer.h"
 #include "editing/selection.h"
-#include "platform/qt/qpainter_surface.h"
-#include "platform/qt/qt_clipboard.h"
-#include "platform/qt/qt_image.h"
+#include "qt_adapters/qpainter_surface.h"
+#include "qt_adapters/qt_clipboard.h"
+#include "qt_adapters/qt_image.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

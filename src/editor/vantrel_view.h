@@ -3,7 +3,7 @@
 #include "editing/editing_commands.h"
 #include "editing/page_image_cache.h"
 #include "editing/view_state.h"
-#include "platform/image.h"
+#include "graphics/image.h"
 
 #include <QAbstractScrollArea>
 #include <QTimer>

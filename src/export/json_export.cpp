@@ -9,10 +9,10 @@
 #include "document/vantrel_doc.h"
 #include "elements/element_kinds.h"
 #include "elements/io_elements.h"
+#include "graphics/encoded_image.h"
+#include "graphics/image_codec.h"
 #include "hardware/io_counts.h"
 #include "hardware/sim_element.h"
-#include "platform/encoded_image.h"
-#include "platform/image_codec.h"
 
 #include <algorithm>
 

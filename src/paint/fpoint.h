@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/serializable.h"
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
 // `vantrel-cli check` naming the element of each problem, as text and JSON.
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 
 #include "cli_run.h"
 #include "elements/gates.h"

@@ -3,7 +3,7 @@
 // module files are never put beside them.
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 
 #include "cli_run.h"
 #include "support/plant_design.h"

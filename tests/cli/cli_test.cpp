@@ -4,7 +4,7 @@
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "hardware/sim_element.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 
 #include "cli_run.h"
 #include "support/test_folder.h"

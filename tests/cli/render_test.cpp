@@ -4,7 +4,7 @@
 #include "editor/vantrel_view.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "support/scripted_config_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"

@@ -8,7 +8,7 @@
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "paint/shapes.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "support/image_bombs.h"
 #include "support/recording_notifier.h"
 #include "support/scripted_dialogs.h"
