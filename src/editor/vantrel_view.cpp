@@ -350,6 +350,8 @@ void CVantrelView::ExportWithReport(const char16_t* defaultName, ExportRoutine r
     if (!path)
         return;
     const ExportOutcome outcome = run(document_, *path, codec_, DrawRandomNumber());
+    // The design keeps what the written file was corrected in, as one step.
+    StoreCorrections(document_, outcome.corrections);
     {
         const MessageBatch batch(document_);
         for (const NoticeText& message : outcome.messages)

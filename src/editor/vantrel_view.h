@@ -108,7 +108,7 @@ private:
     const Image* PageBackground(QSize client);
     void DiscardBackgroundCache();
     void SetCount();
-    using ExportRoutine = ExportOutcome (*)(CVantrelDoc&, const std::filesystem::path&,
+    using ExportRoutine = ExportOutcome (*)(const CVantrelDoc&, const std::filesystem::path&,
                                             const ImageCodec&, std::int32_t);
     // "Export to flash" and "Export to JSON": a file name, then the export
     // with its report and the remote module files beside the file.

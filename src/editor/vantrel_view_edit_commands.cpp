@@ -11,6 +11,8 @@
 #include "editing/replicate.h"
 #include "editing/view_prompts.h"
 
+#include <algorithm>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -166,6 +168,8 @@ void CVantrelView::ImportBackgroundCommand()
 void CVantrelView::AfterHistoryStep()
 {
     DropStalePaintSelection(document_, state_);
+    // A step can take back pages the view was showing.
+    state_.currentPage = std::min(state_.currentPage, int(document_.pageBackgrounds.size()) - 1);
     DiscardBackgroundCache();
 }
 
