@@ -33,9 +33,9 @@ struct DesignState
         kOrder = 1U << 5,           // the order of element lists reordered as a whole
     };
 
-    // Adds a copy of the document's parts named by `aspects`; an aspect
+    // Adds a copy of the document's parts named by `wanted`; an aspect
     // already held keeps the copy taken first.
-    void Keep(const CVantrelDoc& document, unsigned aspects);
+    void Keep(const CVantrelDoc& document, unsigned wanted);
     // Notes that element list `list` has just been reordered so that its
     // element i came from place takenFrom[i]. Only the places are held, not
     // the elements, so a sort of the whole design stays cheap to undo.

@@ -72,7 +72,7 @@ std::vector<std::uint8_t> CommittedSource(const char* design)
     const auto json =
         ReadFileBytes(fs::path(VANTREL_TEST_DATA_DIR) / "golden" / design / "flash.lgj");
     const std::string text(json.begin(), json.end());
-    const std::string key = "\"source\":\"";
+    const std::string key = R"("source":")";
     const std::size_t start = text.find(key) + key.size();
     return FromBase64(text.substr(start, text.find('"', start) - start));
 }
