@@ -24,7 +24,7 @@ std::int32_t RandomNumber(const Arguments& arguments)
     return DrawRandomNumber();
 }
 
-using ExportRoutine = ExportOutcome (*)(CVantrelDoc&, const std::filesystem::path&,
+using ExportRoutine = ExportOutcome (*)(const CVantrelDoc&, const std::filesystem::path&,
                                         const std::filesystem::path&, const ImageCodec&,
                                         std::int32_t);
 

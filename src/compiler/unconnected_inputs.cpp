@@ -1,6 +1,6 @@
 #include "compiler/unconnected_inputs.h"
 
-#include "document/vantrel_doc.h"
+#include "compiler/document_finder.h"
 
 #include <algorithm>
 #include <array>
@@ -11,10 +11,10 @@ namespace {
 
 // The document's lookups, except that an operand that does not resolve is
 // noted against the element being encoded instead of raising the warning.
-class OpenInputFinder final : public ElFinder
+class OpenInputFinder final : public DocumentFinder
 {
 public:
-    explicit OpenInputFinder(const CVantrelDoc& document) : document_(document) {}
+    explicit OpenInputFinder(const CVantrelDoc& document) : DocumentFinder(document) {}
 
     void Encode(const LogElement& element, bool singleWord)
     {
@@ -29,37 +29,13 @@ public:
 
     std::vector<OpenInput> TakeFound() { return std::move(found_); }
 
-    LogElement* FindAt(Point cell) const override { return document_.FindAt(cell); }
-    LogElement* FindById(std::int32_t id) const override { return document_.FindById(id); }
-    LogElement* FindDirectById(std::int32_t id) const override
-    {
-        return document_.FindDirectById(id);
-    }
-    LogElement* ResolveSource(std::int32_t id) const override
-    {
-        return document_.ResolveSource(id);
-    }
-    LogElement* ResolveSourceUpToBreaker(std::int32_t id) const override
-    {
-        return document_.ResolveSourceUpToBreaker(id);
-    }
     std::int32_t EncodeIndex(std::int32_t id) const override
     {
         const int slot = ReadSlot(id);
-        if (const std::optional<std::int32_t> operand = document_.OperandIndex(id))
+        if (const std::optional<std::int32_t> operand = Document().OperandIndex(id))
             return *operand;
         found_.push_back({current_, slot});
         return -1;
-    }
-    LogElement* MainAt(int index) const override { return document_.MainAt(index); }
-    int MainCount() const override { return document_.MainCount(); }
-    int IndirectCount() const override { return document_.IndirectCount(); }
-    LogElement* IndirectAt(int index) const override { return document_.IndirectAt(index); }
-    int MonitorIndex(std::int32_t id) const override { return document_.MonitorIndex(id); }
-    void MonitorList(std::vector<LogElement*>& list) const override { document_.MonitorList(list); }
-    std::u16string IoLabel(int number, bool isInput) const override
-    {
-        return document_.IoLabel(number, isInput);
     }
 
 private:
@@ -78,7 +54,6 @@ private:
         return OpenInput::kAccumulator;
     }
 
-    const CVantrelDoc& document_;
     const LogElement* current_ = nullptr;
     mutable std::array<bool, kMaxInputs> read_{};
     mutable std::vector<OpenInput> found_;

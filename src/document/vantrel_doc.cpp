@@ -48,6 +48,13 @@ void CVantrelDoc::ResetDocument()
     pageBackgrounds.assign(1, EncodedImage{});
     undoStack_.clear();
     redoStack_.clear();
+    droppedSteps_ = 0;
+    // No history is left: the start of the new one is clean exactly when
+    // the design is not marked modified.
+    if (modified_)
+        cleanPlace_.reset();
+    else
+        cleanPlace_ = 0;
     loopSet_.clear();
     loopSetStale_ = false;
     remoteIo.Clear();
@@ -77,6 +84,8 @@ void CVantrelDoc::SwapDesign(CVantrelDoc& other)
     swap(loopSetStale_, other.loopSetStale_);
     swap(undoStack_, other.undoStack_);
     swap(redoStack_, other.redoStack_);
+    swap(droppedSteps_, other.droppedSteps_);
+    swap(cleanPlace_, other.cleanPlace_);
     swap(numberTable_, other.numberTable_);
     // Both designs changed for whoever watches either.
     ++changeCount_;
@@ -85,10 +94,22 @@ void CVantrelDoc::SwapDesign(CVantrelDoc& other)
 
 void CVantrelDoc::SetModified(bool modified)
 {
-    modified_ = modified;
+    if (modified) {
+        NoteChange();
+        return;
+    }
+    modified_ = false;
+    cleanPlace_ = HistoryPlace();
     ++changeCount_;
-    if (modified)
-        loopSetStale_ = true;
+}
+
+void CVantrelDoc::NoteChange()
+{
+    modified_ = true;
+    ++changeCount_;
+    loopSetStale_ = true;
+    if (openEdits_ == 0)
+        cleanPlace_.reset();
 }
 
 bool CVantrelDoc::InsertElement(std::unique_ptr<LogElement> element)
@@ -97,7 +118,7 @@ bool CVantrelDoc::InsertElement(std::unique_ptr<LogElement> element)
         return false;
     const int list = element->ListKind();
     elements[list].push_back(std::move(element));
-    SetModified(true);
+    NoteChange();
     return true;
 }
 
@@ -108,7 +129,7 @@ bool CVantrelDoc::DeleteById(std::int32_t id)
                                   [id](const auto& element) { return element->id == id; });
         if (found != list.end()) {
             list.erase(found);
-            SetModified(true);
+            NoteChange();
             return true;
         }
     }
@@ -132,7 +153,7 @@ std::size_t CVantrelDoc::DeleteByIds(const std::vector<std::int32_t>& ids)
         });
     }
     if (deleted > 0)
-        SetModified(true);
+        NoteChange();
     return deleted;
 }
 
@@ -144,7 +165,7 @@ std::unique_ptr<LogElement> CVantrelDoc::ReplaceElement(std::unique_ptr<LogEleme
     if (found == list.end())
         return nullptr;
     std::swap(*found, element);
-    SetModified(true);
+    NoteChange();
     return element;
 }
 

@@ -1,5 +1,6 @@
 #include "editing/canvas_geometry.h"
 
+#include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
 #include "editing/view_state.h"
 
@@ -99,7 +100,12 @@ bool SetPageCount(CVantrelDoc& document, ViewState& state, int count)
 {
     if (count <= 0)
         return false;
+    // Pages past the count go with their images: an undoable change of the
+    // design like any other, which the save question then asks about.
+    EditTransaction edit(document, UndoRecord::kState);
+    edit.RememberState(DesignState::kBackground);
     document.pageBackgrounds.resize(std::size_t(count));
+    edit.Commit();
     state.currentPage = count - 1;
     return true;
 }

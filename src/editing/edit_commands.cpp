@@ -13,6 +13,7 @@
 #include "editing/view_prompts.h"
 #include "editing/view_state.h"
 
+#include <algorithm>
 #include <deque>
 
 namespace vantrel {
@@ -55,6 +56,9 @@ CommandEffects StepThroughHistory(EditingContext& context, int id)
     else
         context.document.Redo(state.logicSelection);
     DropStalePaintSelection(context.document, state);
+    // A step can take back pages the view was showing.
+    state.currentPage =
+        std::min(state.currentPage, int(context.document.pageBackgrounds.size()) - 1);
     return effect::kPageImages | effect::kRedraw;
 }
 

@@ -3,6 +3,7 @@
 // and tells its messages, its report and its failures through the notifier.
 #include "archive/file_bytes.h"
 #include "compiler/autosort.h"
+#include "compiler/design_corrections.h"
 #include "compiler/flash_image.h"
 #include "document/vantrel_doc.h"
 #include "editing/configuration_commands.h"
@@ -53,7 +54,7 @@ CommandEffects SortDesign(EditingContext& context, int)
     return effect::kRedraw;
 }
 
-using ExportRoutine = ExportOutcome (*)(CVantrelDoc&, const std::filesystem::path&,
+using ExportRoutine = ExportOutcome (*)(const CVantrelDoc&, const std::filesystem::path&,
                                         const ImageCodec&, std::int32_t);
 
 // "Export to flash" and "Export to JSON": a file name, then the export with
@@ -67,6 +68,8 @@ CommandEffects ExportWithReport(EditingContext& context, const char16_t* default
     if (!path)
         return effect::kNone;
     const ExportOutcome outcome = run(document, *path, context.codec, DrawRandomNumber());
+    // The design keeps what the written file was corrected in, as one step.
+    StoreCorrections(document, outcome.corrections);
     {
         const MessageBatch batch(document);
         for (const NoticeText& message : outcome.messages)

@@ -392,6 +392,22 @@ TEST_F(OpenTest, TheTitleMarksUnsavedChangesUntilTheyAreSaved)
     EXPECT_EQ(ShownTitle(frame), "Untitled - Vantrel v2");
 }
 
+// Undone back to the design as it was opened, nothing is left to save.
+TEST_F(OpenTest, UndoBackToTheSavedDesignClearsTheMarkAndTheSaveQuestion)
+{
+    CMainFrame& frame = app->MainFrame();
+    ASSERT_TRUE(RunScriptedEdit(frame, QStringLiteral("%1 400,160").arg(kFirstElementTool)));
+    EXPECT_EQ(ShownTitle(frame), "pump.lgc* - Vantrel v2");
+    ASSERT_TRUE(frame.RunCommand(kEditUndo));
+    EXPECT_EQ(ShownTitle(frame), "pump.lgc - Vantrel v2");
+    ASSERT_TRUE(frame.RunCommand(kEditRedo));
+    EXPECT_EQ(ShownTitle(frame), "pump.lgc* - Vantrel v2");
+    ASSERT_TRUE(frame.RunCommand(kEditUndo));
+    notifier.Clear();
+    EXPECT_TRUE(frame.close());
+    EXPECT_TRUE(notifier.Messages().empty());
+}
+
 TEST_F(OpenTest, PrintingDrawsTheViewsPictureIntoTheFile)
 {
     QPrinter printer;

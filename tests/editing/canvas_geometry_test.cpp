@@ -133,6 +133,27 @@ TEST(CanvasGeometry, PreviewPagesCountAndTurn)
     EXPECT_FALSE(PageRight(document, state));
     EXPECT_TRUE(PageLeft(state));
     EXPECT_EQ(state.currentPage, 1);
+    // The count is saved with the design: a change of it is one to save.
+    EXPECT_TRUE(document.IsModified());
+}
+
+// Pages dropped with their images come back with them.
+TEST(CanvasGeometry, PageCountChangeIsOneUndoStep)
+{
+    CVantrelDoc document;
+    ViewState state;
+    const std::vector<std::uint8_t> image{1, 2, 3};
+    document.pageBackgrounds = {EncodedImage{}, EncodedImage(image), EncodedImage(image)};
+    document.SetModified(false);
+    ASSERT_TRUE(SetPageCount(document, state, 1));
+    EXPECT_EQ(document.pageBackgrounds.size(), 1u);
+    ASSERT_EQ(document.UndoStack().size(), 1u);
+
+    std::vector<LogElement*> selection;
+    document.Undo(selection);
+    ASSERT_EQ(document.pageBackgrounds.size(), 3u);
+    const auto restored = document.pageBackgrounds[2].Bytes();
+    EXPECT_EQ(std::vector<std::uint8_t>(restored.begin(), restored.end()), image);
     EXPECT_FALSE(document.IsModified());
 }
 
