@@ -2,7 +2,7 @@
 
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
-#include "export/design_merge.h"
+#include "compare/design_merge.h"
 
 #include <array>
 #include <iostream>

@@ -5,10 +5,10 @@
 #include "editing/print_layout.h"
 #include "editing/schematic_renderer.h"
 #include "editor/vantrel_view.h"
-#include "platform/qt/picture_files.h"
-#include "platform/qt/qpainter_surface.h"
-#include "platform/qt/qt_image_codec.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/picture_files.h"
+#include "qt_adapters/qpainter_surface.h"
+#include "qt_adapters/qt_image_codec.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QGuiApplication>
 #include <QPageSetupDialog>

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "compare/dump_record.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+class CVantrelDoc;
+
+// The whole design as records in a fixed order, made for reading changes
+// line by line (a version control system's diff) and for comparing two
+// designs: the design header, the configuration, the remote modules, every
+// element sorted by id, then the paint objects, complex commands,
+// simulation elements and page images in their list order. Nothing in it
+// depends on memory addresses, hash order, the locale or the machine, so an
+// unchanged design always gives the same records.
+std::vector<DumpRecord> DumpDesign(const CVantrelDoc& document);
+
+// The name by which an element record gives its list ("main", "register",
+// ...), and the list a name stands for (none for a name the dump does not
+// give).
+std::string_view ElementListName(int list);
+std::optional<int> ElementListNamed(std::string_view name);
+
+// The records as text, one line each.
+void WriteDump(const std::vector<DumpRecord>& records, std::ostream& out);
+
+} // namespace vantrel
