@@ -204,13 +204,13 @@ std::vector<DumpRecord> DumpDesign(const CVantrelDoc& document)
 
 std::string_view ElementListName(int list)
 {
-    return kListNames[list];
+    return ListName(list);
 }
 
 std::optional<int> ElementListNamed(std::string_view name)
 {
     for (int list = 0; list < kElementListCount; ++list)
-        if (name == kListNames[list])
+        if (name == ListName(list))
             return list;
     return std::nullopt;
 }

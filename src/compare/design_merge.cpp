@@ -86,7 +86,11 @@ template <class Object> std::unique_ptr<Object> CopyOf(const std::unique_ptr<Obj
 }
 std::unique_ptr<PaintStuff> CopyOf(const std::unique_ptr<PaintStuff>& object)
 {
-    return object->Clone();
+    std::unique_ptr<PaintStuff> copy = object->Clone();
+    // A clone leaves out the cached number of the second active state, but
+    // the file stores it: the merged object keeps what its side saved.
+    copy->active2Num = object->active2Num;
+    return copy;
 }
 
 class DesignMerger

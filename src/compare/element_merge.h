@@ -80,10 +80,12 @@ ElementMerge MergeElements(const MergeSides& sides, MergeConflicts& conflicts);
 std::int64_t GiveUniqueIds(std::vector<MergedElement>& elements, std::int64_t nextId);
 
 // Clears each reference (input, marker source, accumulator, logged output)
-// to an element the merged design no longer holds, when a side made it to
-// an element it had and the other side removed: a conflict. References a
-// side already held to elements it did not have stay as that side has them,
-// as the editor keeps the inputs of a deleted element's readers.
+// to an element the merged design does not hold, so that every id it names
+// is an element of its own or 0. A reference a side made to an element it
+// had and the other side removed is a conflict; one a side already held to
+// an element it did not have (the editor keeps the inputs of a deleted
+// element's readers) is cleared without one, as the compile treats it as
+// unconnected anyway.
 void ClearBrokenReferences(std::vector<MergedElement>& elements, const MergeSides& sides,
                            MergeConflicts& conflicts);
 

@@ -103,7 +103,7 @@ void ClearBrokenReferences(std::vector<MergedElement>& elements, const MergeSide
     const IdSet inOurs = IdsOf(sides.ours.document);
     const IdSet inTheirs = IdsOf(sides.theirs.document);
     // The side held the reference in this slot to an element it did not
-    // have itself.
+    // have itself: a damaged side, not a removal the merge brought in.
     const auto heldUnresolved = [](const LogElement* side, std::size_t slot, std::int32_t id,
                                    const IdSet& sideIds) {
         return side && IdAt(side, slot) == id && !sideIds.contains(id);
@@ -112,15 +112,19 @@ void ClearBrokenReferences(std::vector<MergedElement>& elements, const MergeSide
         std::size_t slot = 0;
         VisitElementIds(*merged.element, [&](std::string_view field, std::int32_t& id) {
             const std::size_t at = slot++;
-            if (id == 0 || present.contains(id) || heldUnresolved(merged.ours, at, id, inOurs) ||
-                heldUnresolved(merged.theirs, at, id, inTheirs))
+            if (id == 0 || present.contains(id))
                 return;
-            conflicts.push_back({"element", std::to_string(merged.element->id),
-                                 merged.element->ClassName(), std::string(field),
-                                 IdText(IdAt(merged.base, at)), IdText(IdAt(merged.ours, at)),
-                                 IdText(IdAt(merged.theirs, at)),
-                                 "element " + std::to_string(id) +
-                                     " was removed on the other side: the reference is cleared"});
+            // The merged design must name only elements it holds, whatever a
+            // side held; only a reference the other side's removal broke is
+            // a conflict the user has to look at.
+            if (!heldUnresolved(merged.ours, at, id, inOurs) &&
+                !heldUnresolved(merged.theirs, at, id, inTheirs))
+                conflicts.push_back(
+                    {"element", std::to_string(merged.element->id), merged.element->ClassName(),
+                     std::string(field), IdText(IdAt(merged.base, at)),
+                     IdText(IdAt(merged.ours, at)), IdText(IdAt(merged.theirs, at)),
+                     "element " + std::to_string(id) +
+                         " was removed on the other side: the reference is cleared"});
             id = 0;
         });
     }
