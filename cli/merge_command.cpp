@@ -1,8 +1,8 @@
 #include "merge_command.h"
 
+#include "compare/design_merge.h"
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
-#include "compare/design_merge.h"
 
 #include <array>
 #include <iostream>

@@ -1,11 +1,11 @@
 #include "compare/design_merge.h"
 
-#include "document/vantrel_doc.h"
 #include "compare/design_dump.h"
 #include "compare/element_merge.h"
 #include "compare/list_order_merge.h"
 #include "compare/merge_fields.h"
 #include "compare/sequence_merge.h"
+#include "document/vantrel_doc.h"
 
 #include <algorithm>
 #include <limits>

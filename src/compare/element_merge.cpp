@@ -1,8 +1,8 @@
 #include "compare/element_merge.h"
 
+#include "compare/design_dump.h"
 #include "document/vantrel_doc.h"
 #include "elements/element_kinds.h"
-#include "compare/design_dump.h"
 
 #include <array>
 #include <limits>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document/element_renumbering.h"
 #include "compare/dump_record.h"
 #include "compare/element_order.h"
 #include "compare/merge_conflict.h"
+#include "document/element_renumbering.h"
 
 #include <memory>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "compare/list_order_merge.h"
 
-#include "document/vantrel_doc.h"
 #include "compare/design_dump.h"
+#include "document/vantrel_doc.h"
 
 #include <array>
 #include <unordered_map>

@@ -1,5 +1,5 @@
-#include "elements/log_element.h"
 #include "compare/element_merge.h"
+#include "elements/log_element.h"
 
 #include <cstdlib>
 #include <limits>

@@ -1,6 +1,6 @@
+#include "compare/element_merge.h"
 #include "document/vantrel_doc.h"
 #include "elements/element_kinds.h"
-#include "compare/element_merge.h"
 
 #include <limits>
 #include <unordered_map>

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -38,6 +39,15 @@ constexpr std::int32_t kNextId = 80;
 StoredDesign Base()
 {
     return test::CorpusDesign(CVantrelDoc::kDesignVersion);
+}
+
+// Adds a gate of the main list at the cell, wired to `inputs`, as the
+// editor would: the next id moves past it.
+void AddGate(StoredDesign& design, const char* kind, std::int32_t id, std::int32_t x,
+             std::vector<std::int32_t> inputs)
+{
+    design.lists[0].push_back({kind, true, id, x, 30, std::move(inputs), {}});
+    design.nextElementId = std::max(design.nextElementId, id + 1);
 }
 
 std::u16string& NameOf(StoredElement& element)
@@ -70,10 +80,11 @@ protected:
         const auto oursDocument = Load(ours);
         const auto theirsDocument = Load(theirs);
         CVantrelDoc merged(&notifier);
-        MergeConflicts conflicts = MergeDesigns(*baseDocument, *oursDocument, *theirsDocument, merged);
+        MergeConflicts conflicts =
+            MergeDesigns(*baseDocument, *oursDocument, *theirsDocument, merged);
         auto reopened = std::make_unique<CVantrelDoc>(&notifier);
-        EXPECT_TRUE(LoadDesign(*reopened, DesignBytes(merged, u"merged.lgc", codec), u"merged.lgc",
-                               codec));
+        EXPECT_TRUE(
+            LoadDesign(*reopened, DesignBytes(merged, u"merged.lgc", codec), u"merged.lgc", codec));
         EXPECT_TRUE(notifier.Messages().empty()) << notifier.Messages().front();
         return {std::move(reopened), std::move(conflicts)};
     }
@@ -102,7 +113,9 @@ const OneSidedChange kOneSidedChanges[] = {
     {"element name", [](StoredDesign& d) { NameOf(StoredElementWithId(d, kStart)) = u"Go"; }},
     {"element cell", [](StoredDesign& d) { StoredElementWithId(d, kAnd).y = 40; }},
     {"element input",
-     [](StoredDesign& d) { StoredElementWithId(d, kAnd).inputs = {kStop, kStart}; }},
+     [](StoredDesign& d) {
+         StoredElementWithId(d, kAnd).inputs = {kStop, kStart};
+     }},
     {"element removed",
      [](StoredDesign& d) {
          auto& main = d.lists[0];
@@ -110,8 +123,7 @@ const OneSidedChange kOneSidedChanges[] = {
      }},
     {"element added",
      [](StoredDesign& d) {
-         d.lists[0].push_back({"LogOr", true, kNextId, 30, 30, {kStart, kStop}, {}});
-         d.nextElementId = kNextId + 1;
+         AddGate(d, "LogOr", kNextId, 30, {kStart, kStop});
      }},
     {"configuration", [](StoredDesign& d) { d.speed = 32; }},
     {"complex command", [](StoredDesign& d) { d.commands.front().name = u"Renamed"; }},
@@ -154,8 +166,7 @@ TEST_F(DesignMerge, TheSameChangeOnBothSidesIsTakenOnce)
     const StoredDesign base = Base();
     StoredDesign changed = base;
     NameOf(StoredElementWithId(changed, kStart)) = u"Go";
-    changed.lists[0].push_back({"LogOr", true, kNextId, 30, 30, {kStart, kStop}, {}});
-    changed.nextElementId = kNextId + 1;
+    AddGate(changed, "LogOr", kNextId, 30, {kStart, kStop});
     const Merged merged = Merge(base, changed, changed);
     EXPECT_TRUE(merged.conflicts.empty());
     EXPECT_EQ(DumpOf(*merged.document), DumpOf(changed));
@@ -220,14 +231,12 @@ TEST_F(DesignMerge, ElementsAddedUnderOneIdOnBothSidesAreBothKeptWithTheirWiring
 {
     const StoredDesign base = Base();
     StoredDesign ours = base;
-    ours.lists[0].push_back({"LogOr", true, kNextId, 30, 30, {kStart, kStop}, {}});
-    ours.nextElementId = kNextId + 1;
+    AddGate(ours, "LogOr", kNextId, 30, {kStart, kStop});
     // Theirs adds two elements, the second wired to the first, on the cell
     // ours took, and points a marker's end at its new element.
     StoredDesign theirs = base;
-    theirs.lists[0].push_back({"LogAnd", true, kNextId, 30, 30, {kStart, kStop}, {}});
-    theirs.lists[0].push_back({"LogNot", true, kNextId + 1, 32, 30, {kNextId}, {}});
-    theirs.nextElementId = kNextId + 2;
+    AddGate(theirs, "LogAnd", kNextId, 30, {kStart, kStop});
+    AddGate(theirs, "LogNot", kNextId + 1, 32, {kNextId});
     const Merged merged = Merge(base, ours, theirs);
     EXPECT_TRUE(merged.conflicts.empty());
     const CVantrelDoc& document = *merged.document;
@@ -263,11 +272,9 @@ TEST_F(DesignMerge, AMergedDesignSortsAndCompiles)
     const StoredDesign base = Base();
     StoredDesign ours = base;
     NameOf(StoredElementWithId(ours, kStart)) = u"Go";
-    ours.lists[0].push_back({"LogOr", true, kNextId, 30, 30, {kStart, kRunMarker}, {}});
-    ours.nextElementId = kNextId + 1;
+    AddGate(ours, "LogOr", kNextId, 30, {kStart, kRunMarker});
     StoredDesign theirs = base;
-    theirs.lists[0].push_back({"LogAnd", true, kNextId, 30, 30, {kStart, kStop}, {}});
-    theirs.nextElementId = kNextId + 1;
+    AddGate(theirs, "LogAnd", kNextId, 30, {kStart, kStop});
     std::erase_if(theirs.lists[0], [](const StoredElement& e) { return e.id == kStop; });
     const Merged merged = Merge(base, ours, theirs);
     AutoSort(*merged.document);

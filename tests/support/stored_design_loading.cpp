@@ -13,8 +13,8 @@ std::unique_ptr<CVantrelDoc> LoadStoredDesign(const StoredDesign& design, Notifi
 {
     auto document = std::make_unique<CVantrelDoc>(&notifier);
     const FakeImageCodec codec;
-    if (!LoadDesign(*document, WriteDesignFile(design, CVantrelDoc::kDesignVersion),
-                    u"stored.lgc", codec))
+    if (!LoadDesign(*document, WriteDesignFile(design, CVantrelDoc::kDesignVersion), u"stored.lgc",
+                    codec))
         return nullptr;
     return document;
 }
