@@ -125,6 +125,7 @@ const OneSidedChange kOneSidedChanges[] = {
      [](StoredDesign& d) {
          AddGate(d, "LogOr", kNextId, 30, {kStart, kStop});
      }},
+    {"evaluation order", [](StoredDesign& d) { std::swap(d.lists[0][4], d.lists[0][5]); }},
     {"configuration", [](StoredDesign& d) { d.speed = 32; }},
     {"complex command", [](StoredDesign& d) { d.commands.front().name = u"Renamed"; }},
     {"paint object", [](StoredDesign& d) { d.paint.front().normalColor = 0x123456; }},
@@ -211,6 +212,12 @@ TEST_F(DesignMerge, DifferentChangesOfOneItemConflictAndKeepOurs)
          "element", "presence"},
         {"configuration", [](StoredDesign& d, bool ours) { d.speed = ours ? 16 : 8; },
          "configuration", "speed"},
+        {"evaluation order of the main list",
+         [](StoredDesign& d, bool ours) {
+             auto& main = d.lists[0];
+             std::swap(main[ours ? 4 : 6], main[ours ? 5 : 7]);
+         },
+         "list", "evaluation order"},
     };
     const StoredDesign base = Base();
     for (const Case& conflict : cases) {
