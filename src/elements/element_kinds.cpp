@@ -16,6 +16,7 @@
 #include "elements/element_kinds.h"
 
 #include "archive/class_registry.h"
+#include "archive/text_codec.h"
 #include "elements/big_gates.h"
 #include "elements/comment.h"
 #include "elements/comparators.h"
@@ -310,6 +311,12 @@ std::optional<NumberKind> NumbersOf(const LogElement& element)
 {
     const ElementKindRow* row = element.KindRow();
     return row ? row->numbers : std::nullopt;
+}
+
+std::u16string KindName(const LogElement& element)
+{
+    const ElementKindRow* row = element.KindRow();
+    return Ascii(row && row->menuText ? row->menuText : element.ClassName());
 }
 
 void RegisterElementClasses(ClassRegistry& registry)

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace vantrel {
 
@@ -94,6 +95,10 @@ const ElementKindRow* FindElementKind(int command);
 
 // The element's number kind, or none when it is no numbered I/O element.
 std::optional<NumberKind> NumbersOf(const LogElement& element);
+
+// The kind's name as the Action > New menu shows it ("And", "Out Marker"); the
+// class name for the classes that only old files hold.
+std::u16string KindName(const LogElement& element);
 
 // Enters every element class in the registry: the family classes that a file
 // may name although nothing places them, then the kinds of the table.
