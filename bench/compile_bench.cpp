@@ -1,8 +1,8 @@
 // Compiling and exporting must stay quick on a design of the controller's
 // full size, as the user runs "Export to flash" after every change.
-#include "compiler/flash_file.h"
 #include "compiler/flash_image.h"
 #include "document/vantrel_doc.h"
+#include "export/flash_export.h"
 #include "export/io_list.h"
 #include "export/remote_module_files.h"
 #include "support/fake_image_codec.h"

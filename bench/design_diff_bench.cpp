@@ -1,8 +1,8 @@
 // Dumping and comparing designs of the controller's full size must stay
 // quick: git runs the dump on both sides of every changed design file.
+#include "compare/design_diff.h"
+#include "compare/design_dump.h"
 #include "document/vantrel_doc.h"
-#include "export/design_diff.h"
-#include "export/design_dump.h"
 #include "support/full_size_design.h"
 
 #include <benchmark/benchmark.h>

@@ -6,7 +6,7 @@
 #include "document/vantrel_doc.h"
 #include "export/export_routines.h"
 
-#include <ostream>
+#include <iostream>
 
 namespace vantrel::cli {
 
@@ -28,12 +28,18 @@ void ReportFileError(Context& context, const FileError& failure)
     context.notifier.Message(failure.Message(), kApplicationTitle, MessageButtons::Ok);
 }
 
-int Tell(const ExportOutcome& outcome, Context& context)
+std::filesystem::path OutputPath(const std::string& value)
+{
+    return value == "-" ? std::filesystem::path("/dev/stdout") : std::filesystem::path(value);
+}
+
+int Tell(const ExportOutcome& outcome, const std::filesystem::path& exported, Context& context)
 {
     for (const NoticeText& message : outcome.messages)
         context.notifier.Message(message.text, message.caption, MessageButtons::Ok);
+    std::ostream& reportOut = IsStandardOutput(exported) ? std::cerr : context.out;
     if (outcome.report)
-        context.out << ToUtf8(*outcome.report) << '\n';
+        reportOut << ToUtf8(*outcome.report) << '\n';
     for (const FileError& failure : outcome.failures)
         ReportFileError(context, failure);
     return outcome.Succeeded() ? kExitOk : kExitCannotWrite;

@@ -36,9 +36,15 @@ std::filesystem::path DesignPath(const Arguments& arguments);
 // Prints why a file could not be read or written.
 void ReportFileError(Context& context, const FileError& failure);
 
-// Prints an export's report on the output and its failures on standard
-// error; the exit code: success, or an output that cannot be written.
-int Tell(const ExportOutcome& outcome, Context& context);
+// The file an -o value names, for a command whose output is one file: "-"
+// is standard output.
+std::filesystem::path OutputPath(const std::string& value);
+
+// Prints an export's report on the output (on standard error when the
+// export's file is standard output, so the two stay apart) and its failures
+// on standard error; the exit code: success, or an output that cannot be
+// written.
+int Tell(const ExportOutcome& outcome, const std::filesystem::path& exported, Context& context);
 
 // Writes an output file, printing the reason when that fails.
 bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,

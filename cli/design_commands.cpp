@@ -69,7 +69,7 @@ int RunInfo(const Arguments& arguments, Context& context)
     json.Number("version", document.fileVersion)
         .Number("numInputs", document.numInputs)
         .Number("numOutputs", document.numOutputs)
-        .Number("nextId", document.nextElementId)
+        .Number("nextId", document.StoredNextElementId())
         .Number("speed", document.speed)
         .Text("background", HexColour(document.backgroundColour))
         .Number("stamp", document.designStamp)
@@ -123,8 +123,9 @@ int RunSimulation(const Arguments& arguments, Context& context)
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
-    const std::filesystem::path output = arguments.Value("-o").value_or("simulation.lgf");
-    return Tell(RunSimulationExport(document, output), context);
+    const std::filesystem::path output =
+        OutputPath(arguments.Value("-o").value_or("simulation.lgf"));
+    return Tell(RunSimulationExport(document, output), output, context);
 }
 
 } // namespace vantrel::cli

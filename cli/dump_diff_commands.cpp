@@ -1,10 +1,10 @@
 #include "dump_diff_commands.h"
 
 #include "archive/json_writer.h"
+#include "compare/design_diff.h"
+#include "compare/design_dump.h"
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
-#include "export/design_diff.h"
-#include "export/design_dump.h"
 
 #include <optional>
 #include <ostream>

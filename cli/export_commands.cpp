@@ -24,20 +24,23 @@ std::int32_t RandomNumber(const Arguments& arguments)
     return DrawRandomNumber();
 }
 
-using ExportRoutine = ExportOutcome (*)(CVantrelDoc&, const std::filesystem::path&,
-                                        const ImageCodec&, std::int32_t);
+using ExportRoutine = ExportOutcome (*)(const CVantrelDoc&, const std::filesystem::path&,
+                                        const std::filesystem::path&, const ImageCodec&,
+                                        std::int32_t);
 
 // Runs one export: its report goes to the output, every file that could not
-// be written to standard error.
-int RunExport(const Arguments& arguments, Context& context, const char* defaultName,
+// be written to standard error. The remote module files go into the folder
+// --modules names, or where the export puts them by itself.
+int RunExport(const Arguments& arguments, Context& context, const std::filesystem::path& output,
               ExportRoutine run)
 {
     const std::int32_t random = RandomNumber(arguments);
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
-    const std::filesystem::path output = arguments.Value("-o").value_or(defaultName);
-    return Tell(run(document, output, context.codec, random), context);
+    const std::filesystem::path modules =
+        arguments.Value("--modules").value_or(ExportFolder(output).string());
+    return Tell(run(document, output, modules, context.codec, random), output, context);
 }
 
 IoListType ListType(const std::string& text)
@@ -53,12 +56,14 @@ IoListType ListType(const std::string& text)
 
 int RunFlash(const Arguments& arguments, Context& context)
 {
-    return RunExport(arguments, context, "flash.lgf", RunFlashExport);
+    return RunExport(arguments, context, arguments.Value("-o").value_or("flash.lgf"),
+                     RunFlashExport);
 }
 
 int RunJson(const Arguments& arguments, Context& context)
 {
-    return RunExport(arguments, context, "flash.lgj", RunJsonExport);
+    return RunExport(arguments, context, OutputPath(arguments.Value("-o").value_or("flash.lgj")),
+                     RunJsonExport);
 }
 
 int RunIoList(const Arguments& arguments, Context& context)
@@ -78,7 +83,7 @@ int RunIoList(const Arguments& arguments, Context& context)
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     const std::filesystem::path output =
-        arguments.Value("-o").value_or(DefaultIoListName(list, csv));
+        OutputPath(arguments.Value("-o").value_or(DefaultIoListName(list, csv)));
     try {
         ExportIoList(document, output, list, std::stoi(board), csv);
     } catch (const FileError& failure) {
@@ -96,28 +101,25 @@ int RunCheck(const Arguments& arguments, Context& context)
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
-    const int before = context.notifier.Count();
     for (NumberKind kind :
          {NumberKind::Inputs, NumberKind::Outputs, NumberKind::AnalogInputs,
           NumberKind::AnalogOutputs, NumberKind::UserInputs, NumberKind::UserOutputs})
         document.CheckNumbers(kind);
     Compile(document, 0);
-    bool problems = context.notifier.Count() != before;
-    if (!document.LoopSet().empty()) {
-        std::u16string ids;
-        for (const auto& element : document.elements[kMainList])
-            if (document.LoopSet().contains(element->id))
-                ids += (ids.empty() ? u"" : u", ") + Decimal(element->id);
-        context.notifier.Message(u"Elements on feedback loops: " + ids, u"Warning",
-                                 MessageButtons::Ok);
-        problems = true;
-    }
     const std::vector<Problem> found = FindProblems(document);
+    std::u16string loopIds;
+    for (const Problem& problem : found)
+        if (problem.kind == ProblemKind::FeedbackLoop)
+            loopIds += (loopIds.empty() ? u"" : u", ") + Decimal(problem.elementId);
+    if (!loopIds.empty())
+        context.notifier.Message(u"Elements on feedback loops: " + loopIds, u"Warning",
+                                 MessageButtons::Ok);
     if (format == "json")
         PrintProblemJson(found, context.out);
     else
         PrintProblemLines(found, context.out);
-    return problems ? kExitProblemsFound : kExitOk;
+    // One rule: the exit code says whether anything was listed.
+    return found.empty() ? kExitOk : kExitProblemsFound;
 }
 
 } // namespace vantrel::cli

@@ -7,7 +7,7 @@
 #include "report_command.h"
 
 #include "archive/file_bytes.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 
 #include <QGuiApplication>
 
@@ -49,45 +49,50 @@ const std::vector<CommandSpec>& Commands()
          {{"-o"}, {}},
          RunSave},
         {"flash",
-         "flash DESIGN [-o PATH] [--random N]",
+         "flash DESIGN [-o PATH] [--modules DIR] [--random N]",
          "write the flash file (default flash.lgf) and the remote module files beside it, and "
-         "print the resource report; --random fixes the image's random number (0..32767)",
-         {{"-o", "--random"}, {}},
+         "print the resource report; --random fixes the image's random number (0..32767). The "
+         "remote module files go into DIR with --modules, and into the working folder when "
+         "PATH is not a regular file (a device, a pipe), which is written into, never replaced",
+         {{"-o", "--random", "--modules"}, {}},
          RunFlash},
         {"json",
-         "json DESIGN [-o PATH] [--random N]",
-         "write the JSON export (default flash.lgj) and the remote module files beside it, and "
-         "print the resource report",
-         {{"-o", "--random"}, {}},
+         "json DESIGN [-o PATH|-] [--modules DIR] [--random N]",
+         "write the JSON export (default flash.lgj; - for standard output) and the remote module "
+         "files as flash does, and print the resource report (on standard error when the export "
+         "goes to standard output)",
+         {{"-o", "--random", "--modules"}, {}},
          RunJson},
         {"iolist",
          "iolist DESIGN --type inputs|outputs|ainputs|aoutputs [--board 32|48] "
-         "[--format csv|text] [-o PATH]",
-         "write an I/O list (default board 32, csv, named after the type)",
+         "[--format csv|text] [-o PATH|-]",
+         "write an I/O list (default board 32, csv, named after the type; - for standard output)",
          {{"--type", "--board", "--format", "-o"}, {}},
          RunIoList},
         {"check",
          "check DESIGN [--format text|json]",
-         "report I/O numbers out of range or used twice, unconnected inputs and elements on "
-         "feedback loops; exit 1 when any problem was found. Prints one line a problem with "
-         "the element's id, kind, description and cell (also duplicate ids, Out Markers whose "
-         "In Marker is gone and In Markers no Out Marker reads), or a JSON array with "
-         "--format json",
+         "list the design's problems: duplicate ids, I/O numbers out of range or used twice, "
+         "unconnected inputs, missing accumulators, elements on feedback loops (in any list), "
+         "Out Markers whose In Marker is gone and In Markers no Out Marker reads; one line a "
+         "problem with the element's id, kind, description and cell, or a JSON array with "
+         "--format json. Exit 1 exactly when at least one problem is listed",
          {{"--format"}, {}},
          RunCheck},
         {"simulation",
-         "simulation DESIGN [-o PATH]",
-         "write the simulation description (default simulation.lgf)",
+         "simulation DESIGN [-o PATH|-]",
+         "write the simulation description (default simulation.lgf; - for standard output)",
          {{"-o"}, {}},
          RunSimulation},
         {"render",
-         "render DESIGN -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--fit | --zoom Z --origin X,Y] "
-         "[--numbers] [--page N | --all-pages] [--tick K] [--selected]",
-         "draw the editor's picture of the design into a PNG, an SVG or a PDF file (by the "
-         "output's extension): the design at the given zoom and origin (default 800x600, zoom 1, "
-         "origin 0,0), or preview page N (1 = the first) with its paint objects at timer tick K "
-         "(default 0), all of them selected with --selected; --all-pages writes every preview "
-         "page into one PDF, a page each",
+         "render DESIGN -o OUT.png|OUT.jpg|OUT.bmp|OUT.svg|OUT.pdf|- [--size WxH] "
+         "[--fit | --zoom Z --origin X,Y] [--numbers] [--page N | --all-pages] [--tick K] "
+         "[--selected]",
+         "draw the editor's picture of the design into a PNG, JPEG, BMP, SVG or PDF file by the "
+         "output's extension (a PNG for a name without one, such as - for standard output; any "
+         "other extension is refused): the design at the given zoom and origin (default 800x600, "
+         "zoom 1, origin 0,0), or preview page N (1 = the first) with its paint objects at timer "
+         "tick K (default 0), all of them selected with --selected; --all-pages writes every "
+         "preview page into one PDF, a page each",
          {{"-o", "--size", "--zoom", "--origin", "--page", "--tick"},
           {"--fit", "--numbers", "--selected", "--all-pages"}},
          RunRender},
@@ -127,8 +132,10 @@ void PrintOverview(std::ostream& out)
     for (const CommandSpec& command : Commands())
         out << "  " << command.usage << "\n      " << command.summary << '\n';
     out << "\n'vantrel-cli COMMAND --help' describes one command.\n"
-           "Exit codes: 0 success, 1 problems found (check) or designs differ (diff),\n"
-           "2 usage error, 3 the design cannot be opened, 4 an output cannot be written.\n";
+           "Exit codes: 0 success, 1 problems listed (check) or designs differ (diff),\n"
+           "2 usage error, 3 the design cannot be opened, 4 an output cannot be written.\n"
+           "An output that exists and is not a regular file (a device, a pipe, standard\n"
+           "output) is written into; any other is replaced only once it is complete.\n";
 }
 
 void PrintCommandHelp(const CommandSpec& command, std::ostream& out)

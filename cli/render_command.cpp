@@ -5,9 +5,9 @@
 #include "editing/page_image_cache.h"
 #include "editing/schematic_renderer.h"
 #include "editing/view_state.h"
-#include "platform/qt/picture_files.h"
-#include "platform/qt/qpainter_surface.h"
-#include "platform/qt/qt_image.h"
+#include "qt_adapters/picture_files.h"
+#include "qt_adapters/qpainter_surface.h"
+#include "qt_adapters/qt_image.h"
 
 #include <charconv>
 #include <limits>
@@ -103,6 +103,10 @@ void DrawPicture(Surface& surface, CVantrelDoc& document, const ViewState& state
 const char16_t* FormatName(PictureFormat format)
 {
     switch (format) {
+    case PictureFormat::Jpeg:
+        return u"JPEG";
+    case PictureFormat::Bmp:
+        return u"BMP";
     case PictureFormat::Svg:
         return u"SVG";
     case PictureFormat::Pdf:
@@ -113,15 +117,27 @@ const char16_t* FormatName(PictureFormat format)
     return u"PNG";
 }
 
+// The format the output's extension names. A name without one (standard
+// output, a pipe) gets a PNG; any other extension is refused, rather than
+// written in a format the name does not say.
+PictureFormat OutputFormat(const std::filesystem::path& output)
+{
+    if (const std::optional<PictureFormat> format = PictureFormatOf(output))
+        return *format;
+    if (output.has_extension())
+        throw UsageError("render writes " + std::string(kPictureExtensions) + " files, not " +
+                         output.extension().string());
+    return PictureFormat::Png;
+}
+
 } // namespace
 
 int RunRender(const Arguments& arguments, Context& context)
 {
     const std::optional<std::string> output = arguments.Value("-o");
     if (!output)
-        throw UsageError("render needs -o OUT.png, OUT.svg or OUT.pdf");
-    // Any other name gets a PNG, as it always did.
-    const PictureFormat format = PictureFormatOf(*output).value_or(PictureFormat::Png);
+        throw UsageError("render needs -o OUT with one of " + std::string(kPictureExtensions));
+    const PictureFormat format = OutputFormat(*output);
     const bool allPages = arguments.Has("--all-pages");
     if (allPages && format != PictureFormat::Pdf)
         throw UsageError("--all-pages writes a PDF file: name it OUT.pdf");
@@ -153,8 +169,9 @@ int RunRender(const Arguments& arguments, Context& context)
         return kExitCannotWrite;
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    return WriteOutput(*output, {data, std::size_t(bytes.size())}, context) ? kExitOk
-                                                                            : kExitCannotWrite;
+    return WriteOutput(OutputPath(*output), {data, std::size_t(bytes.size())}, context)
+               ? kExitOk
+               : kExitCannotWrite;
 }
 
 } // namespace vantrel::cli

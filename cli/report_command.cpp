@@ -1,7 +1,7 @@
 #include "report_command.h"
 
 #include "document/vantrel_doc.h"
-#include "platform/qt/documentation_files.h"
+#include "qt_adapters/documentation_files.h"
 
 namespace vantrel::cli {
 

@@ -4,16 +4,38 @@
 
 namespace vantrel {
 
+namespace {
+
+void WriteLine(std::ostream& out, const std::string& line)
+{
+    // One write a line: standard error is unbuffered.
+    const std::string whole = line + '\n';
+    out.write(whole.data(), std::streamsize(whole.size()));
+}
+
+} // namespace
+
 StderrNotifier::StderrNotifier(std::ostream& out) : out_(out) {}
+
+StderrNotifier::~StderrNotifier()
+{
+    for (const std::string& line : leftOut_) {
+        const std::uint64_t more = times_[line] - kTimesShown;
+        if (more > 0)
+            WriteLine(out_, line + " (shown " + std::to_string(kTimesShown) + " times; " +
+                                std::to_string(more) + " more not shown)");
+    }
+}
 
 MessageAnswer StderrNotifier::Message(const std::u16string& text, const std::u16string& caption,
                                       MessageButtons buttons)
 {
-    ++count_;
-    // One write a message: standard error is unbuffered, and a damaged
-    // design may raise a message for each of its elements.
-    const std::string line = ToUtf8(caption) + ": " + ToUtf8(text) + '\n';
-    out_.write(line.data(), std::streamsize(line.size()));
+    const std::string line = ToUtf8(caption) + ": " + ToUtf8(text);
+    const std::uint64_t times = ++times_[line];
+    if (times <= kTimesShown)
+        WriteLine(out_, line);
+    if (times == kTimesShown)
+        leftOut_.push_back(line);
     return FirstButtonAnswer(buttons);
 }
 

@@ -1,6 +1,6 @@
-// The bytes as a design file: opened, checked, sorted, compiled, exported
-// and saved as the editor and the command line do, then the saved file
-// opened again.
+// The bytes as a design file: opened, checked, sorted, compiled, exported,
+// drawn, copied and pasted into itself and saved as the editor and the
+// command line do, then the saved file opened again.
 //
 // Page images go through the small test codec (its own format, at most
 // 255 x 255 pixels), so that a page's image is decoded, kept and encoded on
@@ -24,6 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!LoadDesign(document, {data, size}, u"fuzz.lgc", codec))
         return 0;
     RunDesignCommands(document, codec);
+    DrawPictures(document);
+    PasteCopyOfDesign(document);
     RequireReopens(SaveToMemory(document, codec), codec);
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "header_outcomes.h"
 
-#include "platform/qt/png_chunks.h"
+#include "qt_adapters/png_chunks.h"
 
 #include <QBuffer>
 #include <QByteArray>

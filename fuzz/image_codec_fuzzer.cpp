@@ -8,7 +8,7 @@
 // platform.
 
 #include "header_outcomes.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 
 #include <QGuiApplication>
 

@@ -5,20 +5,19 @@
 set -euo pipefail
 root="${1:?usage: check_layers.sh REPOSITORY_ROOT}"
 
-# Lowest first. The core is everything up to export; the editing library and
+# Lowest first. The core is everything up to export and compare; the editing library and
 # the Qt adapters stand on it; the command line on those; the widgets on top.
 declare -A level=(
-  [platform]=0 [archive]=1 [elements]=2 [paint]=3 [hardware]=3 [document]=4
-  [compiler]=5 [export]=6 [editing]=8 [platform/qt]=8 [cli]=9
+  [graphics]=0 [archive]=1 [elements]=2 [paint]=3 [hardware]=3 [document]=4
+  [compiler]=5 [export]=6 [compare]=6 [editing]=8 [qt_adapters]=8 [cli]=9
   [editor]=10 [dialogs]=11 [app]=12
 )
-qt_free=(platform archive elements paint hardware document compiler export editing)
+qt_free=(graphics archive elements paint hardware document compiler export compare editing)
 
-# The layer a file or an include path belongs to ("platform/qt/x.h" -> platform/qt).
+# The layer a file or an include path belongs to ("editing/x.h" -> editing).
 layer_of() {
   local path="$1"
   case "$path" in
-    platform/qt/*) echo "platform/qt" ;;
     */*) echo "${path%%/*}" ;;
     *) echo "" ;;
   esac

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12 packages), then configures and
 # builds. Sourced by run.sh and test.sh; BUILD_DIR and CMAKE_EXTRA may be set,
-# VANTREL_EXTRA_PACKAGES names more packages and VANTREL_SKIP_BUILD=1 only
-# installs (scripts/fuzz.sh uses both for its own compiler).
+# VANTREL_BUILD_TARGETS names the targets to build (all of them when unset;
+# run.sh builds only the editor), VANTREL_EXTRA_PACKAGES names more packages
+# and VANTREL_SKIP_BUILD=1 only installs (scripts/fuzz.sh uses both for its
+# own compiler).
 set -euo pipefail
 
 VANTREL_PACKAGES=(
@@ -42,7 +44,9 @@ configure_and_build() {
   root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
   build_dir="${BUILD_DIR:-$root/build}"
   cmake -S "$root" -B "$build_dir" -G Ninja ${CMAKE_EXTRA:-} >/dev/null
-  cmake --build "$build_dir" -j "$(nproc)"
+  local targets=()
+  read -r -a targets <<<"${VANTREL_BUILD_TARGETS:-}"
+  cmake --build "$build_dir" -j "$(nproc)" ${targets[@]:+--target "${targets[@]}"}
 }
 
 install_missing_packages

@@ -6,10 +6,10 @@
 #include "editing/canvas_geometry.h"
 #include "editing/schematic_renderer.h"
 #include "editing/view_state.h"
-#include "platform/qt/qpainter_surface.h"
-#include "platform/qt/qt_arc_angles.h"
-#include "platform/qt/qt_text.h"
-#include "platform/surface_rules.h"
+#include "graphics/surface_rules.h"
+#include "qt_adapters/qpainter_surface.h"
+#include "qt_adapters/qt_arc_angles.h"
+#include "qt_adapters/qt_text.h"
 #include "support/full_size_design.h"
 
 #include <QFontMetrics>

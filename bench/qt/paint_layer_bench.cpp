@@ -6,7 +6,7 @@
 #include "document/vantrel_doc.h"
 #include "editing/schematic_renderer.h"
 #include "editing/view_state.h"
-#include "platform/qt/qpainter_surface.h"
+#include "qt_adapters/qpainter_surface.h"
 #include "support/display_page.h"
 
 #include <QImage>

@@ -5,7 +5,7 @@
 #include "editing/canvas_geometry.h"
 #include "editing/schematic_renderer.h"
 #include "editing/view_state.h"
-#include "platform/qt/qpainter_surface.h"
+#include "qt_adapters/qpainter_surface.h"
 #include "support/full_size_design.h"
 
 #include <QGuiApplication>

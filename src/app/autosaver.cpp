@@ -3,16 +3,17 @@
 #include "archive/file_bytes.h"
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <new>
 
 namespace vantrel {
 
 AutoSaver::AutoSaver(CVantrelDoc& document, const ImageCodec& codec,
-                     std::function<QString()> originalPath, const QString& folder,
+                     std::function<QString()> originalPath, RecoveryStore store,
                      std::chrono::milliseconds interval)
-    : document_(document), codec_(codec), originalPath_(std::move(originalPath)), store_(folder)
+    : document_(document), codec_(codec), originalPath_(std::move(originalPath)),
+      store_(std::move(store))
 {
     timer_.setInterval(interval);
     connect(&timer_, &QTimer::timeout, this, &AutoSaver::SaveNow);

@@ -24,7 +24,7 @@ public:
 
     // `originalPath` tells the design's own file at the time of each copy.
     AutoSaver(CVantrelDoc& document, const ImageCodec& codec, std::function<QString()> originalPath,
-              const QString& folder, std::chrono::milliseconds interval);
+              RecoveryStore store, std::chrono::milliseconds interval);
 
     void Start() { timer_.start(); }
     std::chrono::milliseconds Interval() const { return timer_.intervalAsDuration(); }

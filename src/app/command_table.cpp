@@ -1,11 +1,14 @@
 #include "app/command_table.h"
 
 #include "editing/command_ids.h"
+#include "editing/editing_commands.h"
 #include "elements/element_kinds.h"
 #include "paint/paint_kinds.h"
 
+#include <QStringList>
+
 #include <algorithm>
-#include <vector>
+#include <map>
 
 namespace vantrel {
 
@@ -13,64 +16,154 @@ namespace {
 
 using namespace command;
 
-struct Prompt
-{
-    int id;
-    const char* text; // status line, then optionally "\n" and the tooltip
-};
-
-constexpr Prompt kPrompts[] = {
-    {kFileNew, "Create a new document\nNew"},
-    {kFileOpen, "Open an existing document\nOpen"},
-    {kFileSave, "Save the active document\nSave"},
-    {kFileSaveAs, "Save the active document with a new name\nSave As"},
-    {kFilePrint, "Print the active document\nPrint"},
-    {kFilePrintPreview, "Display full pages\nPrint Preview"},
-    {kFilePrintSetup, "Change the printer and printing options\nPrint Setup"},
-    {kExportPicture, "Export the view's picture as a PNG, SVG or PDF file\nExport Picture"},
-    {kFileRecent, "Open this document"},
-    {kFileRecent + 1, "Open this document"},
-    {kFileRecent + 2, "Open this document"},
-    {kFileRecent + 3, "Open this document"},
-    {kAppExit, "Quit the application; prompts to save documents\nExit"},
-    {kEditUndo, "Undo the last action\nUndo"},
-    {kEditRedo, "Redo the previously undone action\nRedo"},
-    {kEditCut, "Cut the selection and put it on the Clipboard\nCut"},
-    {kEditCopy, "Copy the selection and put it on the Clipboard\nCopy"},
-    {kEditPaste, "Insert Clipboard contents\nPaste"},
-    {kEditFind, "Find the specified text\nFind"},
-    {kViewToolbar, "Show or hide the toolbar\nToggle ToolBar"},
-    {kViewStatusBar, "Show or hide the status bar\nToggle StatusBar"},
-    {kAppAbout, "Display program information, version number and copyright\nAbout"},
-    {kToolConnect, "Connect Tool"},
-    {kToolSelect, "Select Tool"},
-};
-
-// The prompt text of a command, or null when it has none.
-const char* PromptText(int id)
-{
-    if (const ElementKindRow* kind = FindElementKind(id))
-        return kind->prompt;
-    if (const PaintKindRow* kind = FindPaintKind(id))
-        return kind->prompt;
-    const auto found = std::find_if(std::begin(kPrompts), std::end(kPrompts),
-                                    [id](const Prompt& prompt) { return prompt.id == id; });
-    return found != std::end(kPrompts) ? found->text : nullptr;
-}
-
 // The prompt's line (0 status, 1 tooltip), or the plain menu text when the
 // command has no such line.
-QString PromptLine(int id, const QString& menuText, int line)
+QString PromptLine(const CommandLook& look, int line)
 {
-    if (const char* text = PromptText(id)) {
-        const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
+    if (look.prompt) {
+        const QStringList lines = QString::fromUtf8(look.prompt).split(QLatin1Char('\n'));
         if (line < lines.size())
             return lines[line];
     }
-    return PlainMenuText(menuText);
+    return PlainMenuText(QString::fromUtf8(look.menuText));
+}
+
+MenuEntry Menu(const char* title)
+{
+    return {MenuEntryKind::Menu, 0, title};
+}
+MenuEntry Item(int id)
+{
+    return {MenuEntryKind::Command, id, nullptr};
+}
+constexpr MenuEntry kSeparator{MenuEntryKind::Separator, 0, nullptr};
+constexpr MenuEntry kEnd{MenuEntryKind::End, 0, nullptr};
+
+std::vector<MenuEntry> Items(std::initializer_list<int> ids)
+{
+    std::vector<MenuEntry> entries;
+    for (int id : ids)
+        entries.push_back(id == 0 ? kSeparator : Item(id));
+    return entries;
+}
+
+// A submenu holding the commands (0 for a separator).
+std::vector<MenuEntry> Submenu(const char* title, std::initializer_list<int> ids)
+{
+    std::vector<MenuEntry> entries{Menu(title)};
+    const std::vector<MenuEntry> items = Items(ids);
+    entries.insert(entries.end(), items.begin(), items.end());
+    entries.push_back(kEnd);
+    return entries;
+}
+
+void Append(std::vector<MenuEntry>& layout, const std::vector<MenuEntry>& entries)
+{
+    layout.insert(layout.end(), entries.begin(), entries.end());
+}
+
+void AppendFileMenu(std::vector<MenuEntry>& layout)
+{
+    layout.push_back(Menu("&File"));
+    Append(layout, Items({kFileNew, kFileOpen, kFileSave, kFileSaveAs, 0, kFilePrint,
+                          kFilePrintPreview, kFilePrintSetup, 0}));
+    Append(layout, Submenu("Export", {kExportIoList, kExportPicture}));
+    Append(layout,
+           Items({0, kFileRecent, kFileRecent + 1, kFileRecent + 2, kFileRecent + 3, 0, kAppExit}));
+    layout.push_back(kEnd);
+}
+
+void AppendEditMenu(std::vector<MenuEntry>& layout)
+{
+    layout.push_back(Menu("&Edit"));
+    Append(layout,
+           Items({kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, 0, kEditReplicate,
+                  kEditSelectAll, kEditFind, 0, kBackgroundColor, kImportBackground}));
+    Append(layout, Submenu("Flip", {kFlipHorizontally, kFlipVertically}));
+    Append(layout, Submenu("Corrections", {kNormalize}));
+    layout.push_back(kEnd);
+}
+
+void AppendViewMenu(std::vector<MenuEntry>& layout)
+{
+    layout.push_back(Menu("&View"));
+    Append(layout, Items({kViewToolbar, kViewStatusBar, kViewElementBar, kViewProblems, 0,
+                          kViewElementNumbers}));
+    Append(layout, Submenu("Zoom", {kZoomIn, kZoomOut, kZoomOne, kZoomFit}));
+    Append(layout, Submenu("Layout", {kLayoutDesign, kLayoutPreview, kLayoutToggle}));
+    layout.push_back(kEnd);
+}
+
+void AppendToolsMenu(std::vector<MenuEntry>& layout)
+{
+    layout.push_back(Menu("&Tools"));
+    Append(layout, Submenu("Hardware Config", {kIoCount, kIoSpeed, kRemoteIo, kCustomRemoteIo}));
+    Append(layout, Items({kAutoSort, kExportFlash, kExportJson, kComplexCommands}));
+    Append(layout, Submenu("Simulation", {kSimulationSetup, kSimulationExport}));
+    Append(layout, Submenu("Preview Page", {kPageSetCount, kPageLeft, kPageRight}));
+    layout.push_back(kEnd);
+}
+
+// The element kinds in the order of their table, then the two design tools.
+void AppendActionMenu(std::vector<MenuEntry>& layout)
+{
+    layout.push_back(Menu("&Action"));
+    layout.push_back(Menu("New"));
+    for (const ElementKindRow& kind : ElementKinds())
+        layout.push_back(Item(kind.command));
+    Append(layout, Items({0, kToolConnect, kToolSelect}));
+    layout.push_back(kEnd);
+    layout.push_back(kEnd);
+}
+
+void AppendPaintToolMenu(std::vector<MenuEntry>& layout)
+{
+    layout.push_back(Menu("&Paint Tool"));
+    for (int id : PaintToolbarCommands())
+        layout.push_back(Item(id));
+    layout.push_back(kEnd);
 }
 
 } // namespace
+
+const WindowCommandRow* FindWindowCommand(int id)
+{
+    static const std::map<int, const WindowCommandRow*> byId = [] {
+        std::map<int, const WindowCommandRow*> rows;
+        for (const WindowCommandRow& row : WindowCommands())
+            rows.emplace(row.look.id, &row);
+        return rows;
+    }();
+    const auto found = byId.find(id);
+    return found == byId.end() ? nullptr : found->second;
+}
+
+const CommandLook* FindCommandLook(int id)
+{
+    if (const EditingCommandRow* row = FindEditingCommand(id))
+        return &row->look;
+    if (const WindowCommandRow* row = FindWindowCommand(id))
+        return &row->look;
+    return nullptr;
+}
+
+std::span<const MenuEntry> MenuLayout()
+{
+    static const std::vector<MenuEntry> layout = [] {
+        std::vector<MenuEntry> entries;
+        AppendFileMenu(entries);
+        AppendEditMenu(entries);
+        AppendViewMenu(entries);
+        AppendToolsMenu(entries);
+        AppendActionMenu(entries);
+        AppendPaintToolMenu(entries);
+        entries.push_back(Menu("&Help"));
+        entries.push_back(Item(kAppAbout));
+        entries.push_back(kEnd);
+        return entries;
+    }();
+    return layout;
+}
 
 std::span<const int> StandardToolbarLayout()
 {
@@ -89,26 +182,35 @@ std::vector<int> ElementToolbarCommands()
     return commands;
 }
 
-std::span<const PaintToolCommand> PaintToolCommands()
+std::span<const int> PaintToolbarCommands()
 {
-    // Select, then the tools of the paint kinds.
-    static const std::vector<PaintToolCommand> tools = [] {
-        std::vector<PaintToolCommand> commands{{kPaintSelect, "Select"}};
+    static const std::vector<int> tools = [] {
+        std::vector<int> commands{kPaintSelect};
         for (const PaintKindRow& kind : PaintKinds())
-            commands.push_back({kind.command, kind.menuText});
+            commands.push_back(kind.command);
         return commands;
     }();
     return tools;
 }
 
-QString StatusPrompt(int id, const QString& menuText)
+QString StatusPrompt(const CommandLook& look)
 {
-    return PromptLine(id, menuText, 0);
+    return PromptLine(look, 0);
 }
 
-QString ToolTipPrompt(int id, const QString& menuText)
+QString ToolTipPrompt(const CommandLook& look)
 {
-    return PromptLine(id, menuText, 1);
+    return PromptLine(look, 1);
+}
+
+QList<QKeySequence> Shortcuts(const CommandLook& look)
+{
+    QList<QKeySequence> keys;
+    for (const char* key : look.keys)
+        if (key)
+            keys.append(
+                QKeySequence::fromString(QString::fromLatin1(key), QKeySequence::PortableText));
+    return keys;
 }
 
 QString PlainMenuText(const QString& menuText)

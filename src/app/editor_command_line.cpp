@@ -4,8 +4,8 @@
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
 #include "editing/view_state.h"
-#include "platform/qt/qt_image_codec.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_image_codec.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

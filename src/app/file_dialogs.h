@@ -6,6 +6,8 @@ class QWidget;
 
 namespace vantrel {
 
+class DialogFolders;
+
 // The file name questions of Open and Save As, behind one interface so that
 // the commands can be driven without a modal loop (tests answer directly).
 // An empty name means Cancel.
@@ -23,13 +25,18 @@ public:
     }
 };
 
-// The platform's file dialogs for design files (".lgc") and pictures.
+// The platform's file dialogs for design files (".lgc") and pictures. A
+// proposed name without a folder starts in the folders' start folder.
 class QtFileDialogs final : public FileDialogs
 {
 public:
+    explicit QtFileDialogs(DialogFolders& folders) : folders_(folders) {}
     QString OpenFileName(QWidget* owner) override;
     QString SaveFileName(QWidget* owner, const QString& proposed) override;
     QString PictureFileName(QWidget* owner, const QString& proposed) override;
+
+private:
+    DialogFolders& folders_;
 };
 
 } // namespace vantrel

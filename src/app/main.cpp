@@ -1,3 +1,4 @@
+#include "app/app_settings.h"
 #include "app/editor_command_line.h"
 #include "app/main_window.h"
 #include "app/test_hooks.h"
@@ -18,7 +19,7 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     vantrel::DrawOffscreenWithoutDisplay(argc, argv);
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QApplication::setOrganizationName(QStringLiteral("vantrel"));
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setWindowIcon(vantrel::ApplicationIcon());
@@ -39,6 +40,7 @@ int main(int argc, char** argv)
     case Action::Open:
         break;
     }
+    vantrel::MoveEarlierSettings();
     vantrel::AppServices services;
     const vantrel::TestHooks hooks(services);
     vantrel::CVantrelApp app(services);

@@ -1,11 +1,11 @@
 #include "app/main_window.h"
 
+#include "app/command_table.h"
 #include "app/focus_after_dialogs.h"
 #include "app/lock_key_panes.h"
 #include "app/problems_dock.h"
 #include "app/tool_icons.h"
 #include "app/vantrel_app.h"
-#include "app/view_printing.h"
 #include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
 
@@ -32,7 +32,7 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
                        ElementDialogs* dialogs, ViewPrompts* prompts, ConfigDialogs* configDialogs)
     : app_(app), document_(document),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtElementDialogs>(this)),
-      ownPrompts_(prompts ? nullptr : std::make_unique<QtViewPrompts>(this)),
+      ownPrompts_(prompts ? nullptr : std::make_unique<QtViewPrompts>(this, &app.Folders())),
       ownConfigDialogs_(configDialogs ? nullptr : std::make_unique<QtConfigDialogs>(this)),
       view_(new CVantrelView(document, dialogs ? *dialogs : *ownDialogs_,
                              configDialogs ? *configDialogs : *ownConfigDialogs_,
@@ -46,6 +46,13 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
     CreateStatusBar();
     setAcceptDrops(true);
     connect(view_, &CVantrelView::Changed, this, &CMainFrame::UpdateCommandUi);
+    // The problems the export warned about, with their elements at hand.
+    connect(view_, &CVantrelView::ExportWarned, this, [this] {
+        Problems().show();
+        Problems().raise();
+        Problems().Refresh();
+        UpdateCommandUi();
+    });
     new FocusAfterDialogs(*this, *view_);
     SetDocumentTitle(QStringLiteral("Untitled"));
     resize(QSize(1440, 900).boundedTo(screen()->availableSize()));
@@ -62,7 +69,12 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::SetDocumentTitle(const QString& documentName)
 {
-    setWindowTitle(QStringLiteral("%1 - Vantrel v2").arg(documentName));
+    // "[*]" is where the desktop shows the unsaved-changes mark; one that a
+    // file name holds is doubled, which shows it as it is.
+    QString name = documentName;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(QStringLiteral("%1[*] - Vantrel v2").arg(name));
+    setWindowModified(document_.IsModified());
 }
 
 bool CMainFrame::RunCommand(int id)
@@ -71,10 +83,8 @@ bool CMainFrame::RunCommand(int id)
         return false;
     if (view_->HandlesCommand(id))
         view_->OnCommand(id);
-    else if (HandlesOwnCommand(id))
-        OnOwnCommand(id);
     else
-        app_.OnCommand(id);
+        FindWindowCommand(id)->run(*this, id);
     UpdateCommandUi();
     return true;
 }
@@ -83,20 +93,21 @@ bool CMainFrame::IsCommandEnabled(int id) const
 {
     if (view_->HandlesCommand(id))
         return view_->IsCommandEnabled(id);
-    if (HandlesOwnCommand(id))
-        return true;
-    return app_.HandlesCommand(id) && app_.IsCommandEnabled(id);
+    const WindowCommandRow* row = FindWindowCommand(id);
+    return row && row->run && (!row->enabled || row->enabled(*this, id));
 }
 
 bool CMainFrame::IsCommandChecked(int id) const
 {
     if (view_->HandlesCommand(id))
         return view_->IsCommandChecked(id);
-    return HandlesOwnCommand(id) && IsOwnCommandChecked(id);
+    const WindowCommandRow* row = FindWindowCommand(id);
+    return row && row->checked && row->checked(*this, id);
 }
 
 void CMainFrame::UpdateCommandUi()
 {
+    setWindowModified(document_.IsModified());
     for (const auto& [id, action] : actions_) {
         action->setEnabled(IsCommandEnabled(id));
         if (action->isCheckable())
@@ -153,63 +164,6 @@ ProblemsDock& CMainFrame::Problems()
         connect(problemsDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUi);
     }
     return *problemsDock_;
-}
-
-bool CMainFrame::HandlesOwnCommand(int id) const
-{
-    switch (id) {
-    case kViewToolbar:
-    case kViewStatusBar:
-    case kViewElementBar:
-    case kViewProblems:
-    case kFilePrint:
-    case kFilePrintPreview:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CMainFrame::IsOwnCommandChecked(int id) const
-{
-    switch (id) {
-    case kViewToolbar:
-        return !mainToolBar_->isHidden();
-    case kViewStatusBar:
-        return !statusBar()->isHidden();
-    case kViewElementBar:
-        return !elementToolBar_->isHidden();
-    case kViewProblems:
-        return problemsDock_ && !problemsDock_->isHidden();
-    default:
-        return false;
-    }
-}
-
-void CMainFrame::OnOwnCommand(int id)
-{
-    switch (id) {
-    case kViewToolbar:
-        mainToolBar_->setVisible(mainToolBar_->isHidden());
-        break;
-    case kViewStatusBar:
-        statusBar()->setVisible(statusBar()->isHidden());
-        break;
-    case kViewElementBar:
-        elementToolBar_->setVisible(elementToolBar_->isHidden());
-        break;
-    case kViewProblems:
-        Problems().setVisible(Problems().isHidden());
-        break;
-    case kFilePrint:
-        PrintView(app_.Printer(), *view_, app_.Title(), this);
-        break;
-    case kFilePrintPreview:
-        PreviewView(app_.Printer(), *view_, app_.Title(), this);
-        break;
-    default:
-        break;
-    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -21,11 +21,12 @@ class LockKeyPanes;
 class ProblemsDock;
 class ToolbarIcons;
 class ViewPrompts;
+struct CommandLook;
 
 // The main window: the menu bar, the main, element and paint toolbars, the
-// status bar and the view. Every command goes first to the view, then to the
-// window itself (toolbar and status bar switches, printing), then to the
-// application; a command nobody handles is disabled.
+// status bar and the view. The menus, toolbars, prompts and keys come from
+// the command table: an editing command runs in the view, a window command
+// here; a command without a handler is disabled.
 class CMainFrame : public QMainWindow
 {
     Q_OBJECT
@@ -38,6 +39,9 @@ public:
     ~CMainFrame() override;
 
     CVantrelView& View() { return *view_; }
+    CVantrelApp& App() const { return app_; }
+    // "NAME - Vantrel v2", with the desktop's mark of unsaved changes after
+    // the name while the design is modified ("NAME* - Vantrel v2").
     void SetDocumentTitle(const QString& documentName);
 
     // Runs the command as its menu item does; nothing happens while it is
@@ -45,7 +49,8 @@ public:
     bool RunCommand(int id);
     bool IsCommandEnabled(int id) const;
     bool IsCommandChecked(int id) const;
-    // Brings every menu item and button up to date with the command states.
+    // Brings every menu item and button up to date with the command states,
+    // and the title's mark with the design's modified state.
     void UpdateCommandUi();
     // Shows the recent-file list in the File menu.
     void UpdateRecentFileMenu();
@@ -61,6 +66,8 @@ public:
     // The problems panel, made on first use: most sessions never open it,
     // and the window shows sooner without it.
     ProblemsDock& Problems();
+    // The problems panel when it was made, else null.
+    ProblemsDock* ProblemsIfMade() const { return problemsDock_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,23 +77,13 @@ protected:
 private:
     // main_window_menus.cpp
     void CreateMenus();
-    void CreateFileMenu();
-    void CreateEditMenu();
-    void CreateViewMenu();
-    void CreateToolsMenu();
-    void CreateActionMenu();
-    void CreatePaintToolMenu();
     void CreateToolBars();
     QToolBar* CreateToolBar(const QString& title, const QString& name);
-    QAction* AddCommand(QMenu& menu, int id, const QString& text,
-                        const QList<QKeySequence>& keys = {}, bool checkable = false);
+    void AddCommand(QMenu& menu, const CommandLook& look);
     QMenu* AddMenu(const QString& title);
     void AddToolButton(QToolBar& toolBar, int id, const ToolbarIcons& icons);
 
     void CreateStatusBar();
-    bool HandlesOwnCommand(int id) const;
-    bool IsOwnCommandChecked(int id) const;
-    void OnOwnCommand(int id);
 
     CVantrelApp& app_;
     CVantrelDoc& document_;
@@ -95,8 +92,6 @@ private:
     std::unique_ptr<ConfigDialogs> ownConfigDialogs_;
     CVantrelView* view_;
     std::map<int, QAction*> actions_;
-    QMenu* fileMenu_ = nullptr;
-    QAction* recentSeparator_ = nullptr;
     QToolBar* mainToolBar_ = nullptr;
     QToolBar* elementToolBar_ = nullptr;
     QToolBar* paintToolBar_ = nullptr;

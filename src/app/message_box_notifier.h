@@ -2,6 +2,8 @@
 
 #include "document/notifier.h"
 
+class QMessageBox;
+class QString;
 class QWidget;
 
 namespace vantrel {
@@ -17,5 +19,9 @@ public:
 private:
     QWidget* owner_;
 };
+
+// Puts the message's text into the box: as it is, or, for lines whose parts
+// are separated by tabs (the report), as a table whose columns line up.
+void PresentMessage(QMessageBox& box, const QString& text);
 
 } // namespace vantrel

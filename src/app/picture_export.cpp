@@ -1,9 +1,10 @@
 #include "app/picture_export.h"
 
 #include "archive/file_bytes.h"
+#include "archive/text_codec.h"
 #include "document/notifier.h"
 #include "editor/vantrel_view.h"
-#include "platform/qt/picture_files.h"
+#include "qt_adapters/picture_files.h"
 
 #include <QPainter>
 
@@ -13,8 +14,8 @@ bool ExportPicture(CVantrelView& view, const std::filesystem::path& path, Notifi
 {
     const std::optional<PictureFormat> format = PictureFormatOf(path);
     if (!format) {
-        notifier.Message(u"A picture is exported as a .png, .svg or .pdf file.", kApplicationTitle,
-                         MessageButtons::Ok);
+        notifier.Message(u"A picture is exported as a " + Ascii(kPictureExtensions) + u" file.",
+                         kApplicationTitle, MessageButtons::Ok);
         return false;
     }
     const QSize size = view.viewport()->size().expandedTo(QSize(1, 1));

@@ -1,7 +1,7 @@
 #include "app/problems_dock.h"
 
 #include "editor/vantrel_view.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QHeaderView>
 #include <QTableWidget>

@@ -41,12 +41,29 @@ QByteArray CommandName(const QString& pid)
     return file.readAll().trimmed();
 }
 
+// Whether the process has ended without its parent having reaped it yet (a
+// zombie): it runs no more, yet kill() and /proc still know it.
+bool IsZombie(const QString& pid)
+{
+    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // "pid (command) state ...": the command may hold spaces and parentheses
+    // of its own, so the state is the field after the last parenthesis.
+    const QByteArray stat = file.read(4096);
+    const qsizetype commandEnd = stat.lastIndexOf(')');
+    if (commandEnd < 0 || commandEnd + 2 >= stat.size())
+        return false;
+    const char state = stat.at(commandEnd + 2);
+    return state == 'Z' || state == 'X';
+}
+
 std::optional<RecoveryEntry> ReadEntry(const QDir& folder, const QString& infoName)
 {
     QFile info(folder.filePath(infoName));
     if (!info.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QJsonObject fields = QJsonDocument::fromJson(info.read(64 * 1024)).object();
+    const QJsonObject fields = QJsonDocument::fromJson(info.read(qint64(64) * 1024)).object();
     RecoveryEntry entry;
     entry.infoFile = info.fileName();
     entry.designFile = folder.filePath(infoName.chopped(kInfoSuffix.size()) + kDesignSuffix);
@@ -59,16 +76,19 @@ std::optional<RecoveryEntry> ReadEntry(const QDir& folder, const QString& infoNa
 
 } // namespace
 
-RecoveryStore::RecoveryStore(QString folder)
-    : folder_(std::move(folder)), session_(QStringLiteral("%1-%2")
-                                               .arg(QCoreApplication::applicationPid())
-                                               .arg(QUuid::createUuid().toString(QUuid::Id128)))
+RecoveryStore::RecoveryStore(QString folder, QStringList earlierFolders)
+    : folder_(std::move(folder)), earlierFolders_(std::move(earlierFolders)),
+      session_(QStringLiteral("%1-%2")
+                   .arg(QCoreApplication::applicationPid())
+                   .arg(QUuid::createUuid().toString(QUuid::Id128)))
 {}
 
-QString RecoveryStore::DefaultFolder()
+RecoveryStore RecoveryStore::UserStore()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/recovery");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return RecoveryStore(data + QStringLiteral("/vantrel/recovery"),
+                         {data + QStringLiteral("/Local AppWizard-Generated Applications/Vantrel/"
+                                                "recovery")});
 }
 
 QString RecoveryStore::PathOf(const QString& suffix) const
@@ -105,14 +125,17 @@ bool RecoveryStore::HasCopy() const
 
 std::vector<RecoveryEntry> RecoveryStore::LeftBehind() const
 {
-    const QDir folder(folder_);
     std::vector<RecoveryEntry> entries;
-    for (const QString& name : folder.entryList({QStringLiteral("*") + kInfoSuffix}, QDir::Files)) {
-        if (folder.filePath(name) == PathOf(kInfoSuffix))
-            continue;
-        std::optional<RecoveryEntry> entry = ReadEntry(folder, name);
-        if (entry && !ProgramRuns(entry->pid) && QFile::exists(entry->designFile))
-            entries.push_back(std::move(*entry));
+    for (const QString& path : QStringList{folder_} + earlierFolders_) {
+        const QDir folder(path);
+        for (const QString& name :
+             folder.entryList({QStringLiteral("*") + kInfoSuffix}, QDir::Files)) {
+            if (folder.filePath(name) == PathOf(kInfoSuffix))
+                continue;
+            std::optional<RecoveryEntry> entry = ReadEntry(folder, name);
+            if (entry && !ProgramRuns(entry->pid) && QFile::exists(entry->designFile))
+                entries.push_back(std::move(*entry));
+        }
     }
     std::ranges::sort(entries, {}, &RecoveryEntry::savedAt);
     return entries;
@@ -128,7 +151,10 @@ bool ProgramRuns(qint64 pid)
 {
     if (pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno != EPERM))
         return false;
-    const QByteArray name = CommandName(QString::number(pid));
+    const QString id = QString::number(pid);
+    if (IsZombie(id))
+        return false;
+    const QByteArray name = CommandName(id);
     return name.isEmpty() ||
            name == CommandName(QString::number(QCoreApplication::applicationPid()));
 }

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <span>
@@ -26,10 +27,14 @@ struct RecoveryEntry
 class RecoveryStore
 {
 public:
-    explicit RecoveryStore(QString folder);
+    // Copies are kept in `folder`; those of sessions that ended are looked
+    // for in `earlierFolders` too.
+    explicit RecoveryStore(QString folder, QStringList earlierFolders = {});
 
-    // "recovery" in the user's application-data folder.
-    static QString DefaultFolder();
+    // The user's own store: "vantrel/recovery" in the user's data folder
+    // ($XDG_DATA_HOME, ~/.local/share by default), and the folder where
+    // earlier versions kept their copies.
+    static RecoveryStore UserStore();
 
     const QString& Folder() const { return folder_; }
     // Replaces this session's copy, then its side file, each atomically, so
@@ -39,7 +44,8 @@ public:
     // Removes this session's copy; nothing happens when there is none.
     void Remove();
     bool HasCopy() const;
-    // The copies of other sessions whose process has ended, oldest first.
+    // The copies of other sessions whose process has ended, in this folder
+    // and the earlier ones, oldest first.
     std::vector<RecoveryEntry> LeftBehind() const;
     static void Discard(const RecoveryEntry& entry);
 
@@ -47,11 +53,13 @@ private:
     QString PathOf(const QString& suffix) const;
 
     QString folder_;
+    QStringList earlierFolders_;
     QString session_;
 };
 
 // Whether a process of this program with that id runs. An id the system has
-// given to another program since counts as ended.
+// given to another program since counts as ended, and so does a process that
+// has ended but is not yet reaped by its parent.
 bool ProgramRuns(qint64 pid);
 
 } // namespace vantrel

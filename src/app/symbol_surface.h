@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/surface.h"
+#include "graphics/forwarding_surface.h"
 
 namespace vantrel {
 
@@ -8,68 +8,20 @@ namespace vantrel {
 // than two characters (names, numbers, captions) are left out, symbols such
 // as "==" or ">" stay. Small pictures of elements use it, where a label
 // would only be a smudge.
-class SymbolSurface final : public Surface
+class SymbolSurface final : public ForwardingSurface
 {
 public:
-    explicit SymbolSurface(Surface& target) : target_(target) {}
+    using ForwardingSurface::ForwardingSurface;
 
-    Pen SetPen(const Pen& pen) override { return target_.SetPen(pen); }
-    Brush SetBrush(const Brush& brush) override { return target_.SetBrush(brush); }
-    Colour SetTextColour(Colour colour) override { return target_.SetTextColour(colour); }
-    Colour SetTextBackground(Colour colour) override { return target_.SetTextBackground(colour); }
-    BackgroundMode SetBackgroundMode(BackgroundMode mode) override
-    {
-        return target_.SetBackgroundMode(mode);
-    }
-    ArcDirection SetArcDirection(ArcDirection direction) override
-    {
-        return target_.SetArcDirection(direction);
-    }
-    Point MoveTo(int x, int y) override { return target_.MoveTo(x, y); }
-    void LineTo(int x, int y) override { target_.LineTo(x, y); }
-    void DrawPolyline(std::span<const Point> points) override { target_.DrawPolyline(points); }
-    void DrawPolygon(std::span<const Point> points) override { target_.DrawPolygon(points); }
-    void DrawRectangle(int left, int top, int right, int bottom) override
-    {
-        target_.DrawRectangle(left, top, right, bottom);
-    }
-    void DrawEllipse(int left, int top, int right, int bottom) override
-    {
-        target_.DrawEllipse(left, top, right, bottom);
-    }
-    void DrawArc(const Rect& box, Point start, Point end) override
-    {
-        target_.DrawArc(box, start, end);
-    }
-    void DrawChord(const Rect& box, Point start, Point end) override
-    {
-        target_.DrawChord(box, start, end);
-    }
-    void DrawAngleArc(int centreX, int centreY, int radius, float startDegrees,
-                      float sweepDegrees) override
-    {
-        target_.DrawAngleArc(centreX, centreY, radius, startDegrees, sweepDegrees);
-    }
-    void FillRectangle(const Rect& rect, Colour colour) override
-    {
-        target_.FillRectangle(rect, colour);
-    }
     void DrawText(int x, int y, const std::u16string& text) override
     {
         if (text.size() <= 2)
-            target_.DrawText(x, y, text);
+            Target().DrawText(x, y, text);
     }
     Size TextExtent(const std::u16string& text) override
     {
-        return text.size() <= 2 ? target_.TextExtent(text) : Size{};
+        return text.size() <= 2 ? Target().TextExtent(text) : Size{};
     }
-    void DrawImageStretched(const Image& image, const Rect& dest) override
-    {
-        target_.DrawImageStretched(image, dest);
-    }
-
-private:
-    Surface& target_;
 };
 
 } // namespace vantrel

@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "app/vantrel_app.h"
 #include "editor/vantrel_view.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <utility>
 
 namespace vantrel {
 
@@ -43,7 +44,7 @@ private:
 class ScriptedAnswers final : public Notifier
 {
 public:
-    explicit ScriptedAnswers(const QStringList& answers) : answers_(answers) {}
+    explicit ScriptedAnswers(QStringList answers) : answers_(std::move(answers)) {}
     MessageAnswer Message(const std::u16string& text, const std::u16string& caption,
                           MessageButtons buttons) override;
 

@@ -1,14 +1,14 @@
 #include "app/tool_icons.h"
 
+#include "app/command_table.h"
 #include "app/symbol_surface.h"
 #include "document/vantrel_doc.h"
-#include "editing/command_ids.h"
 #include "editing/ink_bounds.h"
 #include "elements/element_drawing.h"
 #include "elements/element_kinds.h"
 #include "elements/gates.h"
 #include "paint/paint_kinds.h"
-#include "platform/qt/qpainter_surface.h"
+#include "qt_adapters/qpainter_surface.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -20,8 +20,6 @@
 namespace vantrel {
 
 namespace {
-
-using namespace command;
 
 const QColor kInk(0x20, 0x20, 0x20);
 const QColor kAccent(0x1c, 0x5f, 0xb4);
@@ -296,31 +294,25 @@ QIcon CommandIcon(int id)
         return ElementFigureIcon(*kind);
     if (const PaintKindRow* kind = FindPaintKind(id))
         return Drawn([kind](QPainter& p) { DrawPaintKind(p, *kind); });
-    switch (id) {
-    case kToolSelect:
-    case kPaintSelect:
-        return Drawn(DrawArrowPointer);
-    case kToolConnect:
-        return Drawn(DrawConnectWire);
-    case kFileNew:
-        return Drawn(DrawNewSheet);
-    case kFileOpen:
-        return Drawn(DrawOpenFolder);
-    case kFileSave:
-        return Drawn(DrawDisk);
-    case kEditCut:
-        return Drawn(DrawScissors);
-    case kEditCopy:
-        return Drawn(DrawCopy);
-    case kEditPaste:
-        return Drawn(DrawPaste);
-    case kFilePrint:
-        return Drawn(DrawPrinter);
-    case kAppAbout:
-        return Drawn(DrawHelp);
-    default:
+    const CommandLook* look = FindCommandLook(id);
+    if (!look)
         return {};
-    }
+    static constexpr std::pair<ButtonPicture, void (*)(QPainter&)> kDrawings[] = {
+        {ButtonPicture::Pointer, DrawArrowPointer},
+        {ButtonPicture::ConnectWire, DrawConnectWire},
+        {ButtonPicture::NewSheet, DrawNewSheet},
+        {ButtonPicture::OpenFolder, DrawOpenFolder},
+        {ButtonPicture::Disk, DrawDisk},
+        {ButtonPicture::Scissors, DrawScissors},
+        {ButtonPicture::Copy, DrawCopy},
+        {ButtonPicture::Paste, DrawPaste},
+        {ButtonPicture::Printer, DrawPrinter},
+        {ButtonPicture::Help, DrawHelp},
+    };
+    for (const auto& [picture, draw] : kDrawings)
+        if (picture == look->icon)
+            return Drawn(draw);
+    return {};
 }
 
 QIcon ApplicationIcon()

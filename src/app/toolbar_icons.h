@@ -27,7 +27,8 @@ class ToolbarIcons
 {
 public:
     ToolbarIcons();
-    // The command's icon; a null icon for a command without a button.
+    // The command's icon, with a faded grey look of its own for a disabled
+    // button; a null icon for a command without a button.
     QIcon Icon(int id) const;
 
     // Where the program keeps the strip drawn at build time.

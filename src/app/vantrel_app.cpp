@@ -1,16 +1,13 @@
 #include "app/vantrel_app.h"
 
-#include "app/about_dialog.h"
 #include "app/file_dialogs.h"
 #include "app/main_window.h"
 #include "app/message_box_notifier.h"
 #include "app/picture_export.h"
-#include "app/view_printing.h"
 #include "document/design_io.h"
-#include "editing/command_ids.h"
 #include "editing/message_batch.h"
 #include "editor/vantrel_view.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,8 +17,6 @@
 
 namespace vantrel {
 
-using namespace command;
-
 namespace {
 
 std::filesystem::path FileSystemPath(const QString& path)
@@ -29,14 +24,9 @@ std::filesystem::path FileSystemPath(const QString& path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-bool IsRecentFileCommand(int id)
-{
-    return id >= kFileRecent && id < kFileRecent + RecentFileList::kSize;
-}
-
 } // namespace
 
-CVantrelApp::CVantrelApp(AppServices services)
+CVantrelApp::CVantrelApp(const AppServices& services)
     : notifier_(services.notifier), fileDialogs_(services.fileDialogs)
 {
     frame_ = std::make_unique<CMainFrame>(*this, document_, codec_, services.elementDialogs,
@@ -46,14 +36,14 @@ CVantrelApp::CVantrelApp(AppServices services)
         notifier_ = ownNotifier_.get();
     }
     if (!fileDialogs_) {
-        ownFileDialogs_ = std::make_unique<QtFileDialogs>();
+        ownFileDialogs_ = std::make_unique<QtFileDialogs>(dialogFolders_);
         fileDialogs_ = ownFileDialogs_.get();
     }
     document_.SetNotifier(notifier_);
     autosaver_ = std::make_unique<AutoSaver>(
         document_, codec_, [this] { return pathName_; },
-        services.recoveryFolder.isEmpty() ? RecoveryStore::DefaultFolder()
-                                          : services.recoveryFolder,
+        services.recoveryFolder.isEmpty() ? RecoveryStore::UserStore()
+                                          : RecoveryStore(services.recoveryFolder),
         services.autosaveInterval);
     QObject::connect(autosaver_.get(), &AutoSaver::failed, frame_.get(),
                      [this](const QString& message) {
@@ -135,16 +125,9 @@ CVantrelApp::OpenResult CVantrelApp::Load(const QString& path)
         const MessageBatch batch(document_);
         return OpenDesign(document_, FileSystemPath(path), codec_);
     }();
-    switch (outcome) {
-    case OpenOutcome::CannotRead:
+    // A file that fails leaves the open design as it was.
+    if (outcome != OpenOutcome::Opened)
         return OpenResult::Failed;
-    case OpenOutcome::Damaged:
-        // The failed load has emptied the design: it starts over untitled.
-        NewDocument();
-        return OpenResult::Failed;
-    case OpenOutcome::Opened:
-        break;
-    }
     autosaver_->Discard();
     return OpenResult::Opened;
 }
@@ -219,64 +202,6 @@ bool CVantrelApp::SaveModified()
     }
 }
 
-bool CVantrelApp::HandlesCommand(int id) const
-{
-    switch (id) {
-    case kFileNew:
-    case kFileOpen:
-    case kFileSave:
-    case kFileSaveAs:
-    case kFilePrintSetup:
-    case kExportPicture:
-    case kAppExit:
-    case kAppAbout:
-        return true;
-    default:
-        return IsRecentFileCommand(id);
-    }
-}
-
-bool CVantrelApp::IsCommandEnabled(int id) const
-{
-    if (IsRecentFileCommand(id))
-        return id - kFileRecent < recentFiles_.Files().size();
-    return HandlesCommand(id);
-}
-
-void CVantrelApp::OnCommand(int id)
-{
-    switch (id) {
-    case kFileNew:
-        OnFileNew();
-        break;
-    case kFileOpen:
-        OnFileOpen();
-        break;
-    case kFileSave:
-        OnFileSave();
-        break;
-    case kFileSaveAs:
-        OnFileSaveAs();
-        break;
-    case kFilePrintSetup:
-        PrintSetup(Printer(), frame_.get());
-        break;
-    case kExportPicture:
-        OnExportPicture();
-        break;
-    case kAppExit:
-        frame_->close();
-        break;
-    case kAppAbout:
-        CAboutDlg(frame_.get()).exec();
-        break;
-    default:
-        if (IsRecentFileCommand(id))
-            OpenRecentFile(id - kFileRecent);
-        break;
-    }
-}
-
 void CVantrelApp::OnExportPicture()
 {
     // Beside the design, named after it.
@@ -319,8 +244,6 @@ void CVantrelApp::DocumentChanged()
     frame_->UpdateCommandUi();
 }
 
-// An entry that fails to open leaves the list; one whose opening the user
-// cancelled stays.
 void CVantrelApp::OpenRecentFile(int index)
 {
     const QString path = recentFiles_.Files().value(index);

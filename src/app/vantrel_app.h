@@ -1,10 +1,11 @@
 #pragma once
 
 #include "document/vantrel_doc.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 
 #include "app/autosaver.h"
 #include "app/recent_file_list.h"
+#include "dialogs/file_name_dialog.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,13 +39,12 @@ struct AppServices
 };
 
 // The application: one document with its file name, the main window around
-// the view, the recent-file list, and the commands of the application and
-// the document (New, Open, Save, Save As, the recent files, Print Setup,
-// Export Picture, About, Exit).
+// the view, the recent-file list, and what the file commands of the window
+// do (New, Open, Save, Save As, the recent files, Export Picture).
 class CVantrelApp
 {
 public:
-    explicit CVantrelApp(AppServices services = {});
+    explicit CVantrelApp(const AppServices& services = {});
     ~CVantrelApp();
     CVantrelApp(const CVantrelApp&) = delete;
     CVantrelApp& operator=(const CVantrelApp&) = delete;
@@ -63,6 +63,8 @@ public:
     // The file's name, or "Untitled".
     QString Title() const;
     RecentFileList& RecentFiles() { return recentFiles_; }
+    // Where the file dialogs open.
+    DialogFolders& Folders() { return dialogFolders_; }
     QPrinter& Printer();
     AutoSaver& Autosave() { return *autosaver_; }
 
@@ -71,8 +73,8 @@ public:
     // Asks for a file, then opens it.
     bool OnFileOpen();
     // Opens the design after asking to save the modified one. A file that
-    // cannot be read keeps the current design; one that fails while loading
-    // leaves a new "Untitled" design.
+    // cannot be read or fails while loading keeps the current design as it
+    // was: its file, content, history and modified mark.
     bool OpenDocumentFile(const QString& path);
     bool OnFileSave();
     bool OnFileSaveAs();
@@ -83,9 +85,9 @@ public:
     // false when the user cancels or the save fails.
     bool SaveModified();
 
-    bool HandlesCommand(int id) const;
-    bool IsCommandEnabled(int id) const;
-    void OnCommand(int id);
+    // Opens the entry of the recent-file list. An entry that fails to open
+    // leaves the list; one whose opening the user cancelled stays.
+    void OpenRecentFile(int index);
 
 private:
     enum class OpenResult
@@ -103,7 +105,6 @@ private:
     bool DoSave(const QString& path);
     void SetPathName(const QString& path);
     void DocumentChanged();
-    void OpenRecentFile(int index);
 
     std::unique_ptr<Notifier> ownNotifier_;
     std::unique_ptr<FileDialogs> ownFileDialogs_;
@@ -112,6 +113,7 @@ private:
     QtImageCodec codec_;
     CVantrelDoc document_;
     QString pathName_;
+    DialogFolders dialogFolders_{[this] { return pathName_; }};
     RecentFileList recentFiles_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<CMainFrame> frame_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/print_drawing.h"
+#include "qt_adapters/print_drawing.h"
 
 #include <QString>
 

@@ -118,12 +118,16 @@ public:
     }
 
     // An owned list: the count prefix, then one object reference per slot.
+    template <class T> void WriteObjectList(const std::vector<std::unique_ptr<T>>& list)
+    {
+        WriteCountPrefix(list.size());
+        for (const auto& object : list)
+            WriteObjectRef(object.get());
+    }
     template <class T> void SerializeObjectList(std::vector<std::unique_ptr<T>>& list)
     {
         if (IsStoring()) {
-            WriteCountPrefix(list.size());
-            for (const auto& object : list)
-                WriteObjectRef(object.get());
+            WriteObjectList(list);
             return;
         }
         std::size_t count = ReadCountPrefix();

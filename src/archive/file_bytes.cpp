@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -30,9 +31,20 @@ FileError::FileError(const std::filesystem::path& path, int errorNumber)
       errorNumber_(errorNumber)
 {}
 
+FileError FileError::MissingFolder(const std::filesystem::path& path,
+                                   const std::filesystem::path& folder)
+{
+    FileError error(path, ENOENT);
+    error.missingFolder_ = folder;
+    return error;
+}
+
 std::u16string FileError::Message() const
 {
     const std::u16string name = FromUtf8(path_.string());
+    if (!missingFolder_.empty())
+        return u"Cannot write " + name + u": the folder " + FromUtf8(missingFolder_.string()) +
+               u" does not exist. Create it or choose another folder.";
     switch (errorNumber_) {
     case ENOENT:
     case ENOTDIR:
@@ -191,23 +203,79 @@ WriteCall ReplaceWriteCall(WriteCall call)
     return std::exchange(writeCall, call ? call : SystemWrite);
 }
 
-// The stream's bytes on their way into a temporary file beside the target
-// that no one else uses. It keeps the error number of the first call that
-// failed, and removes the temporary file when it goes unless the file has
-// taken the target's place.
+namespace {
+
+// The standard output stream, or standard error, when the path names the
+// very file it writes to.
+std::optional<int> StandardStreamAt(const struct stat& status)
+{
+    for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+        struct stat streamStatus
+        {};
+        if (::fstat(stream, &streamStatus) == 0 && streamStatus.st_dev == status.st_dev &&
+            streamStatus.st_ino == status.st_ino)
+            return stream;
+    }
+    return std::nullopt;
+}
+
+bool WrittenInPlace(const struct stat& status)
+{
+    return StandardStreamAt(status) || (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode));
+}
+
+// A descriptor to write the target in place with, or none when the target
+// is replaced instead. A standard stream is written through a copy of the
+// process's own descriptor, which also reaches a socket or a file opened
+// for appending; anything else is opened for writing as it is (a device or
+// a pipe has nothing to truncate).
+std::optional<int> OpenInPlace(const std::filesystem::path& path)
+{
+    struct stat status
+    {};
+    if (::stat(path.c_str(), &status) != 0 || !WrittenInPlace(status))
+        return std::nullopt;
+    const std::optional<int> stream = StandardStreamAt(status);
+    const int fd = stream ? ::fcntl(*stream, F_DUPFD_CLOEXEC, 0)
+                          : ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError(path, errno);
+    return fd;
+}
+
+} // namespace
+
+bool IsWrittenInPlace(const std::filesystem::path& path)
+{
+    struct stat status
+    {};
+    return ::stat(path.c_str(), &status) == 0 && WrittenInPlace(status);
+}
+
+bool IsStandardOutput(const std::filesystem::path& path)
+{
+    struct stat status
+    {};
+    return ::stat(path.c_str(), &status) == 0 && StandardStreamAt(status) == STDOUT_FILENO;
+}
+
+// The stream's bytes on their way to the file: into a temporary file beside
+// the target that no one else uses, or straight into a target written in
+// place. It keeps the error number of the first call that failed, and
+// removes a temporary file when it goes unless the file has taken the
+// target's place.
 class AtomicFileStream::Buffer final : public std::streambuf
 {
 public:
-    Buffer(const std::filesystem::path& target, const std::filesystem::path& named)
+    explicit Buffer(const std::filesystem::path& named)
     {
-        RequireWritable(target, named);
-        const std::filesystem::path folder =
-            target.parent_path().empty() ? "." : target.parent_path();
-        std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-        file_ = FileDescriptor(::mkstemp(pattern.data()));
-        if (file_.Get() < 0)
-            throw FileError(named, errno);
-        temporary_ = pattern;
+        if (const std::optional<int> fd = OpenInPlace(named)) {
+            file_ = FileDescriptor(*fd);
+            inPlace_ = true;
+        } else {
+            target_ = LinkTarget(named);
+            OpenTemporary(named);
+        }
         setp(bytes_.data(), bytes_.data() + bytes_.size());
     }
     ~Buffer() override
@@ -218,16 +286,19 @@ public:
     Buffer(const Buffer&) = delete;
     Buffer& operator=(const Buffer&) = delete;
 
+    bool InPlace() const { return inPlace_; }
     const std::filesystem::path& Temporary() const { return temporary_; }
+    const std::filesystem::path& Target() const { return target_; }
     void Keep() { kept_ = true; }
 
-    // Writes what is left, puts it on the disk and closes the file: the
-    // error number of the first failure, 0 when none failed.
+    // Writes what is left, puts a file that replaces its target on the disk
+    // and closes the file: the error number of the first failure, 0 when
+    // none failed. A pipe or a device has nothing to put on a disk.
     int Finish()
     {
         if (!Drain())
             return error_;
-        if (::fsync(file_.Get()) != 0)
+        if (!InPlace() && ::fsync(file_.Get()) != 0)
             return errno;
         return file_.Close();
     }
@@ -246,10 +317,27 @@ protected:
     int sync() override { return Drain() ? 0 : -1; }
 
 private:
+    void OpenTemporary(const std::filesystem::path& named)
+    {
+        RequireWritable(target_, named);
+        const std::filesystem::path folder =
+            target_.parent_path().empty() ? "." : target_.parent_path();
+        std::string pattern = (folder / ("." + target_.filename().string() + ".XXXXXX")).string();
+        file_ = FileDescriptor(::mkstemp(pattern.data()));
+        if (file_.Get() < 0) {
+            const int error = errno;
+            std::error_code ignored;
+            if (error == ENOENT && !std::filesystem::exists(folder, ignored))
+                throw FileError::MissingFolder(named, folder);
+            throw FileError(named, error);
+        }
+        temporary_ = pattern;
+    }
+
     bool Drain()
     {
         const char* data = pbase();
-        std::size_t left = std::size_t(pptr() - pbase());
+        auto left = std::size_t(pptr() - pbase());
         while (left > 0 && error_ == 0) {
             const long written = writeCall(file_.Get(), data, left);
             if (written < 0 && errno == EINTR)
@@ -265,6 +353,8 @@ private:
         return error_ == 0;
     }
 
+    bool inPlace_ = false;
+    std::filesystem::path target_; // the file replaced, links followed
     std::filesystem::path temporary_;
     FileDescriptor file_{-1};
     std::array<char, 65536> bytes_{};
@@ -294,8 +384,7 @@ void TakeOverAttributes(const std::filesystem::path& temporary, const std::files
 } // namespace
 
 AtomicFileStream::AtomicFileStream(std::filesystem::path path)
-    : path_(std::move(path)), target_(LinkTarget(path_)),
-      buffer_(std::make_unique<Buffer>(target_, path_)), stream_(buffer_.get())
+    : path_(std::move(path)), buffer_(std::make_unique<Buffer>(path_)), stream_(buffer_.get())
 {}
 
 AtomicFileStream::~AtomicFileStream() = default;
@@ -306,11 +395,12 @@ void AtomicFileStream::Commit()
     // The bytes reach the disk before the new file takes the old one's place.
     if (const int error = buffer_->Finish(); error != 0)
         throw FileError(path_, error);
-    TakeOverAttributes(buffer_->Temporary(), target_);
-    if (::rename(buffer_->Temporary().c_str(), target_.c_str()) != 0)
+    if (buffer_->InPlace())
+        return;
+    TakeOverAttributes(buffer_->Temporary(), buffer_->Target());
+    if (::rename(buffer_->Temporary().c_str(), buffer_->Target().c_str()) != 0)
         throw FileError(path_, errno);
     buffer_->Keep();
-    committed_ = true;
 }
 
 } // namespace vantrel

@@ -20,14 +20,21 @@ class FileError : public std::runtime_error
 {
 public:
     FileError(const std::filesystem::path& path, int errorNumber);
+    // A file that cannot be written because the folder it goes into does
+    // not exist (ENOENT).
+    static FileError MissingFolder(const std::filesystem::path& path,
+                                   const std::filesystem::path& folder);
+
     const std::filesystem::path& Path() const { return path_; }
     int ErrorNumber() const { return errorNumber_; }
-    // "%1 was not found." and its kin, with the file name filled in.
+    // "%1 was not found." and its kin, with the file name filled in; for a
+    // missing folder, the folder and what to do about it.
     std::u16string Message() const;
 
 private:
     std::filesystem::path path_;
     int errorNumber_;
+    std::filesystem::path missingFolder_;
 };
 
 // Far more than any real design file holds, page images included.
@@ -45,8 +52,19 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path);
 // written in place, a symbolic link is written through (the file it points
 // to is replaced, the link stays), an existing file that may not be written
 // raises FileError and stays untouched, and a replaced file keeps its
-// permissions.
+// permissions. A target that is not a regular file (a device such as
+// /dev/null, a named pipe, the process's standard output) is not replaced
+// but written into, as a plain write would; a folder raises FileError.
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// Whether the path names something that is written into instead of being
+// replaced: an existing file that is not a regular file or a folder, or
+// one of the process's standard output streams (whatever it is redirected
+// to, so that "-o /dev/stdout >> log" appends as the shell asked).
+bool IsWrittenInPlace(const std::filesystem::path& path);
+
+// Whether the path names the file the process's standard output goes to.
+bool IsStandardOutput(const std::filesystem::path& path);
 
 // A file written as a stream that replaces its target only when it is
 // complete: the stream goes to a temporary file in the target's folder, and
@@ -54,8 +72,9 @@ void WriteFileAtomically(const std::filesystem::path& path, std::span<const std:
 // error, an exception) the temporary file is removed and the target stays.
 // Links, read-only files and permissions are treated as WriteFileAtomically
 // says; a read-only target fails already here, before anything is written.
-// A failure names the error number of the system call that failed, so a
-// full disk or a file-size limit is told as such.
+// A target written in place (IsWrittenInPlace) gets the bytes as they come
+// and Commit only closes it. A failure names the error number of the system
+// call that failed, so a full disk or a file-size limit is told as such.
 class AtomicFileStream
 {
 public:
@@ -71,11 +90,9 @@ public:
 private:
     class Buffer;
 
-    std::filesystem::path path_;   // as named, for the messages
-    std::filesystem::path target_; // the file replaced, links followed
+    std::filesystem::path path_; // as named, for the messages
     std::unique_ptr<Buffer> buffer_;
     std::ostream stream_;
-    bool committed_ = false;
 };
 
 // The system call through which files are written. Tests put one in that

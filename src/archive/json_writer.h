@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/colour.h"
+#include "graphics/colour.h"
 
 #include <cstdint>
 #include <optional>

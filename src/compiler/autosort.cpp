@@ -2,6 +2,7 @@
 
 #include "archive/file_bytes.h"
 #include "archive/text_codec.h"
+#include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
 #include "elements/element_kinds.h"
 
@@ -178,21 +179,26 @@ private:
     int firstUnplaced_ = 0;
 };
 
-SortCounts SortList(CVantrelDoc& document, int listKind, const SortRules& rules)
+// Reorders the list within the edit, which remembers the old order.
+SortCounts SortList(CVantrelDoc& document, int listKind, const SortRules& rules,
+                    EditTransaction& edit)
 {
     ElementList& list = document.elements[listKind];
     SortCounts counts;
-    std::vector<int> positions;
+    std::vector<std::size_t> takenFrom;
     {
         const CVantrelDoc::FrozenLookups frozen(document);
-        positions = PassOrder(document, list, rules).Run(counts);
+        const std::vector<int> positions = PassOrder(document, list, rules).Run(counts);
+        takenFrom.assign(positions.begin(), positions.end());
     }
     ElementList sorted;
     sorted.reserve(list.size());
-    for (int position : positions)
-        sorted.push_back(std::move(list[std::size_t(position)]));
+    // Everything that allocates is done before the first element moves, so
+    // the edit's record and the list agree whatever runs out.
+    edit.RememberReordering(listKind, takenFrom);
+    for (std::size_t from : takenFrom)
+        sorted.push_back(std::move(list[from]));
     list = std::move(sorted);
-    document.SetModified(true);
     return counts;
 }
 
@@ -222,13 +228,9 @@ const SortRules kRegisterRules = {
     false,
 };
 
-} // namespace
-
-int SortMain(CVantrelDoc& document)
+int SortMainIn(CVantrelDoc& document, EditTransaction& edit)
 {
-    if (document.elements[kMainList].empty())
-        return 0;
-    const SortCounts counts = SortList(document, kMainList, kMainRules);
+    const SortCounts counts = SortList(document, kMainList, kMainRules, edit);
     if (counts.weak != 0)
         document.GetNotifier().Message(u"Found " + Decimal(counts.weak) + u" weak and " +
                                            Decimal(counts.strong) + u" strong loops",
@@ -236,26 +238,53 @@ int SortMain(CVantrelDoc& document)
     return counts.strong;
 }
 
+bool SortRegistersIn(CVantrelDoc& document, EditTransaction& edit)
+{
+    return SortList(document, kRegisterList, kRegisterRules, edit).strong == 0;
+}
+
+} // namespace
+
+int SortMain(CVantrelDoc& document)
+{
+    if (document.elements[kMainList].empty())
+        return 0;
+    EditTransaction edit(document, UndoRecord::kState);
+    const int strong = SortMainIn(document, edit);
+    edit.Commit();
+    return strong;
+}
+
 bool SortRegisters(CVantrelDoc& document)
 {
     if (document.elements[kRegisterList].empty())
         return true;
-    return SortList(document, kRegisterList, kRegisterRules).strong == 0;
+    EditTransaction edit(document, UndoRecord::kState);
+    const bool complete = SortRegistersIn(document, edit);
+    edit.Commit();
+    return complete;
 }
 
 bool AutoSort(CVantrelDoc& document)
 {
     try {
-        const int strong = SortMain(document);
+        const bool hasMain = !document.elements[kMainList].empty();
+        const bool hasRegisters = !document.elements[kRegisterList].empty();
+        if (!hasMain && !hasRegisters)
+            return true;
+        // Both lists in one step, which undo takes back as a whole.
+        EditTransaction edit(document, UndoRecord::kState);
+        const int strong = hasMain ? SortMainIn(document, edit) : 0;
         if (strong != 0)
             document.GetNotifier().Message(u"Autosort incomplete due to loops: " + Decimal(strong),
                                            u"Warning", MessageButtons::Ok);
-        if (!SortRegisters(document))
+        if (hasRegisters && !SortRegistersIn(document, edit))
             document.GetNotifier().Message(u"NL Autosort incomplete due to loops.", u"Warning",
                                            MessageButtons::Ok);
+        edit.Commit();
         return true;
     } catch (const std::bad_alloc&) {
-        // A list is reordered only once all its allocations have been made.
+        // The edit is rolled back: both lists keep their order.
         document.GetNotifier().Message(kOutOfMemoryText, kApplicationTitle, MessageButtons::Ok);
         return false;
     }

@@ -16,9 +16,12 @@ int SortMain(CVantrelDoc& document);
 // Returns false when an element had to be placed while still waiting.
 bool SortRegisters(CVantrelDoc& document);
 
-// The "Auto sort" command: both sorts, with a warning for each incomplete one.
-// False, after the system's "Out of memory." message, when memory ran out;
-// the list being sorted then keeps its order.
+// Each sort is one undoable edit of the design, which undo takes back to
+// the order before it.
+//
+// The "Auto sort" command: both sorts as one undoable edit, with a warning
+// for each incomplete one. False, after the system's "Out of memory."
+// message, when memory ran out; both lists then keep their order.
 bool AutoSort(CVantrelDoc& document);
 
 } // namespace vantrel

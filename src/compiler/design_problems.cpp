@@ -107,21 +107,32 @@ void AddNumberProblems(const CVantrelDoc& document, ProblemList& problems)
 
 void AddOpenInputs(const CVantrelDoc& document, ProblemList& problems)
 {
-    for (const OpenInput& open : FindOpenInputs(document))
-        problems.Add(ProblemKind::UnconnectedInput, *open.element,
-                     u"Input " + Decimal(open.input + 1LL) + u" is not connected");
+    for (const OpenInput& open : FindOpenInputs(document)) {
+        if (open.input == OpenInput::kAccumulator)
+            problems.Add(ProblemKind::MissingAccumulator, *open.element,
+                         u"Its accumulator is missing");
+        else
+            problems.Add(ProblemKind::UnconnectedInput, *open.element,
+                         u"Input " + Decimal(open.input + 1LL) + u" is not connected");
+    }
 }
 
+// The loop set holds the main list's elements and whatever they read on
+// the loop, a timer for one; those outside the main list say where they are.
 void AddLoops(CVantrelDoc& document, ProblemList& problems)
 {
     const ElementIdSet& loops = document.LoopSet();
     if (loops.empty())
         return;
-    const ElementList& main = document.elements[kMainList];
-    for (std::size_t i = 0; i < main.size(); ++i)
-        if (loops.contains(main[i]->id))
-            problems.Add(ProblemKind::FeedbackLoop, *main[i], {kMainList, int(i)},
-                         u"On a feedback loop");
+    for (int list = 0; list < kElementListCount; ++list) {
+        const std::u16string message =
+            list == kMainList ? u"On a feedback loop"
+                              : u"On a feedback loop (" + Ascii(ListName(list)) + u" list)";
+        const ElementList& elements = document.elements[list];
+        for (std::size_t i = 0; i < elements.size(); ++i)
+            if (loops.contains(elements[i]->id))
+                problems.Add(ProblemKind::FeedbackLoop, *elements[i], {list, int(i)}, message);
+    }
 }
 
 void AddMarkerProblems(const CVantrelDoc& document, ProblemList& problems)
@@ -150,9 +161,9 @@ const char* ProblemKindName(ProblemKind kind)
     // In the order of ProblemKind.
     static constexpr const char* kNames[] = {
         "duplicate-id",  "number-out-of-range",  "number-taken",     "unconnected-input",
-        "feedback-loop", "marker-without-start", "unread-in-marker",
+        "feedback-loop", "marker-without-start", "unread-in-marker", "missing-accumulator",
     };
-    static_assert(std::size(kNames) == std::size_t(ProblemKind::UnreadInMarker) + 1);
+    static_assert(std::size(kNames) == std::size_t(ProblemKind::MissingAccumulator) + 1);
     return kNames[static_cast<int>(kind)];
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/vantrel_doc.h"
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 #include <cstdint>
 #include <string>
@@ -20,6 +20,7 @@ enum class ProblemKind
     FeedbackLoop,
     MarkerWithoutStart,
     UnreadInMarker,
+    MissingAccumulator,
 };
 
 // One problem, tied to the element it is about. The location tells two
@@ -44,10 +45,10 @@ struct Problem
 const char* ProblemKindName(ProblemKind kind);
 
 // Every problem of the design: duplicate ids, then the numbers of each I/O
-// kind, the unconnected inputs in compile order, the elements on feedback
-// loops, the Out Markers whose In Marker is gone and the In Markers no Out
-// Marker reads. Shows no message and changes nothing in the design; takes
-// time linear in its size, so it can run after every edit.
+// kind, the unconnected inputs and missing accumulators in compile order,
+// the elements on feedback loops (whatever list they are in), the Out
+// Markers whose In Marker is gone and the In Markers no Out Marker reads. Shows no message and
+// changes nothing in the design; takes time linear in its size, so it can run after every edit.
 std::vector<Problem> FindProblems(CVantrelDoc& document);
 
 } // namespace vantrel

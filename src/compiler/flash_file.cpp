@@ -1,14 +1,13 @@
 #include "compiler/flash_file.h"
 
 #include "archive/byte_buffer.h"
-#include "archive/file_bytes.h"
 #include "compiler/flash_image.h"
 #include "compiler/image_header.h"
 #include "document/vantrel_doc.h"
 #include "elements/element_kinds.h"
 #include "elements/io_elements.h"
+#include "graphics/encoded_image.h"
 #include "hardware/io_counts.h"
-#include "platform/encoded_image.h"
 
 #include <algorithm>
 
@@ -124,31 +123,21 @@ void AppendNameTables(std::vector<std::uint8_t>& out, const CVantrelDoc& documen
 }
 
 // Paint objects refer to I/O by flat numbers, resolved afresh for this file.
-void AppendPaintRecords(std::vector<std::uint8_t>& out, CVantrelDoc& document)
+void AppendPaintRecords(std::vector<std::uint8_t>& out,
+                        const std::vector<std::unique_ptr<PaintStuff>>& resolved)
 {
-    const int inBytes = IoBytes(document.numInputs);
-    const int outBytes = IoBytes(document.numOutputs);
-    const int userInBytes = int(UserIoBytes(UserIoExtentOf(document).inputs));
     ByteWriter writer(out);
-    writer.Put(std::int32_t(document.paintObjects.size()));
-    for (const auto& paint : document.paintObjects) {
-        paint->ResolveLinks(document, inBytes, outBytes, userInBytes, false);
+    writer.Put(std::int32_t(resolved.size()));
+    for (const auto& paint : resolved)
         paint->WriteFlashRecord(writer);
-    }
 }
 
-// The records are written from copies whose deleted user inputs are
-// dropped; the caller hands the copies to the document once the file exists.
-std::vector<ComplexCommand> AppendCommandRecords(std::vector<std::uint8_t>& out,
-                                                 CVantrelDoc& document)
+void AppendCommandRecords(std::vector<std::uint8_t>& out, const CVantrelDoc& document,
+                          const std::vector<ComplexCommand>& checked)
 {
-    ByteWriter(out).Put(std::int32_t(document.complexCommands.size()));
-    std::vector<ComplexCommand> checked;
-    for (const auto& command : document.complexCommands) {
-        checked.push_back(*command);
-        checked.back().AppendFlashRecord(out, document, document.GetNotifier());
-    }
-    return checked;
+    ByteWriter(out).Put(std::int32_t(checked.size()));
+    for (const ComplexCommand& command : checked)
+        command.AppendFlashRecord(out, document);
 }
 
 void AppendFirstBackground(std::vector<std::uint8_t>& out, const CVantrelDoc& document,
@@ -163,28 +152,27 @@ void AppendFirstBackground(std::vector<std::uint8_t>& out, const CVantrelDoc& do
 
 } // namespace
 
-FlashFileContent BuildFlashFile(CVantrelDoc& document, const ImageCodec& codec,
-                                std::int32_t randomNumber)
+FlashFileContent BuildFlashFile(const CVantrelDoc& document, const ImageCodec& codec,
+                                std::int32_t randomNumber, Notifier& messages)
 {
     FlashFileContent content;
-    content.bytes = Compile(document, randomNumber);
+    content.bytes = Compile(document, randomNumber, messages);
     content.report = Report(document, content.bytes);
     AppendNameTables(content.bytes, document);
-    AppendPaintRecords(content.bytes, document);
+    content.corrections.paintObjects =
+        ResolvedPaintCopies(document, int(UserIoBytes(UserIoExtentOf(document).inputs)), false);
+    AppendPaintRecords(content.bytes, content.corrections.paintObjects);
     ByteWriter(content.bytes).Put(std::uint32_t(document.backgroundColour));
-    content.commands = AppendCommandRecords(content.bytes, document);
+    content.corrections.commands = CheckedCommandCopies(document, messages);
+    AppendCommandRecords(content.bytes, document, content.corrections.commands);
     AppendFirstBackground(content.bytes, document, codec);
     return content;
 }
 
-std::u16string ExportFlashFile(CVantrelDoc& document, const std::filesystem::path& path,
-                               const ImageCodec& codec, std::int32_t randomNumber)
+FlashFileContent BuildFlashFile(const CVantrelDoc& document, const ImageCodec& codec,
+                                std::int32_t randomNumber)
 {
-    FlashFileContent content = BuildFlashFile(document, codec, randomNumber);
-    WriteFileAtomically(path, content.bytes);
-    for (std::size_t i = 0; i < content.commands.size(); ++i)
-        *document.complexCommands[i] = std::move(content.commands[i]);
-    return content.report;
+    return BuildFlashFile(document, codec, randomNumber, document.GetNotifier());
 }
 
 } // namespace vantrel

@@ -2,6 +2,7 @@
 
 #include "archive/byte_buffer.h"
 #include "archive/text_codec.h"
+#include "compiler/document_finder.h"
 #include "compiler/image_header.h"
 #include "compiler/remote_requests.h"
 #include "document/vantrel_doc.h"
@@ -77,22 +78,22 @@ void AppendWords(std::vector<std::uint8_t>& image, const std::vector<std::uint32
         out.Put(word);
 }
 
-std::vector<std::uint32_t> LogicWords(const CVantrelDoc& document)
+std::vector<std::uint32_t> LogicWords(const CVantrelDoc& document, const ElFinder& finder)
 {
     std::vector<std::uint32_t> words;
     for (const auto& element : document.elements[kMainList])
-        element->Encode(words, document);
+        element->Encode(words, finder);
     return words;
 }
 
 // One word per element of the lists, in list order.
-std::vector<std::uint32_t> SingleWords(const CVantrelDoc& document,
+std::vector<std::uint32_t> SingleWords(const CVantrelDoc& document, const ElFinder& finder,
                                        std::initializer_list<int> lists)
 {
     std::vector<std::uint32_t> words;
     for (int list : lists)
         for (const auto& element : document.elements[list])
-            words.push_back(element->EncodeWord(document));
+            words.push_back(element->EncodeWord(finder));
     return words;
 }
 
@@ -132,7 +133,14 @@ UserIoExtent UserIoExtentOf(const CVantrelDoc& document)
 
 std::vector<std::uint8_t> Compile(const CVantrelDoc& document, std::int32_t randomNumber)
 {
+    return Compile(document, randomNumber, document.GetNotifier());
+}
+
+std::vector<std::uint8_t> Compile(const CVantrelDoc& document, std::int32_t randomNumber,
+                                  Notifier& messages)
+{
     const CVantrelDoc::FrozenLookups frozen(document);
+    const WarningFinder finder(document, messages);
     const std::vector<RemoteRequest> requests = RemoteRequests(
         document.remoteIo, IoBytes(document.numInputs), IoBytes(document.numOutputs));
     ImageHeader header = FrameHeader(document, randomNumber, int(requests.size()));
@@ -140,11 +148,11 @@ std::vector<std::uint8_t> Compile(const CVantrelDoc& document, std::int32_t rand
     // The offsets are those of the bytes actually written, so the header
     // agrees with the sections whatever the elements emit.
     header.logicOffset = Low16(image.size());
-    AppendWords(image, LogicWords(document));
+    AppendWords(image, LogicWords(document, finder));
     header.numericOffset = Low16(image.size());
-    AppendWords(image, SingleWords(document, {kTimerList, kRegisterList}));
+    AppendWords(image, SingleWords(document, finder, {kTimerList, kRegisterList}));
     header.constantOffset = Low16(image.size());
-    AppendWords(image, SingleWords(document, {kConstantList}));
+    AppendWords(image, SingleWords(document, finder, {kConstantList}));
     header.remoteRequestOffset = Low16(image.size());
     for (const RemoteRequest& request : requests)
         AppendRemoteRequest(image, request);

@@ -8,6 +8,7 @@
 namespace vantrel {
 
 class CVantrelDoc;
+class Notifier;
 
 // Highest number + 1 of the user inputs (LogUser, LogPulseUser) and of the
 // user outputs (LogUserOut, LoggedUserOut) of the main list, 0 when there
@@ -31,10 +32,13 @@ constexpr std::int64_t UserIoBytes(std::int64_t extent)
 // The controller's program image: the 56-byte header, the logic words of
 // the main list, the numeric words of the timers and the register list,
 // the constants, the remote requests and the register ids, closed by the
-// checksum. Unconnected inputs are reported through the document's notifier
-// and encoded as all ones. The image grows with the design: the limits of
-// the report are shown, not enforced. `randomNumber` lets a build be
-// reproduced; DrawRandomNumber gives a fresh one.
+// checksum. Unconnected inputs are reported through `messages` (the
+// document's notifier when none is given) and encoded as all ones. The
+// image grows with the design: the limits of the report are shown, not
+// enforced. `randomNumber` lets a build be reproduced; DrawRandomNumber
+// gives a fresh one. The design is only read.
+std::vector<std::uint8_t> Compile(const CVantrelDoc& document, std::int32_t randomNumber,
+                                  Notifier& messages);
 std::vector<std::uint8_t> Compile(const CVantrelDoc& document, std::int32_t randomNumber);
 
 // A pseudo-random number from 0 to 32767, the generator seeded from the time.

@@ -1,6 +1,9 @@
 #include "compiler/unconnected_inputs.h"
 
-#include "document/vantrel_doc.h"
+#include "compiler/document_finder.h"
+
+#include <algorithm>
+#include <array>
 
 namespace vantrel {
 
@@ -8,15 +11,15 @@ namespace {
 
 // The document's lookups, except that an operand that does not resolve is
 // noted against the element being encoded instead of raising the warning.
-class OpenInputFinder final : public ElFinder
+class OpenInputFinder final : public DocumentFinder
 {
 public:
-    explicit OpenInputFinder(const CVantrelDoc& document) : document_(document) {}
+    explicit OpenInputFinder(const CVantrelDoc& document) : DocumentFinder(document) {}
 
     void Encode(const LogElement& element, bool singleWord)
     {
         current_ = &element;
-        nextSlot_ = 0;
+        read_.fill(false);
         words_.clear();
         if (singleWord)
             element.EncodeWord(*this);
@@ -26,63 +29,33 @@ public:
 
     std::vector<OpenInput> TakeFound() { return std::move(found_); }
 
-    LogElement* FindAt(Point cell) const override { return document_.FindAt(cell); }
-    LogElement* FindById(std::int32_t id) const override { return document_.FindById(id); }
-    LogElement* FindDirectById(std::int32_t id) const override
-    {
-        return document_.FindDirectById(id);
-    }
-    LogElement* ResolveSource(std::int32_t id) const override
-    {
-        return document_.ResolveSource(id);
-    }
-    LogElement* ResolveSourceUpToBreaker(std::int32_t id) const override
-    {
-        return document_.ResolveSourceUpToBreaker(id);
-    }
     std::int32_t EncodeIndex(std::int32_t id) const override
     {
-        if (const std::optional<std::int32_t> operand = document_.OperandIndex(id))
+        const int slot = ReadSlot(id);
+        if (const std::optional<std::int32_t> operand = Document().OperandIndex(id))
             return *operand;
-        Note(id);
+        found_.push_back({current_, slot});
         return -1;
-    }
-    LogElement* MainAt(int index) const override { return document_.MainAt(index); }
-    int MainCount() const override { return document_.MainCount(); }
-    int IndirectCount() const override { return document_.IndirectCount(); }
-    LogElement* IndirectAt(int index) const override { return document_.IndirectAt(index); }
-    int MonitorIndex(std::int32_t id) const override { return document_.MonitorIndex(id); }
-    void MonitorList(std::vector<LogElement*>& list) const override { document_.MonitorList(list); }
-    std::u16string IoLabel(int number, bool isInput) const override
-    {
-        return document_.IoLabel(number, isInput);
     }
 
 private:
-    // Elements encode their inputs in slot order, so the open input is the
-    // next slot that holds the id; an id read from elsewhere counts as the
-    // first slot holding it, or slot 0.
-    int SlotOf(std::int32_t id) const
+    // The input an operand is read from. Elements read each input once, in
+    // any order, so it is the first input not yet read that holds the id;
+    // an operand that no such input holds is the one read from elsewhere,
+    // an AccOp's accumulator.
+    int ReadSlot(std::int32_t id) const
     {
-        for (int slot = nextSlot_; slot < kMaxInputs; ++slot)
-            if (current_->inputs[std::size_t(slot)] == id)
+        const int inputs = std::clamp(current_->InputCount(), 0, kMaxInputs);
+        for (int slot = 0; slot < inputs; ++slot)
+            if (!read_[std::size_t(slot)] && current_->inputs[std::size_t(slot)] == id) {
+                read_[std::size_t(slot)] = true;
                 return slot;
-        for (int slot = 0; slot < nextSlot_; ++slot)
-            if (current_->inputs[std::size_t(slot)] == id)
-                return slot;
-        return 0;
+            }
+        return OpenInput::kAccumulator;
     }
 
-    void Note(std::int32_t id) const
-    {
-        const int slot = SlotOf(id);
-        nextSlot_ = slot + 1;
-        found_.push_back({current_, slot});
-    }
-
-    const CVantrelDoc& document_;
     const LogElement* current_ = nullptr;
-    mutable int nextSlot_ = 0;
+    mutable std::array<bool, kMaxInputs> read_{};
     mutable std::vector<OpenInput> found_;
     std::vector<std::uint32_t> words_;
 };

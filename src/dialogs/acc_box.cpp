@@ -1,6 +1,6 @@
 #include "dialogs/acc_box.h"
 
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>

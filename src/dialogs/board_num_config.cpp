@@ -1,6 +1,6 @@
 #include "dialogs/board_num_config.h"
 
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

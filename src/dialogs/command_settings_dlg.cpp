@@ -3,7 +3,7 @@
 #include "dialogs/list_editor_dialog.h"
 #include "elements/el_finder.h"
 #include "elements/io_elements.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>

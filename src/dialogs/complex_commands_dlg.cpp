@@ -2,7 +2,7 @@
 
 #include "dialogs/command_settings_dlg.h"
 #include "document/notifier.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

@@ -5,7 +5,7 @@
 #include "elements/el_finder.h"
 #include "elements/io_elements.h"
 #include "paint/paint_stuff.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

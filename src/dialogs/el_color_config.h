@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/property_dialog.h"
-#include "platform/colour.h"
+#include "graphics/colour.h"
 
 #include <cstdint>
 #include <vector>

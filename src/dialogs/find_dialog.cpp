@@ -1,6 +1,6 @@
 #include "dialogs/find_dialog.h"
 
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QFormLayout>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 
 #include "document/vantrel_doc.h"
 #include "elements/el_finder.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>

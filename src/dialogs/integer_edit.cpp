@@ -1,6 +1,7 @@
 #include "dialogs/integer_edit.h"
 
-#include <QGuiApplication>
+#include "document/notifier.h"
+
 #include <QMessageBox>
 
 #include <utility>
@@ -12,9 +13,10 @@ namespace {
 // More digits than this cannot be an int64 and are refused as a whole.
 constexpr int kMaxDigits = 18;
 
+// Captioned like every other box of the program.
 void WarningBox(QWidget* dialog, const QString& text)
 {
-    QMessageBox::warning(dialog, QGuiApplication::applicationDisplayName(), text);
+    QMessageBox::warning(dialog, QString::fromStdU16String(kApplicationTitle), text);
 }
 
 RefusalPrompt& CurrentPrompt()

@@ -2,7 +2,7 @@
 
 #include "elements/el_finder.h"
 #include "elements/io_elements.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -2,7 +2,7 @@
 
 #include "dialogs/first_field_focus.h"
 #include "dialogs/integer_edit.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

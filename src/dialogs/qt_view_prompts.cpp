@@ -1,21 +1,56 @@
 #include "dialogs/qt_view_prompts.h"
 
 #include "dialogs/cio_export_config.h"
+#include "dialogs/file_name_dialog.h"
 #include "dialogs/find_dialog.h"
 
 #include <QColorDialog>
-#include <QFileDialog>
+#include <QFile>
+#include <QFileInfo>
 
 namespace vantrel {
 
-std::optional<std::filesystem::path> QtViewPrompts::SaveFileName(const std::u16string& fileName)
+namespace {
+
+struct ExportFormat
 {
-    // QFileDialog asks before it overwrites an existing file.
-    const QString chosen =
-        QFileDialog::getSaveFileName(parent_, QString(), QString::fromStdU16String(fileName));
+    const char* suffix;
+    const char* filter;
+};
+
+// The formats of the exports' default names, each offered first in its
+// dialog so that a name typed without an extension gets the export's own.
+constexpr ExportFormat kExportFormats[] = {
+    {"lgf", "Controller files (*.lgf)"},
+    {"lgj", "JSON files (*.lgj)"},
+    {"csv", "Comma-separated lists (*.csv)"},
+    {"txt", "Text lists (*.txt)"},
+};
+
+QStringList ExportFilters(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix();
+    for (const ExportFormat& format : kExportFormats)
+        if (suffix == QLatin1String(format.suffix))
+            return {QString::fromLatin1(format.filter), kAllFilesFilter};
+    return {kAllFilesFilter};
+}
+
+std::optional<std::filesystem::path> ChosenPath(const QString& chosen)
+{
     if (chosen.isEmpty())
         return std::nullopt;
-    return std::filesystem::path(chosen.toStdString());
+    return std::filesystem::path(QFile::encodeName(chosen).toStdString());
+}
+
+} // namespace
+
+std::optional<std::filesystem::path> QtViewPrompts::SaveFileName(const std::u16string& fileName)
+{
+    // The dialog asks before it overwrites an existing file.
+    const QString name = QString::fromStdU16String(fileName);
+    return ChosenPath(AskFileName(parent_, QStringLiteral("Save As"), QFileDialog::AcceptSave, name,
+                                  ExportFilters(name), folders_));
 }
 
 std::optional<IoListChoice> QtViewPrompts::IoListExport()
@@ -46,10 +81,8 @@ std::optional<Colour> QtViewPrompts::ChooseColour(Colour initial)
 
 std::optional<std::filesystem::path> QtViewPrompts::OpenFileName()
 {
-    const QString chosen = QFileDialog::getOpenFileName(parent_);
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return std::filesystem::path(chosen.toStdU16String());
+    return ChosenPath(AskFileName(parent_, QStringLiteral("Open"), QFileDialog::AcceptOpen, {},
+                                  {kAllFilesFilter}, folders_));
 }
 
 } // namespace vantrel

@@ -4,7 +4,7 @@
 #include "elements/element_kinds.h"
 #include "elements/indirect_elements.h"
 #include "elements/io_elements.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -2,7 +2,7 @@
 
 #include "dialogs/sim_element_dlg.h"
 #include "document/notifier.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QComboBox>
 

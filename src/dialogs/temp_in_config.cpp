@@ -2,7 +2,7 @@
 
 #include "dialogs/integer_edit.h"
 #include "elements/io_elements.h"
-#include "platform/qt/qt_text.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -7,6 +7,7 @@
 #include "elements/io_elements.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vantrel {
 
@@ -59,6 +60,11 @@ void ComplexCommand::AppendFlashRecord(std::vector<std::uint8_t>& out, const ElF
                                        Notifier& notifier)
 {
     DropDeletedUserInputs(finder, notifier);
+    std::as_const(*this).AppendFlashRecord(out, finder);
+}
+
+void ComplexCommand::AppendFlashRecord(std::vector<std::uint8_t>& out, const ElFinder& finder) const
+{
     ByteWriter writer(out);
     writer.FixedText16(name, kFlashNameBytes);
     writer.Put(std::int32_t(settings.size()));

@@ -30,8 +30,10 @@ public:
     // once when any were removed.
     void DropDeletedUserInputs(const ElFinder& finder, Notifier& notifier);
     // The record the controller reads: the name in 128 bytes, the count,
-    // then the user input number and state of each setting. Drops deleted
-    // user inputs first.
+    // then the user input number and state of each setting. The settings
+    // must name user inputs only (DropDeletedUserInputs first).
+    void AppendFlashRecord(std::vector<std::uint8_t>& out, const ElFinder& finder) const;
+    // The same after dropping deleted user inputs.
     void AppendFlashRecord(std::vector<std::uint8_t>& out, const ElFinder& finder,
                            Notifier& notifier);
 

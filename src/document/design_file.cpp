@@ -6,11 +6,10 @@
 #include "archive/archive.h"
 #include "elements/log_indirect.h"
 #include "elements/numeric_elements.h"
+#include "graphics/image_codec.h"
 #include "paint/paint_kinds.h"
-#include "platform/image_codec.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace vantrel {
 
@@ -27,28 +26,31 @@ bool IsNewerThan(const std::unique_ptr<PaintStuff>& object, std::int32_t version
 void CVantrelDoc::Serialize(CArchive& ar, const ImageCodec& codec, ImageFormat imageFormat)
 {
     if (ar.IsStoring())
-        Store(ar, codec, imageFormat);
+        StoreWith(ar, codec, imageFormat, paintObjects, complexCommands);
     else
         Load(ar, codec);
 }
 
-void CVantrelDoc::Store(CArchive& ar, const ImageCodec& codec, ImageFormat imageFormat)
+void CVantrelDoc::StoreWith(CArchive& ar, const ImageCodec& codec, ImageFormat imageFormat,
+                            const std::vector<std::unique_ptr<PaintStuff>>& paint,
+                            const std::vector<std::unique_ptr<ComplexCommand>>& commands) const
 {
-    for (std::int32_t value : {kDesignVersion, numInputs, numOutputs, nextElementId,
+    for (std::int32_t value : {kDesignVersion, numInputs, numOutputs, StoredNextElementId(),
                                std::int32_t(backgroundColour), speed, designStamp})
         ar.WriteInt32(value);
-    ar.SerializeObjectList(paintObjects);
-    ar.SerializeObjectList(elements[kMainList]);
-    ar.SerializeObjectList(complexCommands);
-    ar.SerializeObjectList(elements[kIndirectList]);
-    ar.SerializeObjectList(elements[kRegisterList]);
-    ar.SerializeObjectList(elements[kAccumulatorList]);
-    ar.SerializeObjectList(elements[kConstantList]);
-    ar.SerializeObjectList(elements[kNoOpList]);
-    ar.SerializeObjectList(elements[kTimerList]);
-    ar.SerializeObjectList(simulationElements);
-    remoteIo.Serialize(ar);
-    ar.SerializeObjectList(elements[kCommentList]);
+    ar.WriteObjectList(paint);
+    ar.WriteObjectList(elements[kMainList]);
+    ar.WriteObjectList(commands);
+    ar.WriteObjectList(elements[kIndirectList]);
+    ar.WriteObjectList(elements[kRegisterList]);
+    ar.WriteObjectList(elements[kAccumulatorList]);
+    ar.WriteObjectList(elements[kConstantList]);
+    ar.WriteObjectList(elements[kNoOpList]);
+    ar.WriteObjectList(elements[kTimerList]);
+    ar.WriteObjectList(simulationElements);
+    // The block is written by the one routine that also reads it.
+    RemoteIoConfiguration(remoteIo).Serialize(ar);
+    ar.WriteObjectList(elements[kCommentList]);
     StorePageBlock(ar, codec, imageFormat);
 }
 
@@ -104,15 +106,14 @@ void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
 }
 
 // A file whose next id is not above its ids would make the next element
-// placed a duplicate, refused without a word.
+// placed a duplicate. One holding the largest id has no id left.
 void CVantrelDoc::RaiseNextIdAboveIds()
 {
     std::int64_t next = std::max<std::int64_t>(nextElementId, 1);
     for (const ElementList& list : elements)
         for (const auto& element : list)
             next = std::max<std::int64_t>(next, std::int64_t(element->id) + 1);
-    nextElementId =
-        std::int32_t(std::min<std::int64_t>(next, std::numeric_limits<std::int32_t>::max()));
+    nextElementId = next;
 }
 
 void CVantrelDoc::SkipLegacyBackground(CArchive& ar)

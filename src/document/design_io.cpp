@@ -55,26 +55,28 @@ bool LoadDesign(CVantrelDoc& document, std::span<const std::uint8_t> bytes,
 {
     constexpr const char16_t* kFailed = u"Failed to open document.";
     try {
-        document.SetModified(true);
-        if (bytes.empty()) {
-            document.ResetDocument();
-        } else {
+        // The file is read into a design of its own, which takes the open
+        // one's place only once it is complete: a file that fails half way
+        // leaves the open design as it was.
+        CVantrelDoc loaded(&document.GetNotifier());
+        // Settings a file of an older version does not hold stay in force.
+        loaded.speed = document.speed;
+        loaded.backgroundColour = document.backgroundColour;
+        if (!bytes.empty()) {
             CArchive ar(LoadFrom, bytes, SystemClasses(), fileName);
-            document.Serialize(ar, codec, ImageFormat::Png);
+            loaded.Serialize(ar, codec, ImageFormat::Png);
         }
+        document.SwapDesign(loaded);
         document.SetModified(false);
         return true;
     } catch (const CArchiveException& failure) {
         Report(document, ArchiveFailureText(failure, kFailed));
     } catch (const std::bad_alloc&) {
-        // What was loaded goes first, so that telling it has memory to use.
-        document.ResetDocument();
+        // What was loaded is gone by now, so telling it has memory to use.
         Report(document, kOutOfMemoryText);
     } catch (const std::exception&) {
         Report(document, kFailed);
     }
-    document.ResetDocument();
-    document.SetModified(false);
     return false;
 }
 

@@ -19,18 +19,18 @@ enum class OpenOutcome
     Opened,
     // The file could not be read: the document is as it was.
     CannotRead,
-    // The file failed while loading: the document is a new, empty design
-    // (never a half-loaded one).
+    // The file failed while loading: the document is as it was too (the
+    // file is loaded aside and takes the document's place only when whole).
     Damaged,
 };
 
 // Opens the file into the document. A 0-byte file opens as an empty design.
-// An opened or damaged file leaves the document unmodified.
+// An opened file leaves the document unmodified.
 OpenOutcome OpenDesign(CVantrelDoc& document, const std::filesystem::path& path,
                        const ImageCodec& codec);
 
 // The same for the bytes of a design file already in memory; `fileName`
-// names it in messages.
+// names it in messages. False, the document as it was, when they fail.
 bool LoadDesign(CVantrelDoc& document, std::span<const std::uint8_t> bytes,
                 const std::u16string& fileName, const ImageCodec& codec);
 

@@ -28,7 +28,44 @@ CopyOf(const std::vector<std::unique_ptr<PaintStuff>>& list)
     return copy;
 }
 
+// The order that undoes `takenFrom`: element takenFrom[i] went to place i.
+std::vector<std::size_t> Inverse(const std::vector<std::size_t>& takenFrom)
+{
+    std::vector<std::size_t> inverse(takenFrom.size());
+    for (std::size_t i = 0; i < takenFrom.size(); ++i)
+        inverse[takenFrom[i]] = i;
+    return inverse;
+}
+
+// Puts the list in the held order and holds the order that returns it.
+void Reorder(ElementList& list, std::vector<std::size_t>& takenFrom)
+{
+    // A list whose length changed since is not the one the order was taken of.
+    if (takenFrom.empty() || takenFrom.size() != list.size())
+        return;
+    ElementList reordered;
+    reordered.reserve(list.size());
+    for (std::size_t from : takenFrom)
+        reordered.push_back(std::move(list[from]));
+    list = std::move(reordered);
+    takenFrom = Inverse(takenFrom);
+}
+
 } // namespace
+
+void DesignState::KeepReordering(int list, const std::vector<std::size_t>& takenFrom)
+{
+    aspects |= kOrder;
+    // Held is the way back: the old element at place takenFrom[i] is now at i.
+    std::vector<std::size_t> back = Inverse(takenFrom);
+    // A list reordered twice in one edit goes back to the order before the first.
+    std::vector<std::size_t>& held = orders[std::size_t(list)];
+    if (!held.empty() && held.size() == back.size())
+        for (std::size_t& place : held)
+            place = back[place];
+    else
+        held = std::move(back);
+}
 
 void DesignState::Keep(const CVantrelDoc& document, unsigned wanted)
 {
@@ -71,6 +108,9 @@ void DesignState::SwapWith(CVantrelDoc& document)
         swap(complexCommands, document.complexCommands);
     if ((aspects & kSimulation) != 0)
         swap(simulationElements, document.simulationElements);
+    if ((aspects & kOrder) != 0)
+        for (std::size_t list = 0; list < orders.size(); ++list)
+            Reorder(document.elements[list], orders[list]);
 }
 
 } // namespace vantrel

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <ctime>
-#include <limits>
+#include <utility>
 
 namespace vantrel {
 
@@ -48,17 +48,68 @@ void CVantrelDoc::ResetDocument()
     pageBackgrounds.assign(1, EncodedImage{});
     undoStack_.clear();
     redoStack_.clear();
+    droppedSteps_ = 0;
+    // No history is left: the start of the new one is clean exactly when
+    // the design is not marked modified.
+    if (modified_)
+        cleanPlace_.reset();
+    else
+        cleanPlace_ = 0;
     loopSet_.clear();
     loopSetStale_ = false;
     remoteIo.Clear();
 }
 
+void CVantrelDoc::SwapDesign(CVantrelDoc& other)
+{
+    using std::swap;
+    swap(elements, other.elements);
+    swap(complexCommands, other.complexCommands);
+    swap(paintObjects, other.paintObjects);
+    swap(simulationElements, other.simulationElements);
+    swap(numInputs, other.numInputs);
+    swap(numOutputs, other.numOutputs);
+    swap(userInputCapacity, other.userInputCapacity);
+    swap(userOutputCapacity, other.userOutputCapacity);
+    swap(nextElementId, other.nextElementId);
+    swap(speed, other.speed);
+    swap(backgroundColour, other.backgroundColour);
+    swap(pageBackgrounds, other.pageBackgrounds);
+    swap(remoteIo, other.remoteIo);
+    swap(designStamp, other.designStamp);
+    swap(fileVersion, other.fileVersion);
+    swap(modified_, other.modified_);
+    swap(idIndex_, other.idIndex_);
+    swap(loopSet_, other.loopSet_);
+    swap(loopSetStale_, other.loopSetStale_);
+    swap(undoStack_, other.undoStack_);
+    swap(redoStack_, other.redoStack_);
+    swap(droppedSteps_, other.droppedSteps_);
+    swap(cleanPlace_, other.cleanPlace_);
+    swap(numberTable_, other.numberTable_);
+    // Both designs changed for whoever watches either.
+    ++changeCount_;
+    ++other.changeCount_;
+}
+
 void CVantrelDoc::SetModified(bool modified)
 {
-    modified_ = modified;
+    if (modified) {
+        NoteChange();
+        return;
+    }
+    modified_ = false;
+    cleanPlace_ = HistoryPlace();
     ++changeCount_;
-    if (modified)
-        loopSetStale_ = true;
+}
+
+void CVantrelDoc::NoteChange()
+{
+    modified_ = true;
+    ++changeCount_;
+    loopSetStale_ = true;
+    if (openEdits_ == 0)
+        cleanPlace_.reset();
 }
 
 bool CVantrelDoc::InsertElement(std::unique_ptr<LogElement> element)
@@ -67,7 +118,7 @@ bool CVantrelDoc::InsertElement(std::unique_ptr<LogElement> element)
         return false;
     const int list = element->ListKind();
     elements[list].push_back(std::move(element));
-    SetModified(true);
+    NoteChange();
     return true;
 }
 
@@ -78,7 +129,7 @@ bool CVantrelDoc::DeleteById(std::int32_t id)
                                   [id](const auto& element) { return element->id == id; });
         if (found != list.end()) {
             list.erase(found);
-            SetModified(true);
+            NoteChange();
             return true;
         }
     }
@@ -102,7 +153,7 @@ std::size_t CVantrelDoc::DeleteByIds(const std::vector<std::int32_t>& ids)
         });
     }
     if (deleted > 0)
-        SetModified(true);
+        NoteChange();
     return deleted;
 }
 
@@ -114,7 +165,7 @@ std::unique_ptr<LogElement> CVantrelDoc::ReplaceElement(std::unique_ptr<LogEleme
     if (found == list.end())
         return nullptr;
     std::swap(*found, element);
-    SetModified(true);
+    NoteChange();
     return element;
 }
 
@@ -124,6 +175,18 @@ LogElement* CVantrelDoc::ElementAt(Location location) const
         std::size_t(location.position) >= elements[location.list].size())
         return nullptr;
     return elements[location.list][location.position].get();
+}
+
+std::int32_t CVantrelDoc::PositionOf(const LogElement& element) const
+{
+    const Location located = LocateById(element.id);
+    if (ElementAt(located) == &element)
+        return located.position;
+    // Another element of its id came first (only a damaged design has one).
+    const ElementList& list = elements[element.ListKind()];
+    const auto found = std::find_if(list.begin(), list.end(),
+                                    [&](const auto& held) { return held.get() == &element; });
+    return found == list.end() ? -1 : std::int32_t(found - list.begin());
 }
 
 int CVantrelDoc::RequiredDesignVersion() const
@@ -195,12 +258,21 @@ void CVantrelDoc::RebuildLoopSet()
     ++loopSetRebuilds_;
 }
 
-std::int32_t CVantrelDoc::TakeElementId()
+std::int32_t CVantrelDoc::StoredNextElementId() const
 {
-    const std::int32_t id = nextElementId;
-    if (nextElementId < std::numeric_limits<std::int32_t>::max())
-        ++nextElementId;
-    return id;
+    return std::int32_t(std::min<std::int64_t>(nextElementId, kLargestElementId));
+}
+
+std::int64_t CVantrelDoc::ElementIdsLeft() const
+{
+    return std::max<std::int64_t>(0, std::int64_t(kLargestElementId) + 1 - nextElementId);
+}
+
+std::optional<std::int32_t> CVantrelDoc::TakeElementId()
+{
+    if (ElementIdsLeft() == 0)
+        return std::nullopt;
+    return std::int32_t(nextElementId++);
 }
 
 } // namespace vantrel

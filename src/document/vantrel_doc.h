@@ -8,16 +8,17 @@
 #include "elements/el_finder.h"
 #include "elements/log_element.h"
 #include "elements/number_kind.h"
+#include "graphics/colour.h"
+#include "graphics/encoded_image.h"
+#include "graphics/image_codec.h"
 #include "hardware/remote_io.h"
 #include "hardware/sim_element.h"
 #include "paint/paint_stuff.h"
-#include "platform/colour.h"
-#include "platform/encoded_image.h"
-#include "platform/image_codec.h"
 
 #include <array>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -60,6 +61,9 @@ public:
     static constexpr std::size_t kUndoLimit = 128;
     // The design file version written; every older one can be read.
     static constexpr std::int32_t kDesignVersion = 19;
+    // Element ids run from 1 up to this one. An id is never handed out
+    // twice, and the count never wraps.
+    static constexpr std::int32_t kLargestElementId = std::numeric_limits<std::int32_t>::max();
 
     using Location = ElementLocation;
 
@@ -85,7 +89,10 @@ public:
     CVantrelDoc(const CVantrelDoc&) = delete;
     CVantrelDoc& operator=(const CVantrelDoc&) = delete;
 
-    Notifier& GetNotifier() { return *notifier_; }
+    // Where the design's own messages go (number checks, load problems,
+    // unconnected inputs). Not part of the design: a const document still
+    // speaks through it.
+    Notifier& GetNotifier() const { return *notifier_; }
     void SetNotifier(Notifier* notifier);
 
     // Stores or loads the whole design. Page images are stored in the given
@@ -93,13 +100,28 @@ public:
     // whatever they hold, corrects the content of older versions and reports
     // inconsistencies through the notifier.
     void Serialize(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat);
+    // Stores the design as Serialize does, but with `paint` and `commands`
+    // in place of its paint objects and complex commands: the design as an
+    // export corrected it, written without changing it.
+    void StoreWith(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat,
+                   const std::vector<std::unique_ptr<PaintStuff>>& paint,
+                   const std::vector<std::unique_ptr<ComplexCommand>>& commands) const;
 
     // Back to a new design; the speed setting and background colour stay.
     void ResetDocument();
+    // Exchanges the whole design with `other`'s: everything saved, the
+    // derived state, the undo history and the modified mark. Each document
+    // keeps its notifier. Neither may have its lookups frozen.
+    void SwapDesign(CVantrelDoc& other);
 
-    // Marks the design modified (or saved). A modification also leaves the
-    // derived state to be rebuilt on its next use.
+    // Marks the design saved (false), which makes the current place in the
+    // undo history the clean one, or modified (true). A modification also
+    // leaves the derived state to be rebuilt on its next use; one made
+    // outside an edit transaction or an undo step is in no undo record, so
+    // no step of the history leads back to the saved design any more.
     void SetModified(bool modified);
+    // False exactly when the design is as it was last saved (or opened):
+    // undoing or redoing back to that place clears the mark again.
     bool IsModified() const { return modified_; }
     // Grows with every SetModified call, so that a watcher learns cheaply
     // whether the design may have changed since it last looked.
@@ -117,6 +139,9 @@ public:
     std::unique_ptr<LogElement> ReplaceElement(std::unique_ptr<LogElement> element);
     Location LocateById(std::int32_t id) const;
     LogElement* ElementAt(Location location) const;
+    // The place of that very element in its list; -1 when it is not in the
+    // document.
+    std::int32_t PositionOf(const LogElement& element) const;
 
     int RequiredDesignVersion() const;
     // The elements on feedback loops, rebuilt first when the design changed
@@ -182,11 +207,17 @@ public:
     std::int32_t numOutputs = 32;
     std::int32_t userInputCapacity = kUserNumberCapacity;
     std::int32_t userOutputCapacity = kUserNumberCapacity;
-    std::int32_t nextElementId = 1;
-    // Hands out the next element id. Once the last id is handed out it is
-    // handed out again, and the element is then refused as a duplicate
-    // instead of the count running past the largest id.
-    std::int32_t TakeElementId();
+    // The id the next new element receives: one past kLargestElementId once
+    // the last id has been handed out, when no id is left.
+    std::int64_t nextElementId = 1;
+    // The next id as the design file stores it, which cannot be past the
+    // largest id. (A design that has used up its ids stores the largest; an
+    // element holds it unless it was deleted.)
+    std::int32_t StoredNextElementId() const;
+    // How many new element ids are left.
+    std::int64_t ElementIdsLeft() const;
+    // Hands out the next element id; none when no id is left.
+    std::optional<std::int32_t> TakeElementId();
     // Raises the next id above every element's id (a design file may store
     // one that is not).
     void RaiseNextIdAboveIds();
@@ -201,7 +232,6 @@ public:
     std::int32_t fileVersion = kDesignVersion;
 
 private:
-    void Store(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat);
     void Load(CArchive& archive, const ImageCodec& codec);
     void SkipLegacyBackground(CArchive& archive);
     void StorePageBlock(CArchive& archive, const ImageCodec& codec, ImageFormat imageFormat) const;
@@ -220,10 +250,38 @@ private:
     // hands each finding to `report`.
     int ScanNumbers(NumberKind kind, std::vector<std::int32_t>& table, int limit,
                     const std::function<void(const NumberFinding&)>& report) const;
-    void ApplyUndoRecord(UndoRecord& record, bool undoing, std::vector<LogElement*>& selection);
-    void RestoreClones(const UndoRecord& record, bool keepCellsFree,
+    // Edit transactions open and close an edit, and roll back what they did.
+    friend class EditTransaction;
+    // Keeps an edit or undo step open while it lives: its changes are
+    // recorded, so they leave the clean place of the history alone.
+    class OpenEdit
+    {
+    public:
+        explicit OpenEdit(CVantrelDoc& document) : document_(document) { ++document_.openEdits_; }
+        ~OpenEdit() { --document_.openEdits_; }
+        OpenEdit(const OpenEdit&) = delete;
+        OpenEdit& operator=(const OpenEdit&) = delete;
+
+    private:
+        CVantrelDoc& document_;
+    };
+    // A change of the design: modified mark, derived state to rebuild, and
+    // the clean place lost when no edit is open.
+    void NoteChange();
+    // The number of steps applied since the history began, counting those
+    // dropped off its bottom: the place the clean index refers to.
+    std::int64_t HistoryPlace() const { return droppedSteps_ + std::int64_t(undoStack_.size()); }
+    // After an undo or redo step: modified unless the step led to the clean place.
+    void MarkHistoryPlace();
+    void UndoRecordOnto(UndoRecord& record, std::vector<LogElement*>& selection);
+    void RedoRecordOnto(UndoRecord& record, std::vector<LogElement*>& selection);
+    // Takes back an edit that was never committed: its record is undone and
+    // the modified mark returns to `wasModified`.
+    void RollBack(UndoRecord& record, bool wasModified);
+    void RemoveEntries(const UndoRecord& record, UndoRecord::Kind kind);
+    void RestoreClones(const UndoRecord& record, UndoRecord::Kind kind, bool keepCellsFree,
                        std::vector<LogElement*>& selection);
-    void SwapEntries(UndoRecord& record, std::vector<LogElement*>& selection);
+    void SwapEntries(UndoRecord& record, bool undoing, std::vector<LogElement*>& selection);
     // Points every index entry that is missing or stale at the first element
     // with its id.
     void RefreshIdIndex() const;
@@ -242,6 +300,11 @@ private:
     std::size_t loopSetRebuilds_ = 0;
     std::deque<UndoRecord> undoStack_;
     std::deque<UndoRecord> redoStack_;
+    // Steps dropped off the bottom of the undo stack by its limit.
+    std::int64_t droppedSteps_ = 0;
+    // The HistoryPlace of the saved design; none once no step leads back to it.
+    std::optional<std::int64_t> cleanPlace_ = 0;
+    int openEdits_ = 0;
     std::vector<std::int32_t> numberTable_;
 };
 

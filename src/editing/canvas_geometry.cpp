@@ -1,5 +1,6 @@
 #include "editing/canvas_geometry.h"
 
+#include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
 #include "editing/view_state.h"
 
@@ -11,7 +12,7 @@ namespace vantrel {
 
 int ClampedOrigin(double cell)
 {
-    constexpr double kOriginLimit = double(1 << 30);
+    constexpr auto kOriginLimit = double(1 << 30);
     return int(std::clamp(cell, -kOriginLimit, kOriginLimit));
 }
 
@@ -44,6 +45,32 @@ void FitToMainList(ViewState& state, CVantrelDoc& document, Size client)
     state.origin = {ClampedOrigin(double(minX) - 1), ClampedOrigin(double(minY) - 1)};
 }
 
+void ShowWholeDesign(ViewState& state, CVantrelDoc& document, Size client)
+{
+    state.zoom = 1.0;
+    state.origin = {0, 0};
+    bool any = false;
+    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    for (const ElementList& list : document.elements)
+        for (const auto& element : list) {
+            const double x = element->pos.x;
+            const double y = element->pos.y;
+            minX = any ? std::min(minX, x) : x;
+            maxX = any ? std::max(maxX, x) : x;
+            minY = any ? std::min(minY, y) : y;
+            maxY = any ? std::max(maxY, y) : y;
+            any = true;
+        }
+    const bool shownFromOrigin = minX >= 0 && minY >= 0 && maxX * kCellPixels < client.width &&
+                                 maxY * kCellPixels < client.height;
+    if (!any || shownFromOrigin)
+        return;
+    const double zoomX = client.width / ((maxX - minX + 2) * kCellPixels);
+    const double zoomY = client.height / ((maxY - minY + 2) * kCellPixels);
+    state.zoom = std::clamp(std::min(zoomX, zoomY), kMinZoom, 1.0);
+    state.origin = {ClampedOrigin(minX - 1), ClampedOrigin(minY - 1)};
+}
+
 int ScrolledOrigin(int origin, ScrollRequest request, double zoom, int extent, int trackPosition)
 {
     const double step = std::max(1.0, 1.0 / zoom);
@@ -73,7 +100,12 @@ bool SetPageCount(CVantrelDoc& document, ViewState& state, int count)
 {
     if (count <= 0)
         return false;
+    // Pages past the count go with their images: an undoable change of the
+    // design like any other, which the save question then asks about.
+    EditTransaction edit(document, UndoRecord::kState);
+    edit.RememberState(DesignState::kBackground);
     document.pageBackgrounds.resize(std::size_t(count));
+    edit.Commit();
     state.currentPage = count - 1;
     return true;
 }

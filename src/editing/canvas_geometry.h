@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 namespace vantrel {
 
@@ -20,6 +20,11 @@ int ClampedOrigin(double cell);
 void SetZoom(ViewState& state, double zoom, Size client);
 // Fits the main list's elements (and cell 0, 0) into the client area.
 void FitToMainList(ViewState& state, CVantrelDoc& document, Size client);
+// The view of a design just opened: zoom 1 with cell (0, 0) at the top-left
+// corner, as a new window starts, when every element's anchor shows there;
+// otherwise all elements of every list fitted into the client area, at zoom
+// 1 at most, the top-left ones a cell from the corner.
+void ShowWholeDesign(ViewState& state, CVantrelDoc& document, Size client);
 
 enum class ScrollRequest
 {

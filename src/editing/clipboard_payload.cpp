@@ -4,6 +4,7 @@
 #include "document/edit_transaction.h"
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
+#include "editing/element_ids.h"
 #include "editing/paint_group.h"
 #include "editing/view_state.h"
 #include "elements/element_kind.h"
@@ -81,10 +82,11 @@ std::int32_t Shifted(std::int32_t coordinate, std::int64_t shift)
     return std::int32_t(moved);
 }
 
-// New consecutive ids from the document's next id, inputs wired only among
-// the pasted elements, and the group's top-left cell one cell right of and
-// below the view's top-left cell. Changes only the pasted elements.
-std::int64_t Renumber(PastedLists& lists, std::int32_t nextId, Point origin)
+// New consecutive ids from the document's next id (the caller made sure
+// there are enough), inputs wired only among the pasted elements, and the
+// group's top-left cell one cell right of and below the view's top-left
+// cell. Changes only the pasted elements.
+std::int64_t Renumber(PastedLists& lists, std::int64_t nextId, Point origin)
 {
     std::unordered_map<std::int32_t, std::int32_t> newIds;
     std::int64_t next = nextId;
@@ -92,8 +94,6 @@ std::int64_t Renumber(PastedLists& lists, std::int32_t nextId, Point origin)
     std::int64_t top = kFirstCorner;
     for (ElementList& list : lists)
         for (auto& element : list) {
-            if (next > std::numeric_limits<std::int32_t>::max())
-                throw CArchiveException(ArchiveCause::BadIndex, {});
             newIds.insert_or_assign(element->id, std::int32_t(next));
             element->id = std::int32_t(next++);
             left = std::min<std::int64_t>(left, element->pos.x);
@@ -115,6 +115,11 @@ std::int64_t Renumber(PastedLists& lists, std::int32_t nextId, Point origin)
 bool PasteLogic(CVantrelDoc& document, ViewState& state, std::span<const std::uint8_t> payload)
 {
     PastedLists lists = ReadLogicPayload(payload);
+    std::int64_t count = 0;
+    for (const ElementList& list : lists)
+        count += std::int64_t(list.size());
+    if (!ElementIdsLeftFor(document, count))
+        return false;
     const std::int64_t nextId = Renumber(lists, document.nextElementId, state.origin);
     state.logicSelection.clear();
     if (nextId == document.nextElementId)
@@ -123,9 +128,10 @@ bool PasteLogic(CVantrelDoc& document, ViewState& state, std::span<const std::ui
     // before the first pasted element enters the document.
     EditTransaction edit(document, UndoRecord::kAdded);
     for (std::size_t kind = 0; kind < lists.size(); ++kind) {
-        document.elements[kind].reserve(document.elements[kind].size() + lists[kind].size());
-        for (const auto& element : lists[kind])
-            edit.Remember(*element);
+        ElementList& list = document.elements[kind];
+        list.reserve(list.size() + lists[kind].size());
+        for (std::size_t i = 0; i < lists[kind].size(); ++i)
+            edit.RememberEntering(*lists[kind][i], list.size() + i);
     }
     // No test for occupied cells: a paste may cover elements already there.
     for (std::size_t kind = 0; kind < lists.size(); ++kind)
@@ -133,7 +139,7 @@ bool PasteLogic(CVantrelDoc& document, ViewState& state, std::span<const std::ui
             state.logicSelection.push_back(element.get());
             document.elements[kind].push_back(std::move(element));
         }
-    document.nextElementId = std::int32_t(nextId);
+    document.nextElementId = nextId;
     edit.Commit();
     return true;
 }

@@ -1,8 +1,9 @@
 #include "editing/ink_bounds.h"
 
-#include "platform/surface_rules.h"
+#include "graphics/surface_rules.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace vantrel {
@@ -57,13 +58,13 @@ Point InkBounds::MoveTo(int x, int y)
 
 void InkBounds::LineTo(int x, int y)
 {
-    const Point from = std::exchange(position_, Point{x, y});
-    AddStroked(Normalised(from.x, from.y, x, y));
+    AddLine(std::exchange(position_, Point{x, y}), {x, y});
 }
 
 void InkBounds::DrawPolyline(std::span<const Point> points)
 {
-    AddPoints(points);
+    for (std::size_t i = 1; i < points.size(); ++i)
+        AddLine(points[i - 1], points[i]);
 }
 
 void InkBounds::DrawPolygon(std::span<const Point> points)
@@ -141,6 +142,38 @@ void InkBounds::AddStroked(Rect box)
 {
     const int reach = std::max(penWidth_, 1);
     Add({box.left - reach, box.top - reach, box.right + reach, box.bottom + reach});
+}
+
+// Only the part of the line the pen takes into the clip counts: a long
+// connection inks the clip only where it crosses it, not wherever its box
+// lies. The line is cut to the clip grown by the pen's reach (Liang-Barsky).
+void InkBounds::AddLine(Point from, Point to)
+{
+    const double reach = std::max(penWidth_, 1);
+    const double dx = double(to.x) - from.x;
+    const double dy = double(to.y) - from.y;
+    double enter = 0;
+    double leave = 1;
+    // Keeps the part of the line where p * t <= q.
+    auto keep = [&](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double t = q / p;
+        if (p < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+        return enter <= leave;
+    };
+    if (!keep(-dx, from.x - (clip_.left - reach)) || !keep(dx, clip_.right + reach - from.x) ||
+        !keep(-dy, from.y - (clip_.top - reach)) || !keep(dy, clip_.bottom + reach - from.y))
+        return;
+    const double x0 = from.x + enter * dx;
+    const double x1 = from.x + leave * dx;
+    const double y0 = from.y + enter * dy;
+    const double y1 = from.y + leave * dy;
+    AddStroked({int(std::floor(std::min(x0, x1))), int(std::floor(std::min(y0, y1))),
+                int(std::ceil(std::max(x0, x1))), int(std::ceil(std::max(y0, y1)))});
 }
 
 void InkBounds::AddPoints(std::span<const Point> points)

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 namespace vantrel {
 
 // A stand-in for the surface a picture is meant for that draws nothing on
 // it and keeps the box around everything drawn (pen widths included), cut
-// to a clip box: how much room the picture needs, and whether a part of it
-// shows anything at all. Pens, brushes and modes are set on the target and
-// text is measured there, as only the target knows its font.
+// to a clip box (a line counts only with the part that crosses it): how much room the picture
+// needs, and whether a part of it shows anything at all. Pens, brushes and modes are set on the
+// target and text is measured there, as only the target knows its font.
 class InkBounds final : public Surface
 {
 public:
@@ -43,6 +43,7 @@ private:
     // Adds a box as it is, or grown by the pen's reach for a stroked figure.
     void Add(const Rect& box);
     void AddStroked(Rect box);
+    void AddLine(Point from, Point to);
     void AddPoints(std::span<const Point> points);
 
     Surface& target_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/colour.h"
+#include "graphics/colour.h"
 
 #include <filesystem>
 
@@ -16,9 +16,10 @@ class ImageCodec;
 void SetBackgroundColour(CVantrelDoc& document, int page, Colour colour);
 
 // Makes the image file the background of page `page`; the file may be in any
-// format the codec decodes, and the page keeps it as it is. A file that cannot be read or decoded
-// is reported ("Could not load background image") and leaves the page without an image. Returns
-// whether the image was loaded.
+// format the codec decodes, and the page keeps it as it is. A file that cannot
+// be read or decoded is reported ("Could not load background image", with the
+// image's size and the limit when it is too large) and leaves the page
+// without an image. Returns whether the image was loaded.
 bool ImportBackground(CVantrelDoc& document, int page, const std::filesystem::path& path,
                       const ImageCodec& codec);
 

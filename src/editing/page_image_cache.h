@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/encoded_image.h"
-#include "platform/image.h"
+#include "graphics/encoded_image.h"
+#include "graphics/image.h"
 
 #include <optional>
 

@@ -30,23 +30,26 @@ bool EditPaintObjectAt(CVantrelDoc& document, ElementDialogs& dialogs, const Vie
     PaintStuff* object = TopmostAt(document, state, click, client);
     if (!object)
         return false;
-    // The text and the colours together are one step.
+    // The text and the colours together are one step, made only once both
+    // dialogs are answered: the colour dialog shows the new text already.
+    std::optional<std::u16string> text;
+    if (const std::u16string* current = object->TextRef())
+        if (const auto entered = dialogs.TextBox(*current, u"", false))
+            text = entered->text;
+    std::unique_ptr<PaintStuff> shown = object->Clone();
+    if (text)
+        *shown->TextRef() = *text;
+    const auto edited = dialogs.ElColorConfig(std::move(shown), document);
+    if (!text && !edited)
+        return false;
     EditTransaction edit(document, UndoRecord::kState);
     edit.RememberState(DesignState::kPaint);
-    bool changed = false;
-    if (std::u16string* text = object->TextRef()) {
-        if (const auto entered = dialogs.TextBox(*text, u"", false)) {
-            *text = entered->text;
-            changed = true;
-        }
-    }
-    if (const auto edited = dialogs.ElColorConfig(object->Clone(), document)) {
+    if (text)
+        *object->TextRef() = *text;
+    if (edited)
         object->CopyFrom(*edited);
-        changed = true;
-    }
-    if (changed)
-        edit.Commit();
-    return changed;
+    edit.Commit();
+    return true;
 }
 
 bool FlipPaintSelection(CVantrelDoc& document, const ViewState& state, bool horizontally)
@@ -75,19 +78,20 @@ bool FlipPaintSelection(CVantrelDoc& document, const ViewState& state, bool hori
 
 bool NormalizePaintSelection(CVantrelDoc& document, const ViewState& state)
 {
+    const bool changes = std::ranges::any_of(state.paintSelection, [](const PaintStuff* object) {
+        const std::unique_ptr<PaintStuff> straightened = object->Clone();
+        straightened->Straighten();
+        return !(straightened->from == object->from && straightened->to == object->to);
+    });
+    if (!changes)
+        return false;
     EditTransaction edit(document, UndoRecord::kState);
     edit.RememberState(DesignState::kPaint);
-    bool changed = false;
     for (auto object = state.paintSelection.rbegin(); object != state.paintSelection.rend();
-         ++object) {
-        const FPoint from = (*object)->from;
-        const FPoint to = (*object)->to;
+         ++object)
         (*object)->Straighten();
-        changed = changed || !((*object)->from == from && (*object)->to == to);
-    }
-    if (changed)
-        edit.Commit();
-    return changed;
+    edit.Commit();
+    return true;
 }
 
 void DropStalePaintSelection(const CVantrelDoc& document, ViewState& state)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 namespace vantrel {
 

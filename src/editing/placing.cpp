@@ -3,6 +3,7 @@
 #include "document/edit_transaction.h"
 #include "document/vantrel_doc.h"
 #include "editing/command_ids.h"
+#include "editing/element_ids.h"
 #include "editing/property_adapter.h"
 #include "elements/element_kinds.h"
 
@@ -28,7 +29,7 @@ LogElement& NewElement::Element()
     if (!built_) {
         built_ = kind.make();
         built_->pos = cell;
-        built_->id = document.TakeElementId();
+        built_->id = document.TakeElementId().value();
     }
     return *built_;
 }
@@ -41,7 +42,7 @@ bool IsPlacingTool(int tool)
 bool PlaceElement(CVantrelDoc& document, ElementDialogs& dialogs, int tool, Point cell)
 {
     const ElementKindRow* kind = KindOfTool(tool);
-    if (!kind)
+    if (!kind || !ElementIdsLeftFor(document, 1))
         return false;
     NewElement placement{document, dialogs, cell, *kind};
     std::unique_ptr<LogElement> element = PropertiesOf(*kind).Place(placement);

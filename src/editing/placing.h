@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 namespace vantrel {
 
@@ -12,7 +12,8 @@ class ElementDialogs;
 // properties where the kind has any, gives it the document's next element
 // id at the moment it is built and inserts it with an undo record. Returns
 // true when the document took the element; a cancelled dialog, a missing
-// I/O number or an occupied cell places nothing.
+// I/O number, an occupied cell or a design without an id left places
+// nothing (the last is told before any dialog).
 bool PlaceElement(CVantrelDoc& document, ElementDialogs& dialogs, int tool, Point cell);
 
 // Whether the design tool places an element.

@@ -5,7 +5,7 @@
 #include "editing/canvas_geometry.h"
 #include "editing/ink_bounds.h"
 #include "editing/schematic_renderer.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editing/view_state.h"
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 #include <cstddef>
 #include <string>

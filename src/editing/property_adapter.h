@@ -4,7 +4,7 @@
 #include "editing/element_dialogs.h"
 #include "elements/element_kind.h"
 #include "elements/element_kinds.h"
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 #include <array>
 #include <concepts>

@@ -4,9 +4,10 @@
 #include "document/vantrel_doc.h"
 #include "editing/marker_partners.h"
 #include "editing/paint_layer.h"
+#include "editing/textless_surface.h"
 #include "editing/view_state.h"
 #include "elements/element_drawing.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 #include <algorithm>
 #include <string>
@@ -111,22 +112,28 @@ void DrawDesignElements(Surface& surface, CVantrelDoc& document, const ViewState
                         const Rect& client)
 {
     const int r = state.ElementSize();
+    // Texts keep their size at every zoom. Below zoom 1 they crowd into a
+    // grey smear once an element (2r high) is lower than a line of text; the
+    // figures are drawn without them then.
+    TextlessSurface textless(surface);
+    const bool legible = r >= ElementSize(1.0) || 2 * r >= surface.TextExtent(u"0").height;
+    Surface& canvas = legible ? surface : textless;
     const Highlights highlights{Selection(state.logicSelection.begin(), state.logicSelection.end()),
                                 MarkerPartners(document, state.logicSelection), document.LoopSet()};
     for (const ElementList& list : document.elements) {
         for (std::size_t position = 0; position < list.size(); ++position) {
             const LogElement& element = *list[position];
-            const bool connected = DrawConnections(surface, document, element, state, client, r);
+            const bool connected = DrawConnections(canvas, document, element, state, client, r);
             const Point anchor = state.CellToDevice(element.pos);
             if (!Visible(anchor, client))
                 continue;
-            const Pen previousPen = surface.SetPen(PenFor(highlights, element, connected));
-            DrawElementWithPins(surface, document, element, anchor.x, anchor.y, r);
-            surface.SetPen(previousPen);
+            const Pen previousPen = canvas.SetPen(PenFor(highlights, element, connected));
+            DrawElementWithPins(canvas, document, element, anchor.x, anchor.y, r);
+            canvas.SetPen(previousPen);
             if (highlights.partners.contains(&element))
-                DrawPartnerFrame(surface, anchor, r);
+                DrawPartnerFrame(canvas, anchor, r);
             if (state.showElementNumbers)
-                surface.DrawText(anchor.x, anchor.y, Decimal(static_cast<long long>(position) + 1));
+                canvas.DrawText(anchor.x, anchor.y, Decimal(static_cast<long long>(position) + 1));
         }
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 namespace vantrel {
 
@@ -22,8 +22,9 @@ constexpr unsigned kMarkerPartner = 0x00C000C0; // RGB(192, 0, 192)
 
 // The elements of the Design picture with their connections, each in its
 // state's pen, on whatever the surface already shows: no background, no drag
-// feedback and no status text. The caller selects the hollow brush and the
-// transparent text background.
+// feedback and no status text. Below zoom 1, elements lower than a line of
+// the surface's text are drawn without their texts. The caller selects the
+// hollow brush and the transparent text background.
 void DrawDesignElements(Surface& surface, CVantrelDoc& document, const ViewState& state,
                         const Rect& client);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editing/element_search.h"
-#include "platform/colour.h"
+#include "graphics/colour.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "editing/command_ids.h"
+#include "graphics/geometry.h"
 #include "paint/paint_stuff.h"
-#include "platform/geometry.h"
 
 #include <memory>
 #include <optional>
@@ -33,6 +33,11 @@ struct ViewState
     std::optional<Point> rubberBandCorner;
     std::unique_ptr<PaintStuff> underConstruction;
     Point dragAnchor;
+    // Whether the left button went down in the view and is still held, and
+    // whether Esc dropped what it started: its moves and its release then do
+    // nothing.
+    bool leftButtonHeld = false;
+    bool gestureDropped = false;
     Point origin;
     double zoom = 1.0;
     std::vector<PaintStuff*> paintSelection;

@@ -1,55 +1,35 @@
 #include "editor/vantrel_view.h"
 
-#include "archive/file_bytes.h"
-#include "compiler/autosort.h"
-#include "compiler/flash_image.h"
 #include "document/vantrel_doc.h"
 #include "editing/canvas_geometry.h"
-#include "editing/configuration_commands.h"
 #include "editing/connecting.h"
 #include "editing/design_tool.h"
-#include "editing/element_dialogs.h"
-#include "editing/message_batch.h"
+#include "editing/escape.h"
 #include "editing/paint_editing.h"
 #include "editing/paint_layer.h"
 #include "editing/paint_tools.h"
 #include "editing/property_editing.h"
 #include "editing/schematic_renderer.h"
 #include "editing/selection.h"
-#include "editing/view_prompts.h"
-#include "export/export_routines.h"
-#include "export/io_list.h"
-#include "paint/paint_kinds.h"
-#include "platform/qt/qpainter_surface.h"
-#include "platform/qt/qt_image.h"
+#include "qt_adapters/qpainter_surface.h"
+#include "qt_adapters/qt_clipboard.h"
+#include "qt_adapters/qt_image.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <utility>
+
 namespace vantrel {
 
 namespace {
 
 using namespace command;
-
-bool IsElementTool(int id)
-{
-    return id >= kFirstElementTool && id <= kLastElementTool;
-}
-bool IsPaintTool(int id)
-{
-    return id == kPaintSelect || FindPaintKind(id) != nullptr;
-}
-
-// The tool of a kind it cannot make (the pen) cannot be chosen.
-bool CanChoosePaintTool(int id)
-{
-    const PaintKindRow* kind = FindPaintKind(id);
-    return !kind || kind->tool != PaintToolAction::None;
-}
 
 Point ToPoint(const QPointF& point)
 {
@@ -84,7 +64,8 @@ CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs,
                            ConfigDialogs& configDialogs, ViewPrompts& prompts,
                            const ImageCodec& codec, QWidget* parent)
     : QAbstractScrollArea(parent), document_(document), dialogs_(dialogs),
-      configDialogs_(configDialogs), prompts_(prompts), codec_(codec)
+      configDialogs_(configDialogs), prompts_(prompts), codec_(codec),
+      clipboard_(std::make_unique<QtClipboard>())
 {
     setFocusPolicy(Qt::StrongFocus);
     // The grid always scrolls over -600..600 cells in Design mode.
@@ -99,7 +80,8 @@ CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs,
             [this](int action) { OnScrollAction(Qt::Horizontal, action); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this](int action) { OnScrollAction(Qt::Vertical, action); });
-    WatchClipboard();
+    // Keeps Paste's state up to date when another program fills the clipboard.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CVantrelView::Changed);
 }
 
 CVantrelView::~CVantrelView() = default;
@@ -112,7 +94,24 @@ void CVantrelView::OnInitialUpdate()
     state_.connectionPreviewEnd.reset();
     state_.rubberBandCorner.reset();
     DiscardBackgroundCache();
+    // The design is shown where it lies, judged by the client area, which a
+    // window not yet shown has not got: until then the view starts as a new
+    // one does.
+    if (isVisible()) {
+        ShowWholeDesign(state_, document_, ClientSize());
+    } else {
+        state_.zoom = 1.0;
+        state_.origin = {0, 0};
+        placePending_ = true;
+    }
     Redraw();
+}
+
+void CVantrelView::showEvent(QShowEvent* event)
+{
+    QAbstractScrollArea::showEvent(event);
+    if (std::exchange(placePending_, false))
+        ShowWholeDesign(state_, document_, ClientSize());
 }
 
 Size CVantrelView::ClientSize() const
@@ -131,242 +130,49 @@ void CVantrelView::Redraw()
     emit Changed();
 }
 
+EditingContext CVantrelView::Context()
+{
+    return {document_, state_, dialogs_,    configDialogs_,
+            prompts_,  codec_, *clipboard_, ClientSize()};
+}
+
+EditingQuery CVantrelView::Query() const
+{
+    return {document_, state_, *clipboard_};
+}
+
 bool CVantrelView::HandlesCommand(int id) const
 {
-    switch (id) {
-    case kZoomIn:
-    case kZoomOut:
-    case kZoomOne:
-    case kZoomFit:
-    case kLayoutDesign:
-    case kLayoutPreview:
-    case kLayoutToggle:
-    case kViewElementNumbers:
-    case kPageSetCount:
-    case kPageLeft:
-    case kPageRight:
-    case kEditUndo:
-    case kEditRedo:
-    case kEditSelectAll:
-    case kAutoSort:
-    case kExportFlash:
-    case kExportJson:
-    case kExportIoList:
-    case kIoCount:
-    case kIoSpeed:
-    case kRemoteIo:
-    case kCustomRemoteIo:
-    case kComplexCommands:
-    case kSimulationSetup:
-    case kSimulationExport:
-        return true;
-    default:
-        return IsElementTool(id) || IsPaintTool(id) || HandlesPaintCommand(id) ||
-               HandlesEditCommand(id);
-    }
+    const EditingCommandRow* row = FindEditingCommand(id);
+    return row && row->run;
 }
 
 bool CVantrelView::IsCommandEnabled(int id) const
 {
-    const bool design = state_.InDesign();
-    switch (id) {
-    case kZoomIn:
-    case kZoomOut:
-    case kZoomOne:
-    case kZoomFit:
-    case kAutoSort:
-    case kViewElementNumbers:
-        return design;
-    case kPageSetCount:
-    case kPageLeft:
-    case kPageRight:
-        return !design;
-    case kEditUndo:
-        return CanStepThrough(document_.UndoStack());
-    case kEditRedo:
-        return CanStepThrough(document_.RedoStack());
-    case kComplexCommands:
-    case kSimulationExport:
-        return IsConfigurationCommandEnabled(id, document_, state_);
-    default:
-        if (IsElementTool(id))
-            return design;
-        if (IsPaintTool(id))
-            return !design && CanChoosePaintTool(id);
-        if (HandlesPaintCommand(id))
-            return IsPaintCommandEnabled(id);
-        if (HandlesEditCommand(id))
-            return IsEditCommandEnabled(id);
-        return HandlesCommand(id);
-    }
+    return IsEditingCommandEnabled(id, Query());
 }
 
 bool CVantrelView::IsCommandChecked(int id) const
 {
-    if (IsElementTool(id))
-        return id - kFirstElementTool == state_.designTool;
-    if (IsPaintTool(id))
-        return id == state_.paintTool;
-    switch (id) {
-    case kViewElementNumbers:
-        return state_.showElementNumbers;
-    case kLayoutDesign:
-        return state_.InDesign();
-    case kLayoutPreview:
-        return !state_.InDesign();
-    default:
-        return false;
-    }
+    return IsEditingCommandChecked(id, Query());
 }
 
 void CVantrelView::OnCommand(int id)
 {
-    if (!IsCommandEnabled(id))
-        return;
-    if (IsElementTool(id)) {
-        state_.designTool = id - kFirstElementTool;
-        emit Changed();
-        return;
-    }
-    if (IsPaintTool(id)) {
-        state_.paintTool = id;
-        emit Changed();
-        return;
-    }
-    if (IsConfigurationCommand(id)) {
-        OnConfigurationCommand(id);
-        return;
-    }
-    switch (id) {
-    case kZoomIn:
-        ApplyZoom(std::min(kMaxZoom, 2 * state_.zoom));
-        break;
-    case kZoomOut:
-        ApplyZoom(std::max(kMinZoom, 0.5 * state_.zoom));
-        break;
-    case kZoomOne:
-        ApplyZoom(1.0);
-        break;
-    case kZoomFit:
-        FitToMainList(state_, document_, ClientSize());
-        Redraw();
-        break;
-    case kLayoutDesign:
-    case kLayoutPreview:
-    case kLayoutToggle: {
-        const bool toPreview = id == kLayoutPreview || (id == kLayoutToggle && state_.InDesign());
-        state_.layoutMode = toPreview ? LayoutMode::Preview : LayoutMode::Design;
-        Redraw();
-        break;
-    }
-    case kViewElementNumbers:
-        state_.showElementNumbers = !state_.showElementNumbers;
-        Redraw();
-        break;
-    case kPageSetCount:
-        SetCount();
-        break;
-    case kPageLeft:
-    case kPageRight:
-        if (id == kPageLeft ? PageLeft(state_) : PageRight(document_, state_)) {
-            DiscardBackgroundCache();
-            state_.paintSelection.clear();
-            Redraw();
-        }
-        break;
-    case kEditUndo:
-        state_.logicSelection.clear();
-        document_.Undo(state_.logicSelection);
-        AfterHistoryStep();
-        Redraw();
-        break;
-    case kEditRedo:
-        state_.logicSelection.clear();
-        document_.Redo(state_.logicSelection);
-        AfterHistoryStep();
-        Redraw();
-        break;
-    case kEditSelectAll:
-        if (state_.InDesign())
-            SelectAllLogic(document_, state_);
-        else
-            SelectAllPaint(document_, state_);
-        Redraw();
-        break;
-    case kAutoSort:
-        AutoSort(document_);
-        Redraw();
-        break;
-    case kExportFlash:
-        ExportWithReport(u"flash.lgf", RunFlashExport);
-        break;
-    case kExportJson:
-        ExportWithReport(u"flash.lgj", RunJsonExport);
-        break;
-    case kExportIoList:
-        ExportIoListCommand();
-        break;
-    default:
-        if (HandlesPaintCommand(id))
-            OnPaintCommand(id);
-        else
-            OnEditCommand(id);
-        break;
-    }
+    EditingContext context = Context();
+    Apply(RunEditingCommand(id, context));
 }
 
-void CVantrelView::SetCount()
+void CVantrelView::Apply(CommandEffects effects)
 {
-    const auto count = dialogs_.NumBox(std::int32_t(document_.pageBackgrounds.size()));
-    if (count && SetPageCount(document_, state_, *count)) {
+    if (effects & effect::kPageImages)
         DiscardBackgroundCache();
+    if (effects & effect::kRedraw)
         Redraw();
-    }
-}
-
-void CVantrelView::ExportWithReport(const char16_t* defaultName, ExportRoutine run)
-{
-    const std::optional<std::filesystem::path> path = prompts_.SaveFileName(defaultName);
-    if (!path)
-        return;
-    const ExportOutcome outcome = run(document_, *path, codec_, DrawRandomNumber());
-    {
-        const MessageBatch batch(document_);
-        for (const NoticeText& message : outcome.messages)
-            document_.GetNotifier().Message(message.text, message.caption, MessageButtons::Ok);
-    }
-    if (outcome.report)
-        document_.GetNotifier().Message(*outcome.report, u"Report", MessageButtons::Ok);
-    for (const FileError& failure : outcome.failures)
-        ReportFileError(failure);
-    Redraw();
-}
-
-void CVantrelView::ExportIoListCommand()
-{
-    const std::optional<IoListChoice> choice = prompts_.IoListExport();
-    if (!choice)
-        return;
-    const std::string name = DefaultIoListName(choice->type, choice->csv);
-    const auto path = prompts_.SaveFileName(std::u16string(name.begin(), name.end()));
-    if (!path)
-        return;
-    try {
-        ExportIoList(document_, *path, choice->type, choice->boardSize, choice->csv);
-    } catch (const FileError& failure) {
-        ReportFileError(failure);
-    }
-}
-
-void CVantrelView::ReportFileError(const FileError& failure)
-{
-    document_.GetNotifier().Message(failure.Message(), kApplicationTitle, MessageButtons::Ok);
-}
-
-void CVantrelView::ApplyZoom(double zoom)
-{
-    SetZoom(state_, zoom, ClientSize());
-    Redraw();
+    else if (effects & effect::kMenus)
+        emit Changed();
+    if (effects & effect::kProblems)
+        emit ExportWarned();
 }
 
 void CVantrelView::UpdateScrollBars()
@@ -455,20 +261,19 @@ void CVantrelView::DiscardBackgroundCache()
 void CVantrelView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
-        if (state_.InDesign())
-            state_.designTool = kSelectTool;
-        else
-            state_.paintTool = kPaintSelect;
+        ReturnToSelectTool(state_);
         emit Changed();
     } else if (event->button() == Qt::LeftButton) {
         state_.dragAnchor = ToPoint(event->position());
+        state_.leftButtonHeld = true;
+        state_.gestureDropped = false;
     }
     QAbstractScrollArea::mousePressEvent(event);
 }
 
 void CVantrelView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!(event->buttons() & Qt::LeftButton))
+    if (!(event->buttons() & Qt::LeftButton) || state_.gestureDropped)
         return;
     const Point at = ToPoint(event->position());
     if (state_.InDesign() && state_.designTool == kConnectTool) {
@@ -492,6 +297,7 @@ void CVantrelView::mouseMoveEvent(QMouseEvent* event)
 void CVantrelView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
+        state_.leftButtonHeld = true;
         const Point at = ToPoint(event->position());
         if (state_.InDesign())
             EditElementProperties(document_, dialogs_, state_.DeviceToCell(at));
@@ -506,6 +312,9 @@ void CVantrelView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    state_.leftButtonHeld = false;
+    if (std::exchange(state_.gestureDropped, false))
+        return;
     const Point release = ToPoint(event->position());
     if (state_.InDesign())
         ReleaseInDesign(release);
@@ -514,6 +323,12 @@ void CVantrelView::mouseReleaseEvent(QMouseEvent* event)
                          event->buttons().testFlag(Qt::RightButton));
     state_.rubberBandCorner.reset();
     Redraw();
+}
+
+void CVantrelView::DoubleClickInPreview(Point click)
+{
+    if (EditPaintObjectAt(document_, dialogs_, state_, click, ClientRect()))
+        Redraw();
 }
 
 void CVantrelView::ReleaseInDesign(Point release)
@@ -541,6 +356,11 @@ void CVantrelView::wheelEvent(QWheelEvent* event)
 
 void CVantrelView::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape) {
+        if (CancelWithEscape(state_))
+            Redraw();
+        return;
+    }
     if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_4)
         digitsHeld_[std::size_t(event->key() - Qt::Key_1)] = true;
     if (state_.InDesign())

@@ -1,7 +1,7 @@
 #include "elements/comment.h"
 
 #include "archive/archive.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 namespace vantrel {
 

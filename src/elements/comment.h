@@ -1,7 +1,7 @@
 #pragma once
 
 #include "elements/element_kind.h"
-#include "platform/colour.h"
+#include "graphics/colour.h"
 
 #include <string>
 

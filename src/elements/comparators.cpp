@@ -1,7 +1,7 @@
 #include "elements/comparators.h"
 
 #include "elements/el_finder.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "elements/element_drawing.h"
 
 #include "elements/log_element.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 namespace vantrel {
 

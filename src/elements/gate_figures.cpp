@@ -1,6 +1,6 @@
 #include "elements/gate_figures.h"
 
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 namespace vantrel {
 

@@ -2,7 +2,7 @@
 
 #include "elements/el_finder.h"
 #include "elements/gate_figures.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 namespace vantrel {
 

@@ -4,7 +4,7 @@
 #include "elements/el_finder.h"
 #include "elements/element_kinds.h"
 #include "elements/io_elements.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 #include <optional>
 

@@ -3,7 +3,7 @@
 #include "archive/archive.h"
 #include "archive/text_codec.h"
 #include "elements/el_finder.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 #include <array>
 #include <string>
@@ -24,6 +24,15 @@ void Line(Surface& surface, int x0, int y0, int x1, int y1)
 void DrawRightCircle(Surface& surface, int x, int y, int r)
 {
     surface.DrawEllipse(x, y - r, x + r, y);
+}
+
+// The label of an I/O number, as the document gives it. A number past the
+// configured inputs or outputs (and past every remote module) has no label
+// there; it is described by its number, as a local one would be.
+std::u16string NumberLabel(const ElFinder& finder, std::int32_t number, bool isInput)
+{
+    std::u16string label = finder.IoLabel(number, isInput);
+    return label.empty() ? Decimal(std::int64_t(number) + 1) : label;
 }
 
 } // namespace
@@ -61,7 +70,7 @@ void LogIn::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 
 std::u16string LogIn::Describe(const ElFinder& finder) const
 {
-    return u"Input: " + name + u", " + finder.IoLabel(number, true);
+    return u"Input: " + name + u", " + NumberLabel(finder, number, true);
 }
 
 void LogOut::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
@@ -73,7 +82,7 @@ void LogOut::DrawBody(Surface& s, const ElFinder&, int x, int y, int r) const
 
 std::u16string LogOut::Describe(const ElFinder& finder) const
 {
-    return u"Output: " + name + u", " + finder.IoLabel(number, false);
+    return u"Output: " + name + u", " + NumberLabel(finder, number, false);
 }
 
 void LogUser::Serialize(CArchive& ar)

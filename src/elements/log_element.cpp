@@ -4,25 +4,22 @@
 #include "elements/el_finder.h"
 #include "elements/element_kind.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace vantrel {
+
+const char* ListName(int list)
+{
+    static constexpr const char* kNames[kElementListCount] = {
+        "main", "indirect", "register", "accumulator", "noop", "constant", "timer", "comment",
+    };
+    return kNames[list];
+}
 
 namespace {
 
 // Files before element version 10 hold exactly two input slots per element.
 constexpr std::int32_t kFirstVersionWithExactInputs = 10;
-
-// Far outside any window, yet small enough that pin offsets, figure sizes
-// and line ends added to a view coordinate stay within int. Cells read from
-// a file may lie anywhere in the int range.
-constexpr double kViewLimit = double(1 << 28);
-
-int ClampedViewCoordinate(double value)
-{
-    return int(std::clamp(value, -kViewLimit, kViewLimit));
-}
 
 } // namespace
 
@@ -45,8 +42,8 @@ int ElementSize(double zoom)
 Point CellToView(Point cell, Point origin, double zoom)
 {
     const double scale = kCellPixels * zoom;
-    return {ClampedViewCoordinate((double(cell.x) - origin.x) * scale),
-            ClampedViewCoordinate((double(cell.y) - origin.y) * scale)};
+    return {DeviceCoordinate((double(cell.x) - origin.x) * scale),
+            DeviceCoordinate((double(cell.y) - origin.y) * scale)};
 }
 
 LogElement::LogElement(Point position, std::int32_t elementId) : id(elementId), pos(position) {}

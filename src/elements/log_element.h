@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/serializable.h"
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 #include <array>
 #include <cstdint>
@@ -32,6 +32,10 @@ enum ListKindId : int
     kCommentList = 7,
 };
 constexpr int kElementListCount = 8;
+
+// The short name of a list (one of ListKindId), as the dump and the command
+// line write it ("main", "timer", "noop").
+const char* ListName(int list);
 constexpr int kMaxInputs = 4;
 
 // One grid cell is 80 view pixels at zoom 1.0.

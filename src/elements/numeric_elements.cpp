@@ -3,7 +3,7 @@
 #include "archive/archive.h"
 #include "archive/text_codec.h"
 #include "elements/el_finder.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 #include <span>
 
@@ -93,8 +93,13 @@ void AccOp::DrawBody(Surface& s, const ElFinder& finder, int x, int y, int r) co
 {
     s.DrawEllipse(x - r, y - 2 * r, x + r, y + 2 * r);
     DrawOperation(s, x, y, OperationText(op));
-    if (auto* accumulator = KindAs<Acc>(finder.FindById(accId)))
-        s.DrawText(x + 5, y, accumulator->name);
+    // The accumulator's name sits centred on the line above the operation,
+    // where the tall ellipse is nearly at its widest, so that a name as wide
+    // as the ellipse stays inside it.
+    if (auto* accumulator = KindAs<Acc>(finder.FindById(accId))) {
+        const Size extent = s.TextExtent(accumulator->name);
+        s.DrawText(x - extent.width / 2, y - 5 - extent.height, accumulator->name);
+    }
 }
 
 // Bits 2-0 hold op + 1, never 0, which tells this word apart from the other

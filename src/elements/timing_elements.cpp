@@ -3,7 +3,7 @@
 #include "archive/archive.h"
 #include "archive/text_codec.h"
 #include "elements/el_finder.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 #include <cmath>
 #include <cstdio>

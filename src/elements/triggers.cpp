@@ -3,7 +3,7 @@
 #include "archive/archive.h"
 #include "elements/el_finder.h"
 #include "elements/gates.h"
-#include "platform/surface.h"
+#include "graphics/surface.h"
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
 #include "export/export_routines.h"
 
-#include "compiler/flash_file.h"
 #include "document/vantrel_doc.h"
+#include "export/flash_export.h"
 #include "export/json_export.h"
 #include "export/remote_module_files.h"
 #include "hardware/sim_element.h"
@@ -24,74 +24,84 @@ protected:
     std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
 };
 
-// Runs the export's work with the document's messages kept for the outcome,
-// instead of being shown from deep inside the compile. Memory that runs out
-// fails the export of `path` with the system's message.
+// Runs the export's work with its messages kept for the outcome, instead of
+// being shown from deep inside the compile: the work reports to the log it
+// is given. Memory that runs out fails the export of `path` with the
+// system's message.
 template <class Work>
-ExportOutcome KeepingMessages(CVantrelDoc& document, const std::filesystem::path& path, Work&& work)
+ExportOutcome KeepingMessages(const CVantrelDoc& document, const std::filesystem::path& path,
+                              Work&& work)
 {
     ExportOutcome outcome;
     MessageLog log;
-    Notifier& shownBy = document.GetNotifier();
-    document.SetNotifier(&log);
     try {
         const CVantrelDoc::FrozenLookups frozen(document);
-        work(outcome);
+        work(outcome, log);
     } catch (const std::bad_alloc&) {
         outcome.report.reset();
+        outcome.corrections = {};
         outcome.failures.emplace_back(path, ENOMEM);
-    } catch (...) {
-        document.SetNotifier(&shownBy);
-        throw;
     }
-    document.SetNotifier(&shownBy);
     outcome.messages = std::move(log.notices);
     return outcome;
 }
 
-void WriteRemoteModules(const CVantrelDoc& document, const std::filesystem::path& exportPath,
+void WriteRemoteModules(const CVantrelDoc& document, const std::filesystem::path& folder,
                         ExportOutcome& outcome)
 {
     try {
-        ExportRemoteModules(document, ExportFolder(exportPath));
+        ExportRemoteModules(document, folder);
     } catch (const FileError& failure) {
         outcome.failures.push_back(failure);
     }
 }
 
-std::u16string JsonIntoDiscard(CVantrelDoc& document, const ImageCodec& codec,
-                               std::int32_t randomNumber)
+JsonExportContent JsonIntoDiscard(const CVantrelDoc& document, const ImageCodec& codec,
+                                  std::int32_t randomNumber, Notifier& messages)
 {
     DiscardingBuffer discard;
     std::ostream nowhere(&discard);
-    return WriteJsonExport(document, nowhere, codec, randomNumber);
+    return WriteJsonExport(document, nowhere, codec, randomNumber, messages);
 }
 
 } // namespace
 
 std::filesystem::path ExportFolder(const std::filesystem::path& path)
 {
-    return path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+    if (path.parent_path().empty() || IsWrittenInPlace(path))
+        return ".";
+    return path.parent_path();
 }
 
-ExportOutcome RunFlashExport(CVantrelDoc& document, const std::filesystem::path& path,
-                             const ImageCodec& codec, std::int32_t randomNumber)
+ExportOutcome RunFlashExport(const CVantrelDoc& document, const std::filesystem::path& path,
+                             const std::filesystem::path& modulesFolder, const ImageCodec& codec,
+                             std::int32_t randomNumber)
 {
-    return KeepingMessages(document, path, [&](ExportOutcome& outcome) {
+    return KeepingMessages(document, path, [&](ExportOutcome& outcome, Notifier& messages) {
         try {
-            outcome.report = ExportFlashFile(document, path, codec, randomNumber);
+            FlashFileContent content =
+                WriteFlashFile(document, path, codec, randomNumber, messages);
+            outcome.report = std::move(content.report);
+            outcome.corrections = std::move(content.corrections);
         } catch (const FileError& failure) {
             outcome.failures.push_back(failure);
             return;
         }
-        WriteRemoteModules(document, path, outcome);
+        WriteRemoteModules(document, modulesFolder, outcome);
     });
 }
 
-ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& path,
-                            const ImageCodec& codec, std::int32_t randomNumber)
+ExportOutcome RunFlashExport(const CVantrelDoc& document, const std::filesystem::path& path,
+                             const ImageCodec& codec, std::int32_t randomNumber)
 {
-    return KeepingMessages(document, path, [&](ExportOutcome& outcome) {
+    return RunFlashExport(document, path, ExportFolder(path), codec, randomNumber);
+}
+
+ExportOutcome RunJsonExport(const CVantrelDoc& document, const std::filesystem::path& path,
+                            const std::filesystem::path& modulesFolder, const ImageCodec& codec,
+                            std::int32_t randomNumber)
+{
+    return KeepingMessages(document, path, [&](ExportOutcome& outcome, Notifier& messages) {
         std::optional<AtomicFileStream> file;
         try {
             file.emplace(path);
@@ -99,17 +109,27 @@ ExportOutcome RunJsonExport(CVantrelDoc& document, const std::filesystem::path& 
             outcome.failures.push_back(failure);
         }
         if (file) {
-            outcome.report = WriteJsonExport(document, file->Stream(), codec, randomNumber);
+            JsonExportContent content =
+                WriteJsonExport(document, file->Stream(), codec, randomNumber, messages);
+            outcome.report = std::move(content.report);
             try {
                 file->Commit();
+                // Only a file that exists has corrections worth keeping.
+                outcome.corrections = std::move(content.corrections);
             } catch (const FileError& failure) {
                 outcome.failures.push_back(failure);
             }
         } else {
-            outcome.report = JsonIntoDiscard(document, codec, randomNumber);
+            outcome.report = JsonIntoDiscard(document, codec, randomNumber, messages).report;
         }
-        WriteRemoteModules(document, path, outcome);
+        WriteRemoteModules(document, modulesFolder, outcome);
     });
+}
+
+ExportOutcome RunJsonExport(const CVantrelDoc& document, const std::filesystem::path& path,
+                            const ImageCodec& codec, std::int32_t randomNumber)
+{
+    return RunJsonExport(document, path, ExportFolder(path), codec, randomNumber);
 }
 
 ExportOutcome RunSimulationExport(const CVantrelDoc& document, const std::filesystem::path& path)

@@ -4,15 +4,16 @@
 #include "archive/file_bytes.h"
 #include "archive/json_writer.h"
 #include "archive/text_codec.h"
+#include "compiler/document_finder.h"
 #include "compiler/flash_image.h"
 #include "document/system_classes.h"
 #include "document/vantrel_doc.h"
 #include "elements/element_kinds.h"
 #include "elements/io_elements.h"
+#include "graphics/encoded_image.h"
+#include "graphics/image_codec.h"
 #include "hardware/io_counts.h"
 #include "hardware/sim_element.h"
-#include "platform/encoded_image.h"
-#include "platform/image_codec.h"
 
 #include <algorithm>
 
@@ -81,16 +82,16 @@ void WriteNames(JsonWriter& json, const CVantrelDoc& document)
     json.End();
 }
 
-void WriteComplexCommands(JsonWriter& json, CVantrelDoc& document)
+void WriteComplexCommands(JsonWriter& json, const CVantrelDoc& document,
+                          const std::vector<ComplexCommand>& checked)
 {
     json.BeginArray("complexCommands");
-    for (const auto& command : document.complexCommands) {
-        command->DropDeletedUserInputs(document, document.GetNotifier());
+    for (const ComplexCommand& command : checked) {
         json.BeginObject(JsonWriter::kArrayElement);
-        json.WriteString("name", command->name);
+        json.WriteString("name", command.name);
         json.BeginArray("userIns");
         int restricted = 0;
-        for (const auto& [id, on] : command->settings) {
+        for (const auto& [id, on] : command.settings) {
             auto* user = KindAs<LogUser>(document.FindById(id));
             json.BeginObject(JsonWriter::kArrayElement);
             json.WriteInt("n", user->number);
@@ -168,12 +169,10 @@ void WriteLogs(JsonWriter& json, const CVantrelDoc& document)
     json.End();
 }
 
-void WritePaint(JsonWriter& json, CVantrelDoc& document, int userInBytes)
+void WritePaint(JsonWriter& json, const std::vector<std::unique_ptr<PaintStuff>>& resolved)
 {
     json.BeginArray("paintStuff");
-    for (const auto& object : document.paintObjects) {
-        object->ResolveLinks(document, IoBytes(document.numInputs), IoBytes(document.numOutputs),
-                             userInBytes, true);
+    for (const auto& object : resolved) {
         json.BeginObject(JsonWriter::kArrayElement);
         json.WriteString("type", object->TypeName());
         object->WriteJson(json);
@@ -182,7 +181,7 @@ void WritePaint(JsonWriter& json, CVantrelDoc& document, int userInBytes)
     json.End();
 }
 
-void WriteTempInputs(JsonWriter& json, const CVantrelDoc& document)
+void WriteTempInputs(JsonWriter& json, const CVantrelDoc& document, const ElFinder& finder)
 {
     json.BeginArray("tempInputs");
     for (const auto& element : document.elements[kNoOpList]) {
@@ -192,7 +191,7 @@ void WriteTempInputs(JsonWriter& json, const CVantrelDoc& document)
         json.BeginObject(JsonWriter::kArrayElement);
         json.WriteInt("type", reading->tempType);
         json.WriteInt("defaultValue", reading->defaultValue);
-        json.WriteInt("bufferIndex", document.EncodeIndex(reading->id));
+        json.WriteInt("bufferIndex", finder.EncodeIndex(reading->id));
         // The auxiliary readings (3 to 8) belong to no silo.
         if (reading->tempType < 3 || reading->tempType > 8)
             json.WriteString("siloName", reading->siloName);
@@ -238,41 +237,59 @@ void WriteBackgrounds(JsonWriter& json, const CVantrelDoc& document, const Image
     json.WriteBase64("bgImage", EncodeAs(first, ImageFormat::Jpeg, codec));
 }
 
-void WriteSource(JsonWriter& json, CVantrelDoc& document, const ImageCodec& codec)
+// The design file as the export corrected it.
+void WriteSource(JsonWriter& json, const CVantrelDoc& document, const DesignCorrections& corrected,
+                 const ImageCodec& codec)
 {
+    std::vector<std::unique_ptr<ComplexCommand>> commands;
+    commands.reserve(corrected.commands.size());
+    for (const ComplexCommand& command : corrected.commands)
+        commands.push_back(std::make_unique<ComplexCommand>(command));
     std::vector<std::uint8_t> design;
     CArchive ar(StoreTo, design, SystemClasses());
-    document.Serialize(ar, codec, ImageFormat::Jpeg);
+    document.StoreWith(ar, codec, ImageFormat::Jpeg, corrected.paintObjects, commands);
     json.WriteBase64("source", design);
 }
 
 } // namespace
 
-std::u16string WriteJsonExport(CVantrelDoc& document, std::ostream& out, const ImageCodec& codec,
-                               std::int32_t randomNumber)
+JsonExportContent WriteJsonExport(const CVantrelDoc& document, std::ostream& out,
+                                  const ImageCodec& codec, std::int32_t randomNumber,
+                                  Notifier& messages)
 {
     const CVantrelDoc::FrozenLookups frozen(document);
+    const WarningFinder finder(document, messages);
     const UserIoExtent users = UserIoExtentOf(document);
+    JsonExportContent content;
+    DesignCorrections& corrected = content.corrections;
     JsonWriter json(out);
     json.WriteString("contentType", u"logic");
     WriteSystemConfiguration(json, document, users);
     WriteNames(json, document);
-    WriteComplexCommands(json, document);
+    corrected.commands = CheckedCommandCopies(document, messages);
+    WriteComplexCommands(json, document, corrected.commands);
     WriteLogs(json, document);
-    WritePaint(json, document, int(UserIoBytes(users.inputs)));
-    WriteTempInputs(json, document);
+    corrected.paintObjects = ResolvedPaintCopies(document, int(UserIoBytes(users.inputs)), true);
+    WritePaint(json, corrected.paintObjects);
+    WriteTempInputs(json, document, finder);
     WriteSimulation(json, document);
-    const std::vector<std::uint8_t> image = Compile(document, randomNumber);
+    const std::vector<std::uint8_t> image = Compile(document, randomNumber, messages);
     json.WriteBase64("plcPart", image);
     json.BeginArray("rands");
     for (std::size_t offset = 12; offset < 20; ++offset)
         json.WriteInt(JsonWriter::kArrayElement, image[offset]);
     json.End();
-    std::u16string report = Report(document, image);
+    content.report = Report(document, image);
     WriteBackgrounds(json, document, codec);
-    WriteSource(json, document, codec);
+    WriteSource(json, document, corrected, codec);
     json.End();
-    return report;
+    return content;
+}
+
+std::u16string WriteJsonExport(const CVantrelDoc& document, std::ostream& out,
+                               const ImageCodec& codec, std::int32_t randomNumber)
+{
+    return WriteJsonExport(document, out, codec, randomNumber, document.GetNotifier()).report;
 }
 
 } // namespace vantrel

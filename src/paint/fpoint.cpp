@@ -8,17 +8,15 @@ namespace vantrel {
 
 namespace {
 
-// Far outside any screen, yet adding a client offset cannot overflow.
-constexpr double kPixelLimit = 1 << 30;
+// One axis of ToDevice: the client's centre plus trunc(offset), formed in a
+// wide type and clamped.
+int DeviceAxis(int centre, float offset)
+{
+    return DeviceCoordinate(double(centre) +
+                            (std::isnan(offset) ? 0.0 : std::trunc(double(offset))));
+}
 
 } // namespace
-
-int TruncateToPixel(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    return int(std::trunc(std::fmax(-kPixelLimit, std::fmin(kPixelLimit, value))));
-}
 
 FPoint FPoint::FromDevice(Point device, const Rect& client)
 {
@@ -30,8 +28,8 @@ FPoint FPoint::FromDevice(Point device, const Rect& client)
 
 Point FPoint::ToDevice(const Rect& client) const
 {
-    return {TruncateToPixel(float(client.Width()) * x * 0.5f) + (client.right + client.left) / 2,
-            (client.top + client.bottom) / 2 + TruncateToPixel(float(client.Height()) * y * 0.5f)};
+    return {DeviceAxis((client.right + client.left) / 2, float(client.Width()) * x * 0.5f),
+            DeviceAxis((client.top + client.bottom) / 2, float(client.Height()) * y * 0.5f)};
 }
 
 void FPoint::ScaleAbout(double sx, double sy, const FPoint& centre)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/serializable.h"
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 namespace vantrel {
 
@@ -20,7 +20,9 @@ public:
 
     // The device pixel `device` of the client rectangle, normalized.
     static FPoint FromDevice(Point device, const Rect& client);
-    // The device pixel of this point in the client rectangle.
+    // The device pixel of this point in the client rectangle. A point from a
+    // file may be anything: far-off values give the nearest device
+    // coordinate there is (see DeviceCoordinate), NaN the client's centre.
     Point ToDevice(const Rect& client) const;
 
     // Scales the distance from the centre on each axis whose factor is not
@@ -35,10 +37,5 @@ public:
     float x = 0;
     float y = 0;
 };
-
-// trunc(value) as a pixel coordinate. Coordinates come from files and may be
-// anything; far-off values saturate and NaN gives 0 instead of undefined
-// behaviour.
-int TruncateToPixel(double value);
 
 } // namespace vantrel

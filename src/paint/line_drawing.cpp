@@ -25,8 +25,8 @@ Point MovingDashStart(Point start, Point end, unsigned dash, int tick)
     if (length == 0)
         return start; // no direction to move along
     const int phase = TickPhase(tick);
-    return {TruncateToPixel(start.x + dx * phase / (length / dash)),
-            TruncateToPixel(start.y + dy * phase / (length / dash))};
+    return {DeviceCoordinate(start.x + dx * phase / (length / dash)),
+            DeviceCoordinate(start.y + dy * phase / (length / dash))};
 }
 
 // A selected "Moving" line: the whole line in the normal colour under dashes

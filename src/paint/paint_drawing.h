@@ -4,8 +4,8 @@
 // progress display's fraction, the three-tick cycle of the "Moving" style and
 // the restoring of the caller's pen.
 
+#include "graphics/surface.h"
 #include "paint/paint_stuff.h"
-#include "platform/surface.h"
 
 #include <algorithm>
 #include <optional>

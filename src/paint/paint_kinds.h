@@ -1,7 +1,7 @@
 #pragma once
 
+#include "graphics/geometry.h"
 #include "paint/paint_stuff.h"
-#include "platform/geometry.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "archive/serializable.h"
+#include "graphics/colour.h"
+#include "graphics/geometry.h"
 #include "paint/fpoint.h"
-#include "platform/colour.h"
-#include "platform/geometry.h"
 
 #include <array>
 #include <cstdint>

@@ -17,7 +17,7 @@ constexpr std::int64_t kTextHeight = 12;
 // of `extent` pixels.
 float Beyond(float start, std::int64_t pixels, int extent)
 {
-    const int startPixel = TruncateToPixel(start * float(extent) * 0.5f);
+    const int startPixel = DeviceCoordinate(start * float(extent) * 0.5f);
     return float(startPixel + pixels) * 2 / float(extent);
 }
 

@@ -17,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace vantrel::test {
 
 // Answers the file dialogs from a queue; Cancel (empty) once it runs dry.
@@ -36,6 +39,16 @@ public:
 private:
     QString Next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 };
+
+// The id of a process that has ended.
+inline qint64 EndedProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
 
 class AppTest : public ::testing::Test
 {

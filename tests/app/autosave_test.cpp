@@ -15,6 +15,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <csignal>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,15 +39,39 @@ std::vector<std::uint8_t> CurrentBytes(CVantrelApp& app)
     return DesignBytes(app.Document(), u"", QtImageCodec());
 }
 
-// The id of a process that has ended.
-qint64 EndedProcessId()
+// A child process of this program that runs until it is killed.
+class Child
 {
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
-}
+public:
+    Child() : pid_(::fork())
+    {
+        if (pid_ == 0) {
+            ::pause();
+            ::_exit(0);
+        }
+    }
+    ~Child()
+    {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    pid_t Pid() const { return pid_; }
+
+    // Kills the child and waits until it has ended, without reaping it: it
+    // stays a zombie until the destructor reaps it.
+    bool KillLeavingZombie()
+    {
+        siginfo_t ended{};
+        return ::kill(pid_, SIGKILL) == 0 &&
+               ::waitid(P_PID, id_t(pid_), &ended, WEXITED | WNOWAIT) == 0;
+    }
+
+private:
+    pid_t pid_;
+};
 
 class Autosave : public AppTest
 {
@@ -209,6 +235,27 @@ TEST_F(Autosave, DecliningDeletesTheCopyAndCopiesOfRunningSessionsAreNotOffered)
     EXPECT_TRUE(app->PathName().isEmpty());
 }
 
+// A killed editor whose parent (a shell, a session manager) has not yet
+// reaped it is a zombie: still known to the system, but no longer running.
+TEST_F(Autosave, TheCopyOfAKilledEditorNotYetReapedIsOffered)
+{
+    const std::vector<std::uint8_t> copy = CurrentBytes(*StartEditor());
+    Child editor;
+    ASSERT_GT(editor.Pid(), 0);
+    EXPECT_TRUE(ProgramRuns(editor.Pid())); // the same program, running
+    LeaveCopy(QStringLiteral("killed"), copy, QString(), editor.Pid());
+    StartEditor();
+    EXPECT_TRUE(notifier.Messages().empty()); // not offered while it runs
+
+    ASSERT_TRUE(editor.KillLeavingZombie());
+    EXPECT_FALSE(ProgramRuns(editor.Pid()));
+    notifier.Clear();
+    auto app = StartEditor();
+    ASSERT_EQ(notifier.Messages().size(), 1u);
+    EXPECT_NE(notifier.Messages()[0].find("while Untitled had unsaved changes"), std::string::npos);
+    EXPECT_TRUE(Copies().isEmpty()); // declined: the copy is gone
+}
+
 TEST_F(Autosave, ADamagedCopyIsToldAndDropped)
 {
     LeaveCopy(QStringLiteral("crashed"), {0x13, 0x00, 0x00, 0x00, 0xff}, QString(),
@@ -242,8 +289,7 @@ TEST_F(Autosave, KilledEditorOffersTheEditedDesignAtTheNextStart)
     environment.insert("XDG_DATA_HOME", FilePath("data"));
     environment.insert("XDG_CONFIG_HOME", FilePath("config"));
     environment.insert("QT_QPA_PLATFORM", "offscreen");
-    const QString recovery =
-        FilePath("data/Local AppWizard-Generated Applications/Vantrel/recovery");
+    const QString recovery = FilePath("data/vantrel/recovery");
     const auto copyHolds = [&](const std::vector<std::uint8_t>& bytes) {
         for (const QString& name : QDir(recovery).entryList({"*.lgc"}, QDir::Files))
             if (FileBytes(recovery + "/" + name) == bytes)

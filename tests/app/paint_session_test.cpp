@@ -1,41 +1,26 @@
 // Decorating preview pages in the real main window: the paint tools, flip,
 // double click and undo driven with mouse events on the view and the
 // window's own menu commands and shortcuts.
-#include "app_test_support.h"
+#include "window_session.h"
 
-#include "editor/vantrel_view.h"
 #include "paint/shapes.h"
 #include "paint/text_stuff.h"
 #include "support/paint_snapshot.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_prompts.h"
-
-#include <QMouseEvent>
-#include <QTest>
 
 namespace vantrel {
 namespace {
 
 using namespace command;
 
-class PaintSession : public test::AppTest
+class PaintSession : public test::WindowSession
 {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
-        app =
-            std::make_unique<CVantrelApp>(AppServices{&notifier, &fileDialogs, &dialogs, &prompts});
-        ASSERT_TRUE(app->InitInstance({}));
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+        WindowSession::SetUp();
         ASSERT_TRUE(Frame().RunCommand(kLayoutPreview));
     }
 
-    CMainFrame& Frame() { return app->MainFrame(); }
-    CVantrelView& View() { return Frame().View(); }
-    CVantrelDoc& Document() { return app->Document(); }
-    const ViewState& State() { return View().State(); }
-    QWidget* Canvas() { return View().viewport(); }
     Rect Client() { return {0, 0, Canvas()->width(), Canvas()->height()}; }
     // The device point of a normalized point.
     QPoint At(float x, float y)
@@ -44,25 +29,11 @@ protected:
         return {device.x, device.y};
     }
 
-    void Move(QPoint to, Qt::MouseButtons held)
-    {
-        QMouseEvent move(QEvent::MouseMove, to, to, Qt::NoButton, held, Qt::NoModifier);
-        QApplication::sendEvent(Canvas(), &move);
-    }
-
     void Drag(int tool, QPoint from, QPoint to)
     {
         ASSERT_TRUE(Frame().RunCommand(tool));
-        QTest::mousePress(Canvas(), Qt::LeftButton, {}, from);
-        Move((from + to) / 2, Qt::LeftButton);
-        Move(to, Qt::LeftButton);
+        StartDrag(from, to);
         QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, to);
-    }
-
-    void Click(int tool, QPoint at)
-    {
-        ASSERT_TRUE(Frame().RunCommand(tool));
-        QTest::mouseClick(Canvas(), Qt::LeftButton, {}, at);
     }
 
     std::string Classes()
@@ -79,11 +50,6 @@ protected:
     }
 
     void PressShortcut(int key) { QTest::keyClick(&Frame(), Qt::Key(key), Qt::ControlModifier); }
-
-    test::RecordingNotifier notifier{MessageAnswer::Ok};
-    test::ScriptedDialogs dialogs;
-    test::ScriptedPrompts prompts;
-    std::unique_ptr<CVantrelApp> app;
 };
 
 TEST_F(PaintSession, AnEllipseDrawnOverARectangleLiesBeneathIt)

@@ -119,21 +119,36 @@ TEST_F(PrintToFile, TheWordsDesignFillsOneSheetWithItsLabelsApartAndInside)
     EXPECT_TRUE(printable.contains(QRectF(ink)));
 }
 
-TEST_F(PrintToFile, AFullSizeDesignIsSplitOverSheetsWithFooters)
+// Split over sheets, every sheet shows part of the drawing: a sheet where
+// only a wire's box falls, not the wire, is left out.
+TEST_F(PrintToFile, AFullSizeDesignIsSplitOverSheetsWithFootersAndNoneBlank)
 {
-    const fs::path design =
-        Save("full.lgc", [](CVantrelDoc& document) { FillFullSizeDesign(document, 1); });
+    const fs::path design = Save("full.lgc", [](CVantrelDoc& document) {
+        FillFullSizeDesign(document, 1);
+        // A wire across the whole drawing, from its first input to a gate
+        // below its last row.
+        auto gate = std::make_unique<LogAnd>(Point{199, 255}, std::int32_t(document.nextElementId));
+        gate->inputs[0] = document.MainAt(0)->id;
+        document.nextElementId += 1;
+        document.elements[kMainList].push_back(std::move(gate));
+    });
     const EditorRun run = RunEditor({"--print-to", Q(folder / "full.pdf"), Q(design)});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::vector<PdfPage> pages = ReadPdfPages(folder / "full.pdf");
     ASSERT_GT(pages.size(), 4u);
+    const std::vector<fs::path> pictures = RenderPdfPages(folder / "full.pdf", folder / "sheet");
+    ASSERT_EQ(pictures.size(), pages.size());
     const std::string count = std::to_string(pages.size());
-    for (std::size_t i = 0; i < pages.size(); ++i)
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        SCOPED_TRACE("sheet " + std::to_string(i + 1));
         EXPECT_NE(pages[i].Text().find("full.lgc \u2014 sheet " + std::to_string(i + 1) + " of " +
                                        count + " (row "),
-                  std::string::npos)
-            << "sheet " << i + 1;
-    ASSERT_TRUE(RenderPdfPage(folder / "full.pdf", 1, folder / "full-sheet-1.png"));
+                  std::string::npos);
+        const auto footer =
+            std::ranges::find(pages[i].words, std::string("full.lgc"), &PdfWord::text);
+        ASSERT_NE(footer, pages[i].words.end());
+        EXPECT_FALSE(DrawingInk(QImage(Q(pictures[i])), footer->yMin).isEmpty());
+    }
 }
 
 TEST_F(PrintToFile, FailuresAreToldWithTheirExitCode)
@@ -264,7 +279,8 @@ TEST_F(ExportPictureTest, WritesTheViewsPictureInTheFormatOfTheName)
         std::string starts;
     };
     for (const Case& c :
-         {Case{"pump.png", "\x89PNG"}, Case{"pump.svg", "<?xml"}, Case{"pump.PDF", "%PDF"}}) {
+         {Case{"pump.png", "\x89PNG"}, Case{"pump.svg", "<?xml"}, Case{"pump.PDF", "%PDF"},
+          Case{"pump.bmp", "BM"}, Case{"pump.jpg", "\xFF\xD8\xFF"}}) {
         fileDialogs.answers = {FilePath(c.name)};
         ASSERT_TRUE(app->MainFrame().RunCommand(command::kExportPicture));
         const std::vector<std::uint8_t> bytes =
@@ -276,10 +292,17 @@ TEST_F(ExportPictureTest, WritesTheViewsPictureInTheFormatOfTheName)
     EXPECT_EQ(fileDialogs.proposedNames.first(), FilePath("pump.png"));
     EXPECT_TRUE(notifier.Messages().empty());
 
-    fileDialogs.answers = {FilePath("pump.txt")};
+    fileDialogs.answers = {FilePath("pump.txt"), FilePath("gone/pump.png")};
     ASSERT_TRUE(app->MainFrame().RunCommand(command::kExportPicture));
     EXPECT_FALSE(QFile::exists(FilePath("pump.txt")));
-    ASSERT_EQ(notifier.Messages().size(), 1u);
+    // The file errors the editor shows say what to do about a missing folder.
+    ASSERT_TRUE(app->MainFrame().RunCommand(command::kExportPicture));
+    EXPECT_EQ(notifier.Messages(),
+              (std::vector<std::string>{
+                  "Vantrel v2: A picture is exported as a .png, .jpg, .bmp, .svg or .pdf file.",
+                  "Vantrel v2: Cannot write " + FilePath("gone/pump.png").toStdString() +
+                      ": the folder " + FilePath("gone").toStdString() +
+                      " does not exist. Create it or choose another folder."}));
 }
 
 } // namespace

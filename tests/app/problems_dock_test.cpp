@@ -6,12 +6,15 @@
 #include "editor/vantrel_view.h"
 
 #include "support/problem_design.h"
+#include "support/scripted_prompts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTableWidget>
 #include <QTest>
+
+#include <algorithm>
 
 namespace vantrel::test {
 namespace {
@@ -28,8 +31,9 @@ protected:
         BuildProblemDesign(design);
         const QString path = FilePath(QStringLiteral("problems.lgc"));
         ASSERT_TRUE(SaveDesign(design, QFile::encodeName(path).toStdString(), QtImageCodec()));
-        app = StartApp(notifier, {path});
-        ASSERT_TRUE(started);
+        app =
+            std::make_unique<CVantrelApp>(AppServices{&notifier, &fileDialogs, nullptr, &prompts});
+        ASSERT_TRUE(app->InitInstance({path}));
         Frame().resize(1200, 800);
         Frame().show();
     }
@@ -64,6 +68,7 @@ protected:
     }
 
     RecordingNotifier notifier;
+    ScriptedPrompts prompts;
     std::unique_ptr<CVantrelApp> app;
 };
 
@@ -97,6 +102,24 @@ TEST_F(ProblemsDockTest, ListsEachProblemWithItsElementAndShowsItOnDoubleClick)
     EXPECT_TRUE(view.State().InDesign());
     EXPECT_EQ(view.State().origin, expected.origin);
     EXPECT_EQ(view.State().logicSelection, expected.logicSelection);
+}
+
+// The warning boxes of an export come first; then the dock shows the same
+// problems with their elements.
+TEST_F(ProblemsDockTest, OpensAfterAnExportThatWarned)
+{
+    prompts.folder = FilePath(QString()).toStdString();
+    for (const int exportCommand : {kExportFlash, kExportJson}) {
+        SCOPED_TRACE(exportCommand);
+        Dock().hide();
+        notifier.Clear();
+        ASSERT_TRUE(Frame().RunCommand(exportCommand));
+        EXPECT_TRUE(std::ranges::count(notifier.Messages(),
+                                       "Warning!: There is an unconnected input.") > 0);
+        EXPECT_FALSE(Dock().isHidden());
+        EXPECT_TRUE(Frame().CommandAction(kViewProblems)->isChecked());
+        EXPECT_EQ(ListedIds(), ProblemDesignIds());
+    }
 }
 
 TEST_F(ProblemsDockTest, FollowsTheEditsOfTheView)

@@ -1,7 +1,9 @@
 #include "app_test_support.h"
 
+#include "app/test_hooks.h"
 #include "app/view_printing.h"
 #include "archive/file_bytes.h"
+#include "document/edit_transaction.h"
 #include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
 
@@ -12,6 +14,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QUrl>
+#include <QWindow>
 
 namespace vantrel::test {
 namespace {
@@ -31,7 +34,7 @@ void Modify(CVantrelDoc& design)
 
 QStringList SettingsEntries()
 {
-    QSettings settings(QSettings::UserScope, "Local AppWizard-Generated Applications", "Vantrel");
+    QSettings settings(QSettings::UserScope, "vantrel", "vantrel");
     QStringList entries;
     for (int i = 1; i <= 4; ++i)
         entries.append(settings.value(QStringLiteral("Recent File List/File%1").arg(i)).toString());
@@ -45,7 +48,7 @@ TEST_F(AppStartTest, WithoutArgumentsTheDesignIsNewAndUntitled)
     RecordingNotifier notifier;
     auto app = StartApp(notifier);
     EXPECT_TRUE(started);
-    EXPECT_EQ(app->MainFrame().windowTitle(), "Untitled - Vantrel v2");
+    EXPECT_EQ(app->MainFrame().windowTitle(), "Untitled[*] - Vantrel v2");
     EXPECT_TRUE(app->PathName().isEmpty());
     EXPECT_FALSE(app->Document().IsModified());
     EXPECT_TRUE(app->MainFrame().isVisible());
@@ -58,7 +61,7 @@ TEST_F(AppStartTest, TheDesignNamedOnTheCommandLineIsOpened)
     RecordingNotifier notifier;
     auto app = StartApp(notifier, {path});
     EXPECT_TRUE(started);
-    EXPECT_EQ(app->MainFrame().windowTitle(), "pump.lgc - Vantrel v2");
+    EXPECT_EQ(app->MainFrame().windowTitle(), "pump.lgc[*] - Vantrel v2");
     EXPECT_EQ(app->PathName(), path);
     EXPECT_TRUE(HoldsGate(app->Document(), 7));
     EXPECT_FALSE(app->Document().IsModified());
@@ -97,39 +100,73 @@ TEST_F(OpenTest, AFileThatCannotBeReadKeepsTheDesign)
     Modify(app->Document());
     notifier.Clear();
     EXPECT_FALSE(app->OpenDocumentFile(FilePath("missing.lgc")));
-    EXPECT_EQ(app->MainFrame().windowTitle(), "pump.lgc - Vantrel v2");
+    EXPECT_EQ(app->MainFrame().windowTitle(), "pump.lgc[*] - Vantrel v2");
     EXPECT_TRUE(HoldsGate(app->Document(), 7));
     EXPECT_TRUE(app->Document().IsModified());
     ASSERT_EQ(notifier.Messages().size(), 2u);
     EXPECT_EQ(notifier.Messages()[0], "Vantrel v2: Save changes to pump.lgc?");
 }
 
-TEST_F(OpenTest, AFileThatFailsWhileLoadingLeavesANewUntitledDesign)
+// A file that breaks off among its elements, after a header whose speed and
+// background colour differ from the open design's.
+QString WriteDamagedDesign(const QString& path)
 {
-    QFile corrupt(FilePath("corrupt.lgc"));
-    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
-    corrupt.write("\x13\x00\x00\x00garbage", 11);
-    corrupt.close();
-    notifier.Clear();
+    CVantrelDoc design;
+    design.speed = 200;
+    design.backgroundColour = 0x00123456;
+    design.InsertElement(std::make_unique<LogAnd>(Point{3, 3}, 1));
+    const std::vector<std::uint8_t> whole = DesignBytes(design, u"", QtImageCodec());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(whole.data()), 48);
+    return path;
+}
 
-    EXPECT_FALSE(app->OpenDocumentFile(corrupt.fileName()));
-    EXPECT_EQ(notifier.Messages(),
-              std::vector<std::string>({"Vantrel v2: Unexpected file format."}));
-    EXPECT_EQ(app->MainFrame().windowTitle(), "Untitled - Vantrel v2");
-    EXPECT_TRUE(app->PathName().isEmpty());
-    EXPECT_FALSE(HoldsGate(app->Document(), 7));
-    EXPECT_FALSE(app->Document().IsModified());
+TEST_F(OpenTest, AFileThatFailsWhileLoadingLeavesTheOpenDesignAsItWas)
+{
+    const QString damaged = WriteDamagedDesign(FilePath("damaged.lgc"));
+    for (const bool edited : {false, true}) {
+        SCOPED_TRACE(edited ? "edited" : "as opened");
+        if (edited) {
+            EditTransaction edit(app->Document(), UndoRecord::kAdded);
+            ASSERT_TRUE(edit.Insert(std::make_unique<LogAnd>(Point{9, 9}, 8)));
+            edit.Commit();
+        }
+        const std::vector<std::uint8_t> before = DesignBytes(app->Document(), u"", QtImageCodec());
+        const std::size_t undoSteps = app->Document().UndoStack().size();
+        notifier.Clear();
+        fileDialogs.answers = {damaged};
+
+        ASSERT_TRUE(app->MainFrame().RunCommand(kFileOpen));
+        std::vector<std::string> told;
+        if (edited) // answered No: the changes were to go, but the open failed
+            told.push_back("Vantrel v2: Save changes to pump.lgc?");
+        told.push_back("Vantrel v2: Unexpected file format.");
+        EXPECT_EQ(notifier.Messages(), told);
+        EXPECT_EQ(app->MainFrame().windowTitle(), "pump.lgc[*] - Vantrel v2");
+        EXPECT_EQ(app->PathName(), FilePath("pump.lgc"));
+        EXPECT_EQ(DesignBytes(app->Document(), u"", QtImageCodec()), before);
+        EXPECT_EQ(app->Document().speed, 64);
+        EXPECT_EQ(app->Document().backgroundColour, 0x00FFFFFFu);
+        EXPECT_EQ(app->Document().UndoStack().size(), undoSteps);
+        EXPECT_EQ(app->Document().IsModified(), edited);
+        EXPECT_TRUE(HoldsGate(app->Document(), 7));
+        EXPECT_EQ(app->RecentFiles().Files(), QStringList({FilePath("pump.lgc")}));
+    }
+    // The step still undoes.
+    ASSERT_TRUE(app->MainFrame().RunCommand(kEditUndo));
+    EXPECT_EQ(app->Document().FindDirectById(8), nullptr);
 }
 
 TEST_F(OpenTest, OpenAsksForTheFileAndADroppedFileOpensToo)
 {
     fileDialogs.answers = {WriteDesign("tank.lgc", 8)};
     ASSERT_TRUE(app->MainFrame().RunCommand(kFileOpen));
-    EXPECT_EQ(app->MainFrame().windowTitle(), "tank.lgc - Vantrel v2");
+    EXPECT_EQ(app->MainFrame().windowTitle(), "tank.lgc[*] - Vantrel v2");
     EXPECT_TRUE(HoldsGate(app->Document(), 8));
 
     ASSERT_TRUE(app->MainFrame().RunCommand(kFileOpen)) << "the dialog is cancelled";
-    EXPECT_EQ(app->MainFrame().windowTitle(), "tank.lgc - Vantrel v2");
+    EXPECT_EQ(app->MainFrame().windowTitle(), "tank.lgc[*] - Vantrel v2");
 
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(WriteDesign("valve.lgc", 9))});
@@ -139,8 +176,36 @@ TEST_F(OpenTest, OpenAsksForTheFileAndADroppedFileOpensToo)
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&app->MainFrame(), &drop);
     QApplication::processEvents();
-    EXPECT_EQ(app->MainFrame().windowTitle(), "valve.lgc - Vantrel v2");
+    EXPECT_EQ(app->MainFrame().windowTitle(), "valve.lgc[*] - Vantrel v2");
     EXPECT_TRUE(HoldsGate(app->Document(), 9));
+}
+
+TEST_F(AppStartTest, AnOpenedDesignIsShownWhereItsElementsAre)
+{
+    RecordingNotifier notifier;
+    const QString far = WriteDesign("far.lgc", 300); // one gate at cell (300, 0)
+    // Opened before the window first shows.
+    auto app = StartApp(notifier, {far});
+    ASSERT_TRUE(started);
+    CVantrelView& view = app->MainFrame().View();
+    const auto shown = [&](std::int32_t id) {
+        const Point anchor = view.State().CellToDevice(app->Document().FindById(id)->pos);
+        return view.viewport()->rect().contains(anchor.x, anchor.y);
+    };
+    EXPECT_TRUE(shown(300));
+    EXPECT_LE(view.State().zoom, 1.0);
+
+    // Zoomed and scrolled away, a small design then starts as a new window does.
+    ASSERT_TRUE(app->MainFrame().RunCommand(kZoomIn));
+    view.State().origin = {-200, 150};
+    ASSERT_TRUE(app->OpenDocumentFile(WriteDesign("near.lgc", 2)));
+    EXPECT_EQ(view.State().zoom, 1.0);
+    EXPECT_EQ(view.State().origin, (Point{0, 0}));
+    EXPECT_TRUE(shown(2));
+
+    ASSERT_TRUE(app->MainFrame().RunCommand(kFileRecent + 1));
+    EXPECT_EQ(app->PathName(), far);
+    EXPECT_TRUE(shown(300));
 }
 
 TEST_F(AppStartTest, TheRecentFileListKeepsTheLatestFourFirst)
@@ -174,7 +239,7 @@ TEST_F(AppStartTest, TheRecentFileListKeepsTheLatestFourFirst)
 
         // Choosing an entry opens it.
         ASSERT_TRUE(app->MainFrame().RunCommand(kFileRecent + 3));
-        EXPECT_EQ(app->MainFrame().windowTitle(), "design2.lgc - Vantrel v2");
+        EXPECT_EQ(app->MainFrame().windowTitle(), "design2.lgc[*] - Vantrel v2");
         EXPECT_EQ(app->RecentFiles().Files().first(), paths[1]);
     }
     // The next run starts with the same list.
@@ -234,7 +299,7 @@ TEST_P(SaveQuestionTest, NewAsksToSaveAModifiedDesign)
     EXPECT_EQ(QFile::exists(target), row.saved);
     if (row.saved) {
         EXPECT_EQ(fileDialogs.proposedNames, QStringList({"Untitled.lgc"}));
-        EXPECT_EQ(app->MainFrame().windowTitle(), "Untitled - Vantrel v2");
+        EXPECT_EQ(app->MainFrame().windowTitle(), "Untitled[*] - Vantrel v2");
         EXPECT_EQ(app->RecentFiles().Files(), QStringList({target}));
         CVantrelDoc reread;
         ASSERT_EQ(OpenDesign(reread, QFile::encodeName(target).toStdString(), QtImageCodec()),
@@ -288,13 +353,59 @@ TEST_F(OpenTest, SaveAsRenamesTheDesignAndAFailedSaveKeepsItsName)
     fileDialogs.answers = {FilePath("copy.lgc")};
     ASSERT_TRUE(app->OnFileSaveAs());
     EXPECT_EQ(fileDialogs.proposedNames, QStringList({FilePath("pump.lgc")}));
-    EXPECT_EQ(app->MainFrame().windowTitle(), "copy.lgc - Vantrel v2");
+    EXPECT_EQ(app->MainFrame().windowTitle(), "copy.lgc[*] - Vantrel v2");
     EXPECT_EQ(app->RecentFiles().Files().first(), FilePath("copy.lgc"));
 
     fileDialogs.answers = {FilePath("no/such/folder/x.lgc")};
     EXPECT_FALSE(app->OnFileSaveAs());
-    EXPECT_EQ(app->MainFrame().windowTitle(), "copy.lgc - Vantrel v2");
+    EXPECT_EQ(app->MainFrame().windowTitle(), "copy.lgc[*] - Vantrel v2");
     ASSERT_EQ(notifier.Messages().size(), 1u);
+}
+
+// What the desktop shows as the window's title.
+QString ShownTitle(const QWidget& window)
+{
+    return window.windowHandle() ? window.windowHandle()->title() : QString();
+}
+
+TEST_F(OpenTest, TheTitleMarksUnsavedChangesUntilTheyAreSaved)
+{
+    CMainFrame& frame = app->MainFrame();
+    EXPECT_EQ(ShownTitle(frame), "pump.lgc - Vantrel v2");
+    ASSERT_TRUE(RunScriptedEdit(frame, QStringLiteral("%1 400,160").arg(kFirstElementTool)));
+    ASSERT_TRUE(app->Document().IsModified());
+    EXPECT_TRUE(frame.isWindowModified());
+    EXPECT_EQ(ShownTitle(frame), "pump.lgc* - Vantrel v2");
+    ASSERT_TRUE(frame.RunCommand(kFileSave));
+    EXPECT_EQ(ShownTitle(frame), "pump.lgc - Vantrel v2");
+
+    // A name that holds the mark's placeholder shows it as it is.
+    fileDialogs.answers = {FilePath("odd[*]name.lgc")};
+    ASSERT_TRUE(frame.RunCommand(kFileSaveAs));
+    EXPECT_EQ(ShownTitle(frame), "odd[*]name.lgc - Vantrel v2");
+    ASSERT_TRUE(RunScriptedEdit(frame, QStringLiteral("%1 400,320").arg(kFirstElementTool)));
+    EXPECT_EQ(ShownTitle(frame), "odd[*]name.lgc* - Vantrel v2");
+
+    // New starts unmarked.
+    notifier = RecordingNotifier(MessageAnswer::No);
+    ASSERT_TRUE(frame.RunCommand(kFileNew));
+    EXPECT_EQ(ShownTitle(frame), "Untitled - Vantrel v2");
+}
+
+// Undone back to the design as it was opened, nothing is left to save.
+TEST_F(OpenTest, UndoBackToTheSavedDesignClearsTheMarkAndTheSaveQuestion)
+{
+    CMainFrame& frame = app->MainFrame();
+    ASSERT_TRUE(RunScriptedEdit(frame, QStringLiteral("%1 400,160").arg(kFirstElementTool)));
+    EXPECT_EQ(ShownTitle(frame), "pump.lgc* - Vantrel v2");
+    ASSERT_TRUE(frame.RunCommand(kEditUndo));
+    EXPECT_EQ(ShownTitle(frame), "pump.lgc - Vantrel v2");
+    ASSERT_TRUE(frame.RunCommand(kEditRedo));
+    EXPECT_EQ(ShownTitle(frame), "pump.lgc* - Vantrel v2");
+    ASSERT_TRUE(frame.RunCommand(kEditUndo));
+    notifier.Clear();
+    EXPECT_TRUE(frame.close());
+    EXPECT_TRUE(notifier.Messages().empty());
 }
 
 TEST_F(OpenTest, PrintingDrawsTheViewsPictureIntoTheFile)

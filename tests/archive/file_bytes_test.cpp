@@ -1,6 +1,7 @@
 #include "archive/file_bytes.h"
 
 #include "archive/text_codec.h"
+#include "support/special_files.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -77,7 +78,31 @@ TEST_F(AtomicFiles, FailuresNameTheFileAndTheReason)
     EXPECT_EQ(FileError("/x/y", ENOENT).Message(), u"/x/y was not found.");
     EXPECT_EQ(FileError("/x/y", EACCES).Message(), u"Access to /x/y was denied.");
     EXPECT_EQ(FileError("/x/y", ENOSPC).Message(), u"Destination disk drive is full.");
-    EXPECT_THROW(WriteFileAtomically(folder / "no" / "such", {}), FileError);
+}
+
+// A file written into a folder that does not exist names the folder, the
+// one the file goes into when it is named through a link.
+TEST_F(AtomicFiles, AMissingFolderIsToldAsSuch)
+{
+    fs::create_symlink("gone/linked.bin", folder / "link.bin");
+    const std::pair<fs::path, fs::path> cases[] = {
+        {folder / "no" / "such", folder / "no"},
+        {folder / "link.bin", folder / "gone"},
+        {"no-such-folder-here/x.bin", "no-such-folder-here"},
+    };
+    for (const auto& [path, missing] : cases) {
+        try {
+            WriteFileAtomically(path, fresh);
+            ADD_FAILURE() << path;
+        } catch (const FileError& failure) {
+            EXPECT_EQ(failure.ErrorNumber(), ENOENT);
+            EXPECT_EQ(failure.Message(), u"Cannot write " + FromUtf8(path.string()) +
+                                             u": the folder " + FromUtf8(missing.string()) +
+                                             u" does not exist. Create it or choose another "
+                                             u"folder.");
+        }
+    }
+    EXPECT_EQ(Leftovers(), 0);
 }
 
 // These hold for root too, who may write every file: a file whose owner has
@@ -252,6 +277,67 @@ TEST_F(AtomicFiles, OnlyRegularFilesOfABoundedSizeAreRead)
             EXPECT_EQ(failure.ErrorNumber(), error) << path;
         }
     }
+}
+
+TEST_F(AtomicFiles, ANamedPipeIsWrittenIntoAndStaysAPipe)
+{
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_TRUE(IsWrittenInPlace(pipe));
+    const std::vector<std::uint8_t> big(300000, 'p'); // more than the pipe holds at once
+    std::future<std::vector<std::uint8_t>> read = test::ReadPipe(pipe);
+    WriteFileAtomically(pipe, big);
+    EXPECT_EQ(read.get(), big);
+
+    // The stream that the JSON export writes through.
+    read = test::ReadPipe(pipe);
+    {
+        AtomicFileStream file(pipe);
+        file.Stream() << "streamed";
+        file.Commit();
+    }
+    EXPECT_EQ(read.get(), (std::vector<std::uint8_t>{'s', 't', 'r', 'e', 'a', 'm', 'e', 'd'}));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(Leftovers(), 0);
+}
+
+TEST_F(AtomicFiles, WhatIsWrittenInPlace)
+{
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_symlink("pipe", folder / "to-pipe");
+    const std::pair<fs::path, bool> cases[] = {
+        {target, false}, {folder / "new.bin", false}, {folder, false},
+        {pipe, true},    {folder / "to-pipe", true},  {"/dev/null", true},
+    };
+    for (const auto& [path, inPlace] : cases)
+        EXPECT_EQ(IsWrittenInPlace(path), inPlace) << path;
+    // A folder keeps its own error.
+    try {
+        WriteFileAtomically(folder, fresh);
+        ADD_FAILURE();
+    } catch (const FileError& failure) {
+        EXPECT_EQ(failure.ErrorNumber(), EISDIR);
+    }
+}
+
+TEST_F(AtomicFiles, DeviceNodesAreWrittenIntoAndKept)
+{
+    const std::optional<test::DeviceNodes> nodes = test::MakeDeviceNodes(folder);
+    if (!nodes)
+        GTEST_SKIP() << "device nodes cannot be made here (not root?)";
+    const fs::path& full = nodes->full;
+    WriteFileAtomically(nodes->null, fresh);
+    EXPECT_TRUE(fs::is_character_file(nodes->null));
+    try {
+        WriteFileAtomically(full, std::vector<std::uint8_t>(100000, 'f'));
+        ADD_FAILURE() << "a full device took the bytes";
+    } catch (const FileError& failure) {
+        EXPECT_EQ(failure.ErrorNumber(), ENOSPC);
+        EXPECT_EQ(failure.Message(), u"Destination disk drive is full.");
+    }
+    EXPECT_TRUE(fs::is_character_file(full));
+    EXPECT_EQ(Leftovers(), 0);
 }
 
 } // namespace

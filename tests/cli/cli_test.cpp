@@ -4,10 +4,9 @@
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "hardware/sim_element.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 
-#include <QProcess>
-
+#include "cli_run.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -20,33 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun
-{
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const QStringList& arguments, const fs::path& folder = fs::current_path())
-{
-    QProcess process;
-    process.setWorkingDirectory(QString::fromStdString(folder.string()));
-    process.start(QStringLiteral(VANTREL_CLI_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
-
-QString Q(const fs::path& path)
-{
-    return QString::fromStdString(path.string());
-}
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using test::CliRun;
+using test::Q;
+using test::ReadFile;
+using test::RunCli;
 
 class Cli : public ::testing::Test
 {
@@ -240,14 +216,19 @@ TEST_F(Cli, DesignsThatCannotBeOpenedExitWithThree)
 TEST_F(Cli, OutputsThatCannotBeWrittenExitWithFour)
 {
     const fs::path design = MakeDesign("a.lgc");
-    const fs::path nowhere = folder / "no-such-folder" / "x.lgc";
-    CliRun run = RunCli({"save", Q(design), "-o", Q(nowhere)});
-    EXPECT_EQ(run.exitCode, 4);
-    EXPECT_EQ(run.err, "Vantrel v2: " + nowhere.string() + " was not found.\n");
-    EXPECT_EQ(RunCli({"simulation", Q(design), "-o", Q(nowhere)}).exitCode, 4);
-    EXPECT_EQ(RunCli({"flash", Q(design), "-o", Q(nowhere)}).exitCode, 4);
-    EXPECT_EQ(RunCli({"json", Q(design), "-o", Q(nowhere)}).exitCode, 4);
-    EXPECT_EQ(RunCli({"iolist", Q(design), "--type", "outputs", "-o", Q(nowhere)}).exitCode, 4);
+    const fs::path nowhere = folder / "no-such-folder" / "out";
+    const std::string missingFolder = "Vantrel v2: Cannot write " + nowhere.string() +
+                                      ": the folder " + (folder / "no-such-folder").string() +
+                                      " does not exist. Create it or choose another folder.\n";
+    for (const QStringList& arguments :
+         {QStringList{"save", Q(design)}, QStringList{"simulation", Q(design)},
+          QStringList{"flash", Q(design)}, QStringList{"json", Q(design)},
+          QStringList{"iolist", Q(design), "--type", "outputs"},
+          QStringList{"render", Q(design)}}) {
+        CliRun run = RunCli(arguments + QStringList{"-o", Q(nowhere)});
+        EXPECT_EQ(run.exitCode, 4) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.err, missingFolder);
+    }
 }
 
 // An export whose file cannot be written: the flash export stops there, the

@@ -4,7 +4,7 @@
 #include "document/vantrel_doc.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "support/test_folder.h"
 
 #include <QProcess>

@@ -6,7 +6,7 @@
 #include "editing/command_ids.h"
 #include "editor/vantrel_view.h"
 #include "elements/gates.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "support/scripted_config_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"

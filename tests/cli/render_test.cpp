@@ -4,12 +4,14 @@
 #include "editor/vantrel_view.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "support/scripted_config_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"
 #include "support/test_folder.h"
 
+#include <QColor>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -104,6 +106,52 @@ TEST_F(Render, PreviewPageShowsTheBackgroundColour)
 {
     const QImage page = RunRender({"--page", "2", "--size", "300x200"}, "page.png");
     EXPECT_EQ(page.pixel(10, 10), qRgb(10, 120, 200));
+}
+
+// The file's bytes are of the format its name says: the lossless ones hold
+// the view's very picture, a JPEG one close to it.
+TEST_F(Render, EachRasterFormatByItsExtension)
+{
+    const QImage view = ViewPicture({800, 600}, [](ViewState&) {});
+    const struct
+    {
+        const char* name;
+        QByteArray signature;
+        bool lossless;
+    } cases[] = {
+        {"design.png", "\x89PNG", true},
+        {"design.bmp", "BM", true},
+        {"design.BMP", "BM", true},
+        {"design.jpg", "\xFF\xD8\xFF", false},
+        {"design.jpeg", "\xFF\xD8\xFF", false},
+        {"no-extension", "\x89PNG", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage rendered = RunRender({}, c.name);
+        QFile file(QString::fromStdString((folder / c.name).string()));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().startsWith(c.signature));
+        ASSERT_EQ(rendered.size(), QSize(800, 600));
+        if (c.lossless)
+            EXPECT_EQ(rendered.convertToFormat(QImage::Format_RGB32), view);
+        else // the white ground survives any JPEG quality
+            EXPECT_EQ(QColor(rendered.pixel(790, 590)).lightness(), 255);
+    }
+}
+
+TEST_F(Render, OtherExtensionsAreRefusedNamingTheSupportedOnes)
+{
+    for (const char* name : {"design.gif", "design.tiff", "design.webp", "design.txt"}) {
+        QProcess process;
+        process.start(QStringLiteral(VANTREL_CLI_PATH),
+                      QStringList{"render", QString::fromStdString(design.string()), "-o",
+                                  QString::fromStdString((folder / name).string())});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 2) << name;
+        EXPECT_TRUE(process.readAllStandardError().contains(".png, .jpg, .bmp, .svg or .pdf"));
+        EXPECT_FALSE(fs::exists(folder / name));
+    }
 }
 
 TEST_F(Render, BadOptionsAreUsageErrors)

@@ -4,7 +4,7 @@
 #include "document/vantrel_doc.h"
 #include "editing/canvas_geometry.h"
 #include "editing/view_state.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "support/pdf_pages.h"
 #include "support/test_folder.h"
 #include "support/words_design.h"

@@ -2,11 +2,15 @@
 
 #include "archive/text_codec.h"
 #include "compiler/flash_image.h"
+#include "compiler/unconnected_inputs.h"
 #include "document/vantrel_doc.h"
 #include "elements/gates.h"
 #include "elements/indirect_elements.h"
 #include "elements/io_elements.h"
+#include "elements/numeric_elements.h"
+#include "elements/timing_elements.h"
 
+#include "support/plant_design.h"
 #include "support/problem_design.h"
 #include "support/random_designs.h"
 #include "support/recording_notifier.h"
@@ -67,9 +71,10 @@ TEST(DesignProblems, NameEachFaultyElementAndShowNoMessage)
     EXPECT_FALSE(document.IsModified());
 }
 
-// The problems list the inputs the compile warns about, no more and no
+// The problems list the operands the compile warns about, no more and no
 // fewer, whatever the wiring: to nothing, to missing ids, through markers,
-// replicators and cycle breakers, in the register and timer lists.
+// replicators and cycle breakers, in the register and timer lists. Each
+// names an input the element has, or the accumulator of an AccOp.
 TEST(DesignProblems, ListAsManyOpenInputsAsTheCompileWarnsAbout)
 {
     std::ptrdiff_t total = 0;
@@ -82,11 +87,68 @@ TEST(DesignProblems, ListAsManyOpenInputsAsTheCompileWarnsAbout)
             notifier.Messages(), std::string("Warning!: There is an unconnected input."));
         const std::vector<Problem> problems = FindProblems(document);
         const auto open =
-            std::ranges::count(problems, ProblemKind::UnconnectedInput, &Problem::kind);
+            std::ranges::count(problems, ProblemKind::UnconnectedInput, &Problem::kind) +
+            std::ranges::count(problems, ProblemKind::MissingAccumulator, &Problem::kind);
         EXPECT_EQ(open, warnings) << "seed " << seed;
         total += open;
+        for (const OpenInput& input : FindOpenInputs(document)) {
+            if (input.input == OpenInput::kAccumulator)
+                EXPECT_NE(dynamic_cast<const AccOp*>(input.element), nullptr) << "seed " << seed;
+            else
+                EXPECT_LT(input.input, input.element->InputCount()) << "seed " << seed;
+        }
     }
     EXPECT_GT(total, 40);
+}
+
+// An AccOp reads its operand and condition through inputs and names its
+// accumulator apart: a missing accumulator is told as such, and only once.
+TEST(DesignProblems, AMissingAccumulatorIsNotAnOpenInput)
+{
+    CVantrelDoc document;
+    test::Place<NL_Constant>(document, 1, {}, 5);
+    test::Place<LogIn>(document, 2, {}, 0, u"Enable");
+    test::Place<Acc>(document, 3, {}, u"Total", 0);
+    test::Place<AccOp>(document, 10, {1, 2}, 0, 99); // accumulator 99 is gone
+    test::Place<AccOp>(document, 11, {0, 0}, 0, 0);  // nothing chosen at all
+    test::Place<AccOp>(document, 12, {1, 0}, 0, 3);  // sound but for its condition
+
+    EXPECT_EQ(Lines(FindProblems(document)),
+              (std::vector<std::string>{
+                  "missing-accumulator 10 Acc operation [] 10,0 Its accumulator is missing",
+                  "unconnected-input 11 Acc operation [] 11,0 Input 1 is not connected",
+                  "unconnected-input 11 Acc operation [] 11,0 Input 2 is not connected",
+                  "missing-accumulator 11 Acc operation [] 11,0 Its accumulator is missing",
+                  "unconnected-input 12 Acc operation [] 12,0 Input 2 is not connected",
+              }));
+}
+
+// A loop may run through an element outside the main list, a timer read by
+// a gate it counts: each member is listed, with the list it is in.
+TEST(DesignProblems, LoopMembersOutsideTheMainListSayWhereTheyAre)
+{
+    CVantrelDoc document;
+    test::Place<LogAnd>(document, 1, {2, 2});
+    test::Place<LogTimer>(document, 2, {1}, u"Count", true);
+    document.SetModified(true);
+    EXPECT_EQ(Lines(FindProblems(document)),
+              (std::vector<std::string>{
+                  "feedback-loop 1 And [] 1,0 On a feedback loop",
+                  "feedback-loop 2 Timer [Timer: Count] 2,0 On a feedback loop (timer list)",
+              }));
+}
+
+// A number past the configured outputs (and every remote module) has no
+// label of its own: the description gives the number.
+TEST(DesignProblems, AnOutputPastTheConfiguredCountIsDescribedByItsNumber)
+{
+    CVantrelDoc document;
+    test::Place<LogIn>(document, 1, {}, 0, u"Start");
+    test::Place<LogOut>(document, 2, {1}, 40, u"Big");
+    const std::vector<Problem> problems = FindProblems(document);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(Line(problems[0]), "number-out-of-range 2 Output [Output: Big, 41] 2,0 Output 41 is "
+                                 "out of range: the design has 32 outputs");
 }
 
 TEST(DesignProblems, NumbersOutOfRangeAndTakenNameTheirHolders)

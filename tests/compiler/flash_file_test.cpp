@@ -5,6 +5,7 @@
 #include "document/vantrel_doc.h"
 #include "elements/io_elements.h"
 #include "elements/numeric_elements.h"
+#include "export/flash_export.h"
 #include "paint/shapes.h"
 #include "support/fake_image_codec.h"
 #include "support/hex.h"

@@ -6,9 +6,12 @@
 #include "dialogs/number_dialogs.h"
 #include "dialogs/temp_in_config.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -127,6 +130,27 @@ TEST(IntegerEntry, OkAcceptsNumbersInRangeAndRefusesTheRest)
             EXPECT_EQ(edit.selectedText(), edit.text());
         }
     }
+}
+
+// The desktop's own prompt, answered as it shows.
+TEST(IntegerEntry, TheRefusalBoxIsCaptionedLikeEveryOtherBox)
+{
+    CNumBox dialog(0);
+    dialog.show();
+    test::ControlById<QLineEdit>(dialog, 1029).setText("many");
+    QString caption;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            caption = box->windowTitle();
+            text = box->text();
+            box->accept();
+        }
+    });
+    test::PressOk(dialog);
+    EXPECT_EQ(caption, "Vantrel v2");
+    EXPECT_EQ(text, "Enter an integer between -2147483648 and 2147483647.");
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST(IntegerEntry, BigOpTakesTheEndsInEitherOrderWithItsSideAndInvert)

@@ -285,7 +285,7 @@ TEST(DesignCorpus, FilesOpenOrFailWithTheSystemsMessage)
         const bool opened = outcome == OpenOutcome::Opened;
         EXPECT_EQ(opened ? Summary(document) : kFails, expected.outcome);
         EXPECT_EQ(notifier.Messages(), expected.messages);
-        if (!opened) { // a new design, never a half-loaded one
+        if (!opened) { // the document as it was, never a half-loaded one
             EXPECT_EQ(outcome, OpenOutcome::Damaged);
             EXPECT_EQ(document.MainCount(), 0);
         }

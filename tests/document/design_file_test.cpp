@@ -282,10 +282,11 @@ TEST_F(DesignFile, NextIdIsRaisedAboveTheLoadedIds)
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     struct Case
     {
-        std::int32_t storedNextId, firstId, secondId, expected;
+        std::int32_t storedNextId, firstId, secondId;
+        std::int64_t expected;
     };
     for (const Case& c : {Case{5, 3, 4, 5}, Case{1, 3, 4, 5}, Case{9, 3, 4, 9}, Case{-7, 3, 4, 5},
-                          Case{0, kMax, 2, kMax}}) {
+                          Case{kMax, 3, 4, kMax}, Case{0, kMax, 2, std::int64_t(kMax) + 1}}) {
         SCOPED_TRACE(c.storedNextId);
         Load(ArchiveBytes()
                  .I32(1)
@@ -305,9 +306,13 @@ TEST_F(DesignFile, NextIdIsRaisedAboveTheLoadedIds)
                  .Bytes());
         EXPECT_EQ(document.nextElementId, c.expected);
     }
-    // The last id is handed out again rather than running past it.
-    EXPECT_EQ(document.TakeElementId(), kMax);
-    EXPECT_EQ(document.TakeElementId(), kMax);
+    // An element holds the largest id: no id is left, and none is handed
+    // out again or wrapped round. The file stores the largest id.
+    EXPECT_EQ(document.ElementIdsLeft(), 0);
+    EXPECT_EQ(document.TakeElementId(), std::nullopt);
+    EXPECT_EQ(document.nextElementId, std::int64_t(kMax) + 1);
+    const std::vector<std::uint8_t> stored = Store();
+    EXPECT_EQ(ToHex({stored.data() + 12, 4}), ToHex(test::FromHex("FF FF FF 7F")));
 }
 
 TEST_F(DesignFile, NewerVersionsLoadLikeNineteen)

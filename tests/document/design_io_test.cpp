@@ -83,16 +83,39 @@ TEST_F(DesignIo, MissingFileIsReportedAndTheDocumentStaysAsItWas)
     EXPECT_TRUE(document.IsModified());
 }
 
-TEST_F(DesignIo, DamagedFileLeavesANewEmptyDesign)
+TEST_F(DesignIo, DamagedFileLeavesTheDocumentAsItWas)
 {
     document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1));
     ASSERT_TRUE(SaveDesign(document, folder / "whole.lgc", codec));
     std::string content = Read(folder / "whole.lgc");
     Write(folder / "cut.lgc", content.substr(0, 40));
+    // The open design differs from the file in what its header holds.
+    document.speed = 9;
+    document.backgroundColour = 0x00ABCDEF;
+    document.SetModified(true);
+    const std::vector<std::uint8_t> before = DesignBytes(document, u"", codec);
     EXPECT_EQ(OpenDesign(document, folder / "cut.lgc", codec), OpenOutcome::Damaged);
     EXPECT_EQ(notifier.Messages(), std::vector<std::string>{"Vantrel v2: Unexpected file format."});
-    EXPECT_EQ(document.MainCount(), 0);
+    EXPECT_EQ(DesignBytes(document, u"", codec), before);
+    EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(DesignIo, OpeningReplacesTheWholeDesignHistoryIncluded)
+{
+    CVantrelDoc saved;
+    saved.InsertElement(std::make_unique<LogAnd>(Point{4, 4}, 3));
+    saved.nextElementId = 4;
+    saved.speed = 120;
+    ASSERT_TRUE(SaveDesign(saved, folder / "saved.lgc", codec));
+
+    document.PushUndo({UndoRecord::kAdded, {std::make_shared<LogAnd>(Point{1, 2}, 1)}, {}});
+    document.InsertElement(std::make_unique<LogAnd>(Point{1, 2}, 1));
+    ASSERT_EQ(OpenDesign(document, folder / "saved.lgc", codec), OpenOutcome::Opened);
+    EXPECT_EQ(DesignBytes(document, u"", codec), DesignBytes(saved, u"", codec));
+    EXPECT_TRUE(document.UndoStack().empty());
     EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.FindById(1), nullptr);
+    EXPECT_NE(document.FindById(3), nullptr);
 }
 
 TEST_F(DesignIo, FailedSaveLeavesThePreviousFileByteIdentical)
@@ -126,12 +149,16 @@ TEST_F(DesignIo, FailedSaveLeavesThePreviousFileByteIdentical)
     EXPECT_EQ(entries, 1); // no temporary file left behind
 }
 
-TEST_F(DesignIo, SaveIntoAMissingFolderIsReported)
+// The message is about the folder, which the user has to make or change,
+// not about the file, which a save makes anyway.
+TEST_F(DesignIo, SaveIntoAMissingFolderSaysTheFolderIsMissing)
 {
     const fs::path target = folder / "no-such-folder" / "x.lgc";
     EXPECT_FALSE(SaveDesign(document, target, codec));
     EXPECT_EQ(notifier.Messages(),
-              std::vector<std::string>{"Vantrel v2: " + target.string() + " was not found."});
+              std::vector<std::string>{"Vantrel v2: Cannot write " + target.string() +
+                                       ": the folder " + (folder / "no-such-folder").string() +
+                                       " does not exist. Create it or choose another folder."});
 }
 
 } // namespace

@@ -60,6 +60,46 @@ TEST(CanvasGeometry, FitSpansTheMainListAndCellZero)
     EXPECT_EQ(state.origin, (Point{-501, -1}));
 }
 
+TEST(CanvasGeometry, AnOpenedDesignStartsWhereItsElementsShow)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::pair<int, Point>> elements; // list kind, cell
+        double zoom;
+        Point origin;
+    };
+    const Case cases[] = {
+        {"empty", {}, 1.0, {0, 0}},
+        {"inside the first screen", {{kMainList, {1, 1}}, {kMainList, {9, 7}}}, 1.0, {0, 0}},
+        // The anchors are what must show: cell 10 is at the right edge.
+        {"past the last column", {{kMainList, {10, 0}}}, 1.0, {9, -1}},
+        {"left of cell 0", {{kMainList, {-3, 2}}, {kMainList, {4, 5}}}, 1.0, {-4, 1}},
+        {"far away", {{kMainList, {300, 200}}}, 1.0, {299, 199}},
+        {"another list far away",
+         {{kMainList, {2, 2}}, {kRegisterList, {2, 40}}},
+         600.0 / 3200,
+         {1, 1}},
+        {"wider than the zoom range",
+         {{kMainList, {-5000, 0}}, {kMainList, {5000, 0}}},
+         kMinZoom,
+         {-5001, -1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CVantrelDoc document;
+        std::int32_t id = 0;
+        for (const auto& [list, cell] : c.elements)
+            document.elements[std::size_t(list)].push_back(std::make_unique<LogAnd>(cell, ++id));
+        ViewState state;
+        state.zoom = 2.0;
+        state.origin = {-77, 55};
+        ShowWholeDesign(state, document, kClient);
+        EXPECT_DOUBLE_EQ(state.zoom, c.zoom);
+        EXPECT_EQ(state.origin, c.origin);
+    }
+}
+
 TEST(CanvasGeometry, ScrollRequestsFollowTheStepAndPageRules)
 {
     struct Case
@@ -93,6 +133,27 @@ TEST(CanvasGeometry, PreviewPagesCountAndTurn)
     EXPECT_FALSE(PageRight(document, state));
     EXPECT_TRUE(PageLeft(state));
     EXPECT_EQ(state.currentPage, 1);
+    // The count is saved with the design: a change of it is one to save.
+    EXPECT_TRUE(document.IsModified());
+}
+
+// Pages dropped with their images come back with them.
+TEST(CanvasGeometry, PageCountChangeIsOneUndoStep)
+{
+    CVantrelDoc document;
+    ViewState state;
+    const std::vector<std::uint8_t> image{1, 2, 3};
+    document.pageBackgrounds = {EncodedImage{}, EncodedImage(image), EncodedImage(image)};
+    document.SetModified(false);
+    ASSERT_TRUE(SetPageCount(document, state, 1));
+    EXPECT_EQ(document.pageBackgrounds.size(), 1u);
+    ASSERT_EQ(document.UndoStack().size(), 1u);
+
+    std::vector<LogElement*> selection;
+    document.Undo(selection);
+    ASSERT_EQ(document.pageBackgrounds.size(), 3u);
+    const auto restored = document.pageBackgrounds[2].Bytes();
+    EXPECT_EQ(std::vector<std::uint8_t>(restored.begin(), restored.end()), image);
     EXPECT_FALSE(document.IsModified());
 }
 

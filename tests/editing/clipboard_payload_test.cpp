@@ -252,6 +252,46 @@ TEST_F(Clipboard, UndoAndRedoOfLogicPastesRestoreTheElementsExactly)
     EXPECT_EQ(ToHex(AllElements()), ToHex(after));
 }
 
+// Ids are never handed out twice nor wrapped: a paste that needs more ids
+// than are left is refused as a whole, with a message.
+TEST_F(Clipboard, APasteNeedsANewIdForEveryElementAndIsRefusedWhenTooFewAreLeft)
+{
+    constexpr std::int32_t kLargest = CVantrelDoc::kLargestElementId;
+    Add<LogAnd>(Point{0, 0}, 1);
+    Add<LogNot>(Point{1, 0}, 2).inputs[0] = 1;
+    const Bytes two = AllElements();
+    state.logicSelection.resize(1);
+    const Bytes one = LogicPayload(document, state.logicSelection);
+    const std::string refused =
+        "Vantrel v2: This design has used up its element ids: every element gets an id of its "
+        "own, up to 2147483647, and too few are left for the new elements. Nothing was added. "
+        "Copy the elements you need into a new design and go on there.";
+
+    // Two ids left: a paste of two takes them, and then nothing more fits.
+    document.nextElementId = kLargest - 1;
+    ASSERT_TRUE(Paste(two));
+    EXPECT_EQ(Ids(state.logicSelection), (std::vector<std::int32_t>{kLargest - 1, kLargest}));
+    EXPECT_EQ(document.ElementIdsLeft(), 0);
+    const Bytes full = DesignBytes(document);
+    const std::size_t steps = document.UndoStack().size();
+    EXPECT_FALSE(Paste(one));
+    EXPECT_EQ(notifier.Messages(), std::vector<std::string>{refused});
+    EXPECT_EQ(ToHex(DesignBytes(document)), ToHex(full));
+    EXPECT_EQ(document.nextElementId, std::int64_t(kLargest) + 1);
+    EXPECT_EQ(document.UndoStack().size(), steps);
+
+    // One id left is too few for two elements: nothing of them goes in.
+    notifier.Clear();
+    CVantrelDoc target(&notifier);
+    target.nextElementId = kLargest;
+    ViewState view;
+    EXPECT_FALSE(PastePayload(target, view, two));
+    EXPECT_EQ(notifier.Messages(), std::vector<std::string>{refused});
+    EXPECT_EQ(target.MainCount(), 0);
+    EXPECT_EQ(target.nextElementId, kLargest);
+    EXPECT_FALSE(target.IsModified());
+}
+
 TEST_F(Clipboard, PastedFiguresGoBeneathAndLinesOnTopCentredOnTheCurrentPage)
 {
     AddPaint(MakeShape<Line>({-1.0f, -1.0f}, {1.0f, 1.0f}));

@@ -1,6 +1,8 @@
 #include "editing/placing.h"
 
 #include "document/vantrel_doc.h"
+#include "editing/replicate.h"
+#include "editing/view_state.h"
 #include "elements/big_gates.h"
 #include "elements/comment.h"
 #include "elements/comparators.h"
@@ -240,6 +242,37 @@ TEST(Placing, ConnectSelectAndUnknownToolsPlaceNothing)
     EXPECT_TRUE(IsPlacingTool(46));
     EXPECT_EQ(bench.document.nextElementId, 1);
     EXPECT_EQ(bench.dialogs.calls, Strings{});
+}
+
+// Ids are never handed out twice nor wrapped: once the largest is taken,
+// placing is refused with a message before any dialog, and so is replicating.
+TEST(Placing, TheLastIdIsTakenThenPlacingIsRefusedWithAMessage)
+{
+    constexpr std::int32_t kLargest = CVantrelDoc::kLargestElementId;
+    Bench bench;
+    auto& input = bench.Add<LogIn>(Point{0, 0}, 0, u"In");
+    bench.document.nextElementId = kLargest;
+    ASSERT_TRUE(bench.Place(0));
+    EXPECT_EQ(bench.document.FindAt(kCell)->id, kLargest);
+    const std::size_t steps = bench.document.UndoStack().size();
+
+    for (int tool : {0, 2}) { // AND, and INPUT, whose dialog would ask first
+        bench.notifier.Clear();
+        EXPECT_FALSE(bench.Place(tool, {20, 20}));
+        EXPECT_EQ(bench.notifier.Messages().size(), 1u);
+        EXPECT_NE(bench.notifier.Messages()[0].find("used up its element ids"), std::string::npos);
+        EXPECT_EQ(bench.document.FindAt({20, 20}), nullptr);
+    }
+    EXPECT_EQ(bench.dialogs.calls, Strings{});
+    ViewState state;
+    state.logicSelection = {&input};
+    bench.notifier.Clear();
+    EXPECT_FALSE(ReplicateSelected(bench.document, state));
+    EXPECT_EQ(bench.notifier.Messages().size(), 1u);
+    EXPECT_EQ(bench.document.MainCount(), 2);
+    EXPECT_EQ(bench.document.IndirectCount(), 0);
+    EXPECT_EQ(bench.document.nextElementId, std::int64_t(kLargest) + 1);
+    EXPECT_EQ(bench.document.UndoStack().size(), steps);
 }
 
 TEST(Placing, AnIdStaysUsedWhenTheCellIsOccupied)

@@ -47,6 +47,18 @@ TEST(InkBounds, KeepsTheBoxAroundWhatIsDrawnWithThePensReachInsideTheClip)
              s.DrawAngleArc(50, 50, 10, 0, 90);
          },
          {-1, -1, 61, 61}},
+        {"a line counts with the part that crosses the clip, grown by the pen",
+         [](Surface& s) {
+             s.MoveTo(-300, 0);
+             s.LineTo(300, 600);
+         },
+         {-200, 98, -98, 200}},
+        {"a line whose box overlaps the clip but that passes it by inks nothing",
+         [](Surface& s) {
+             const Point points[] = {{-1000, 150}, {150, 1000}, {1000, 1000}};
+             s.DrawPolyline(points);
+         },
+         {}},
         {"ink outside the clip is left out, ink across it cut",
          [](Surface& s) {
              s.DrawEllipse(-500, -500, -400, -400);
@@ -174,6 +186,27 @@ TEST_F(PrintPlanning, AWideDesignIsSplitAtAReadableScaleBetweenCellsLeavingOutBl
     EXPECT_EQ(SheetFooter(u"plant.lgc", plan, last),
               u"plant.lgc \u2014 sheet " + Decimal(count) + u" of " + Decimal(count) +
                   u" (row 1, column " + Decimal(plan.sheets[last].column + 1) + u")");
+}
+
+TEST_F(PrintPlanning, ASheetWhereOnlyTheBoxOfAWireFallsIsLeftOut)
+{
+    // Two gates in opposite corners of a drawing many sheets wide and high,
+    // wired to each other: a straight wire crosses at most one sheet fewer
+    // than the rows and columns together.
+    AddGate({0, 0}, 1);
+    AddGate({150, 120}, 2);
+    document.elements[kMainList][1]->inputs[0] = 1;
+    const PrintPlan plan = Plan();
+    ASSERT_GT(plan.rows, 3);
+    ASSERT_GT(plan.columns, 3);
+    EXPECT_LE(plan.sheets.size(), std::size_t(plan.rows + plan.columns - 1));
+    const auto count = static_cast<long long>(plan.sheets.size());
+    for (std::size_t i = 0; i < plan.sheets.size(); ++i)
+        EXPECT_TRUE(SheetFooter(u"wire.lgc", plan, i)
+                        .starts_with(u"wire.lgc \u2014 sheet " +
+                                     Decimal(static_cast<long long>(i) + 1) + u" of " +
+                                     Decimal(count) + u" (row "))
+            << i;
 }
 
 TEST_F(PrintPlanning, AnElementFarBeyondTheScrollRangeDoesNotMultiplyTheSheets)

@@ -1,11 +1,11 @@
 #include "editing/property_adapter.h"
 
+#include "compare/dump_fields.h"
 #include "document/vantrel_doc.h"
 #include "elements/big_gates.h"
 #include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 #include "elements/numeric_elements.h"
-#include "export/dump_fields.h"
 #include "support/recording_notifier.h"
 #include "support/scripted_dialogs.h"
 

@@ -1,5 +1,7 @@
 #include "editing/schematic_renderer.h"
 
+#include "editing/canvas_geometry.h"
+
 #include "document/vantrel_doc.h"
 #include "editing/view_state.h"
 #include "elements/gates.h"
@@ -119,6 +121,32 @@ TEST_F(DesignPicture, ElementNumbersCountEachListFromOne)
     EXPECT_EQ(texts,
               (Calls{"DrawText(0,0,\"1\")", "DrawText(0,80,\"2\")", "DrawText(220,20,\"acc\")",
                      "DrawText(240,0,\"1\")", "DrawText(620,580,\"2 logic elements V2\")"}));
+}
+
+// Texts keep their size (16 pixels high here) while elements shrink: below
+// zoom 1 an element lower than a line of text is drawn without its texts,
+// numbers included; its figure and the status text stay.
+TEST_F(DesignPicture, ElementTextsAreLeftOutOnceElementsAreLowerThanALineOfText)
+{
+    Add(std::make_unique<Acc>(Point{3, 0}, 3, u"acc", 0));
+    state.showElementNumbers = true;
+    const auto texts = [this](double zoom) {
+        state.zoom = zoom;
+        Calls drawn;
+        bool figure = false;
+        for (const std::string& call : Draw()) {
+            if (call.rfind("DrawText", 0) == 0)
+                drawn.push_back(call);
+            figure = figure || call.rfind("DrawRectangle", 0) == 0;
+        }
+        EXPECT_TRUE(figure) << "at zoom " << zoom;
+        return drawn;
+    };
+    EXPECT_EQ(texts(1.0), (Calls{"DrawText(220,20,\"acc\")", "DrawText(240,0,\"1\")",
+                                 "DrawText(620,580,\"0 logic elements V2\")"}));
+    EXPECT_EQ(texts(0.5).size(), 3u) << "2r = 20 is a line of text and more";
+    EXPECT_EQ(texts(0.375), (Calls{"DrawText(620,580,\"0 logic elements V2\")"}));
+    EXPECT_EQ(texts(kMinZoom), (Calls{"DrawText(620,580,\"0 logic elements V2\")"}));
 }
 
 TEST_F(DesignPicture, StatusCountsOnlyTheMainList)

@@ -1,10 +1,13 @@
 #include "editing/selection.h"
 
+#include "document/design_io.h"
 #include "document/vantrel_doc.h"
 #include "editing/view_state.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
+#include "elements/numeric_elements.h"
 #include "paint/shapes.h"
+#include "support/fake_image_codec.h"
 #include "support/recording_notifier.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +107,42 @@ TEST_F(Selection, DeleteAsksFirstAndLeavesReadersUnwired)
     EXPECT_EQ(document.MainCount(), 1);
     EXPECT_EQ(document.MainAt(0)->inputs[0], 1);
     EXPECT_EQ(document.UndoStack().back().kind, UndoRecord::kDeleted);
+}
+
+// The lists' order is the evaluation order: undoing a deletion puts every
+// element back where it stood, whatever order the selection holds them in.
+TEST_F(Selection, UndoAndRedoOfADeletionKeepTheOrderOfTheLists)
+{
+    const test::FakeImageCodec codec;
+    auto bytes = [&] { return DesignBytes(document, u"", codec); };
+    std::int32_t id = 0;
+    for (int i = 0; i < 10; ++i)
+        Place({i, 0}, ++id);
+    for (int i = 0; i < 6; ++i)
+        document.InsertElement(std::make_unique<GP_Register>(Point{i, 2}, ++id, 0, true, u"R"));
+    const std::vector<std::uint8_t> original = bytes();
+    // Elements by list and place, selected in the order given.
+    using Places = std::vector<std::pair<int, std::size_t>>;
+    for (const Places& places : {Places{{0, 2}, {0, 3}, {0, 6}, {0, 8}, {2, 1}, {2, 4}},
+                                 Places{{2, 4}, {2, 1}, {0, 8}, {0, 6}, {0, 3}, {0, 2}},
+                                 Places{{0, 6}, {2, 1}, {0, 2}, {0, 8}, {2, 4}, {0, 3}}}) {
+        state.logicSelection.clear();
+        for (const auto& [list, place] : places)
+            state.logicSelection.push_back(document.elements[std::size_t(list)][place].get());
+        const std::size_t selected = state.logicSelection.size();
+        SCOPED_TRACE(::testing::PrintToString(places));
+        ASSERT_TRUE(DeleteLogicSelection(document, state));
+        const std::vector<std::uint8_t> deleted = bytes();
+        ASSERT_NE(deleted, original);
+        std::vector<LogElement*> restored;
+        document.Undo(restored);
+        EXPECT_EQ(bytes(), original);
+        EXPECT_EQ(restored.size(), selected);
+        document.Redo(restored);
+        EXPECT_EQ(bytes(), deleted);
+        document.Undo(restored);
+        EXPECT_EQ(bytes(), original);
+    }
 }
 
 TEST_F(Selection, SelectAllAndDeleteRemovePaintOfEveryPage)

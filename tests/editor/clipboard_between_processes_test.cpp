@@ -7,7 +7,7 @@
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "paint/shapes.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "support/element_archive.h"
 #include "support/every_kind_design.h"
 #include "support/hex.h"

@@ -8,7 +8,8 @@
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "paint/shapes.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
+#include "support/image_bombs.h"
 #include "support/recording_notifier.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"
@@ -83,7 +84,7 @@ protected:
 
     std::filesystem::path WritePicture(const char* name, const char* format, Qt::GlobalColor colour)
     {
-        const auto path = folder / name;
+        auto path = folder / name;
         QImage picture(64, 48, QImage::Format_RGB32);
         picture.fill(colour);
         EXPECT_TRUE(picture.save(QString::fromStdString(path.string()), format));
@@ -248,20 +249,37 @@ TEST_F(ViewEditCommands, ImportedPicturesShowAndABackgroundColourReplacesThem)
     EXPECT_GT(MiddlePixel().green(), 240);
 }
 
-TEST_F(ViewEditCommands, AFileThatIsNoPictureIsReported)
+// A file that is no picture, and one too large to be a page, are told apart.
+TEST_F(ViewEditCommands, AFileThatIsNoPictureOrTooLargeIsReported)
 {
     view.OnCommand(kLayoutPreview);
-    prompts.openFile = folder / "notes.txt";
-    std::ofstream(*prompts.openFile) << "not a picture\n";
-    document.pageBackgrounds[0] =
-        EncodedImage(codec.Encode({1, 1, {0xFFFF0000u}}, ImageFormat::Png));
-    document.SetModified(false);
-    view.OnCommand(kImportBackground);
-    EXPECT_EQ(notifier.Messages(),
-              std::vector<std::string>{"Error: Could not load background image"});
-    EXPECT_TRUE(document.pageBackgrounds[0].IsEmpty());
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(MiddlePixel(), QColor(Qt::white));
+    const std::vector<std::uint8_t> huge = test::PngClaiming(20000, 100);
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        std::string message;
+    } cases[] = {
+        {"notes.txt", "not a picture\n", "Error: Could not load background image"},
+        {"huge.png", std::string(huge.begin(), huge.end()),
+         "Error: Could not load background image: the image is 20000 x 100 pixels, and a "
+         "background image may have at most 33554432 pixels and at most 16384 on either side. "
+         "Scale the image down and import it again."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        notifier.Clear();
+        prompts.openFile = folder / c.name;
+        std::ofstream(*prompts.openFile, std::ios::binary) << c.bytes;
+        document.pageBackgrounds[0] =
+            EncodedImage(codec.Encode({1, 1, {0xFFFF0000u}}, ImageFormat::Png));
+        document.SetModified(false);
+        view.OnCommand(kImportBackground);
+        EXPECT_EQ(notifier.Messages(), std::vector<std::string>{c.message});
+        EXPECT_TRUE(document.pageBackgrounds[0].IsEmpty());
+        EXPECT_TRUE(document.IsModified());
+        EXPECT_EQ(MiddlePixel(), QColor(Qt::white));
+    }
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "elements/gates.h"
 #include "elements/io_elements.h"
 #include "elements/numeric_elements.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "support/recording_notifier.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"

@@ -4,7 +4,7 @@
 
 #include "document/vantrel_doc.h"
 #include "paint/shapes.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "support/scripted_config_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"

@@ -171,18 +171,21 @@ TEST_F(NumericDesign, UnconnectedOperandsWarnAndFillTheirFields)
 }
 
 // Figures at anchor (100, 200). The operation texts keep their 5-pixel
-// offsets at every size.
+// offsets at every size; an accumulator operation's name is centred on the
+// line above its operation (texts are 8 pixels a character, 16 high here).
 TEST_F(NumericDesign, FiguresCallByCall)
 {
     test::FigureCase cases[] = {
         {"accumulator operation with its accumulator's name",
          AccOpOn(22, 3, 0, 0),
          20,
-         {"DrawEllipse(80,160,120,240)", "DrawText(95,195,\"= L\")", "DrawText(105,200,\"A1\")"}},
+         {"DrawEllipse(80,160,120,240)", "DrawText(95,195,\"= L\")", "TextExtent(\"A1\")",
+          "DrawText(92,179,\"A1\")"}},
         {"accumulator operation on a NoOp register",
          AccOpOn(30, 0, 0, 0),
          10,
-         {"DrawEllipse(90,180,110,220)", "DrawText(95,195,\"+\")", "DrawText(105,200,\"N\")"}},
+         {"DrawEllipse(90,180,110,220)", "DrawText(95,195,\"+\")", "TextExtent(\"N\")",
+          "DrawText(96,179,\"N\")"}},
         {"accumulator operation on a constant",
          AccOpOn(50, 1, 0, 0),
          20,

@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <functional>
+#include <sys/stat.h>
 
 namespace vantrel {
 namespace {
@@ -117,11 +118,30 @@ TEST_F(ExportRoutines, MessagesAreKeptForTheCallerInOrder)
     EXPECT_EQ(&document.GetNotifier(), &shown);
 }
 
+TEST_F(ExportRoutines, TheRemoteModulesGoWhereTheyAreTold)
+{
+    fs::create_directory(folder / "modules");
+    EXPECT_TRUE(
+        RunFlashExport(document, folder / "flash.lgf", folder / "modules", codec, 7).Succeeded());
+    EXPECT_TRUE(
+        RunJsonExport(document, folder / "flash.lgj", folder / "modules", codec, 7).Succeeded());
+    EXPECT_EQ(test::SortedFileNames(folder),
+              (std::vector<std::string>{"flash.lgf", "flash.lgj", "modules"}));
+    EXPECT_EQ(test::SortedFileNames(folder / "modules"), std::vector<std::string>{"remote0.lgf"});
+}
+
+// Nothing is put beside a device or a pipe: the working folder takes the
+// companion files instead.
 TEST(ExportFolder, IsThePathsFolderOrTheCurrentOne)
 {
     EXPECT_EQ(ExportFolder("flash.lgf"), fs::path("."));
     EXPECT_EQ(ExportFolder("out/flash.lgf"), fs::path("out"));
     EXPECT_EQ(ExportFolder("/flash.lgf"), fs::path("/"));
+    EXPECT_EQ(ExportFolder("/dev/null"), fs::path("."));
+    const fs::path pipe = test::FreshTestFolder("export_folder") / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(ExportFolder(pipe), fs::path("."));
+    EXPECT_EQ(ExportFolder(pipe.parent_path()), pipe.parent_path().parent_path());
 }
 
 } // namespace

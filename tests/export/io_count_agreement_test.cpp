@@ -2,9 +2,9 @@
 // the JSON export of such a design must still state the same counts: the
 // header's byte fields keep the low bits of what the JSON writes in full.
 #include "archive/file_bytes.h"
-#include "compiler/flash_file.h"
 #include "document/vantrel_doc.h"
 #include "elements/io_elements.h"
+#include "export/flash_export.h"
 #include "export/json_export.h"
 #include "paint/shapes.h"
 #include "support/fake_image_codec.h"

@@ -75,6 +75,7 @@ protected:
         std::vector<std::string> words{VANTREL_CLI_PATH};
         words.insert(words.end(), arguments.begin(), arguments.end());
         std::vector<char*> argv;
+        argv.reserve(words.size() + 1);
         for (std::string& word : words)
             argv.push_back(word.data());
         argv.push_back(nullptr);
@@ -171,6 +172,31 @@ TEST_P(HostileFiles, AreDumpedAndCompared)
 
 INSTANTIATE_TEST_SUITE_P(Designs, HostileFiles, ::testing::ValuesIn(kHostileFiles),
                          [](const auto& test) { return std::string(test.param.name); });
+
+// A design that raises one message per element prints each distinct
+// message twenty times, then one line with how many more there were.
+TEST_F(HostileCli, RepeatedMessagesArePrintedTwentyTimesThenCounted)
+{
+    const struct
+    {
+        std::vector<std::uint8_t> bytes;
+        std::string line;
+        const char* more;
+    } cases[] = {
+        {test::MarkersInMainList(200000), "Error: Replicator in the wrong place", "199980"},
+        {test::SharedIds(50000), "Error: Duplicate index", "49979"},
+    };
+    for (const auto& c : cases) {
+        WriteFile(files / "design.lgc", c.bytes);
+        const CliRun run = Cli({"info", "design.lgc"});
+        EXPECT_EQ(run.exitCode, 0);
+        std::string expected;
+        for (int i = 0; i < 20; ++i)
+            expected += c.line + '\n';
+        expected += c.line + " (shown 20 times; " + c.more + " more not shown)\n";
+        EXPECT_EQ(run.err, expected);
+    }
+}
 
 TEST_F(HostileCli, OnlyRegularFilesOfABoundedSizeAreOpened)
 {

@@ -4,10 +4,14 @@
 #include "paint/shapes.h"
 #include "paint/text_stuff.h"
 #include "support/recording_surface.h"
+#include "support/sample_designs.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <limits>
+#include <regex>
 #include <utility>
 
 namespace vantrel {
@@ -478,6 +482,49 @@ TEST(PaintDrawing, EveryClassLeavesTheSurfaceStateAsItFoundIt)
                 EXPECT_EQ(after.backgroundMode, before.backgroundMode) << what;
                 EXPECT_EQ(after.arcDirection, before.arcDirection) << what;
             }
+    }
+}
+
+// Points from a damaged file or a pasted payload may be anything a float
+// holds: every coordinate that reaches the surface still lies where the
+// difference of any two fits an int, in every style, state and tick.
+TEST(PaintDrawing, FarOffPointsReachTheSurfaceWithinTheDeviceRange)
+{
+    constexpr float kFar = 1.7e38f;
+    constexpr float kInfinite = std::numeric_limits<float>::infinity();
+    constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+    const std::pair<FPoint, FPoint> corners[] = {
+        {{-kFar, -kFar}, {kFar, kFar}},
+        {{kFar, -kFar}, {-kFar, kFar}},
+        {{-kInfinite, kInfinite}, {kInfinite, -kInfinite}},
+        {{kNaN, -kFar}, {kFar, kNaN}},
+        {{-kFar, 0.5f}, {0.25f, kFar}},
+    };
+    static const std::regex kNumber(R"((^|[(,; ])(-?\d+))");
+    for (const auto& [from, to] : corners) {
+        for (auto& object : test::OneOfEveryPaintKind()) {
+            object->from = from;
+            object->to = to;
+            object->width = 3;
+            object->hasProgress = 1;
+            object->progressMax = 1000;
+            if (auto* curve = dynamic_cast<Curve*>(object.get()))
+                curve->points.push_back(std::make_unique<FPoint>(to));
+            for (int style : {0, 1, 2})
+                for (int state : {0, 1})
+                    for (int tick : {0, 1, 2}) {
+                        object->style = style;
+                        test::RecordingSurface surface;
+                        object->Draw(surface, kClient, state, tick, 333);
+                        for (const std::string& call : surface.Calls())
+                            for (std::sregex_iterator number(call.begin(), call.end(), kNumber),
+                                 end;
+                                 number != end; ++number)
+                                EXPECT_LE(std::abs(std::stoll((*number)[2])), 1LL << 28)
+                                    << object->ClassName() << " style " << style << " state "
+                                    << state << ": " << call;
+                    }
+        }
     }
 }
 

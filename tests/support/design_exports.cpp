@@ -12,12 +12,14 @@ namespace {
 
 constexpr IoListType kIoLists[] = {kInputList, kOutputList, kAnalogInputList, kAnalogOutputList};
 
-// The outcome's report, after its messages went where the document's go; a
-// file that could not be written fails the caller.
+// The outcome's report, after its messages went where the document's go and
+// its corrections into the design, as the editor does; a file that could
+// not be written fails the caller.
 std::u16string ReportOf(CVantrelDoc& document, const ExportOutcome& outcome)
 {
     for (const NoticeText& message : outcome.messages)
         document.GetNotifier().Message(message.text, message.caption);
+    StoreCorrections(document, outcome.corrections);
     if (!outcome.Succeeded())
         throw outcome.failures.front();
     return outcome.report.value_or(u"");

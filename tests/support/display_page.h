@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/image.h"
-#include "platform/image_codec.h"
+#include "graphics/image.h"
+#include "graphics/image_codec.h"
 
 namespace vantrel {
 class CVantrelDoc;

@@ -1,5 +1,6 @@
 #include "support/pdf_pages.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -89,6 +90,23 @@ bool RenderPdfPage(const std::filesystem::path& pdf, int page, const std::filesy
     return std::system(("pdftoppm -r 72 -png -singlefile -f " + number + " -l " + number + " " +
                         Quoted(pdf) + " " + Quoted(stem))
                            .c_str()) == 0;
+}
+
+std::vector<std::filesystem::path> RenderPdfPages(const std::filesystem::path& pdf,
+                                                  const std::filesystem::path& stem)
+{
+    if (std::system(("pdftoppm -r 72 -png " + Quoted(pdf) + " " + Quoted(stem)).c_str()) != 0)
+        return {};
+    // pdftoppm pads the page numbers to one width, so names sort in page order.
+    const std::string prefix = stem.filename().string() + "-";
+    std::vector<std::filesystem::path> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(stem.parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(prefix) && entry.path().extension() == ".png")
+            pages.push_back(entry.path());
+    }
+    std::sort(pages.begin(), pages.end());
+    return pages;
 }
 
 } // namespace vantrel::test

@@ -43,4 +43,9 @@ int PdfPageCount(const std::filesystem::path& pdf);
 // inch, a pixel a point (pdftoppm); false when that fails.
 bool RenderPdfPage(const std::filesystem::path& pdf, int page, const std::filesystem::path& png);
 
+// Renders every page the same way in one run, into "STEM-N.png" files
+// beside `stem`; their paths in page order, none when that fails.
+std::vector<std::filesystem::path> RenderPdfPages(const std::filesystem::path& pdf,
+                                                  const std::filesystem::path& stem);
+
 } // namespace vantrel::test

@@ -34,7 +34,7 @@
 // radius is negative). Text has a fixed fake extent: kCharWidth pixels per
 // UTF-16 unit wide, kTextHeight high.
 
-#include "platform/surface_rules.h"
+#include "graphics/surface_rules.h"
 
 #include <string>
 #include <string_view>

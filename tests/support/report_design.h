@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/image_codec.h"
+#include "graphics/image_codec.h"
 
 namespace vantrel {
 class CVantrelDoc;

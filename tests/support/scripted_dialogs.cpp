@@ -2,7 +2,7 @@
 
 #include "archive/text_codec.h"
 #include "elements/io_elements.h"
-#include "platform/colour.h"
+#include "graphics/colour.h"
 
 namespace vantrel::test {
 

@@ -9,7 +9,7 @@
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
 #include "editor/vantrel_view.h"
-#include "platform/qt/qt_image_codec.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "support/scripted_config_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"

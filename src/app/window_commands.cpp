@@ -1,0 +1,154 @@
+// The window's own commands: the files, printing, the bars and panels, About
+// and Exit. They work on the main window and the application, not on the
+// design's content.
+#include "app/about_dialog.h"
+#include "app/command_table.h"
+#include "app/main_window.h"
+#include "app/problems_dock.h"
+#include "app/recent_file_list.h"
+#include "app/vantrel_app.h"
+#include "app/view_printing.h"
+#include "editing/command_ids.h"
+
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <vector>
+
+namespace vantrel {
+
+namespace {
+
+using namespace command;
+
+void NewFile(CMainFrame& frame, int)
+{
+    frame.App().OnFileNew();
+}
+void OpenFile(CMainFrame& frame, int)
+{
+    frame.App().OnFileOpen();
+}
+void SaveFile(CMainFrame& frame, int)
+{
+    frame.App().OnFileSave();
+}
+void SaveFileAs(CMainFrame& frame, int)
+{
+    frame.App().OnFileSaveAs();
+}
+void Print(CMainFrame& frame, int)
+{
+    PrintView(frame.App().Printer(), frame.View(), frame.App().Title(), &frame);
+}
+void Preview(CMainFrame& frame, int)
+{
+    PreviewView(frame.App().Printer(), frame.View(), frame.App().Title(), &frame);
+}
+void SetUpPrinter(CMainFrame& frame, int)
+{
+    PrintSetup(frame.App().Printer(), &frame);
+}
+void ExportPictureFile(CMainFrame& frame, int)
+{
+    frame.App().OnExportPicture();
+}
+void OpenRecent(CMainFrame& frame, int id)
+{
+    frame.App().OpenRecentFile(id - kFileRecent);
+}
+bool RecentFileListed(const CMainFrame& frame, int id)
+{
+    return id - kFileRecent < frame.App().RecentFiles().Files().size();
+}
+void Exit(CMainFrame& frame, int)
+{
+    frame.close();
+}
+void About(CMainFrame& frame, int)
+{
+    CAboutDlg(&frame).exec();
+}
+
+// The bar or panel a View switch shows; the problems panel only once made.
+QWidget* SwitchedPart(const CMainFrame& frame, int id)
+{
+    switch (id) {
+    case kViewToolbar:
+        return frame.MainToolBar();
+    case kViewStatusBar:
+        return frame.statusBar();
+    case kViewElementBar:
+        return frame.ElementToolBar();
+    default:
+        return frame.ProblemsIfMade();
+    }
+}
+void ShowOrHide(CMainFrame& frame, int id)
+{
+    QWidget* part =
+        id == kViewProblems ? static_cast<QWidget*>(&frame.Problems()) : SwitchedPart(frame, id);
+    part->setVisible(part->isHidden());
+}
+bool Shown(const CMainFrame& frame, int id)
+{
+    const QWidget* part = SwitchedPart(frame, id);
+    return part && !part->isHidden();
+}
+
+const WindowCommandRow kRows[] = {
+    {PlainLook(kFileNew, "&New\tCtrl+N", "Create a new document\nNew", {"Ctrl+N"},
+               ButtonPicture::NewSheet),
+     NewFile, nullptr, nullptr},
+    {PlainLook(kFileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", {"Ctrl+O"},
+               ButtonPicture::OpenFolder),
+     OpenFile, nullptr, nullptr},
+    {PlainLook(kFileSave, "&Save\tCtrl+S", "Save the active document\nSave", {"Ctrl+S"},
+               ButtonPicture::Disk),
+     SaveFile, nullptr, nullptr},
+    {PlainLook(kFileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"),
+     SaveFileAs, nullptr, nullptr},
+    {PlainLook(kFilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", {"Ctrl+P"},
+               ButtonPicture::Printer),
+     Print, nullptr, nullptr},
+    {PlainLook(kFilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"), Preview,
+     nullptr, nullptr},
+    {PlainLook(kFilePrintSetup, "P&rint Setup...",
+               "Change the printer and printing options\nPrint Setup"),
+     SetUpPrinter, nullptr, nullptr},
+    {PlainLook(kExportPicture, "Picture...",
+               "Export the view's picture as a PNG, SVG or PDF file\nExport Picture"),
+     ExportPictureFile, nullptr, nullptr},
+    // The entries show the listed files' names once there are any.
+    {PlainLook(kFileRecent, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
+     nullptr},
+    {PlainLook(kFileRecent + 1, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
+     nullptr},
+    {PlainLook(kFileRecent + 2, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
+     nullptr},
+    {PlainLook(kFileRecent + 3, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
+     nullptr},
+    {PlainLook(kAppExit, "E&xit", "Quit the application; prompts to save documents\nExit"), Exit,
+     nullptr, nullptr},
+    {CheckableLook(kViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar"),
+     ShowOrHide, nullptr, Shown},
+    {CheckableLook(kViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"),
+     ShowOrHide, nullptr, Shown},
+    {CheckableLook(kViewElementBar, "Element Bar"), ShowOrHide, nullptr, Shown},
+    {CheckableLook(kViewProblems, "&Problems"), ShowOrHide, nullptr, Shown},
+    {PlainLook(kAppAbout, "&About Vantrel...",
+               "Display program information, version number and copyright\nAbout", {},
+               ButtonPicture::Help),
+     About, nullptr, nullptr},
+};
+
+static_assert(RecentFileList::kSize == 4, "one row per entry of the recent-file list");
+
+} // namespace
+
+std::span<const WindowCommandRow> WindowCommands()
+{
+    return kRows;
+}
+
+} // namespace vantrel

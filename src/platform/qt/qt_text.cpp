@@ -1,1 +1,0 @@
-#include "platform/qt/qt_text.h"

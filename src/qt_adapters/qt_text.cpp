@@ -1,0 +1,1 @@
+#include "qt_adapters/qt_text.h"

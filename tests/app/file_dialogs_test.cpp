@@ -1,0 +1,181 @@
+// The desktop's file dialogs of the exports, answered as a user would: the
+// folder they open in, the name they offer and the extension a bare name
+// gets.
+#include "app_test_support.h"
+
+#include "dialogs/cio_export_config.h"
+#include "editing/command_ids.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace vantrel::test {
+namespace {
+
+using namespace command;
+
+// What a file dialog showed when it came up.
+struct SeenDialog
+{
+    QString folder;
+    QString name;
+    QStringList filters;
+};
+
+// Answers the modal dialogs of one command in turn: each step waits for a
+// dialog of its own kind.
+class DialogAnswers
+{
+public:
+    // The next file dialog: notes what it shows, then types `typed` into it
+    // (after moving to `folder`, when given) and accepts.
+    void FileDialog(SeenDialog& seen, const QString& typed, const QString& folder = {})
+    {
+        steps_.emplace_back([&seen, typed, folder](QWidget& widget) {
+            auto* dialog = qobject_cast<QFileDialog*>(&widget);
+            if (!dialog)
+                return false;
+            auto* nameEdit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            seen = {dialog->directory().absolutePath(), nameEdit ? nameEdit->text() : QString(),
+                    dialog->nameFilters()};
+            if (!folder.isEmpty())
+                dialog->setDirectory(folder);
+            dialog->selectFile(typed);
+            // As the Save button does; QFileDialog keeps its own accept protected.
+            static_cast<QDialog*>(dialog)->accept();
+            return true;
+        });
+    }
+    // The next "Export I/O List" dialog, accepted as it opens.
+    void IoListDialog()
+    {
+        steps_.emplace_back([](QWidget& widget) {
+            auto* dialog = qobject_cast<CIOExportConfig*>(&widget);
+            if (dialog)
+                dialog->accept();
+            return dialog != nullptr;
+        });
+    }
+
+    // Runs the command while the steps answer its dialogs; a dialog nobody
+    // expects is cancelled, so that a failing test does not hang.
+    void Run(CMainFrame& frame, int command)
+    {
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible())
+                return;
+            if (steps_.empty() || !steps_.front()(*modal)) {
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+                unexpected = true;
+                return;
+            }
+            steps_.erase(steps_.begin());
+        });
+        poll.start();
+        ASSERT_TRUE(frame.RunCommand(command));
+        EXPECT_TRUE(steps_.empty()) << "a dialog did not come";
+        EXPECT_FALSE(unexpected);
+        steps_.clear();
+    }
+
+    bool unexpected = false;
+
+private:
+    std::vector<std::function<bool(QWidget&)>> steps_;
+};
+
+class ExportDialogs : public AppTest
+{
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        // The desktop's own file dialogs and questions.
+        app = std::make_unique<CVantrelApp>(AppServices{&notifier});
+        ASSERT_TRUE(app->InitInstance({}));
+        ASSERT_TRUE(QDir().mkpath(FilePath("plant")));
+        ASSERT_TRUE(QDir().mkpath(FilePath("elsewhere")));
+    }
+
+    CMainFrame& Frame() { return app->MainFrame(); }
+
+    RecordingNotifier notifier{MessageAnswer::Ok};
+    DialogAnswers answers;
+    std::unique_ptr<CVantrelApp> app;
+};
+
+TEST_F(ExportDialogs, OpenInTheDesignsFolderWithTheDefaultNameAndAddTheExtension)
+{
+    ASSERT_TRUE(app->OpenDocumentFile(WriteDesign("plant/pump.lgc", 7)));
+    const QString plant = FilePath("plant");
+    const QString allFiles = QStringLiteral("All Files (*)");
+    struct Case
+    {
+        int command;
+        const char* offered;
+        QStringList filters;
+        const char* typed;
+        const char* written;
+    };
+    for (const Case& c :
+         {Case{kExportFlash,
+               "flash.lgf",
+               {"Controller files (*.lgf)", allFiles},
+               "controller",
+               "controller.lgf"},
+          Case{kExportJson, "flash.lgj", {"JSON files (*.lgj)", allFiles}, "design", "design.lgj"},
+          Case{kExportIoList,
+               "inputs.csv",
+               {"Comma-separated lists (*.csv)", allFiles},
+               "inputs",
+               "inputs.csv"},
+          Case{kExportPicture,
+               "pump.png",
+               {"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)"},
+               "view",
+               "view.png"},
+          Case{kFileSaveAs,
+               "pump.lgc",
+               {"Logical Design Files (*.lgc)", allFiles},
+               "copy",
+               "copy.lgc"}}) {
+        SCOPED_TRACE(c.offered);
+        SeenDialog seen;
+        if (c.command == kExportIoList)
+            answers.IoListDialog();
+        answers.FileDialog(seen, c.typed);
+        answers.Run(Frame(), c.command);
+        EXPECT_EQ(seen.folder, plant);
+        EXPECT_EQ(seen.name, c.offered);
+        EXPECT_EQ(seen.filters, c.filters);
+        EXPECT_TRUE(QFile::exists(plant + "/" + c.written));
+    }
+}
+
+TEST_F(ExportDialogs, AnUnsavedDesignsDialogsOpenWhereTheLastFileWasChosen)
+{
+    const QString elsewhere = FilePath("elsewhere");
+    // No file chosen yet: the working folder.
+    SeenDialog first;
+    answers.FileDialog(first, "first", elsewhere);
+    answers.Run(Frame(), kExportJson);
+    EXPECT_EQ(first.folder, QDir::currentPath());
+    EXPECT_TRUE(QFile::exists(elsewhere + "/first.lgj"));
+
+    SeenDialog next;
+    answers.IoListDialog();
+    answers.FileDialog(next, "wiring");
+    answers.Run(Frame(), kExportIoList);
+    EXPECT_EQ(next.folder, elsewhere);
+    EXPECT_EQ(next.name, "inputs.csv");
+    EXPECT_TRUE(QFile::exists(elsewhere + "/wiring.csv"));
+}
+
+} // namespace
+} // namespace vantrel::test
