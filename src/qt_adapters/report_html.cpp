@@ -3,6 +3,7 @@
 #include "archive/text_codec.h"
 #include "editing/page_image_cache.h"
 #include "editing/view_state.h"
+#include "qt_adapters/picture_files.h"
 #include "qt_adapters/print_drawing.h"
 #include "qt_adapters/report_pages.h"
 #include "qt_adapters/report_table_layout.h"
@@ -10,15 +11,12 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <optional>
 
 namespace vantrel {
 
 namespace {
-
-constexpr int kScreenDotsPerInch = 96;
 
 // Tables scroll sideways inside their box instead of widening the page, and
 // pictures shrink to the width of the screen, so a phone shows everything.
@@ -43,8 +41,8 @@ std::string Escaped(std::u16string_view text)
         const char16_t c = clean[i];
         const bool high = c >= 0xD800 && c <= 0xDBFF;
         const bool low = c >= 0xDC00 && c <= 0xDFFF;
-        const bool pairedHigh = high && i + 1 < clean.size() && clean[i + 1] >= 0xDC00 &&
-                                clean[i + 1] <= 0xDFFF;
+        const bool pairedHigh =
+            high && i + 1 < clean.size() && clean[i + 1] >= 0xDC00 && clean[i + 1] <= 0xDFFF;
         if (pairedHigh) {
             ++i;
             continue;
@@ -88,30 +86,20 @@ class SvgPictures
 public:
     SvgPictures(CVantrelDoc& document, const ImageCodec& codec)
         : document_(document), pageImages_(codec)
-    {
-    }
+    {}
 
     std::optional<std::string> Sheet(const PrintSheet& sheet)
     {
-        const QSize size(sheet.source.Width(), sheet.source.Height());
-        QByteArray svg;
-        QBuffer buffer(&svg);
-        buffer.open(QIODevice::WriteOnly);
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setResolution(kScreenDotsPerInch);
-        generator.setTitle(QStringLiteral("Vantrel design"));
-        QPainter painter;
-        if (!painter.begin(&generator))
-            return std::nullopt;
         PrintSheet atOwnSize = sheet;
         atOwnSize.scale = 1;
         atOwnSize.left = 0;
         atOwnSize.top = 0;
-        PaintSheet(painter, document_, ViewState{}, atOwnSize, pageImages_);
-        if (!painter.end())
+        const QByteArray svg =
+            EncodePicture(PictureFormat::Svg, QSize(sheet.source.Width(), sheet.source.Height()), 1,
+                          [&](QPainter& painter, int) {
+                              PaintSheet(painter, document_, ViewState{}, atOwnSize, pageImages_);
+                          });
+        if (svg.isEmpty())
             return std::nullopt;
         // The element alone, without the XML declaration of a file.
         const qsizetype start = svg.indexOf("<svg");
@@ -130,8 +118,7 @@ class HtmlWriter
 public:
     HtmlWriter(const DesignReport& report, const ReportPictures& pictures, SvgPictures& svg)
         : report_(report), pictures_(pictures), svg_(svg)
-    {
-    }
+    {}
 
     std::optional<std::string> Write()
     {
@@ -150,8 +137,8 @@ public:
         Contents();
         for (std::size_t s = 0; s < report_.sections.size(); ++s) {
             const ReportSection& section = report_.sections[s];
-            html_ += "<section id=\"" + SectionId(s) + "\">\n<h2>" + Escaped(section.title) +
-                     "</h2>\n";
+            html_ +=
+                "<section id=\"" + SectionId(s) + "\">\n<h2>" + Escaped(section.title) + "</h2>\n";
             for (std::size_t b = 0; b < section.blocks.size(); ++b)
                 if (!Block(section.blocks[b], SectionId(s), b))
                     return std::nullopt;
@@ -187,8 +174,8 @@ private:
     }
 
     // The pictures a block stands for: their names and their sheets.
-    std::vector<std::pair<std::u16string, std::size_t>>
-    PictureNames(const ReportSection& section, const ReportBlock& block) const
+    std::vector<std::pair<std::u16string, std::size_t>> PictureNames(const ReportSection& section,
+                                                                     const ReportBlock& block) const
     {
         std::vector<std::pair<std::u16string, std::size_t>> names;
         if (std::holds_alternative<ReportSheets>(block))
@@ -217,8 +204,7 @@ private:
             const std::optional<std::string> svg = svg_.Sheet(plan.sheets[sheet]);
             if (!svg)
                 return false;
-            const std::u16string caption =
-                design ? SheetFooter(report_.title, plan, sheet) : name;
+            const std::u16string caption = design ? SheetFooter(report_.title, plan, sheet) : name;
             html_ += "<figure id=\"" + PictureId(section, index, sheet) + "\">\n" + *svg +
                      "<figcaption>" + Escaped(caption) + "</figcaption>\n</figure>\n";
         }
@@ -265,8 +251,7 @@ ReportPictures PlanPictures(CVantrelDoc& document, const QString& title)
 std::vector<std::uint8_t> ReportHtml(const DesignReport& report, CVantrelDoc& document,
                                      const ImageCodec& codec)
 {
-    const ReportPictures pictures =
-        PlanPictures(document, QString::fromStdU16String(report.title));
+    const ReportPictures pictures = PlanPictures(document, QString::fromStdU16String(report.title));
     SvgPictures svg(document, codec);
     const std::optional<std::string> html = HtmlWriter(report, pictures, svg).Write();
     if (!html)
