@@ -23,8 +23,8 @@ void WriteFullSizeReport(benchmark::State& state, const char* name)
         if (WriteDocumentation(document, path, u"full.lgc", codec))
             state.SkipWithError("the documentation could not be written");
     }
+    // Left in the temporary folder to be looked at (pdftoppm, a browser).
     state.counters["bytes"] = double(std::filesystem::file_size(path));
-    std::filesystem::remove(path);
 }
 
 void BM_ReportFullSizeAsPdf(benchmark::State& state)

@@ -26,8 +26,7 @@ double LineSpacing(const QFont& font, const QPaintDevice& device)
 
 ReportFlow::ReportFlow(const ReportFonts& fonts, const QPaintDevice& device, QSizeF area)
     : fonts_(fonts), device_(device), area_(area), gap_(LineSpacing(fonts.body, device))
-{
-}
+{}
 
 void ReportFlow::NewPage()
 {
@@ -113,7 +112,8 @@ void ReportFlow::PlaceBlocks(std::span<const ReportBlock> blocks,
 void ReportFlow::PlaceParagraph(const QString& text)
 {
     const double line = LineSpacing(fonts_.body, device_);
-    for (const QString& part : WrapText(text, fonts_.body, device_, area_.width(), kParagraphLines)) {
+    for (const QString& part :
+         WrapText(text, fonts_.body, device_, area_.width(), kParagraphLines)) {
         MakeRoom(line);
         Text(0, y_, part, fonts_.body);
         y_ += line;
@@ -143,7 +143,7 @@ void ReportFlow::PlaceRow(const TableLayout& layout, const TableLayout::Row& row
 {
     const double width = layout.Width();
     if (header)
-        Page().shades.push_back(QRectF(0, y_, width, row.height));
+        Page().shades.emplace_back(0, y_, width, row.height);
     const QFont& font = header ? fonts_.headerCell : fonts_.cell;
     const double ascent = header ? layout.headerAscent : layout.ascent;
     const double lineHeight = header ? layout.headerLineHeight : layout.lineHeight;
@@ -158,7 +158,7 @@ void ReportFlow::PlaceRow(const TableLayout& layout, const TableLayout::Row& row
         x += layout.columns[c];
     }
     y_ += row.height;
-    Page().rules.push_back(QLineF(0, y_, width, y_));
+    Page().rules.emplace_back(0, y_, width, y_);
 }
 
 void ReportFlow::ContentsLine(const QString& title, int level, const QString& number,

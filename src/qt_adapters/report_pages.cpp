@@ -54,9 +54,8 @@ ReportPictures PlanReportPictures(QPainter& painter, CVantrelDoc& document,
     pictures.design = PlanPrint(painter, document, ViewState{}, kPreviewPictureSize, designArea);
     const SheetArea pageArea{{page.width(), page.height() - footer - int(pictures.captionBand)},
                              kReportDotsPerInch};
-    pictures.pages = PlanPageSheets(document, {kPreviewPictureSize.width(),
-                                               kPreviewPictureSize.height()},
-                                    pageArea);
+    pictures.pages = PlanPageSheets(
+        document, {kPreviewPictureSize.width(), kPreviewPictureSize.height()}, pageArea);
     for (PrintSheet& sheet : pictures.pages.sheets)
         sheet.top += pictures.captionBand;
     return pictures;

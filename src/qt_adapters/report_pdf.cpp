@@ -71,8 +71,7 @@ class BodyLayout
 public:
     BodyLayout(ReportFlow& flow, const ReportPictures& pictures, DocumentLayout& layout)
         : flow_(flow), pictures_(pictures), layout_(layout)
-    {
-    }
+    {}
 
     // Text runs flow; each picture takes pages of its own. The section's
     // entry leads to what comes first.
@@ -165,15 +164,14 @@ std::vector<TextPage> ContentsPages(const ReportFonts& fonts, const QPaintDevice
 {
     // As wide as the largest number the document can reach.
     const QString numberColumn(
-        QString::number(qulonglong(layout.titlePages.size() + 2 * layout.entries.size() +
-                                   layout.body.size()))
+        QString::number(layout.titlePages.size() + 2 * layout.entries.size() + layout.body.size())
             .size(),
         QLatin1Char('0'));
     ReportFlow flow(fonts, device, area);
     flow.Section(QStringLiteral("Contents"), {});
     for (const Entry& entry : layout.entries)
         flow.ContentsLine(ToQString(entry.title), entry.level,
-                          QString::number(qulonglong(firstNumber + entry.bodyPage)), numberColumn);
+                          QString::number(firstNumber + entry.bodyPage), numberColumn);
     return flow.TakePages();
 }
 
@@ -203,12 +201,11 @@ class PdfPainter
 {
 public:
     PdfPainter(QPdfWriter& writer, QPainter& painter, CVantrelDoc& document,
-               const ImageCodec& codec, const ReportFonts& fonts,
-               const ReportPictures& pictures, const std::u16string& title)
+               const ImageCodec& codec, const ReportFonts& fonts, const ReportPictures& pictures,
+               const std::u16string& title)
         : writer_(writer), painter_(painter), document_(document), pageImages_(codec),
           fonts_(fonts), pictures_(pictures), title_(title)
-    {
-    }
+    {}
 
     bool Paint(const DocumentLayout& layout)
     {
@@ -218,7 +215,7 @@ public:
                 if (!Text(page))
                     return false;
         for (const BodyPage& page : layout.body) {
-            const bool painted = page.kind == PageKind::Text ? Text(layout.textPages[page.index])
+            const bool painted = page.kind == PageKind::Text    ? Text(layout.textPages[page.index])
                                  : page.kind == PageKind::Sheet ? Sheet(page.index)
                                                                 : Preview(page);
             if (!painted)
@@ -322,12 +319,13 @@ std::vector<PdfOutlineItem> Outline(const DesignReport& report, const DocumentLa
 {
     const QPageLayout text = ReportTextPageLayout();
     const QPageLayout picture = ReportPicturePageLayout();
-    std::vector<PdfOutlineItem> items{{report.title, 0, OutlineTop(text, 0), {}},
-                                      {u"Contents", int(layout.titlePages.size()),
-                                       OutlineTop(text, 0), {}}};
+    std::vector<PdfOutlineItem> items{
+        {report.title, 0, OutlineTop(text, 0), {}},
+        {u"Contents", int(layout.titlePages.size()), OutlineTop(text, 0), {}}};
     for (const Entry& entry : layout.entries) {
         const BodyPage& page = layout.body.at(entry.bodyPage);
-        PdfOutlineItem item{entry.title, int(layout.FirstBodyPage() + entry.bodyPage),
+        PdfOutlineItem item{entry.title,
+                            int(layout.FirstBodyPage() + entry.bodyPage),
                             OutlineTop(page.kind == PageKind::Text ? text : picture, entry.y),
                             {}};
         if (entry.level > 0 && items.size() > 2)

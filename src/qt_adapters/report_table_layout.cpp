@@ -99,7 +99,7 @@ TableLayout::Row LayOutRow(const std::vector<std::u16string>& cells, const Table
 ReportFonts ReportFonts::Make()
 {
     return {Sized(20, true), Sized(12, false), Sized(14, true), Sized(10, true),
-            Sized(9, false), Sized(8, false), Sized(8, true)};
+            Sized(9, false), Sized(8, false),  Sized(8, true)};
 }
 
 QStringList WrapText(const QString& given, const QFont& font, const QPaintDevice& device,
@@ -152,10 +152,8 @@ TableLayout LayOutTable(const ReportTable& table, const ReportFonts& fonts,
     layout.headerAscent = header.ascent();
     // No column narrower than four average characters and its padding.
     const double least = 4 * cell.averageCharWidth() + 2 * layout.padding;
-    layout.columns =
-        FittedWidths(NaturalWidths(table, cell, header, layout.padding), width, least);
-    const int maxLines =
-        std::max(1, int((maxRowHeight - 2 * layout.padding) / layout.lineHeight));
+    layout.columns = FittedWidths(NaturalWidths(table, cell, header, layout.padding), width, least);
+    const int maxLines = std::max(1, int((maxRowHeight - 2 * layout.padding) / layout.lineHeight));
     layout.header = LayOutRow(table.header, layout, fonts.headerCell, device,
                               layout.headerLineHeight, maxLines);
     layout.rows.reserve(table.rows.size());

@@ -29,7 +29,7 @@ struct ReportFonts
 // boundaries, inside a word only where one word is wider than a line. A
 // text that needs more than `maxLines` keeps that many, the last ending in
 // an ellipsis.
-QStringList WrapText(const QString& text, const QFont& font, const QPaintDevice& device,
+QStringList WrapText(const QString& given, const QFont& font, const QPaintDevice& device,
                      double width, int maxLines);
 
 // A table measured for a width: its columns and every row's lines, in the

@@ -137,7 +137,7 @@ std::vector<Row> ReadHtmlRows(const fs::path& html)
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == u"tr")
-            rows.push_back({});
+            rows.emplace_back();
         else if (xml.name() == u"td" || xml.name() == u"th")
             rows.back().push_back(
                 xml.readElementText(QXmlStreamReader::IncludeChildElements).toStdString());
