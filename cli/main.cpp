@@ -5,6 +5,7 @@
 #include "export_commands.h"
 #include "merge_command.h"
 #include "render_command.h"
+#include "report_command.h"
 
 #include "archive/file_bytes.h"
 #include "qt_adapters/qt_image_codec.h"
@@ -96,6 +97,15 @@ const std::vector<CommandSpec>& Commands()
          {{"-o", "--size", "--zoom", "--origin", "--page", "--tick"},
           {"--fit", "--numbers", "--selected", "--all-pages"}},
          RunRender},
+        {"report",
+         "report DESIGN -o OUT.pdf|OUT.html",
+         "write the design's documentation into one PDF or HTML file (by the output's "
+         "extension): the settings and resource report, the tables of the inputs and outputs "
+         "with what reads or drives each, the registers, markers, remote modules, complex "
+         "commands, simulation elements and problems, the schematic as printed and every "
+         "preview page",
+         {{"-o"}, {}},
+         RunReport},
         {"dump",
          "dump DESIGN",
          "print the whole design as stable text, one line per record (elements by id), for "

@@ -31,14 +31,6 @@ constexpr NumberKindText kNumberKinds[] = {
     {NumberKind::UserOutputs, u"User output", u"user outputs"},
 };
 
-// The menu text of the element's kind; the class name for the classes that
-// only old files hold.
-std::u16string KindName(const LogElement& element)
-{
-    const ElementKindRow* row = element.KindRow();
-    return Ascii(row && row->menuText ? row->menuText : element.ClassName());
-}
-
 class ProblemList
 {
 public:

@@ -150,15 +150,20 @@ void DrawSheet(Surface& surface, CVantrelDoc& document, const ViewState& view,
     DrawPreviewPicture(surface, document, state, sheet.source, pageBackground);
 }
 
-std::u16string SheetFooter(const std::u16string& title, const PrintPlan& plan, std::size_t index)
+std::u16string SheetName(const PrintPlan& plan, std::size_t index)
 {
     const PrintSheet& sheet = plan.sheets.at(index);
-    std::u16string footer = title + u" \u2014 sheet " + Decimal(static_cast<long long>(index) + 1) +
-                            u" of " + Decimal(static_cast<long long>(plan.sheets.size()));
+    std::u16string name = u"sheet " + Decimal(static_cast<long long>(index) + 1) + u" of " +
+                          Decimal(static_cast<long long>(plan.sheets.size()));
     if (plan.Split())
-        footer += u" (row " + Decimal(static_cast<long long>(sheet.row) + 1) + u", column " +
-                  Decimal(static_cast<long long>(sheet.column) + 1) + u")";
-    return footer;
+        name += u" (row " + Decimal(static_cast<long long>(sheet.row) + 1) + u", column " +
+                Decimal(static_cast<long long>(sheet.column) + 1) + u")";
+    return name;
+}
+
+std::u16string SheetFooter(const std::u16string& title, const PrintPlan& plan, std::size_t index)
+{
+    return title + u" \u2014 " + SheetName(plan, index);
 }
 
 } // namespace vantrel

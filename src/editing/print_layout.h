@@ -82,8 +82,11 @@ PrintPlan PlanPageSheets(const CVantrelDoc& document, Size client, const SheetAr
 void DrawSheet(Surface& surface, CVantrelDoc& document, const ViewState& view,
                const PrintSheet& sheet, const Image* pageBackground);
 
-// The sheet's footer: "TITLE — sheet I of N", with the sheet's row and
-// column when the design is split.
+// The sheet's name: "sheet I of N", with the sheet's row and column when the
+// design is split.
+std::u16string SheetName(const PrintPlan& plan, std::size_t index);
+
+// The sheet's footer: "TITLE — sheet I of N", as SheetName.
 std::u16string SheetFooter(const std::u16string& title, const PrintPlan& plan, std::size_t index);
 
 } // namespace vantrel

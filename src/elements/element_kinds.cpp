@@ -16,6 +16,7 @@
 #include "elements/element_kinds.h"
 
 #include "archive/class_registry.h"
+#include "archive/text_codec.h"
 #include "elements/big_gates.h"
 #include "elements/comment.h"
 #include "elements/comparators.h"
@@ -329,6 +330,12 @@ std::vector<std::int32_t> ElementIds(const LogElement& element)
     VisitElementIds(const_cast<LogElement&>(element),
                     [&](std::string_view, std::int32_t& id) { ids.push_back(id); });
     return ids;
+}
+
+std::u16string KindName(const LogElement& element)
+{
+    const ElementKindRow* row = element.KindRow();
+    return Ascii(row && row->menuText ? row->menuText : element.ClassName());
 }
 
 void RegisterElementClasses(ClassRegistry& registry)

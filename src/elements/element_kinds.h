@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -106,6 +107,10 @@ using NamedIdVisitor = std::function<void(std::string_view field, std::int32_t& 
 void VisitElementIds(LogElement& element, const NamedIdVisitor& visit);
 // The same ids as values, in the same order.
 std::vector<std::int32_t> ElementIds(const LogElement& element);
+
+// The kind's name as the Action > New menu shows it ("And", "Out Marker"); the
+// class name for the classes that only old files hold.
+std::u16string KindName(const LogElement& element);
 
 // Enters every element class in the registry: the family classes that a file
 // may name although nothing places them, then the kinds of the table.

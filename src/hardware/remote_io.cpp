@@ -5,7 +5,9 @@
 #include "hardware/io_counts.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
+#include <utility>
 
 namespace vantrel {
 
@@ -40,15 +42,6 @@ std::int64_t ModuleBytes(const RemoteIoConfiguration& remoteIo, Bits bitsOf, boo
         if (module.IsLogicModule() && module.Reads() == reading)
             bytes += LogicModuleBytes(module);
     return bytes;
-}
-
-// The bit modules whose numbers lie in the input (reading) or output
-// (writing with 15 or 16) range.
-bool LabelsNumbers(const CustomRemoteModule& module, bool isInput)
-{
-    if (!module.IsLogicModule())
-        return false;
-    return isInput ? module.Reads() : module.modbusCommand == 15 || module.modbusCommand == 16;
 }
 
 // The stored count of a record list; one no stream could hold is damage.
@@ -111,6 +104,26 @@ void SerializeCustomModule(CArchive& ar, CustomRemoteModule& module, std::int32_
 
 } // namespace
 
+std::u16string ModbusFunctionName(std::uint8_t code)
+{
+    static constexpr std::pair<std::uint8_t, const char16_t*> kFunctions[] = {
+        {4, u"Read Input Registers"},
+        {3, u"Read Holding Registers"},
+        {16, u"Write Multiple Registers"},
+        {2, u"Read Discrete Inputs"},
+        {15, u"Write Multiple Coils"}};
+    for (const auto& [known, name] : kFunctions)
+        if (known == code)
+            return name;
+    return u"function " + Decimal(code);
+}
+
+std::u16string RegisterTypeName(std::uint8_t type)
+{
+    static constexpr const char16_t* kTypes[] = {u"byte", u"2 bytes", u"4 bytes", u"bit"};
+    return type < std::size(kTypes) ? kTypes[type] : u"type " + Decimal(type);
+}
+
 int RemoteIoConfiguration::AnalogInputChannels() const
 {
     return AnalogChannels(customModules, true);
@@ -144,10 +157,14 @@ std::int64_t RemoteIoConfiguration::RemoteOutputBytes() const
         *this, [](const RemoteIoModule& module) { return module.outputBits; }, false);
 }
 
+std::int64_t RemoteIoConfiguration::FirstRemoteNumber(bool isInput, int localCount) const
+{
+    return std::int64_t(localCount) - 8 * (isInput ? RemoteInputBytes() : RemoteOutputBytes());
+}
+
 std::u16string RemoteIoConfiguration::Label(int number, bool isInput, int localCount) const
 {
-    const std::int64_t firstRemote =
-        std::int64_t(localCount) - 8 * (isInput ? RemoteInputBytes() : RemoteOutputBytes());
+    const std::int64_t firstRemote = FirstRemoteNumber(isInput, localCount);
     if (number < firstRemote)
         return Decimal(std::int64_t(number) + 1);
     std::int64_t a = number - firstRemote;
@@ -158,7 +175,7 @@ std::u16string RemoteIoConfiguration::Label(int number, bool isInput, int localC
         a -= bits;
     }
     for (const CustomRemoteModule& module : customModules) {
-        if (!LabelsNumbers(module, isInput))
+        if (!module.NumbersDigitalIo(isInput))
             continue;
         const int registers = module.registerCount;
         const int rounded = (registers + 7) / 8 * 8;

@@ -38,8 +38,22 @@ struct CustomRemoteModule
     bool Reads() const { return modbusCommand == 2 || modbusCommand == 3 || modbusCommand == 4; }
     // A "bit" module takes digital I/O numbers; the others are analog channels.
     bool IsLogicModule() const { return registerType == kBitRegisters; }
+    // A bit module that names numbers of the input range (it reads) or of the
+    // output range (it writes multiple coils or registers).
+    bool NumbersDigitalIo(bool isInput) const
+    {
+        if (!IsLogicModule())
+            return false;
+        return isInput ? Reads() : modbusCommand == 15 || modbusCommand == 16;
+    }
     friend bool operator==(const CustomRemoteModule&, const CustomRemoteModule&) = default;
 };
+
+// The name of a MODBUS function as the module dialog offers it ("Read Input
+// Registers"); "function N" for a code it does not offer.
+std::u16string ModbusFunctionName(std::uint8_t code);
+// "byte", "2 bytes", "4 bytes" or "bit"; "type N" for another value.
+std::u16string RegisterTypeName(std::uint8_t type);
 
 // The remote modules of a design.
 struct RemoteIoConfiguration
@@ -57,6 +71,9 @@ struct RemoteIoConfiguration
     // (RO) ranges: remote I/O module bits and the bytes of the bit modules.
     std::int64_t RemoteInputBytes() const;
     std::int64_t RemoteOutputBytes() const;
+    // The lowest input (or output) number among `localCount` that the modules
+    // take; the board's own numbers lie below it.
+    std::int64_t FirstRemoteNumber(bool isInput, int localCount) const;
     // The label of I/O number `number` among `localCount` inputs or outputs:
     // numbers the modules occupy name their module, the others number + 1.
     std::u16string Label(int number, bool isInput, int localCount) const;
