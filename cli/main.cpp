@@ -22,7 +22,7 @@ namespace vantrel::cli {
 
 namespace {
 
-struct CommandSpec
+struct CommandEntry
 {
     const char* name;
     const char* usage;
@@ -31,9 +31,9 @@ struct CommandSpec
     int (*run)(const Arguments&, Context&);
 };
 
-const std::vector<CommandSpec>& Commands()
+const std::vector<CommandEntry>& Commands()
 {
-    static const std::vector<CommandSpec> commands = {
+    static const std::vector<CommandEntry> commands = {
         {"info",
          "info DESIGN",
          "print the design's counts and settings as one JSON object",
@@ -138,7 +138,7 @@ void PrintOverview(std::ostream& out)
            "Headless tools for Vantrel logic designs (.lgc).\n"
            "\n"
            "Commands:\n";
-    for (const CommandSpec& command : Commands())
+    for (const CommandEntry& command : Commands())
         out << "  " << command.usage << "\n      " << command.summary << '\n';
     out << "\n'vantrel-cli COMMAND --help' describes one command.\n"
            "Exit codes: 0 success, 1 problems listed (check), designs differ (diff) or\n"
@@ -148,7 +148,7 @@ void PrintOverview(std::ostream& out)
            "output) is written into; any other is replaced only once it is complete.\n";
 }
 
-void PrintCommandHelp(const CommandSpec& command, std::ostream& out)
+void PrintCommandHelp(const CommandEntry& command, std::ostream& out)
 {
     out << "Usage: vantrel-cli " << command.usage << "\n\n" << command.summary << '\n';
 }
@@ -163,8 +163,8 @@ int Run(const std::vector<std::string>& words)
         std::cout << "vantrel-cli 2.0\n";
         return kExitOk;
     }
-    const CommandSpec* command = nullptr;
-    for (const CommandSpec& candidate : Commands())
+    const CommandEntry* command = nullptr;
+    for (const CommandEntry& candidate : Commands())
         if (!words.empty() && words[0] == candidate.name)
             command = &candidate;
     if (!command) {

@@ -1,7 +1,7 @@
 #include "archive/file_bytes.h"
 
 #include "archive/text_codec.h"
-#include "support/special_files.h"
+#include "support/pipes_and_devices.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>

@@ -6,8 +6,8 @@
 #include "qt_adapters/qt_image_codec.h"
 
 #include "cli_run.h"
+#include "support/pipes_and_devices.h"
 #include "support/plant_design.h"
-#include "support/special_files.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "support/special_files.h"
+#include "support/pipes_and_devices.h"
 
 #include <array>
 #include <fcntl.h>
