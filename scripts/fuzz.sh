@@ -50,6 +50,7 @@ fuzz() {
   # A small quarantine lets freed page-sized images go back at once, so the
   # process's memory stays near what one input really needs.
   QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="detect_leaks=1:quarantine_size_mb=64:${ASAN_OPTIONS:-}" \
+    LSAN_OPTIONS="suppressions=$root/fuzz/leak_suppressions.txt:print_suppressions=0:${LSAN_OPTIONS:-}" \
     "$build/bin/vantrel_fuzz_$target" -timeout=2 -rss_limit_mb=1024 -malloc_limit_mb=1024 \
     -max_len="$(max_len "$target")" -dict="$root/fuzz/dictionaries/$target.dict" \
     -artifact_prefix="$build/findings/$target/" -print_final_stats=1 ${FUZZ_FLAGS:-} "$@"
