@@ -1,0 +1,236 @@
+// "vantrel-cli render --compare": the picture of a design with the marks of
+// how it differs from another, on designs written as a design file stores
+// them.
+#include "cli_run.h"
+
+#include "document/vantrel_doc.h"
+#include "editing/comparison_marks.h"
+#include "support/stored_design.h"
+#include "support/test_folder.h"
+#include "support/versioned_design_writer.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CliRun;
+using test::Q;
+using test::RunCli;
+using test::StoredDesign;
+using test::StoredElement;
+using test::StoredPaint;
+
+constexpr int kCell = 80; // pixels of a cell at zoom 1
+
+StoredElement Input(std::int32_t id, std::int32_t x, std::int32_t y, std::u16string name)
+{
+    return {"LogIn", true, id, x, y, {}, {id - 1, std::move(name)}};
+}
+
+StoredElement Output(std::int32_t id, std::int32_t x, std::int32_t y,
+                     std::vector<std::int32_t> inputs, std::u16string name)
+{
+    return {"LogOut", true, id, x, y, std::move(inputs), {id, std::move(name)}};
+}
+
+StoredElement Gate(std::int32_t id, std::int32_t x, std::int32_t y,
+                   std::vector<std::int32_t> inputs)
+{
+    return {"LogAnd", true, id, x, y, std::move(inputs), {}};
+}
+
+StoredPaint Figure(std::string className, std::array<float, 4> fromTo, std::int32_t width = 2)
+{
+    StoredPaint paint;
+    paint.className = std::move(className);
+    paint.width = width;
+    paint.fromTo = fromTo;
+    return paint;
+}
+
+// Two inputs, a gate, two outputs and a display page with three figures.
+StoredDesign Before()
+{
+    StoredDesign design;
+    design.designStamp = 1000;
+    design.nextElementId = 6;
+    design.lists[0] = {Input(1, 1, 1, u"Start"), Input(2, 1, 3, u"Stop"), Gate(3, 3, 2, {1, 2}),
+                       Output(4, 5, 2, {3}, u"Lamp"), Output(5, 5, 5, {2}, u"Horn")};
+    design.paint = {Figure("Square", {-0.8f, -0.8f, -0.4f, -0.4f}),
+                    Figure("Line", {0.2f, -0.6f, 0.7f, -0.6f}),
+                    Figure("Circle", {-0.6f, 0.3f, -0.2f, 0.7f})};
+    return design;
+}
+
+// Stop moved down a cell, the gate rewired, the lamp renamed, the horn
+// removed and a bell added; on the page the line removed, the circle
+// widened and a square added.
+StoredDesign After()
+{
+    StoredDesign design = Before();
+    design.nextElementId = 7;
+    design.lists[0] = {Input(1, 1, 1, u"Start"), Input(2, 1, 4, u"Stop"), Gate(3, 3, 2, {1, 1}),
+                       Output(4, 5, 2, {3}, u"Light"), Output(6, 7, 1, {3}, u"Bell")};
+    design.paint = {Figure("Square", {-0.8f, -0.8f, -0.4f, -0.4f}),
+                    Figure("Circle", {-0.6f, 0.3f, -0.2f, 0.7f}, 4),
+                    Figure("Square", {0.3f, 0.3f, 0.6f, 0.6f})};
+    return design;
+}
+
+class RenderCompare : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = test::FreshTestFolder("render-compare");
+        Write("before.lgc", Before());
+        Write("after.lgc", After());
+    }
+
+    void Write(const std::string& name, const StoredDesign& design)
+    {
+        const std::vector<std::uint8_t> bytes =
+            test::WriteDesignFile(design, CVantrelDoc::kDesignVersion);
+        std::ofstream(folder / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+
+    QImage Render(const QStringList& options, const std::string& name)
+    {
+        const CliRun run = RunCli(QStringList{"render", "after.lgc", "--compare", "before.lgc",
+                                              "-o", QString::fromStdString(name)} +
+                                      options,
+                                  folder);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return QImage(Q(folder / name)).convertToFormat(QImage::Format_RGB32);
+    }
+
+    fs::path folder;
+};
+
+QRgb ToQRgb(Colour colour)
+{
+    return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+// Pixels of exactly that colour in the box around an element's anchor.
+int PixelsAround(const QImage& picture, QPoint anchor, int reach, Colour colour)
+{
+    int count = 0;
+    for (int y = anchor.y() - reach; y <= anchor.y() + reach; ++y)
+        for (int x = anchor.x() - reach; x <= anchor.x() + reach; ++x)
+            if (picture.valid(x, y) && picture.pixel(x, y) == ToQRgb(colour))
+                ++count;
+    return count;
+}
+
+TEST_F(RenderCompare, MarksEachKindOfChangeAtItsCell)
+{
+    const QImage picture = Render({}, "compare.png");
+    ASSERT_EQ(picture.size(), QSize(800, 600));
+    struct Cell
+    {
+        const char* what;
+        QPoint cell;
+        Colour colour;
+    };
+    const Cell marked[] = {
+        {"added bell", {7, 1}, comparison_pens::kAdded},
+        {"removed horn", {5, 5}, comparison_pens::kRemoved},
+        {"moved stop", {1, 4}, comparison_pens::kChanged},
+        {"rewired gate", {3, 2}, comparison_pens::kChanged},
+        {"renamed lamp", {5, 2}, comparison_pens::kChanged},
+    };
+    const Colour colours[] = {comparison_pens::kAdded, comparison_pens::kRemoved,
+                              comparison_pens::kChanged};
+    for (const Cell& mark : marked) {
+        SCOPED_TRACE(mark.what);
+        const QPoint anchor = mark.cell * kCell;
+        EXPECT_GT(PixelsAround(picture, anchor, kCell / 2 - 1, mark.colour), 20);
+        for (const Colour other : colours) {
+            if (other != mark.colour) {
+                EXPECT_EQ(PixelsAround(picture, anchor, kCell / 2 - 1, other), 0);
+            }
+        }
+    }
+    // The removed output's label below it is part of its ghost: reddish,
+    // never dark (its smoothed edges blend into the white).
+    int reddish = 0;
+    for (int y = 5 * kCell + 12; y < 5 * kCell + 40; ++y)
+        for (int x = 5 * kCell - 30; x < 5 * kCell + 30; ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            reddish += pixel.red() - pixel.green() > 40 ? 1 : 0;
+            EXPECT_GT(pixel.lightness(), 150) << x << "," << y;
+        }
+    EXPECT_GT(reddish, 10);
+    // The moved input's line starts at its old cell; the unchanged input
+    // has no mark.
+    EXPECT_GT(PixelsAround(picture, QPoint(1, 3) * kCell, 4, comparison_pens::kChanged), 0);
+    for (const Colour colour : colours)
+        EXPECT_EQ(PixelsAround(picture, QPoint(1, 1) * kCell, kCell / 2 - 1, colour), 0);
+}
+
+TEST_F(RenderCompare, MarksThePaintObjectsOfAPreviewPage)
+{
+    const QImage picture = Render({"--page", "1"}, "page.png");
+    const auto count = [&](Colour colour) {
+        return PixelsAround(picture, QPoint(400, 300), 400, colour);
+    };
+    EXPECT_GT(count(comparison_pens::kAdded), 20);
+    EXPECT_GT(count(comparison_pens::kRemoved), 20);
+    EXPECT_GT(count(comparison_pens::kChanged), 20);
+    // The square that stayed the same is not marked: its corner is the
+    // page's top-left quarter.
+    const QRect unchanged(0, 0, 300, 200);
+    for (const Colour colour :
+         {comparison_pens::kAdded, comparison_pens::kRemoved, comparison_pens::kChanged})
+        EXPECT_EQ(PixelsAround(picture, unchanged.center(), 99, colour), 0);
+}
+
+TEST_F(RenderCompare, FitFramesTheChangesOnly)
+{
+    StoredDesign far = Before();
+    far.lists[0].push_back(Input(6, 60, 40, u"Far"));
+    far.nextElementId = 7;
+    Write("before.lgc", far);
+    far.lists[0].push_back(Output(7, 64, 44, {6}, u"Farther"));
+    far.nextElementId = 8;
+    Write("after.lgc", far);
+
+    const QImage picture = Render({"--fit"}, "fit.png");
+    // Only the added output differs: zoom 1, its cell a cell from the corner.
+    EXPECT_GT(PixelsAround(picture, QPoint(kCell, kCell), kCell / 2 - 1, comparison_pens::kAdded),
+              20);
+    // Without --compare, --fit frames the whole main list, much smaller.
+    const CliRun plain = RunCli({"render", "after.lgc", "--fit", "-o", "plain.png"}, folder);
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    const QImage whole = QImage(Q(folder / "plain.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(PixelsAround(whole, QPoint(400, 300), 400, comparison_pens::kAdded), 0);
+}
+
+TEST_F(RenderCompare, VectorFilesAndFailures)
+{
+    for (const char* name : {"compare.svg", "compare.pdf"}) {
+        const CliRun run =
+            RunCli({"render", "after.lgc", "--compare", "before.lgc", "-o", name}, folder);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_GT(fs::file_size(folder / name), 0u);
+    }
+    std::ofstream(folder / "garbage.lgc") << "not a design";
+    const CliRun unreadable =
+        RunCli({"render", "after.lgc", "--compare", "garbage.lgc", "-o", "x.png"}, folder);
+    EXPECT_EQ(unreadable.exitCode, 3);
+    EXPECT_NE(unreadable.err, "");
+    EXPECT_FALSE(fs::exists(folder / "x.png"));
+    EXPECT_EQ(RunCli({"render", "after.lgc", "-o", "x.png", "--compare"}, folder).exitCode, 2);
+}
+
+} // namespace
+} // namespace vantrel
