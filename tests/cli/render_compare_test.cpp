@@ -2,12 +2,12 @@
 // how it differs from another, on designs written as a design file stores
 // them.
 #include "cli_run.h"
+#include "mark_pixels.h"
 
 #include "document/vantrel_doc.h"
 #include "editing/comparison_marks.h"
-#include "support/stored_design.h"
+#include "support/compared_designs.h"
 #include "support/test_folder.h"
-#include "support/versioned_design_writer.h"
 
 #include <QColor>
 #include <QImage>
@@ -21,68 +21,16 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::CliRun;
+using test::ComparedAfter;
+using test::ComparedBefore;
+using test::Input;
+using test::Output;
+using test::PixelsAround;
 using test::Q;
 using test::RunCli;
 using test::StoredDesign;
-using test::StoredElement;
-using test::StoredPaint;
 
 constexpr int kCell = 80; // pixels of a cell at zoom 1
-
-StoredElement Input(std::int32_t id, std::int32_t x, std::int32_t y, std::u16string name)
-{
-    return {"LogIn", true, id, x, y, {}, {id - 1, std::move(name)}};
-}
-
-StoredElement Output(std::int32_t id, std::int32_t x, std::int32_t y,
-                     std::vector<std::int32_t> inputs, std::u16string name)
-{
-    return {"LogOut", true, id, x, y, std::move(inputs), {id, std::move(name)}};
-}
-
-StoredElement Gate(std::int32_t id, std::int32_t x, std::int32_t y,
-                   std::vector<std::int32_t> inputs)
-{
-    return {"LogAnd", true, id, x, y, std::move(inputs), {}};
-}
-
-StoredPaint Figure(std::string className, std::array<float, 4> fromTo, std::int32_t width = 2)
-{
-    StoredPaint paint;
-    paint.className = std::move(className);
-    paint.width = width;
-    paint.fromTo = fromTo;
-    return paint;
-}
-
-// Two inputs, a gate, two outputs and a display page with three figures.
-StoredDesign Before()
-{
-    StoredDesign design;
-    design.designStamp = 1000;
-    design.nextElementId = 6;
-    design.lists[0] = {Input(1, 1, 1, u"Start"), Input(2, 1, 3, u"Stop"), Gate(3, 3, 2, {1, 2}),
-                       Output(4, 5, 2, {3}, u"Lamp"), Output(5, 5, 5, {2}, u"Horn")};
-    design.paint = {Figure("Square", {-0.8f, -0.8f, -0.4f, -0.4f}),
-                    Figure("Line", {0.2f, -0.6f, 0.7f, -0.6f}),
-                    Figure("Circle", {-0.6f, 0.3f, -0.2f, 0.7f})};
-    return design;
-}
-
-// Stop moved down a cell, the gate rewired, the lamp renamed, the horn
-// removed and a bell added; on the page the line removed, the circle
-// widened and a square added.
-StoredDesign After()
-{
-    StoredDesign design = Before();
-    design.nextElementId = 7;
-    design.lists[0] = {Input(1, 1, 1, u"Start"), Input(2, 1, 4, u"Stop"), Gate(3, 3, 2, {1, 1}),
-                       Output(4, 5, 2, {3}, u"Light"), Output(6, 7, 1, {3}, u"Bell")};
-    design.paint = {Figure("Square", {-0.8f, -0.8f, -0.4f, -0.4f}),
-                    Figure("Circle", {-0.6f, 0.3f, -0.2f, 0.7f}, 4),
-                    Figure("Square", {0.3f, 0.3f, 0.6f, 0.6f})};
-    return design;
-}
 
 class RenderCompare : public ::testing::Test
 {
@@ -90,16 +38,13 @@ protected:
     void SetUp() override
     {
         folder = test::FreshTestFolder("render-compare");
-        Write("before.lgc", Before());
-        Write("after.lgc", After());
+        Write("before.lgc", ComparedBefore());
+        Write("after.lgc", ComparedAfter());
     }
 
     void Write(const std::string& name, const StoredDesign& design)
     {
-        const std::vector<std::uint8_t> bytes =
-            test::WriteDesignFile(design, CVantrelDoc::kDesignVersion);
-        std::ofstream(folder / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        test::WriteComparedDesign(design, folder / name);
     }
 
     QImage Render(const QStringList& options, const std::string& name)
@@ -114,22 +59,6 @@ protected:
 
     fs::path folder;
 };
-
-QRgb ToQRgb(Colour colour)
-{
-    return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-}
-
-// Pixels of exactly that colour in the box around an element's anchor.
-int PixelsAround(const QImage& picture, QPoint anchor, int reach, Colour colour)
-{
-    int count = 0;
-    for (int y = anchor.y() - reach; y <= anchor.y() + reach; ++y)
-        for (int x = anchor.x() - reach; x <= anchor.x() + reach; ++x)
-            if (picture.valid(x, y) && picture.pixel(x, y) == ToQRgb(colour))
-                ++count;
-    return count;
-}
 
 TEST_F(RenderCompare, MarksEachKindOfChangeAtItsCell)
 {
@@ -196,7 +125,7 @@ TEST_F(RenderCompare, MarksThePaintObjectsOfAPreviewPage)
 
 TEST_F(RenderCompare, FitFramesTheChangesOnly)
 {
-    StoredDesign far = Before();
+    StoredDesign far = ComparedBefore();
     far.lists[0].push_back(Input(6, 60, 40, u"Far"));
     far.nextElementId = 7;
     Write("before.lgc", far);
