@@ -132,6 +132,16 @@ TEST_F(CompareDockTest, MarksTheChangesListsThemAsDiffAndFollowsEdits)
     EXPECT_EQ(PixelsAround(Canvas(), QPoint(7, 1) * kCell, kCell / 2 - 1, comparison_pens::kAdded),
               0);
 
+    // A preview page marks its paint objects the same way.
+    ASSERT_TRUE(Frame().RunCommand(kLayoutPreview));
+    const QImage page = Canvas();
+    EXPECT_TRUE(page.save(folder + QStringLiteral("/compare_page.png")));
+    const QPoint middle(page.width() / 2, page.height() / 2);
+    for (const Colour colour :
+         {comparison_pens::kAdded, comparison_pens::kRemoved, comparison_pens::kChanged})
+        EXPECT_GT(PixelsAround(page, middle, std::max(middle.x(), middle.y()), colour), 20);
+    ASSERT_TRUE(Frame().RunCommand(kLayoutDesign));
+
     // Closed, the comparison ends: no marks, no more comparing.
     Dock().close();
     const QImage closed = Canvas();
