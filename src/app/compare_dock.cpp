@@ -12,16 +12,17 @@ namespace vantrel {
 
 CompareDock::CompareDock(CVantrelDoc& document, CVantrelView& view, QWidget* parent)
     : QDockWidget(tr("Compare"), parent), document_(document), view_(view),
-      list_(new QListWidget(this))
+      list_(new QListWidget(this)), refresh_(document, [this] { Refresh(); })
 {
     setObjectName(QStringLiteral("compareDock"));
     list_->setObjectName(QStringLiteral("compareList"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     setWidget(list_);
-    refreshTimer_.setSingleShot(true);
-    refreshTimer_.setInterval(kRefreshDelayMs);
-    connect(&refreshTimer_, &QTimer::timeout, this, &CompareDock::RefreshIfChanged);
-    connect(&view_, &CVantrelView::Changed, this, &CompareDock::ScheduleRefresh);
+    // Only a running comparison follows the edits.
+    connect(&view_, &CVantrelView::Changed, this, [this] {
+        if (other_)
+            refresh_.Schedule();
+    });
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { ShowRow(list_->row(item)); });
 }
@@ -41,27 +42,12 @@ void CompareDock::CompareWith(std::unique_ptr<CVantrelDoc> other, const QString&
     raise();
 }
 
-void CompareDock::ScheduleRefresh()
-{
-    // The view reports every mouse move that redraws; the designs are
-    // compared only once things settle, and only when the design changed.
-    if (other_)
-        refreshTimer_.start();
-}
-
-void CompareDock::RefreshIfChanged()
-{
-    if (comparedAt_ != document_.ChangeCount())
-        Refresh();
-}
-
 void CompareDock::Refresh()
 {
-    refreshTimer_.stop();
     if (!other_)
         return;
     comparison_ = CompareDesigns(*other_, document_);
-    comparedAt_ = document_.ChangeCount();
+    refresh_.Refreshed();
     list_->clear();
     for (const DesignChange& change : comparison_.changes) {
         // A long line (a whole added element) is read in full in its tip.
@@ -99,11 +85,10 @@ void CompareDock::closeEvent(QCloseEvent* event)
 // design is let go.
 void CompareDock::Stop()
 {
-    refreshTimer_.stop();
+    refresh_.Forget();
     view_.SetOverlay({});
     other_.reset();
     comparison_ = {};
-    comparedAt_.reset();
     list_->clear();
 }
 

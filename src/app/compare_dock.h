@@ -1,14 +1,12 @@
 #pragma once
 
+#include "app/settled_refresh.h"
 #include "compare/design_comparison.h"
 #include "document/vantrel_doc.h"
 
 #include <QDockWidget>
-#include <QTimer>
 
-#include <cstdint>
 #include <memory>
-#include <optional>
 
 class QListWidget;
 
@@ -26,9 +24,6 @@ class CompareDock : public QDockWidget
 {
     Q_OBJECT
 public:
-    // After the last change, how long the dock waits before it compares again.
-    static constexpr int kRefreshDelayMs = 150;
-
     CompareDock(CVantrelDoc& document, CVantrelView& view, QWidget* parent = nullptr);
 
     // Compares the open design with `other` (named `name`) from now on, and
@@ -45,19 +40,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void ScheduleRefresh();
-    void RefreshIfChanged();
     void Stop();
 
     CVantrelDoc& document_;
     CVantrelView& view_;
     QListWidget* list_;
-    QTimer refreshTimer_;
+    SettledRefresh refresh_;
     std::unique_ptr<CVantrelDoc> other_;
     QString otherName_;
     DesignComparison comparison_;
-    // The open design's change count at the last comparison.
-    std::optional<std::uint64_t> comparedAt_;
 };
 
 } // namespace vantrel

@@ -62,7 +62,7 @@ protected:
     }
 
     // Lets the dock compare again after an edit.
-    void Settle() { QTest::qWait(CompareDock::kRefreshDelayMs * 3); }
+    void Settle() { QTest::qWait(SettledRefresh::kDelayMs * 3); }
 
     QString before;
     QString after;

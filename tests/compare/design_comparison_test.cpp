@@ -3,7 +3,7 @@
 #include "document/vantrel_doc.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
-#include "support/sample_designs.h"
+#include "support/compared_designs.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +11,6 @@ namespace vantrel {
 namespace {
 
 using Kind = DesignChange::Kind;
-
-void BuildPlant(CVantrelDoc& document)
-{
-    auto& main = document.elements[kMainList];
-    main.push_back(std::make_unique<LogIn>(Point{0, 0}, 1, 0, u"Start"));
-    main.push_back(std::make_unique<LogIn>(Point{0, 2}, 2, 1, u"Stop"));
-    auto both = std::make_unique<LogAnd>(Point{2, 0}, 3);
-    both->inputs = {1, 2, 0, 0};
-    main.push_back(std::move(both));
-    main.push_back(std::make_unique<LogOut>(Point{4, 0}, 4, 0, u"Lamp"));
-    document.paintObjects = test::OneOfEveryPaintKind();
-    document.nextElementId = 5;
-}
 
 const ElementDifference* Find(const DesignComparison& comparison, std::int32_t id)
 {
@@ -36,15 +23,15 @@ const ElementDifference* Find(const DesignComparison& comparison, std::int32_t i
 TEST(DesignComparison, ElementsWithTheirCellsBeforeAndAfter)
 {
     CVantrelDoc before;
-    BuildPlant(before);
+    test::BuildComparedPlant(before);
     CVantrelDoc after;
-    BuildPlant(after);
+    test::BuildComparedPlant(after);
     auto& main = after.elements[kMainList];
     main.erase(main.begin());       // Start removed
     main[0]->pos = {-3, 7};         // Stop moved, far to the left
-    main[1]->inputs = {1, 1, 0, 0}; // the gate rewired
-    main[2]->pos = {5, 0};          // the lamp moved and renamed
-    dynamic_cast<LogOut&>(*main[2]).name = u"Light";
+    main[1]->inputs = {1, 1, 0, 0}; // the AND gate rewired
+    main[3]->pos = {7, 0};          // the lamp moved and renamed
+    dynamic_cast<LogOut&>(*main[3]).name = u"Light";
     std::swap(main[0], main[1]); // a new order is no mark of its own
     main.push_back(std::make_unique<LogOut>(Point{6, 1}, 9, 1, u"Bell"));
 
@@ -61,7 +48,7 @@ TEST(DesignComparison, ElementsWithTheirCellsBeforeAndAfter)
         {1, Kind::Removed, Point{0, 0}, std::nullopt, false, false, false},
         {2, Kind::Changed, Point{0, 2}, Point{-3, 7}, true, false, false},
         {3, Kind::Changed, Point{2, 0}, Point{2, 0}, false, true, false},
-        {4, Kind::Changed, Point{4, 0}, Point{5, 0}, true, false, true},
+        {5, Kind::Changed, Point{6, 0}, Point{7, 0}, true, false, true},
         {9, Kind::Added, std::nullopt, Point{6, 1}, false, false, false},
     };
     ASSERT_EQ(comparison.elements.size(), std::size(expected));
@@ -85,9 +72,9 @@ TEST(DesignComparison, ElementsWithTheirCellsBeforeAndAfter)
 TEST(DesignComparison, PaintObjectsPairedThroughTheAlignment)
 {
     CVantrelDoc before;
-    BuildPlant(before);
+    test::BuildComparedPlant(before);
     CVantrelDoc after;
-    BuildPlant(after);
+    test::BuildComparedPlant(after);
     const std::size_t count = after.paintObjects.size();
     ASSERT_GE(count, 4u);
     // One inserted at the front shifts every position; one removed; one changed.

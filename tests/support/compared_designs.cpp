@@ -1,6 +1,9 @@
 #include "support/compared_designs.h"
 
 #include "document/vantrel_doc.h"
+#include "elements/gates.h"
+#include "elements/io_elements.h"
+#include "support/sample_designs.h"
 #include "support/versioned_design_writer.h"
 
 #include <fstream>
@@ -60,6 +63,26 @@ StoredDesign ComparedAfter()
                     Figure("Circle", {-0.6f, 0.3f, -0.2f, 0.7f}, 4),
                     Figure("Square", {0.3f, 0.3f, 0.6f, 0.6f})};
     return design;
+}
+
+// Two inputs, two gates and an output, with a paint object of every class.
+void BuildComparedPlant(CVantrelDoc& document)
+{
+    auto& main = document.elements[kMainList];
+    main.push_back(std::make_unique<LogIn>(Point{0, 0}, 1, 0, u"Start"));
+    main.push_back(std::make_unique<LogIn>(Point{0, 2}, 2, 1, u"Stop"));
+    auto both = std::make_unique<LogAnd>(Point{2, 0}, 3);
+    both->inputs = {1, 2, 0, 0};
+    main.push_back(std::move(both));
+    auto either = std::make_unique<LogOr>(Point{4, 0}, 4);
+    either->inputs = {3, 2, 0, 0};
+    main.push_back(std::move(either));
+    auto lamp = std::make_unique<LogOut>(Point{6, 0}, 5, 0, u"Lamp");
+    lamp->inputs[0] = 4;
+    main.push_back(std::move(lamp));
+    document.paintObjects = OneOfEveryPaintKind();
+    document.nextElementId = 6;
+    document.designStamp = 7;
 }
 
 void WriteComparedDesign(const StoredDesign& design, const std::filesystem::path& path)

@@ -8,6 +8,10 @@
 
 #include <filesystem>
 
+namespace vantrel {
+class CVantrelDoc;
+}
+
 namespace vantrel::test {
 
 StoredElement Input(std::int32_t id, std::int32_t x, std::int32_t y, std::u16string name);
@@ -21,6 +25,11 @@ StoredDesign ComparedBefore();
 // removed and output 6 added at cell 7,1; on the page a line removed, a
 // circle widened and a square added.
 StoredDesign ComparedAfter();
+
+// Two inputs (ids 1, 2 at cells 0,0 and 0,2), an AND gate (3 at 2,0), an
+// OR gate (4 at 4,0) and an output "Lamp" (5 at 6,0), with a paint object
+// of every class.
+void BuildComparedPlant(CVantrelDoc& document);
 
 // Writes the design as the current version's file.
 void WriteComparedDesign(const StoredDesign& design, const std::filesystem::path& path);
