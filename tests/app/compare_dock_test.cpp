@@ -91,20 +91,7 @@ TEST_F(CompareDockTest, MarksTheChangesListsThemAsDiffAndFollowsEdits)
     const QString folder = QStringLiteral(VANTREL_TEST_OUTPUT_DIR "/app");
     QDir().mkpath(folder);
     EXPECT_TRUE(Frame().grab().save(folder + QStringLiteral("/compare_dock.png")));
-    struct Mark
-    {
-        const char* what;
-        QPoint cell;
-        Colour colour;
-    };
-    const Mark marks[] = {
-        {"added bell", {7, 1}, comparison_pens::kAdded},
-        {"removed horn", {5, 5}, comparison_pens::kRemoved},
-        {"moved stop", {1, 4}, comparison_pens::kChanged},
-        {"rewired gate", {3, 2}, comparison_pens::kChanged},
-        {"renamed lamp", {5, 2}, comparison_pens::kChanged},
-    };
-    for (const Mark& mark : marks) {
+    for (const ComparedMark& mark : kComparedMarks) {
         SCOPED_TRACE(mark.what);
         EXPECT_GT(PixelsAround(shot, mark.cell * kCell, kCell / 2 - 1, mark.colour), 20);
     }
@@ -145,7 +132,7 @@ TEST_F(CompareDockTest, MarksTheChangesListsThemAsDiffAndFollowsEdits)
     // Closed, the comparison ends: no marks, no more comparing.
     Dock().close();
     const QImage closed = Canvas();
-    for (const Mark& mark : marks)
+    for (const ComparedMark& mark : kComparedMarks)
         EXPECT_EQ(PixelsAround(closed, mark.cell * kCell, kCell / 2 - 1, mark.colour), 0)
             << mark.what;
 }

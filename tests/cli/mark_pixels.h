@@ -2,6 +2,7 @@
 
 // Finding the comparison's marks in a picture by their colours.
 
+#include "editing/comparison_marks.h"
 #include "graphics/colour.h"
 
 #include <QImage>
@@ -25,5 +26,21 @@ inline int PixelsAround(const QImage& picture, QPoint centre, int reach, Colour 
                 ++count;
     return count;
 }
+
+// Where the marks of ComparedAfter compared with ComparedBefore stand: the
+// cell of each element that differs and the colour of its mark.
+struct ComparedMark
+{
+    const char* what;
+    QPoint cell;
+    Colour colour;
+};
+inline constexpr ComparedMark kComparedMarks[] = {
+    {"added bell", {7, 1}, comparison_pens::kAdded},
+    {"removed horn", {5, 5}, comparison_pens::kRemoved},
+    {"moved stop", {1, 4}, comparison_pens::kChanged},
+    {"rewired gate", {3, 2}, comparison_pens::kChanged},
+    {"renamed lamp", {5, 2}, comparison_pens::kChanged},
+};
 
 } // namespace vantrel::test

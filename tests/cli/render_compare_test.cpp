@@ -23,7 +23,9 @@ namespace fs = std::filesystem;
 using test::CliRun;
 using test::ComparedAfter;
 using test::ComparedBefore;
+using test::ComparedMark;
 using test::Input;
+using test::kComparedMarks;
 using test::Output;
 using test::PixelsAround;
 using test::Q;
@@ -64,22 +66,9 @@ TEST_F(RenderCompare, MarksEachKindOfChangeAtItsCell)
 {
     const QImage picture = Render({}, "compare.png");
     ASSERT_EQ(picture.size(), QSize(800, 600));
-    struct Cell
-    {
-        const char* what;
-        QPoint cell;
-        Colour colour;
-    };
-    const Cell marked[] = {
-        {"added bell", {7, 1}, comparison_pens::kAdded},
-        {"removed horn", {5, 5}, comparison_pens::kRemoved},
-        {"moved stop", {1, 4}, comparison_pens::kChanged},
-        {"rewired gate", {3, 2}, comparison_pens::kChanged},
-        {"renamed lamp", {5, 2}, comparison_pens::kChanged},
-    };
     const Colour colours[] = {comparison_pens::kAdded, comparison_pens::kRemoved,
                               comparison_pens::kChanged};
-    for (const Cell& mark : marked) {
+    for (const ComparedMark& mark : kComparedMarks) {
         SCOPED_TRACE(mark.what);
         const QPoint anchor = mark.cell * kCell;
         EXPECT_GT(PixelsAround(picture, anchor, kCell / 2 - 1, mark.colour), 20);
