@@ -1,5 +1,6 @@
 // Dumping and comparing designs of the controller's full size must stay
 // quick: git runs the dump on both sides of every changed design file.
+#include "compare/design_comparison.h"
 #include "compare/design_diff.h"
 #include "compare/design_dump.h"
 #include "document/vantrel_doc.h"
@@ -25,13 +26,11 @@ void BM_DumpFullSize(benchmark::State& state)
 }
 BENCHMARK(BM_DumpFullSize)->Unit(benchmark::kMillisecond);
 
-// Both designs dumped and compared, the second with a few edits spread over
-// it: gates moved and rewired, a paint object recoloured, an element gone.
-void BM_DiffFullSize(benchmark::State& state)
+// A full-size design and a copy of it with a few edits spread over it:
+// gates moved and rewired, a paint object recoloured, an element gone.
+void FillEditedPair(CVantrelDoc& before, CVantrelDoc& after)
 {
-    CVantrelDoc before;
     test::FillFullSizeDesign(before);
-    CVantrelDoc after;
     test::FillFullSizeDesign(after);
     ElementList& main = after.elements[kMainList];
     for (std::size_t i = 1; i < main.size(); i += 1000) {
@@ -40,6 +39,14 @@ void BM_DiffFullSize(benchmark::State& state)
     }
     main.erase(main.begin() + 5000);
     after.paintObjects[50]->normalColor = 0x123456;
+}
+
+// Both designs dumped and compared.
+void BM_DiffFullSize(benchmark::State& state)
+{
+    CVantrelDoc before;
+    CVantrelDoc after;
+    FillEditedPair(before, after);
     std::size_t changes = 0;
     for (auto _ : state) {
         changes = DiffDumps(DumpDesign(before), DumpDesign(after)).size();
@@ -48,6 +55,22 @@ void BM_DiffFullSize(benchmark::State& state)
     state.counters["changes"] = double(changes);
 }
 BENCHMARK(BM_DiffFullSize)->Unit(benchmark::kMillisecond);
+
+// The comparison the editor's Compare panel makes again after each edit
+// once the editing settles: the diff with the cells of what differs.
+void BM_CompareFullSize(benchmark::State& state)
+{
+    CVantrelDoc before;
+    CVantrelDoc after;
+    FillEditedPair(before, after);
+    std::size_t marked = 0;
+    for (auto _ : state) {
+        marked = CompareDesigns(before, after).elements.size();
+        benchmark::DoNotOptimize(marked);
+    }
+    state.counters["elements"] = double(marked);
+}
+BENCHMARK(BM_CompareFullSize)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vantrel

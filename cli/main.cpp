@@ -87,14 +87,16 @@ const std::vector<CommandEntry>& Commands()
         {"render",
          "render DESIGN -o OUT.png|OUT.jpg|OUT.bmp|OUT.svg|OUT.pdf|- [--size WxH] "
          "[--fit | --zoom Z --origin X,Y] [--numbers] [--page N | --all-pages] [--tick K] "
-         "[--selected]",
+         "[--selected] [--compare OTHER]",
          "draw the editor's picture of the design into a PNG, JPEG, BMP, SVG or PDF file by the "
          "output's extension (a PNG for a name without one, such as - for standard output; any "
          "other extension is refused): the design at the given zoom and origin (default 800x600, "
          "zoom 1, origin 0,0), or preview page N (1 = the first) with its paint objects at timer "
          "tick K (default 0), all of them selected with --selected; --all-pages writes every "
-         "preview page into one PDF, a page each",
-         {{"-o", "--size", "--zoom", "--origin", "--page", "--tick"},
+         "preview page into one PDF, a page each; --compare marks how the design differs from "
+         "OTHER (added green, removed as red ghosts, moved with a line from the old cell, changed "
+         "or rewired amber), --fit then framing the changed elements",
+         {{"-o", "--size", "--zoom", "--origin", "--page", "--tick", "--compare"},
           {"--fit", "--numbers", "--selected", "--all-pages"}},
          RunRender},
         {"report",

@@ -1,7 +1,10 @@
 #include "render_command.h"
 
+#include "compare/design_comparison.h"
+#include "document/design_io.h"
 #include "document/vantrel_doc.h"
 #include "editing/canvas_geometry.h"
+#include "editing/comparison_marks.h"
 #include "editing/page_image_cache.h"
 #include "editing/schematic_renderer.h"
 #include "editing/view_state.h"
@@ -11,6 +14,7 @@
 
 #include <charconv>
 #include <limits>
+#include <memory>
 
 namespace vantrel::cli {
 
@@ -68,7 +72,15 @@ std::optional<int> PreviewPage(const Arguments& arguments, const CVantrelDoc& do
     return std::nullopt;
 }
 
-ViewState ViewFor(const Arguments& arguments, CVantrelDoc& document, QSize size)
+// The design compared against with --compare, and what differs from it.
+struct Comparison
+{
+    CVantrelDoc other;
+    DesignComparison differences;
+};
+
+ViewState ViewFor(const Arguments& arguments, CVantrelDoc& document, QSize size,
+                  const Comparison* comparison)
 {
     ViewState state;
     state.showElementNumbers = arguments.Has("--numbers");
@@ -80,8 +92,9 @@ ViewState ViewFor(const Arguments& arguments, CVantrelDoc& document, QSize size)
     const bool fit = arguments.Has("--fit");
     if (fit && (arguments.Value("--zoom") || arguments.Value("--origin")))
         throw UsageError("--fit does not go with --zoom or --origin");
-    if (fit)
-        FitToMainList(state, document, {size.width(), size.height()});
+    const Size client{size.width(), size.height()};
+    if (fit && !(comparison && FitToComparison(state, comparison->differences, client)))
+        FitToMainList(state, document, client);
     if (auto zoom = arguments.Value("--zoom"))
         state.zoom = ParseZoom(*zoom);
     if (auto origin = arguments.Value("--origin")) {
@@ -92,12 +105,29 @@ ViewState ViewFor(const Arguments& arguments, CVantrelDoc& document, QSize size)
 }
 
 void DrawPicture(Surface& surface, CVantrelDoc& document, const ViewState& state, QSize size,
-                 PageImageCache& pageImages)
+                 PageImageCache& pageImages, const Comparison* comparison)
 {
     const Image* page = state.InDesign() ? nullptr : pageImages.Page(document, state.currentPage);
     const Image background = page ? ScaledImage(*page, size) : Image{};
-    DrawViewPicture(surface, document, state, {0, 0, size.width(), size.height()},
-                    background.IsEmpty() ? nullptr : &background);
+    const Rect client{0, 0, size.width(), size.height()};
+    DrawViewPicture(surface, document, state, client, background.IsEmpty() ? nullptr : &background);
+    if (comparison)
+        DrawComparisonMarks(surface, comparison->other, document, comparison->differences, state,
+                            client);
+}
+
+// Opens the design named by --compare and compares the shown design with
+// it: the changes that turn it into the shown one. None when it cannot be
+// opened (the notifier told why).
+std::unique_ptr<Comparison> CompareWith(const std::string& path, const CVantrelDoc& document,
+                                        Context& context)
+{
+    auto comparison = std::make_unique<Comparison>();
+    comparison->other.SetNotifier(&context.notifier);
+    if (OpenDesign(comparison->other, path, context.codec) != OpenOutcome::Opened)
+        return nullptr;
+    comparison->differences = CompareDesigns(comparison->other, document);
+    return comparison;
 }
 
 const char16_t* FormatName(PictureFormat format)
@@ -149,7 +179,13 @@ int RunRender(const Arguments& arguments, Context& context)
     CVantrelDoc document;
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
-    ViewState state = ViewFor(arguments, document, size);
+    std::unique_ptr<Comparison> comparison;
+    if (const std::optional<std::string> other = arguments.Value("--compare")) {
+        comparison = CompareWith(*other, document, context);
+        if (!comparison)
+            return kExitCannotOpen;
+    }
+    ViewState state = ViewFor(arguments, document, size, comparison.get());
 
     const int pages = allPages ? int(document.pageBackgrounds.size()) : 1;
     PageImageCache pageImages(context.codec);
@@ -160,7 +196,7 @@ int RunRender(const Arguments& arguments, Context& context)
             AnimatePage(arguments, document, state);
         }
         QPainterSurface surface(painter);
-        DrawPicture(surface, document, state, size, pageImages);
+        DrawPicture(surface, document, state, size, pageImages, comparison.get());
     });
     if (bytes.isEmpty()) {
         context.notifier.Message(u"The picture could not be encoded as " +

@@ -19,6 +19,12 @@ QString QtFileDialogs::OpenFileName(QWidget* owner)
                        &folders_);
 }
 
+QString QtFileDialogs::CompareFileName(QWidget* owner, const QString& proposed)
+{
+    return AskFileName(owner, QStringLiteral("Compare With"), QFileDialog::AcceptOpen, proposed,
+                       DesignFilters(), &folders_);
+}
+
 QString QtFileDialogs::SaveFileName(QWidget* owner, const QString& proposed)
 {
     return AskFileName(owner, QStringLiteral("Save As"), QFileDialog::AcceptSave, proposed,

@@ -23,6 +23,12 @@ public:
     {
         return SaveFileName(owner, proposed);
     }
+    // "Compare With": the design to compare the open one with, proposed as
+    // the open design's own file (its saved version).
+    virtual QString CompareFileName(QWidget* owner, const QString& /*proposed*/)
+    {
+        return OpenFileName(owner);
+    }
 };
 
 // The platform's file dialogs for design files (".lgc") and pictures. A
@@ -34,6 +40,7 @@ public:
     QString OpenFileName(QWidget* owner) override;
     QString SaveFileName(QWidget* owner, const QString& proposed) override;
     QString PictureFileName(QWidget* owner, const QString& proposed) override;
+    QString CompareFileName(QWidget* owner, const QString& proposed) override;
 
 private:
     DialogFolders& folders_;

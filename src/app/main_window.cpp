@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/command_table.h"
+#include "app/compare_dock.h"
 #include "app/focus_after_dialogs.h"
 #include "app/lock_key_panes.h"
 #include "app/problems_dock.h"
@@ -164,6 +165,15 @@ ProblemsDock& CMainFrame::Problems()
         connect(problemsDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUi);
     }
     return *problemsDock_;
+}
+
+CompareDock& CMainFrame::Comparison()
+{
+    if (!compareDock_) {
+        compareDock_ = new CompareDock(document_, *view_, this);
+        addDockWidget(Qt::RightDockWidgetArea, compareDock_);
+    }
+    return *compareDock_;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -12,6 +12,7 @@ class QToolBar;
 namespace vantrel {
 
 class CVantrelApp;
+class CompareDock;
 class ConfigDialogs;
 class CVantrelDoc;
 class CVantrelView;
@@ -68,6 +69,8 @@ public:
     ProblemsDock& Problems();
     // The problems panel when it was made, else null.
     ProblemsDock* ProblemsIfMade() const { return problemsDock_; }
+    // The comparison panel, made on first use (File > Compare With...).
+    CompareDock& Comparison();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +101,7 @@ private:
     QLabel* readyPane_ = nullptr;
     LockKeyPanes* lockKeys_ = nullptr;
     ProblemsDock* problemsDock_ = nullptr;
+    CompareDock* compareDock_ = nullptr;
 };
 
 } // namespace vantrel

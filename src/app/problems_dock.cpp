@@ -37,7 +37,7 @@ QString ElementText(const Problem& problem)
 
 ProblemsDock::ProblemsDock(CVantrelDoc& document, CVantrelView& view, QWidget* parent)
     : QDockWidget(tr("Problems"), parent), document_(document), view_(view),
-      table_(new QTableWidget(0, kColumnCount, this))
+      table_(new QTableWidget(0, kColumnCount, this)), refresh_(document, [this] { Refresh(); })
 {
     setObjectName(QStringLiteral("problemsDock"));
     table_->setObjectName(QStringLiteral("problemsTable"));
@@ -50,36 +50,22 @@ ProblemsDock::ProblemsDock(CVantrelDoc& document, CVantrelView& view, QWidget* p
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWidget(table_);
-    refreshTimer_.setSingleShot(true);
-    refreshTimer_.setInterval(kRefreshDelayMs);
-    connect(&refreshTimer_, &QTimer::timeout, this, &ProblemsDock::RefreshIfChanged);
-    connect(&view_, &CVantrelView::Changed, this, &ProblemsDock::ScheduleRefresh);
+    // Only a shown dock checks the design.
+    connect(&view_, &CVantrelView::Changed, this, [this] {
+        if (isVisible())
+            refresh_.Schedule();
+    });
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible)
-            RefreshIfChanged();
+            refresh_.RunIfChanged();
     });
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ShowRow(row); });
 }
 
-void ProblemsDock::ScheduleRefresh()
-{
-    // The view reports every mouse move that redraws; the design is checked
-    // only once things settle, and only when it may have changed.
-    if (isVisible())
-        refreshTimer_.start();
-}
-
-void ProblemsDock::RefreshIfChanged()
-{
-    if (checkedAt_ != document_.ChangeCount())
-        Refresh();
-}
-
 void ProblemsDock::Refresh()
 {
-    refreshTimer_.stop();
     problems_ = FindProblems(document_);
-    checkedAt_ = document_.ChangeCount();
+    refresh_.Refreshed();
     table_->setRowCount(int(problems_.size()));
     for (int row = 0; row < int(problems_.size()); ++row) {
         const Problem& problem = problems_[std::size_t(row)];

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "app/settled_refresh.h"
 #include "compiler/design_problems.h"
 
 #include <QDockWidget>
-#include <QTimer>
 
-#include <cstdint>
-#include <optional>
 #include <vector>
 
 class QTableWidget;
@@ -24,9 +22,6 @@ class ProblemsDock : public QDockWidget
 {
     Q_OBJECT
 public:
-    // After the last change, how long the dock waits before it checks again.
-    static constexpr int kRefreshDelayMs = 150;
-
     ProblemsDock(CVantrelDoc& document, CVantrelView& view, QWidget* parent = nullptr);
 
     // Checks the design now, whatever changed.
@@ -37,16 +32,11 @@ public:
     void ShowRow(int row);
 
 private:
-    void ScheduleRefresh();
-    void RefreshIfChanged();
-
     CVantrelDoc& document_;
     CVantrelView& view_;
     QTableWidget* table_;
-    QTimer refreshTimer_;
+    SettledRefresh refresh_;
     std::vector<Problem> problems_;
-    // The document's change count at the last check; none before the first.
-    std::optional<std::uint64_t> checkedAt_;
 };
 
 } // namespace vantrel

@@ -1,5 +1,6 @@
 #include "app/vantrel_app.h"
 
+#include "app/compare_dock.h"
 #include "app/file_dialogs.h"
 #include "app/main_window.h"
 #include "app/message_box_notifier.h"
@@ -210,6 +211,21 @@ void CVantrelApp::OnExportPicture()
     const QString path = fileDialogs_->PictureFileName(frame_.get(), proposed);
     if (!path.isEmpty())
         ExportPicture(frame_->View(), FileSystemPath(path), *notifier_);
+}
+
+void CVantrelApp::OnFileCompare()
+{
+    const QString path = fileDialogs_->CompareFileName(frame_.get(), pathName_);
+    if (path.isEmpty())
+        return;
+    auto other = std::make_unique<CVantrelDoc>();
+    other->SetNotifier(notifier_);
+    const OpenOutcome outcome = [&] {
+        const MessageBatch batch(*other);
+        return OpenDesign(*other, FileSystemPath(path), codec_);
+    }();
+    if (outcome == OpenOutcome::Opened)
+        frame_->Comparison().CompareWith(std::move(other), QFileInfo(path).fileName());
 }
 
 void CVantrelApp::NewDocument()

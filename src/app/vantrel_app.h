@@ -81,6 +81,10 @@ public:
     // File > Export > Picture: asks for a PNG, SVG or PDF file, then writes
     // the view's picture.
     void OnExportPicture();
+    // File > Compare With...: asks for a design (the open design's own file
+    // proposed, for its saved version) and shows how the open design
+    // differs from it.
+    void OnFileCompare();
     // "Save changes to %1?" for a modified design: Yes saves, No discards;
     // false when the user cancels or the save fails.
     bool SaveModified();

@@ -53,6 +53,10 @@ void ExportPictureFile(CMainFrame& frame, int)
 {
     frame.App().OnExportPicture();
 }
+void CompareWithFile(CMainFrame& frame, int)
+{
+    frame.App().OnFileCompare();
+}
 void OpenRecent(CMainFrame& frame, int id)
 {
     frame.App().OpenRecentFile(id - kFileRecent);
@@ -108,6 +112,9 @@ const WindowCommandRow kRows[] = {
      SaveFile, nullptr, nullptr},
     {PlainLook(kFileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"),
      SaveFileAs, nullptr, nullptr},
+    {PlainLook(kFileCompare, "Co&mpare With...",
+               "Show how the design differs from another design file\nCompare With"),
+     CompareWithFile, nullptr, nullptr},
     {PlainLook(kFilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", {"Ctrl+P"},
                ButtonPicture::Printer),
      Print, nullptr, nullptr},

@@ -30,6 +30,14 @@ void SetZoom(ViewState& state, double zoom, Size client)
     state.zoom = zoom;
 }
 
+void FitCells(ViewState& state, Point first, Point last, Size client, double maxZoom)
+{
+    const double zoomX = client.width / ((std::abs(double(last.x) - first.x) + 2) * kCellPixels);
+    const double zoomY = client.height / ((std::abs(double(last.y) - first.y) + 2) * kCellPixels);
+    state.zoom = std::clamp(std::min(zoomX, zoomY), kMinZoom, maxZoom);
+    state.origin = {ClampedOrigin(double(first.x) - 1), ClampedOrigin(double(first.y) - 1)};
+}
+
 void FitToMainList(ViewState& state, CVantrelDoc& document, Size client)
 {
     int minX = 0, maxX = 0, minY = 0, maxY = 0;
@@ -39,10 +47,7 @@ void FitToMainList(ViewState& state, CVantrelDoc& document, Size client)
         minY = std::min(minY, element->pos.y);
         maxY = std::max(maxY, element->pos.y);
     }
-    const double zoomX = client.width / ((std::abs(double(maxX) - minX) + 2) * kCellPixels);
-    const double zoomY = client.height / ((std::abs(double(maxY) - minY) + 2) * kCellPixels);
-    state.zoom = std::clamp(std::min(zoomX, zoomY), kMinZoom, kMaxZoom);
-    state.origin = {ClampedOrigin(double(minX) - 1), ClampedOrigin(double(minY) - 1)};
+    FitCells(state, {minX, minY}, {maxX, maxY}, client, kMaxZoom);
 }
 
 void ShowWholeDesign(ViewState& state, CVantrelDoc& document, Size client)
@@ -65,10 +70,7 @@ void ShowWholeDesign(ViewState& state, CVantrelDoc& document, Size client)
                                  maxY * kCellPixels < client.height;
     if (!any || shownFromOrigin)
         return;
-    const double zoomX = client.width / ((maxX - minX + 2) * kCellPixels);
-    const double zoomY = client.height / ((maxY - minY + 2) * kCellPixels);
-    state.zoom = std::clamp(std::min(zoomX, zoomY), kMinZoom, 1.0);
-    state.origin = {ClampedOrigin(minX - 1), ClampedOrigin(minY - 1)};
+    FitCells(state, {int(minX), int(minY)}, {int(maxX), int(maxY)}, client, 1.0);
 }
 
 int ScrolledOrigin(int origin, ScrollRequest request, double zoom, int extent, int trackPosition)

@@ -18,6 +18,9 @@ int ClampedOrigin(double cell);
 
 // Sets the zoom, keeping the cell at the window centre in place up to one cell.
 void SetZoom(ViewState& state, double zoom, Size client);
+// Fits the cells from `first` to `last` (top-left to bottom-right) into the
+// client area, a cell from its top-left corner, at `maxZoom` at most.
+void FitCells(ViewState& state, Point first, Point last, Size client, double maxZoom);
 // Fits the main list's elements (and cell 0, 0) into the client area.
 void FitToMainList(ViewState& state, CVantrelDoc& document, Size client);
 // The view of a design just opened: zoom 1 with cell (0, 0) at the top-left

@@ -25,12 +25,17 @@ bool ShowFoundElement(const CVantrelDoc& document, ViewState& state, std::int32_
     return true;
 }
 
-void ShowElement(LogElement& element, ViewState& state, Size client)
+void ShowCell(Point cell, ViewState& state, Size client)
 {
     // Half the client extent in cells: 80 pixels a cell at zoom 1.
     const double halfCell = state.zoom * 2 * kCellPixels;
-    state.origin = {ClampedOrigin(double(element.pos.x) - int(client.width / halfCell)),
-                    ClampedOrigin(double(element.pos.y) - int(client.height / halfCell))};
+    state.origin = {ClampedOrigin(double(cell.x) - int(client.width / halfCell)),
+                    ClampedOrigin(double(cell.y) - int(client.height / halfCell))};
+}
+
+void ShowElement(LogElement& element, ViewState& state, Size client)
+{
+    ShowCell(element.pos, state, client);
     state.logicSelection = {&element};
 }
 

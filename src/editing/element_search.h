@@ -31,5 +31,7 @@ bool ShowFoundElement(const CVantrelDoc& document, ViewState& state, std::int32_
 
 // The same for an element already at hand.
 void ShowElement(LogElement& element, ViewState& state, Size client);
+// Puts the cell in the middle of the client area, leaving the selection.
+void ShowCell(Point cell, ViewState& state, Size client);
 
 } // namespace vantrel

@@ -236,8 +236,16 @@ void CVantrelView::RenderPicture(QPainter& painter, QSize client)
 {
     const Image* background = state_.InDesign() ? nullptr : PageBackground(client);
     QPainterSurface surface(painter);
-    DrawViewPicture(surface, document_, state_, {0, 0, client.width(), client.height()},
-                    background);
+    const Rect clientRect{0, 0, client.width(), client.height()};
+    DrawViewPicture(surface, document_, state_, clientRect, background);
+    if (overlay_)
+        overlay_(surface, clientRect);
+}
+
+void CVantrelView::SetOverlay(Overlay overlay)
+{
+    overlay_ = std::move(overlay);
+    Redraw();
 }
 
 const Image* CVantrelView::PageBackground(QSize client)

@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -21,6 +23,7 @@ class CVantrelDoc;
 class ElementDialogs;
 class ImageCodec;
 struct Problem;
+class Surface;
 class ViewPrompts;
 
 // The editor's single scrolling canvas: the logic design on its grid
@@ -64,6 +67,15 @@ public:
     // vantrel_view_problems.cpp: centres and selects the element a problem
     // names, in Design, as Find does; false when it is no longer there.
     bool ShowProblemElement(const Problem& problem);
+
+    // Centres the element of that id and selects it, in Design; one that is
+    // no longer in the design leaves the cell centred without a selection.
+    void ShowElementOrCell(std::int32_t id, Point cell);
+
+    // What is drawn over the picture of the view (a comparison's marks),
+    // after the design or page; an empty one draws nothing.
+    using Overlay = std::function<void(Surface&, const Rect& client)>;
+    void SetOverlay(Overlay overlay);
 
     // Whether digit key 1..4 is held, as tracked from the view's key events.
     bool DigitHeld(int digit) const { return digitsHeld_[std::size_t(digit)]; }
@@ -120,6 +132,7 @@ private:
     PageImageCache decodedPage_{codec_};
     Image backgroundCache_;
     int backgroundCachePage_ = -1;
+    Overlay overlay_;
 };
 
 } // namespace vantrel

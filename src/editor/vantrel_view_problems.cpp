@@ -14,11 +14,21 @@ bool CVantrelView::ShowProblemElement(const Problem& problem)
         element = document_.FindById(problem.elementId);
     if (!element)
         return false;
+    ShowElementOrCell(element->id, element->pos);
+    return true;
+}
+
+void CVantrelView::ShowElementOrCell(std::int32_t id, Point cell)
+{
     state_.layoutMode = LayoutMode::Design;
-    ShowElement(*element, state_, ClientSize());
+    if (LogElement* element = document_.FindById(id); element) {
+        ShowElement(*element, state_, ClientSize());
+    } else {
+        ShowCell(cell, state_, ClientSize());
+        state_.logicSelection.clear();
+    }
     setFocus();
     Redraw();
-    return true;
 }
 
 } // namespace vantrel

@@ -85,6 +85,7 @@ const std::vector<MenuItem>& ExpectedMenuItems()
         {kFileOpen, "&Open...\tCtrl+O", {Keys(Qt::CTRL | Qt::Key_O)}},
         {kFileSave, "&Save\tCtrl+S", {Keys(Qt::CTRL | Qt::Key_S)}},
         {kFileSaveAs, "Save &As...", {}},
+        {kFileCompare, "Co&mpare With...", {}},
         {kFilePrint, "&Print...\tCtrl+P", {Keys(Qt::CTRL | Qt::Key_P)}},
         {kFilePrintPreview, "Print Pre&view", {}},
         {kFilePrintSetup, "P&rint Setup...", {}},

@@ -6,7 +6,7 @@
 #include "document/vantrel_doc.h"
 #include "elements/gates.h"
 #include "elements/io_elements.h"
-#include "support/sample_designs.h"
+#include "support/compared_designs.h"
 
 #include <gtest/gtest.h>
 
@@ -15,26 +15,6 @@
 
 namespace vantrel {
 namespace {
-
-// Two inputs, two gates and an output, with a paint object of every class.
-void BuildPlant(CVantrelDoc& document)
-{
-    auto& main = document.elements[kMainList];
-    main.push_back(std::make_unique<LogIn>(Point{0, 0}, 1, 0, u"Start"));
-    main.push_back(std::make_unique<LogIn>(Point{0, 2}, 2, 1, u"Stop"));
-    auto both = std::make_unique<LogAnd>(Point{2, 0}, 3);
-    both->inputs = {1, 2, 0, 0};
-    main.push_back(std::move(both));
-    auto either = std::make_unique<LogOr>(Point{4, 0}, 4);
-    either->inputs = {3, 2, 0, 0};
-    main.push_back(std::move(either));
-    auto lamp = std::make_unique<LogOut>(Point{6, 0}, 5, 0, u"Lamp");
-    lamp->inputs[0] = 4;
-    main.push_back(std::move(lamp));
-    document.paintObjects = test::OneOfEveryPaintKind();
-    document.nextElementId = 6;
-    document.designStamp = 7;
-}
 
 std::vector<DesignChange> Diff(const CVantrelDoc& before, const CVantrelDoc& after)
 {
@@ -62,9 +42,9 @@ std::string Json(const std::vector<DesignChange>& changes)
 TEST(DesignDiff, ReportsExactlyTheFiveChangesMade)
 {
     CVantrelDoc before;
-    BuildPlant(before);
+    test::BuildComparedPlant(before);
     CVantrelDoc after;
-    BuildPlant(after);
+    test::BuildComparedPlant(after);
     after.elements[kMainList][2]->pos = {2, 4};                            // gate moved
     after.elements[kMainList][3]->inputs[1] = 1;                           // input rewired
     dynamic_cast<LogIO&>(*after.elements[kMainList][0]).name = u"Start 1"; // renamed
@@ -93,9 +73,9 @@ TEST(DesignDiff, ReportsExactlyTheFiveChangesMade)
 TEST(DesignDiff, EqualDesignsHaveNoChange)
 {
     CVantrelDoc before;
-    BuildPlant(before);
+    test::BuildComparedPlant(before);
     CVantrelDoc after;
-    BuildPlant(after);
+    test::BuildComparedPlant(after);
     EXPECT_TRUE(Diff(before, after).empty());
     EXPECT_EQ(Json({}), R"({"equal":true,"changes":[]})");
 }
@@ -106,9 +86,9 @@ TEST(DesignDiff, EqualDesignsHaveNoChange)
 TEST(DesignDiff, AdditionsAndRemovalsStayWithTheirOwnRecords)
 {
     CVantrelDoc before;
-    BuildPlant(before);
+    test::BuildComparedPlant(before);
     CVantrelDoc after;
-    BuildPlant(after);
+    test::BuildComparedPlant(after);
     auto& main = after.elements[kMainList];
     main.erase(main.begin() + 1);
     main.insert(main.begin(), std::make_unique<LogNot>(Point{8, 0}, 6));
@@ -124,9 +104,9 @@ TEST(DesignDiff, AdditionsAndRemovalsStayWithTheirOwnRecords)
 TEST(DesignDiff, AChangedEvaluationOrderNamesTheElementsThatChangedPlaces)
 {
     CVantrelDoc before;
-    BuildPlant(before);
+    test::BuildComparedPlant(before);
     CVantrelDoc after;
-    BuildPlant(after);
+    test::BuildComparedPlant(after);
     auto& main = after.elements[kMainList];
     std::rotate(main.begin(), main.begin() + 4, main.end()); // the output first
     EXPECT_EQ(Text(Diff(before, after)), "reordered list main: elements=5\n");
