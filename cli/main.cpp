@@ -1,4 +1,5 @@
 // vantrel-cli: the headless command line of the editor.
+#include "block_command.h"
 #include "cli_context.h"
 #include "design_commands.h"
 #include "dump_diff_commands.h"
@@ -85,6 +86,17 @@ const std::vector<CommandEntry>& Commands()
          "when a line is malformed or a number unknown",
          {{"-o", "--type"}, {"--create"}},
          RunImportNames},
+        {"block",
+         "block list [FOLDER|DESIGN...] | block place DESIGN BLOCK --cell X,Y [-o OUT]",
+         "list the block files (.lgb) of the folders (for a design, of the blocks folder beside "
+         "it; default: the user's block folder, "
+         "$XDG_DATA_HOME/vantrel/blocks, and the installed blocks) with their names and "
+         "descriptions, damaged ones as such (exit 1 when one is damaged); or place a block in "
+         "the design as a paste whose top-left element lands on cell X,Y: new consecutive ids, "
+         "wires kept among the block's elements, its other inputs unconnected, I/O elements "
+         "left out; saved into OUT (in place without -o)",
+         {{"-o", "--cell"}, {}},
+         RunBlock},
         {"check",
          "check DESIGN [--format text|json]",
          "list the design's problems: duplicate ids, I/O numbers out of range or used twice, "
@@ -157,9 +169,9 @@ void PrintOverview(std::ostream& out)
         out << "  " << command.usage << "\n      " << command.summary << '\n';
     out << "\n'vantrel-cli COMMAND --help' describes one command.\n"
            "Exit codes: 0 success, 1 problems listed (check), designs differ (diff),\n"
-           "conflicts remained (merge) or rows reported (import-names), 2 usage error,\n"
-           "3 the design (or the file of names) cannot be opened, 4 an output cannot be\n"
-           "written.\n"
+           "conflicts remained (merge), rows reported (import-names) or damaged blocks\n"
+           "listed (block list), 2 usage error, 3 the design (or the file of names, the\n"
+           "block) cannot be opened, 4 an output cannot be written.\n"
            "An output that exists and is not a regular file (a device, a pipe, standard\n"
            "output) is written into; any other is replaced only once it is complete.\n";
 }

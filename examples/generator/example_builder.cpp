@@ -1,16 +1,19 @@
 #include "example_builder.h"
 
+#include "archive/file_bytes.h"
 #include "compiler/autosort.h"
 #include "document/design_io.h"
 #include "editing/command_ids.h"
 #include "editing/configuration_commands.h"
 #include "editing/connecting.h"
+#include "editing/logic_block.h"
 #include "editing/paint_editing.h"
 #include "editing/paint_tools.h"
 #include "editing/placing.h"
 #include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 #include "paint/paint_stuff.h"
+#include "qt_adapters/block_thumbnail.h"
 #include "qt_adapters/qt_image_codec.h"
 
 #include <cstring>
@@ -91,11 +94,11 @@ std::optional<TimerValues> AnsweringDialogs::TimerConfig(const TimerValues&)
 
 std::optional<AccBoxValues>
 AnsweringDialogs::AccBox(const std::vector<std::pair<std::int32_t, std::u16string>>& accumulators,
-                         const AccBoxValues& values)
+                         const AccBoxValues&)
 {
     if (accumulators.empty())
         return std::nullopt;
-    return AccBoxValues{accumulators.front().first, values.operation};
+    return AccBoxValues{accumulators.front().first, next.number};
 }
 
 std::optional<LoggedOutputs> AnsweringDialogs::LogDialog(const LoggedUserOut&, const ElFinder&)
@@ -190,6 +193,22 @@ void ExampleBuilder::Save(const std::filesystem::path& path)
 {
     if (!AutoSort(document) || !SaveDesign(document, path, QtImageCodec()))
         throw std::runtime_error("could not sort and save " + path.string());
+}
+
+void ExampleBuilder::SaveBlock(const std::filesystem::path& path, std::u16string name,
+                               std::u16string description)
+{
+    std::vector<LogElement*> all;
+    for (const auto& list : document.elements)
+        for (const auto& element : list)
+            all.push_back(element.get());
+    LogicBlock block = MakeLogicBlock(document, all, std::move(name), std::move(description));
+    block.thumbnail = BlockThumbnail(block);
+    const std::optional<std::vector<std::uint8_t>> bytes = BlockFileBytes(block);
+    if (block.thumbnail.empty() || !bytes)
+        throw std::runtime_error("no block file for " + path.string());
+    std::filesystem::create_directories(path.parent_path());
+    WriteFileAtomically(path, *bytes);
 }
 
 } // namespace vantrel::examples

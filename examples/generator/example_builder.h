@@ -25,8 +25,9 @@ struct Answers
     std::int32_t value = 0;
 };
 
-// The answers for the dialog of an I/O element (or the text of another),
-// of a terminal on a remote module, of a delay and of a constant.
+// The answers for the dialog of an I/O element (or the text of another; the
+// number is an accumulator operation's index too), of a terminal on a
+// remote module, of a delay and of a constant.
 Answers Io(std::u16string name, int number = 0);
 Answers RemoteIo(std::u16string name, std::u16string label);
 Answers Seconds(int seconds);
@@ -117,6 +118,10 @@ public:
     void Configure(int command);
     // Sorts and saves the design as `path`.
     void Save(const std::filesystem::path& path);
+    // Saves every element drawn as a block file, with its picture, as
+    // "Save Selection as Block..." does after Select All.
+    void SaveBlock(const std::filesystem::path& path, std::u16string name,
+                   std::u16string description);
 
     CVantrelDoc document;
     AnsweringDialogs dialogs;

@@ -1,5 +1,6 @@
-// Draws the example designs through the editor's own operations and saves
-// them into the folder given as the only argument:
+// Draws the example designs and the example blocks through the editor's own
+// operations and saves them into the folder given as the only argument, the
+// blocks into its blocks/ folder:
 //   vantrel_make_examples examples/
 #include "example_builder.h"
 
@@ -171,6 +172,71 @@ void Heating(const std::filesystem::path& folder)
     b.Save(folder / "heating.lgc");
 }
 
+// A memory set by a start pulse on its first input and reset through an Or
+// by either of two stops.
+void StartStopLatch(const std::filesystem::path& folder)
+{
+    ExampleBuilder b;
+    b.Place("LogOr", {0, 1});
+    b.Place("LogMem", {1, 0});
+    b.Wire({0, 1}, {1, 0}, 1);
+    b.SaveBlock(folder / "start_stop_latch.lgb", u"Start/stop latch",
+                u"Wire the start button to the memory's first input and the stop buttons to the "
+                u"Or: the memory holds from a start until a stop.");
+}
+
+// A one-second pulse when a signal rises: the signal, and not yet the signal
+// of a second ago.
+void RisingEdgePulse(const std::filesystem::path& folder)
+{
+    ExampleBuilder b;
+    b.Place("LogDelay", {0, 1}, Seconds(1));
+    b.Place("LogNot", {1, 1});
+    b.Wire({0, 1}, {1, 1}, 0);
+    b.Place("LogAnd", {2, 0});
+    b.Wire({1, 1}, {2, 0}, 1);
+    b.SaveBlock(folder / "rising_edge_pulse.lgb", u"Pulse on rising edge",
+                u"Wire the signal to the And's first input and to the delay: the And gives a "
+                u"pulse of one second each time the signal comes on.");
+}
+
+// An alarm that latches when its cause comes, flashes until it is
+// acknowledged and clears once acknowledged with the cause gone.
+void AlarmWithAcknowledge(const std::filesystem::path& folder)
+{
+    ExampleBuilder b;
+    b.Place("LogNot", {0, 1});
+    b.Place("LogAnd", {1, 1});
+    b.Wire({0, 1}, {1, 1}, 1);
+    b.Place("LogMem", {2, 0});
+    b.Wire({1, 1}, {2, 0}, 1);
+    b.Place("LogClock", {2, 2});
+    b.Place("LogAnd", {3, 1});
+    b.Wire({2, 0}, {3, 1}, 0);
+    b.Wire({2, 2}, {3, 1}, 1);
+    b.SaveBlock(folder / "alarm_with_acknowledge.lgb", u"Alarm with acknowledge",
+                u"Wire the alarm's cause to the memory's first input and to the Not, the "
+                u"acknowledge button to the first And: the last And flashes the alarm lamp from "
+                u"the cause until it is acknowledged with the cause gone.");
+}
+
+// An accumulator counting pulses and set back to 0 by a reset.
+void CounterWithReset(const std::filesystem::path& folder)
+{
+    ExampleBuilder b;
+    b.Place("Acc", {0, 0}, Io(u"Count"));
+    b.Place("NL_Constant", {0, 2}, Value(1));
+    b.Place("NL_Constant", {0, 4}, Value(0));
+    b.Place("AccOp", {2, 2}, Io(u"", 0)); // +
+    b.Wire({0, 2}, {2, 2}, 0);
+    b.Place("AccOp", {2, 4}, Io(u"", 2)); // =
+    b.Wire({0, 4}, {2, 4}, 0);
+    b.SaveBlock(folder / "counter_with_reset.lgb", u"Counter with reset",
+                u"Wire the pulses to count to the bit input of the upper operation and the reset "
+                u"to the lower one: the accumulator Count adds 1 for each pulse and goes back to "
+                u"0 on reset.");
+}
+
 } // namespace
 
 } // namespace vantrel::examples
@@ -189,6 +255,10 @@ int main(int argc, char** argv)
         vantrel::examples::PumpStation(folder);
         vantrel::examples::Conveyor(folder);
         vantrel::examples::Heating(folder);
+        vantrel::examples::StartStopLatch(folder / "blocks");
+        vantrel::examples::RisingEdgePulse(folder / "blocks");
+        vantrel::examples::AlarmWithAcknowledge(folder / "blocks");
+        vantrel::examples::CounterWithReset(folder / "blocks");
     } catch (const std::exception& failure) {
         std::cerr << "vantrel_make_examples: " << failure.what() << '\n';
         return 1;

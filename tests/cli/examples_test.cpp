@@ -1,5 +1,8 @@
 // The example designs: what the generator draws, and designs that every
 // command of the command line takes without a problem.
+#include "archive/text_codec.h"
+#include "editing/logic_block.h"
+
 #include "cli_run.h"
 #include "support/test_folder.h"
 
@@ -7,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace vantrel {
@@ -14,13 +18,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::set<fs::path> ExampleNames(const fs::path& folder)
+std::set<fs::path> ExampleNames(const fs::path& folder, const char* extension = ".lgc")
 {
     std::set<fs::path> names;
     for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().extension() == ".lgc")
+        if (entry.path().extension() == extension)
             names.insert(entry.path().filename());
     return names;
+}
+
+LogicBlock BlockOf(const fs::path& file)
+{
+    const std::string bytes = test::ReadFile(file);
+    BlockReading reading =
+        ReadLogicBlock({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    EXPECT_TRUE(reading.block) << file << ": " << ToUtf8(reading.problem);
+    return reading.block.value_or(LogicBlock{});
 }
 
 const fs::path kExamples = VANTREL_EXAMPLES_DIR;
@@ -39,6 +52,24 @@ TEST(Examples, TheCommittedDesignsAreWhatTheGeneratorDraws)
         EXPECT_EQ(test::ReadFile(folder / name), test::ReadFile(kExamples / name))
             << name << " differs from what vantrel_make_examples draws: remake it with "
             << "build/bin/vantrel_make_examples examples/";
+
+    // The blocks' pictures depend on the machine's fonts; the rest is exact.
+    const std::set<fs::path> blocks = ExampleNames(kExamples / "blocks", ".lgb");
+    EXPECT_EQ(blocks, (std::set<fs::path>{"alarm_with_acknowledge.lgb", "counter_with_reset.lgb",
+                                          "rising_edge_pulse.lgb", "start_stop_latch.lgb"}));
+    EXPECT_EQ(ExampleNames(folder / "blocks", ".lgb"), blocks);
+    for (const fs::path& name : blocks) {
+        const LogicBlock made = BlockOf(folder / "blocks" / name);
+        const LogicBlock committed = BlockOf(kExamples / "blocks" / name);
+        EXPECT_EQ(made.name, committed.name) << name;
+        EXPECT_EQ(made.description, committed.description) << name;
+        EXPECT_EQ(made.payload, committed.payload) << name;
+        const std::vector<std::uint8_t> pngSignature = {0x89, 'P', 'N', 'G'};
+        EXPECT_TRUE(
+            committed.thumbnail.size() > 100 &&
+            std::equal(pngSignature.begin(), pngSignature.end(), committed.thumbnail.begin()))
+            << name;
+    }
 }
 
 TEST(Examples, OpenSortCheckCleanCompileAndRender)

@@ -134,11 +134,7 @@ TEST_F(ImportNamesCli, MalformedLinesChangeNothingAndEveryFailureHasItsExitCode)
     EXPECT_FALSE(fs::exists(folder / "out.lgc"));
 
     WriteText(folder / "good-inputs.csv", "1,Go\n");
-    const struct
-    {
-        QStringList arguments;
-        int exitCode;
-    } failures[] = {
+    const test::ExpectedExit failures[] = {
         {{"import-names", test::Q(design)}, 2},
         {{"import-names", test::Q(design), test::Q(names), "--type", "relays"}, 2},
         {{"import-names", test::Q(design), "names.csv"}, 2},
@@ -150,12 +146,7 @@ TEST_F(ImportNamesCli, MalformedLinesChangeNothingAndEveryFailureHasItsExitCode)
           "-o", test::Q(folder / "no-folder" / "out.lgc")},
          4},
     };
-    for (const auto& failure : failures) {
-        const test::CliRun run = Cli(failure.arguments);
-        EXPECT_EQ(run.exitCode, failure.exitCode)
-            << failure.arguments.join(' ').toStdString() << "\n"
-            << run.err;
-    }
+    test::ExpectExitCodes(failures, folder);
     EXPECT_EQ(test::ReadFile(design), before);
 }
 
