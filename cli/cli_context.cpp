@@ -65,6 +65,13 @@ void PrintJsonObject(std::ostream& out, const std::function<void(JsonWriter&)>& 
     out << written << '\n';
 }
 
+IoListType IoListTypeOption(const std::string& text)
+{
+    if (const std::optional<IoListType> type = IoListTypeNamed(text))
+        return *type;
+    throw UsageError("--type takes inputs, outputs, ainputs or aoutputs");
+}
+
 bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                  Context& context)
 {

@@ -3,6 +3,8 @@
 #include "command_line.h"
 #include "stderr_notifier.h"
 
+#include "export/io_list.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -51,6 +53,9 @@ int Tell(const ExportOutcome& outcome, const std::filesystem::path& exported, Co
 // One JSON object on a line of plain UTF-8 (no byte-order mark, which only
 // the exported files carry), its members written by `members`.
 void PrintJsonObject(std::ostream& out, const std::function<void(JsonWriter&)>& members);
+
+// The I/O list type a --type value names, or a usage error.
+IoListType IoListTypeOption(const std::string& text);
 
 // Writes an output file, printing the reason when that fails.
 bool WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,

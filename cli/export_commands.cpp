@@ -43,15 +43,6 @@ int RunExport(const Arguments& arguments, Context& context, const std::filesyste
     return Tell(run(document, output, modules, context.codec, random), output, context);
 }
 
-IoListType ListType(const std::string& text)
-{
-    const char* names[] = {"inputs", "outputs", "ainputs", "aoutputs"};
-    for (int type = 0; type < 4; ++type)
-        if (text == names[type])
-            return IoListType(type);
-    throw UsageError("--type takes inputs, outputs, ainputs or aoutputs");
-}
-
 } // namespace
 
 int RunFlash(const Arguments& arguments, Context& context)
@@ -71,7 +62,7 @@ int RunIoList(const Arguments& arguments, Context& context)
     const std::optional<std::string> type = arguments.Value("--type");
     if (!type)
         throw UsageError("iolist needs --type");
-    const IoListType list = ListType(*type);
+    const IoListType list = IoListTypeOption(*type);
     const std::string board = arguments.Value("--board").value_or("32");
     if (board != "32" && board != "48")
         throw UsageError("--board takes 32 or 48");

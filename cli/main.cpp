@@ -1,8 +1,10 @@
 // vantrel-cli: the headless command line of the editor.
+#include "block_command.h"
 #include "cli_context.h"
 #include "design_commands.h"
 #include "dump_diff_commands.h"
 #include "export_commands.h"
+#include "import_names_command.h"
 #include "merge_command.h"
 #include "render_command.h"
 #include "report_command.h"
@@ -70,6 +72,31 @@ const std::vector<CommandEntry>& Commands()
          "write an I/O list (default board 32, csv, named after the type; - for standard output)",
          {{"--type", "--board", "--format", "-o"}, {}},
          RunIoList},
+        {"import-names",
+         "import-names DESIGN NAMES [-o OUT] [--type inputs|outputs|ainputs|aoutputs] "
+         "[--create]",
+         "name the design's I/O elements from a spreadsheet: an I/O list as iolist writes it "
+         "(csv or text) or a plain list of number,name lines (numbers counted from 1), in the "
+         "code page, UTF-8 or UTF-16. --type says which I/O the names are for (default: the "
+         "file's name, as iolist names it: inputs.csv, ainputs.txt ...). Each row names the "
+         "elements of its number; --create places an element for a number within the "
+         "configured count that no element has, in a free column. Prints a line per row "
+         "(assigned, unchanged, created or unknown) and saves the design (in place without "
+         "-o, only when a name changed). A file with malformed lines changes nothing; exit 1 "
+         "when a line is malformed or a number unknown",
+         {{"-o", "--type"}, {"--create"}},
+         RunImportNames},
+        {"block",
+         "block list [FOLDER|DESIGN...] | block place DESIGN BLOCK --cell X,Y [-o OUT]",
+         "list the block files (.lgb) of the folders (for a design, of the blocks folder beside "
+         "it; default: the user's block folder, "
+         "$XDG_DATA_HOME/vantrel/blocks, and the installed blocks) with their names and "
+         "descriptions, damaged ones as such (exit 1 when one is damaged); or place a block in "
+         "the design as a paste whose top-left element lands on cell X,Y: new consecutive ids, "
+         "wires kept among the block's elements, its other inputs unconnected, I/O elements "
+         "left out; saved into OUT (in place without -o)",
+         {{"-o", "--cell"}, {}},
+         RunBlock},
         {"check",
          "check DESIGN [--format text|json]",
          "list the design's problems: duplicate ids, I/O numbers out of range or used twice, "
@@ -143,9 +170,10 @@ void PrintOverview(std::ostream& out)
     for (const CommandEntry& command : Commands())
         out << "  " << command.usage << "\n      " << command.summary << '\n';
     out << "\n'vantrel-cli COMMAND --help' describes one command.\n"
-           "Exit codes: 0 success, 1 problems listed (check), designs differ (diff) or\n"
-           "conflicts remained (merge), 2 usage error, 3 the design cannot be opened,\n"
-           "4 an output cannot be written.\n"
+           "Exit codes: 0 success, 1 problems listed (check), designs differ (diff),\n"
+           "conflicts remained (merge), rows reported (import-names) or damaged blocks\n"
+           "listed (block list), 2 usage error, 3 the design (or the file of names, the\n"
+           "block) cannot be opened, 4 an output cannot be written.\n"
            "An output that exists and is not a regular file (a device, a pipe, standard\n"
            "output) is written into; any other is replaced only once it is complete.\n";
 }

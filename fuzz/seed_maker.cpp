@@ -1,10 +1,11 @@
 // Writes the generated seeds of the fuzz targets into OUT/<target>/:
-//   design_file        the every-kind and plant designs, saved
+//   design_file        the every-kind and plant designs, saved, and the
+//                      example designs
 //   clipboard_payload  a mode byte and the logic or paint payload of every
-//                      element or paint object of those designs and of the
-//                      stored designs of the corpus folder
+//                      element or paint object of those designs, of the
+//                      stored designs of the corpus folder and of the examples
 //   image_codec        small images in every format the codec reads
-// Usage: vantrel_fuzz_seeds OUT CORPUS_FOLDER
+// Usage: vantrel_fuzz_seeds OUT CORPUS_FOLDER EXAMPLES_FOLDER
 
 #include "archive/file_bytes.h"
 #include "design_steps.h"
@@ -66,7 +67,7 @@ void WritePayloads(const fs::path& folder, const std::string& name, const CVantr
     WriteModePayload(folder / (name + "_paint"), kPaintMode, PaintPayload(paint));
 }
 
-void WriteDesignSeeds(const fs::path& out, const fs::path& corpus)
+void WriteDesignSeeds(const fs::path& out, const fs::path& corpus, const fs::path& examples)
 {
     const test::FakeImageCodec codec;
     SilentNotifier notifier;
@@ -84,6 +85,18 @@ void WriteDesignSeeds(const fs::path& out, const fs::path& corpus)
         if (name.starts_with("design_") &&
             OpenDesign(document, entry.path(), codec) == OpenOutcome::Opened)
             WritePayloads(out / "clipboard_payload", name, document);
+    }
+    // The example designs are drawn as users draw: whole designs and their
+    // selections as real-looking inputs.
+    for (const auto& entry : fs::directory_iterator(examples)) {
+        CVantrelDoc document(&notifier);
+        if (entry.path().extension() != ".lgc" ||
+            OpenDesign(document, entry.path(), codec) != OpenOutcome::Opened)
+            continue;
+        fs::copy_file(entry.path(), out / "design_file" / entry.path().filename(),
+                      fs::copy_options::overwrite_existing);
+        WritePayloads(out / "clipboard_payload", "example_" + entry.path().stem().string(),
+                      document);
     }
 }
 
@@ -118,12 +131,12 @@ void WriteImageSeeds(const fs::path& folder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: vantrel_fuzz_seeds OUT CORPUS_FOLDER\n";
+    if (argc != 4) {
+        std::cerr << "usage: vantrel_fuzz_seeds OUT CORPUS_FOLDER EXAMPLES_FOLDER\n";
         return 2;
     }
     try {
-        vantrel::WriteDesignSeeds(argv[1], argv[2]);
+        vantrel::WriteDesignSeeds(argv[1], argv[2], argv[3]);
         vantrel::WriteImageSeeds(std::filesystem::path(argv[1]) / "image_codec");
     } catch (const std::exception& failure) {
         std::cerr << failure.what() << '\n';

@@ -5,7 +5,7 @@
 set -euo pipefail
 root="${1:?usage: check_format.sh REPOSITORY_ROOT}"
 cd "$root"
-mapfile -t files < <(find src cli tests bench fuzz -name '*.h' -o -name '*.cpp' | sort)
+mapfile -t files < <(find src cli tests bench fuzz examples -name '*.h' -o -name '*.cpp' | sort)
 if ! report=$(clang-format --dry-run --Werror "${files[@]}" 2>&1); then
   echo "not formatted with clang-format:"
   grep -oE '^[^:]+\.(h|cpp)' <<<"$report" | sort -u | sed 's/^/  /'

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package, installs it into this machine with dpkg, checks
-# that the programs, the design file type, the menu entry, the icons and the
-# manual pages reach the desktop, then removes the package again.
+# that the programs, the design file type, the menu entry, the icons, the
+# manual pages, the example designs and blocks reach the desktop, then removes the
+# package again.
 # Installing needs root: as another user the test is skipped.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -71,6 +72,21 @@ icon_uncached() { [[ ! -f "$icon_cache" ]] || ! grep -qa "$app_id" "$icon_cache"
 manual_pages_present() {
   gzip -t "$share/man/man1/vantrel.1.gz" "$share/man/man1/vantrel-cli.1.gz"
 }
+# The example designs are installed and open cleanly with the installed programs.
+readonly examples="$share/vantrel/examples"
+examples_present() {
+  local name
+  for name in pump_station conveyor heating; do
+    [[ -f "$examples/$name.lgc" ]] || { echo "no $examples/$name.lgc"; return 1; }
+    as_user vantrel-cli check "$examples/$name.lgc" || return 1
+  done
+}
+blocks_present() {
+  local listed
+  listed="$(as_user vantrel-cli block list "$share/vantrel/blocks")" || return 1
+  [[ "$(grep -c '\.lgb: ' <<<"$listed")" == 4 ]] || { echo "$listed"; return 1; }
+}
+examples_gone() { [[ ! -e "$examples" && ! -e "$share/vantrel/blocks" ]]; }
 mime_database_knows_type() { [[ -f "$share/mime/application/x-vantrel-design.xml" ]]; }
 desktop_database_knows_type() {
   grep -q "^$mime_type=.*$app_id.desktop" "$share/applications/mimeinfo.cache"
@@ -103,8 +119,11 @@ check "the AppStream metadata is valid" \
 check "the icon is there in every size and as SVG" icons_present
 check "the icon cache has the icon" icon_cached
 check "the manual pages are there" manual_pages_present
+check "the example designs are there and check clean" examples_present
+check "the example blocks are there and read" blocks_present
 check "dpkg removes the package" dpkg --purge vantrel
 check "the programs are gone" not_installed
+check "the example designs and blocks are gone" examples_gone
 check "the design type is gone from the databases" type_forgotten
 check "the icon is gone from the icon cache" icon_uncached
 

@@ -8,6 +8,7 @@
 #include "editing/paint_group.h"
 #include "editing/view_state.h"
 #include "elements/element_kind.h"
+#include "elements/element_kinds.h"
 #include "elements/io_elements.h"
 #include "paint/paint_kinds.h"
 
@@ -15,6 +16,7 @@
 #include <array>
 #include <iterator>
 #include <limits>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -82,11 +84,18 @@ std::int32_t Shifted(std::int32_t coordinate, std::int64_t shift)
     return std::int32_t(moved);
 }
 
+// What a paste does with the ids the elements name other than their inputs.
+enum class NamedIds
+{
+    Kept,   // the clipboard: as they were copied
+    Follow, // a block: those of pasted elements follow them, the rest are kept
+};
+
 // New consecutive ids from the document's next id (the caller made sure
 // there are enough), inputs wired only among the pasted elements, and the
 // group's top-left cell one cell right of and below the view's top-left
 // cell. Changes only the pasted elements.
-std::int64_t Renumber(PastedLists& lists, std::int64_t nextId, Point origin)
+std::int64_t Renumber(PastedLists& lists, std::int64_t nextId, Point origin, NamedIds named)
 {
     std::unordered_map<std::int32_t, std::int32_t> newIds;
     std::int64_t next = nextId;
@@ -106,13 +115,20 @@ std::int64_t Renumber(PastedLists& lists, std::int64_t nextId, Point origin)
                 const auto found = input == 0 ? newIds.end() : newIds.find(input);
                 input = found == newIds.end() ? 0 : found->second;
             }
+            if (named == NamedIds::Follow)
+                VisitElementIds(*element, [&](std::string_view field, std::int32_t& id) {
+                    const auto found = field == "inputs" ? newIds.end() : newIds.find(id);
+                    if (found != newIds.end())
+                        id = found->second;
+                });
             element->pos = {Shifted(element->pos.x, origin.x + 1 - left),
                             Shifted(element->pos.y, origin.y + 1 - top)};
         }
     return next;
 }
 
-bool PasteLogic(CVantrelDoc& document, ViewState& state, std::span<const std::uint8_t> payload)
+bool PasteLogic(CVantrelDoc& document, ViewState& state, std::span<const std::uint8_t> payload,
+                NamedIds named)
 {
     PastedLists lists = ReadLogicPayload(payload);
     std::int64_t count = 0;
@@ -120,7 +136,7 @@ bool PasteLogic(CVantrelDoc& document, ViewState& state, std::span<const std::ui
         count += std::int64_t(list.size());
     if (!ElementIdsLeftFor(document, count))
         return false;
-    const std::int64_t nextId = Renumber(lists, document.nextElementId, state.origin);
+    const std::int64_t nextId = Renumber(lists, document.nextElementId, state.origin, named);
     state.logicSelection.clear();
     if (nextId == document.nextElementId)
         return false;
@@ -184,6 +200,19 @@ bool PastePaint(CVantrelDoc& document, ViewState& state, std::span<const std::ui
     return true;
 }
 
+// Runs a paste; a payload that cannot be read is told, and nothing is pasted.
+template <class Paste> bool ReportedPaste(CVantrelDoc& document, const Paste& paste)
+{
+    try {
+        return paste();
+    } catch (const CArchiveException& failure) {
+        Report(document, failure.Message());
+    } catch (const std::exception&) {
+        Report(document, u"The clipboard data could not be pasted.");
+    }
+    return false;
+}
+
 } // namespace
 
 const char16_t* ClipboardFormat(const ViewState& state)
@@ -205,6 +234,14 @@ std::vector<std::uint8_t> LogicPayload(const CVantrelDoc& document,
         WriteList(ar, chosen);
     }
     return bytes;
+}
+
+std::size_t PastedElementCount(std::span<const std::uint8_t> payload)
+{
+    std::size_t count = 0;
+    for (const ElementList& list : ReadLogicPayload(payload))
+        count += list.size();
+    return count;
 }
 
 std::vector<std::uint8_t> PaintPayload(const std::vector<PaintStuff*>& selection)
@@ -235,15 +272,17 @@ std::optional<std::vector<std::uint8_t>> CopySelection(CVantrelDoc& document,
 
 bool PastePayload(CVantrelDoc& document, ViewState& state, std::span<const std::uint8_t> payload)
 {
-    try {
-        return state.InDesign() ? PasteLogic(document, state, payload)
+    return ReportedPaste(document, [&] {
+        return state.InDesign() ? PasteLogic(document, state, payload, NamedIds::Kept)
                                 : PastePaint(document, state, payload);
-    } catch (const CArchiveException& failure) {
-        Report(document, failure.Message());
-    } catch (const std::exception&) {
-        Report(document, u"The clipboard data could not be pasted.");
-    }
-    return false;
+    });
+}
+
+bool PasteBlockPayload(CVantrelDoc& document, ViewState& state,
+                       std::span<const std::uint8_t> payload)
+{
+    return ReportedPaste(document,
+                         [&] { return PasteLogic(document, state, payload, NamedIds::Follow); });
 }
 
 } // namespace vantrel

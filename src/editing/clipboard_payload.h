@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -26,6 +27,10 @@ const char16_t* ClipboardFormat(const ViewState& state);
 // CArchiveException when an element cannot be stored.
 std::vector<std::uint8_t> LogicPayload(const CVantrelDoc& document,
                                        const std::vector<LogElement*>& selection);
+// How many elements the logic payload pastes (its I/O elements are never
+// pasted). Throws CArchiveException when it cannot be read.
+std::size_t PastedElementCount(std::span<const std::uint8_t> payload);
+
 // One object archive of one object list: the paint objects in the given order.
 std::vector<std::uint8_t> PaintPayload(const std::vector<PaintStuff*>& selection);
 
@@ -40,5 +45,12 @@ std::optional<std::vector<std::uint8_t>> CopySelection(CVantrelDoc& document,
 // through the notifier and leaves the document as it was. Bytes after the
 // payload's lists are ignored. Returns whether the document changed.
 bool PastePayload(CVantrelDoc& document, ViewState& state, std::span<const std::uint8_t> payload);
+
+// Pastes a logic payload as a block is placed: as PastePayload does in
+// Design mode, and the other ids the elements name of each other (an
+// operation's accumulator, a marker's partner, logged outputs) follow them
+// to their new ids, as their inputs do; ids of elements not pasted are kept.
+bool PasteBlockPayload(CVantrelDoc& document, ViewState& state,
+                       std::span<const std::uint8_t> payload);
 
 } // namespace vantrel

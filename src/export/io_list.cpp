@@ -14,27 +14,7 @@ namespace vantrel {
 
 namespace {
 
-// What a list covers: how many numbers and which elements of which list.
-struct IoListSource
-{
-    int count;
-    int list;
-    NumberKind numbers;
-};
-
-IoListSource SourceOf(const CVantrelDoc& document, int type)
-{
-    switch (type) {
-    case kOutputList:
-        return {IoTableSize(document.numOutputs), kMainList, NumberKind::Outputs};
-    case kAnalogInputList:
-        return {document.remoteIo.AnalogInputChannels(), kRegisterList, NumberKind::AnalogInputs};
-    case kAnalogOutputList:
-        return {document.remoteIo.AnalogOutputChannels(), kRegisterList, NumberKind::AnalogOutputs};
-    default:
-        return {IoTableSize(document.numInputs), kMainList, NumberKind::Inputs};
-    }
-}
+constexpr const char* kListNames[] = {"inputs", "outputs", "ainputs", "aoutputs"};
 
 bool IsKnownType(int type)
 {
@@ -62,7 +42,7 @@ std::vector<const LogIO*> RowElements(const CVantrelDoc& document, const IoListS
 std::string IoListText(const CVantrelDoc& document, int type, int boardSize, bool csv)
 {
     const std::string separator = csv ? "," : "\t";
-    const std::vector<const LogIO*> rows = RowElements(document, SourceOf(document, type));
+    const std::vector<const LogIO*> rows = RowElements(document, IoListSourceOf(document, type));
     std::string text = "Number" + separator + "Board" + separator + "Pin" + separator + "Name\r\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int number = int(i);
@@ -77,8 +57,29 @@ std::string IoListText(const CVantrelDoc& document, int type, int boardSize, boo
 
 std::string DefaultIoListName(int type, bool csv)
 {
-    static const char* const kNames[] = {"inputs", "outputs", "ainputs", "aoutputs"};
-    return std::string(kNames[IsKnownType(type) ? type : kInputList]) + (csv ? ".csv" : ".txt");
+    return std::string(kListNames[IsKnownType(type) ? type : kInputList]) + (csv ? ".csv" : ".txt");
+}
+
+std::optional<IoListType> IoListTypeNamed(std::string_view name)
+{
+    for (int type = kInputList; type <= kAnalogOutputList; ++type)
+        if (name == kListNames[type])
+            return IoListType(type);
+    return std::nullopt;
+}
+
+IoListSource IoListSourceOf(const CVantrelDoc& document, int type)
+{
+    switch (type) {
+    case kOutputList:
+        return {IoTableSize(document.numOutputs), kMainList, NumberKind::Outputs};
+    case kAnalogInputList:
+        return {document.remoteIo.AnalogInputChannels(), kRegisterList, NumberKind::AnalogInputs};
+    case kAnalogOutputList:
+        return {document.remoteIo.AnalogOutputChannels(), kRegisterList, NumberKind::AnalogOutputs};
+    default:
+        return {IoTableSize(document.numInputs), kMainList, NumberKind::Inputs};
+    }
 }
 
 bool ExportIoList(const CVantrelDoc& document, const std::filesystem::path& path, int type,

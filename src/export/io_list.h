@@ -1,7 +1,11 @@
 #pragma once
 
+#include "elements/number_kind.h"
+
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 
@@ -19,6 +23,20 @@ enum IoListType : int
 
 // "inputs", "outputs", "ainputs" or "aoutputs" with ".csv" or ".txt".
 std::string DefaultIoListName(int type, bool csv);
+
+// The type a list's short name ("inputs", "outputs", "ainputs", "aoutputs")
+// stands for; none for any other text.
+std::optional<IoListType> IoListTypeNamed(std::string_view name);
+
+// What the list of a type covers: how many numbers, the elements of which
+// list and which kind of I/O number.
+struct IoListSource
+{
+    int count;
+    int list;
+    NumberKind numbers;
+};
+IoListSource IoListSourceOf(const CVantrelDoc& document, int type);
 
 // Writes the wiring list of one kind of I/O, replacing the file whole: for
 // every I/O number its board (boards of `boardSize` pins), its pin on the

@@ -19,6 +19,16 @@ CliRun RunCli(const QStringList& arguments, const std::filesystem::path& folder)
             process.readAllStandardError().toStdString()};
 }
 
+void ExpectExitCodes(std::span<const ExpectedExit> runs, const std::filesystem::path& folder)
+{
+    for (const ExpectedExit& expected : runs) {
+        const CliRun run = RunCli(expected.arguments, folder);
+        EXPECT_EQ(run.exitCode, expected.exitCode)
+            << expected.arguments.join(' ').toStdString() << "\n"
+            << run.err;
+    }
+}
+
 QString Q(const std::filesystem::path& path)
 {
     return QString::fromStdString(path.string());

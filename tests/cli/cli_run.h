@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <filesystem>
+#include <span>
 #include <string>
 
 namespace vantrel::test {
@@ -19,6 +20,16 @@ struct CliRun
 // streams read through pipes.
 CliRun RunCli(const QStringList& arguments,
               const std::filesystem::path& folder = std::filesystem::current_path());
+
+// A command line and the exit code it must end with.
+struct ExpectedExit
+{
+    QStringList arguments;
+    int exitCode;
+};
+
+// Runs each command line in the folder and checks its exit code.
+void ExpectExitCodes(std::span<const ExpectedExit> runs, const std::filesystem::path& folder);
 
 QString Q(const std::filesystem::path& path);
 

@@ -199,6 +199,29 @@ TEST_F(Clipboard, PastedElementsTakeNewIdsAndLoseWiresToWhatStayedBehind)
     EXPECT_EQ(target.nextElementId, 59);
 }
 
+TEST_F(Clipboard, ABlockTakesTheIdsItsElementsNameOfEachOtherAlongTheClipboardKeepsThem)
+{
+    Add<Acc>(Point{0, 0}, 1, u"Count", 0);
+    Add<AccOp>(Point{1, 0}, 2, 0, 1);
+    Add<Acc>(Point{0, 2}, 3, u"Other", 0);
+    Add<AccOp>(Point{1, 2}, 4, 0, 3);
+    const Bytes both = LogicPayload(document, {document.FindById(1), document.FindById(2)});
+    const Bytes alone = LogicPayload(document, {document.FindById(4)});
+    // The register list comes before the accumulators: the operation takes
+    // the first new id, its accumulator the second.
+    const auto operationAt = [&](std::int32_t id) {
+        EXPECT_STREQ(document.FindById(id)->ClassName(), "AccOp");
+        return static_cast<const AccOp*>(document.FindById(id))->accId;
+    };
+    document.nextElementId = 10;
+    ASSERT_TRUE(PasteBlockPayload(document, state, both));
+    EXPECT_EQ(operationAt(10), 11);
+    ASSERT_TRUE(PasteBlockPayload(document, state, alone));
+    EXPECT_EQ(operationAt(12), 3);
+    ASSERT_TRUE(Paste(both));
+    EXPECT_EQ(operationAt(13), 1);
+}
+
 TEST_F(Clipboard, ConnectedGatesPasteWiredToEachOtherOnTheSameCellsEachTime)
 {
     Add<LogAnd>(Point{5, 7}, 3);
