@@ -23,10 +23,16 @@ public:
     {
         return SaveFileName(owner, proposed);
     }
+    // "Export Documentation": a PDF or HTML file name, likewise.
+    virtual QString DocumentationFileName(QWidget* owner, const QString& proposed)
+    {
+        return SaveFileName(owner, proposed);
+    }
 };
 
-// The platform's file dialogs for design files (".lgc") and pictures. A
-// proposed name without a folder starts in the folders' start folder.
+// The platform's file dialogs for design files (".lgc"), pictures and
+// documentation. A proposed name without a folder starts in the folders'
+// start folder.
 class QtFileDialogs final : public FileDialogs
 {
 public:
@@ -34,6 +40,7 @@ public:
     QString OpenFileName(QWidget* owner) override;
     QString SaveFileName(QWidget* owner, const QString& proposed) override;
     QString PictureFileName(QWidget* owner, const QString& proposed) override;
+    QString DocumentationFileName(QWidget* owner, const QString& proposed) override;
 
 private:
     DialogFolders& folders_;
