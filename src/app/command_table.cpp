@@ -67,7 +67,7 @@ void AppendFileMenu(std::vector<MenuEntry>& layout)
     layout.push_back(Menu("&File"));
     Append(layout, Items({kFileNew, kFileOpen, kFileSave, kFileSaveAs, kFileCompare, 0, kFilePrint,
                           kFilePrintPreview, kFilePrintSetup, 0}));
-    Append(layout, Submenu("Export", {kExportIoList, kExportPicture}));
+    Append(layout, Submenu("Export", {kExportIoList, kExportPicture, kExportDocumentation}));
     Append(layout,
            Items({0, kFileRecent, kFileRecent + 1, kFileRecent + 2, kFileRecent + 3, 0, kAppExit}));
     layout.push_back(kEnd);

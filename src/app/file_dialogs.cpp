@@ -39,4 +39,13 @@ QString QtFileDialogs::PictureFileName(QWidget* owner, const QString& proposed)
                        &folders_);
 }
 
+QString QtFileDialogs::DocumentationFileName(QWidget* owner, const QString& proposed)
+{
+    return AskFileName(owner, QStringLiteral("Export Documentation"), QFileDialog::AcceptSave,
+                       proposed,
+                       {QStringLiteral("PDF document (*.pdf)"),
+                        QStringLiteral("HTML page (*.html)"), kAllFilesFilter},
+                       &folders_);
+}
+
 } // namespace vantrel

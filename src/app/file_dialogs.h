@@ -29,10 +29,16 @@ public:
     {
         return OpenFileName(owner);
     }
+    // "Export Documentation": a PDF or HTML file name.
+    virtual QString DocumentationFileName(QWidget* owner, const QString& proposed)
+    {
+        return SaveFileName(owner, proposed);
+    }
 };
 
-// The platform's file dialogs for design files (".lgc") and pictures. A
-// proposed name without a folder starts in the folders' start folder.
+// The platform's file dialogs for design files (".lgc"), pictures and
+// documentation. A proposed name without a folder starts in the folders'
+// start folder.
 class QtFileDialogs final : public FileDialogs
 {
 public:
@@ -41,6 +47,7 @@ public:
     QString SaveFileName(QWidget* owner, const QString& proposed) override;
     QString PictureFileName(QWidget* owner, const QString& proposed) override;
     QString CompareFileName(QWidget* owner, const QString& proposed) override;
+    QString DocumentationFileName(QWidget* owner, const QString& proposed) override;
 
 private:
     DialogFolders& folders_;

@@ -8,6 +8,7 @@
 #include "document/design_io.h"
 #include "editing/message_batch.h"
 #include "editor/vantrel_view.h"
+#include "qt_adapters/documentation_files.h"
 #include "qt_adapters/qt_text.h"
 
 #include <QDir>
@@ -203,12 +204,16 @@ bool CVantrelApp::SaveModified()
     }
 }
 
+QString CVantrelApp::ExportName(const QString& suffix) const
+{
+    const QString name = QFileInfo(Title()).completeBaseName() + suffix;
+    return pathName_.isEmpty() ? name : QFileInfo(pathName_).dir().filePath(name);
+}
+
 void CVantrelApp::OnExportPicture()
 {
-    // Beside the design, named after it.
-    const QString name = QFileInfo(Title()).completeBaseName() + QStringLiteral(".png");
-    const QString proposed = pathName_.isEmpty() ? name : QFileInfo(pathName_).dir().filePath(name);
-    const QString path = fileDialogs_->PictureFileName(frame_.get(), proposed);
+    const QString path =
+        fileDialogs_->PictureFileName(frame_.get(), ExportName(QStringLiteral(".png")));
     if (!path.isEmpty())
         ExportPicture(frame_->View(), FileSystemPath(path), *notifier_);
 }
@@ -226,6 +231,19 @@ void CVantrelApp::OnFileCompare()
     }();
     if (outcome == OpenOutcome::Opened)
         frame_->Comparison().CompareWith(std::move(other), QFileInfo(path).fileName());
+}
+
+void CVantrelApp::OnExportDocumentation()
+{
+    const QString path =
+        fileDialogs_->DocumentationFileName(frame_.get(), ExportName(QStringLiteral(".pdf")));
+    if (path.isEmpty())
+        return;
+    if (const auto failure =
+            WriteDocumentation(document_, FileSystemPath(path), FromQString(Title()), codec_))
+        notifier_->Message(*failure +
+                               u" The documentation was not written; export it into another file.",
+                           kApplicationTitle, MessageButtons::Ok);
 }
 
 void CVantrelApp::NewDocument()

@@ -40,7 +40,8 @@ struct AppServices
 
 // The application: one document with its file name, the main window around
 // the view, the recent-file list, and what the file commands of the window
-// do (New, Open, Save, Save As, the recent files, Export Picture).
+// do (New, Open, Save, Save As, the recent files, Export Picture and
+// Documentation).
 class CVantrelApp
 {
 public:
@@ -85,6 +86,10 @@ public:
     // proposed, for its saved version) and shows how the open design
     // differs from it.
     void OnFileCompare();
+    // File > Export > Documentation: asks for a PDF or HTML file, then
+    // writes the design's documentation into it. A file that cannot be
+    // written is told and leaves an existing one as it was.
+    void OnExportDocumentation();
     // "Save changes to %1?" for a modified design: Yes saves, No discards;
     // false when the user cancels or the save fails.
     bool SaveModified();
@@ -105,6 +110,8 @@ private:
     OpenResult Load(const QString& path);
     void OfferRecovery();
     bool Recover(const RecoveryEntry& entry);
+    // The name an export proposes: the design's, with `suffix`, beside it.
+    QString ExportName(const QString& suffix) const;
     void NewDocument();
     bool DoSave(const QString& path);
     void SetPathName(const QString& path);

@@ -57,6 +57,10 @@ void CompareWithFile(CMainFrame& frame, int)
 {
     frame.App().OnFileCompare();
 }
+void ExportDocumentationFile(CMainFrame& frame, int)
+{
+    frame.App().OnExportDocumentation();
+}
 void OpenRecent(CMainFrame& frame, int id)
 {
     frame.App().OpenRecentFile(id - kFileRecent);
@@ -126,6 +130,9 @@ const WindowCommandRow kRows[] = {
     {PlainLook(kExportPicture, "Picture...",
                "Export the view's picture as a PNG, SVG or PDF file\nExport Picture"),
      ExportPictureFile, nullptr, nullptr},
+    {PlainLook(kExportDocumentation, "Documentation...",
+               "Export the design's documentation as a PDF or HTML file\nExport Documentation"),
+     ExportDocumentationFile, nullptr, nullptr},
     // The entries show the listed files' names once there are any.
     {PlainLook(kFileRecent, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
      nullptr},

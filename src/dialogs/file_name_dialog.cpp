@@ -46,11 +46,11 @@ QString AskFileName(QWidget* owner, const QString& title, QFileDialog::AcceptMod
     dialog.setDefaultSuffix(SuffixOf(filters.constFirst()));
     // A name typed without an extension gets the one of the chosen format
     // (the first format's under the filter of all files).
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& filter) {
-                         if (const QString suffix = SuffixOf(filter); !suffix.isEmpty())
-                             dialog.setDefaultSuffix(suffix);
-                     });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &filters](const QString& filter) {
+            const QString suffix = SuffixOf(filter);
+            dialog.setDefaultSuffix(suffix.isEmpty() ? SuffixOf(filters.constFirst()) : suffix);
+        });
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

@@ -17,6 +17,7 @@ enum : int
     kExportIoList = 32926,
     kExportPicture = 32990,
     kFileCompare = 32991,
+    kExportDocumentation = 32992,
     kFileRecent = 57616,
     kAppExit = 57665,
     // Edit

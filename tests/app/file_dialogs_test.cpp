@@ -7,8 +7,10 @@
 #include "editing/command_ids.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 namespace vantrel::test {
@@ -31,9 +33,12 @@ class DialogAnswers
 public:
     // The next file dialog: notes what it shows, then types `typed` into it
     // (after moving to `folder`, when given) and accepts.
-    void FileDialog(SeenDialog& seen, const QString& typed, const QString& folder = {})
+    // With `typeKeys`, the user first presses those keys on the list of
+    // file types.
+    void FileDialog(SeenDialog& seen, const QString& typed, const QString& folder = {},
+                    const std::vector<Qt::Key>& typeKeys = {})
     {
-        steps_.emplace_back([&seen, typed, folder](QWidget& widget) {
+        steps_.emplace_back([&seen, typed, folder, typeKeys](QWidget& widget) {
             auto* dialog = qobject_cast<QFileDialog*>(&widget);
             if (!dialog)
                 return false;
@@ -42,6 +47,10 @@ public:
                     dialog->nameFilters()};
             if (!folder.isEmpty())
                 dialog->setDirectory(folder);
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            for (const Qt::Key key : typeKeys)
+                if (types)
+                    QTest::keyClick(types, key);
             dialog->selectFile(typed);
             // As the Save button does; QFileDialog keeps its own accept protected.
             static_cast<QDialog*>(dialog)->accept();
@@ -140,6 +149,11 @@ TEST_F(ExportDialogs, OpenInTheDesignsFolderWithTheDefaultNameAndAddTheExtension
                {"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)"},
                "view",
                "view.png"},
+          Case{kExportDocumentation,
+               "pump.pdf",
+               {"PDF document (*.pdf)", "HTML page (*.html)", allFiles},
+               "manual",
+               "manual.pdf"},
           Case{kFileSaveAs,
                "pump.lgc",
                {"Logical Design Files (*.lgc)", allFiles},
@@ -155,6 +169,30 @@ TEST_F(ExportDialogs, OpenInTheDesignsFolderWithTheDefaultNameAndAddTheExtension
         EXPECT_EQ(seen.name, c.offered);
         EXPECT_EQ(seen.filters, c.filters);
         EXPECT_TRUE(QFile::exists(plant + "/" + c.written));
+    }
+}
+
+TEST_F(ExportDialogs, ANameTypedWithoutExtensionGetsTheOneOfTheChosenType)
+{
+    ASSERT_TRUE(app->OpenDocumentFile(WriteDesign("plant/pump.lgc", 7)));
+    const struct
+    {
+        int command;
+        std::vector<Qt::Key> typeKeys;
+        const char* written;
+    } cases[] = {
+        {kExportDocumentation, {Qt::Key_Down}, "phone.html"},
+        // Under the filter of all files, the first type's, whatever was
+        // chosen before.
+        {kExportDocumentation, {Qt::Key_Down, Qt::Key_End}, "all.pdf"},
+        {kExportPicture, {Qt::Key_Down}, "drawing.svg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        SeenDialog seen;
+        answers.FileDialog(seen, QFileInfo(c.written).completeBaseName(), {}, c.typeKeys);
+        answers.Run(Frame(), c.command);
+        EXPECT_TRUE(QFile::exists(FilePath("plant/") + c.written));
     }
 }
 

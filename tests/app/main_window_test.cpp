@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -91,6 +92,7 @@ const std::vector<MenuItem>& ExpectedMenuItems()
         {kFilePrintSetup, "P&rint Setup...", {}},
         {kExportIoList, "I/O List", {}},
         {kExportPicture, "Picture...", {}},
+        {kExportDocumentation, "Documentation...", {}},
         {kFileRecent, "Recent File", {}},
         {kAppExit, "E&xit", {}},
         {kEditUndo,
@@ -275,6 +277,7 @@ TEST_F(MainWindowTest, SubmenusSitWhereTheirItemsBelong)
     } placements[] = {
         {kExportIoList, {"&File", "Export"}},
         {kExportPicture, {"&File", "Export"}},
+        {kExportDocumentation, {"&File", "Export"}},
         {kFlipVertically, {"&Edit", "Flip"}},
         {kNormalize, {"&Edit", "Corrections"}},
         {kZoomFit, {"&View", "Zoom"}},
@@ -490,6 +493,37 @@ TEST_F(MainWindowTest, ScreenshotLooksLikeAFinishedTool)
     const QPixmap shot = frame.grab();
     EXPECT_TRUE(shot.save(folder + QStringLiteral("/main_window.png")));
     EXPECT_EQ(shot.size(), frame.size());
+}
+
+TEST_F(MainWindowTest, ScreenshotOfTheFileMenuWithItsExportSubmenuOpen)
+{
+    QMenu* file = Frame().menuBar()->actions().constFirst()->menu();
+    ASSERT_NE(file, nullptr);
+    QMenu* exports = SubMenu(*file, "Export");
+    ASSERT_NE(exports, nullptr);
+    QStringList entries;
+    for (const QAction* action : exports->actions())
+        entries.append(action->text());
+    EXPECT_EQ(entries, (QStringList{"I/O List", "Picture...", "Documentation..."}));
+
+    file->popup(QPoint(0, 0));
+    const QRect exportEntry = file->actionGeometry(exports->menuAction());
+    exports->popup(QPoint(file->width(), exportEntry.top()));
+    QApplication::processEvents();
+    QImage shot(file->width() + exports->width(),
+                std::max(file->height(), exportEntry.top() + exports->height()),
+                QImage::Format_RGB32);
+    shot.fill(Qt::darkGray);
+    {
+        QPainter painter(&shot);
+        painter.drawPixmap(0, 0, file->grab());
+        painter.drawPixmap(file->width(), exportEntry.top(), exports->grab());
+    }
+    exports->hide();
+    file->hide();
+    const QString folder = QStringLiteral(VANTREL_TEST_OUTPUT_DIR "/app");
+    QDir().mkpath(folder);
+    EXPECT_TRUE(shot.save(folder + QStringLiteral("/file_export_menu.png")));
 }
 
 } // namespace

@@ -9,11 +9,11 @@
 #include "qt_adapters/qt_text.h"
 
 #include "cli_run.h"
+#include "report_reading.h"
 #include "support/pdf_pages.h"
 #include "support/report_design.h"
 #include "support/test_folder.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QXmlStreamReader>
 
@@ -32,32 +32,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using Row = std::vector<std::string>;
-
-// The rows of every table of the report, header rows included, as the
-// writers must show them.
-std::vector<Row> TableRows(const DesignReport& report)
-{
-    std::vector<Row> rows;
-    const auto addRow = [&rows](const std::vector<std::u16string>& cells) {
-        rows.emplace_back();
-        for (const std::u16string& cell : cells)
-            rows.back().push_back(ToUtf8(cell));
-    };
-    const auto add = [&addRow](const ReportTable& table) {
-        addRow(table.header);
-        for (const auto& row : table.rows)
-            addRow(row);
-    };
-    for (const ReportBlock& block : report.titlePage)
-        if (const auto* table = std::get_if<ReportTable>(&block))
-            add(*table);
-    for (const ReportSection& section : report.sections)
-        for (const ReportBlock& block : section.blocks)
-            if (const auto* table = std::get_if<ReportTable>(&block))
-                add(*table);
-    return rows;
-}
+using test::ReportRow;
 
 // The words of the PDF's pages that stand on the same line as `word`, left
 // to right, joined by spaces.
@@ -123,28 +98,6 @@ std::vector<OutlineEntry> ReadOutline(const fs::path& pdf)
         }
     }
     return entries;
-}
-
-// The rows of the HTML file's tables, header rows included; fails the test
-// when the file is not well-formed.
-std::vector<Row> ReadHtmlRows(const fs::path& html)
-{
-    QFile file(test::Q(html));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    std::vector<Row> rows;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"tr")
-            rows.emplace_back();
-        else if (xml.name() == u"td" || xml.name() == u"th")
-            rows.back().push_back(
-                xml.readElementText(QXmlStreamReader::IncludeChildElements).toStdString());
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " at line "
-                                 << xml.lineNumber();
-    return rows;
 }
 
 class Report : public ::testing::Test
@@ -267,8 +220,8 @@ TEST_F(Report, HtmlIsOneWellFormedFileWithTheSameTableRows)
     const fs::path html = folder / "plant.html";
     const test::CliRun run = Write(html);
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::vector<Row> rows = ReadHtmlRows(html);
-    for (const Row& row : TableRows(report))
+    const std::vector<ReportRow> rows = test::ReadHtmlRows(html);
+    for (const ReportRow& row : test::TableRows(report))
         EXPECT_NE(std::find(rows.begin(), rows.end(), row), rows.end())
             << "no row " << ::testing::PrintToString(row);
     // Nothing the page needs lies outside it: pictures are inline SVG or data.
