@@ -119,6 +119,9 @@ LogElement* CVantrelDoc::ResolveSourceUpToBreaker(std::int32_t id) const
 // long chain is walked once however many inputs read it.
 LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker) const
 {
+    // Most sources stand for themselves: no walk to prepare for them.
+    if (!AsIndirect(element))
+        return element;
     std::vector<const LogElement*> passed;
     std::unordered_set<const LogElement*> seen;
     LogElement* source = element;

@@ -22,6 +22,7 @@ public:
     ElementIdSet Run()
     {
         nodes_.reserve(std::size_t(finder_.MainCount()));
+        number_.Reserve(std::size_t(finder_.MainCount()));
         for (int i = 0; i < finder_.MainCount(); ++i)
             if (LogElement* root = finder_.MainAt(i); !number_.Find(root))
                 Visit(root);
