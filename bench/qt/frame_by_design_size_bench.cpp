@@ -44,7 +44,7 @@ void FillDesign(CVantrelDoc& document, int extra)
         return;
     CVantrelDoc elsewhere;
     test::FillRandomDesign(elsewhere, 25, extra);
-    const std::int32_t offset = std::int32_t(document.nextElementId);
+    const auto offset = std::int32_t(document.nextElementId);
     for (std::size_t list = 0; list < elsewhere.elements.size(); ++list)
         for (auto& element : elsewhere.elements[list]) {
             element->id += offset;
