@@ -12,6 +12,7 @@
 #include "document/design_io.h"
 #include "document/vantrel_doc.h"
 #include "editor/vantrel_view.h"
+#include "paint_watcher.h"
 #include "qt_adapters/qt_image_codec.h"
 #include "support/random_designs.h"
 #include "support/recording_notifier.h"
@@ -42,27 +43,6 @@ namespace {
 constexpr int kElements = 96000;
 using Clock = std::chrono::steady_clock;
 
-// Notes that the watched widget received a paint event.
-class PaintWatcher final : public QObject
-{
-public:
-    bool painted = false;
-
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
-void WaitForPaint(const PaintWatcher& watcher)
-{
-    // The paint event is handled whole inside one round of the event loop.
-    while (!watcher.painted)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-}
-
 // Starts the editor as the program does (on the design file when one is
 // named) and runs its event loop until the view has painted once.
 Clock::duration TimeToFirstFrame(const QString& recoveryFolder, const QStringList& arguments)
@@ -82,7 +62,7 @@ Clock::duration TimeToFirstFrame(const QString& recoveryFolder, const QStringLis
         elements += list.size();
     if (!arguments.isEmpty() && elements < kElements)
         throw std::runtime_error("the benchmark design opened incomplete");
-    WaitForPaint(watcher);
+    watcher.WaitForPaint();
     return Clock::now() - start;
 }
 
@@ -144,7 +124,7 @@ Clock::duration TimeToFirstBareFrame(const QMainWindow& model)
     area->viewport()->installEventFilter(&watcher);
     window.resize(model.size());
     window.show();
-    WaitForPaint(watcher);
+    watcher.WaitForPaint();
     return Clock::now() - start;
 }
 
@@ -207,14 +187,3 @@ BENCHMARK(BM_FirstFrameOfEmptyDesign)->Unit(benchmark::kMillisecond)->Iterations
 
 } // namespace
 } // namespace vantrel
-
-int main(int argc, char** argv)
-{
-    // The window is real but drawn off screen, as in the GUI tests.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

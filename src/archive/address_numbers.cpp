@@ -44,9 +44,23 @@ void AddressNumbers::Add(const void* address, std::uint32_t number)
     ++count_;
 }
 
+void AddressNumbers::Reserve(std::size_t count)
+{
+    std::size_t capacity = slots_.empty() ? kFirstCapacity : slots_.size();
+    while (capacity < 2 * count)
+        capacity *= 2;
+    if (capacity > slots_.size())
+        Rehash(capacity);
+}
+
 void AddressNumbers::Grow()
 {
-    std::vector<Slot> old(slots_.empty() ? kFirstCapacity : 2 * slots_.size());
+    Rehash(slots_.empty() ? kFirstCapacity : 2 * slots_.size());
+}
+
+void AddressNumbers::Rehash(std::size_t capacity)
+{
+    std::vector<Slot> old(capacity);
     old.swap(slots_);
     for (const Slot& slot : old)
         if (slot.address)

@@ -18,6 +18,9 @@ public:
     std::optional<std::uint32_t> Find(const void* address) const;
     // `address` must not be in the table yet, and must not be null.
     void Add(const void* address, std::uint32_t number);
+    // Makes room for `count` addresses in all, so that filling the table
+    // does not grow it step by step.
+    void Reserve(std::size_t count);
 
 private:
     struct Slot
@@ -28,6 +31,7 @@ private:
 
     std::size_t SlotOf(const void* address) const;
     void Grow();
+    void Rehash(std::size_t capacity);
 
     std::vector<Slot> slots_;
     std::size_t count_ = 0;

@@ -356,7 +356,27 @@ CArchive::LoadedRef CArchive::CreateObject(const ClassEntry& entry)
         throw;
     }
     --depth_;
-    return {std::move(object), nullptr};
+    return {std::move(object), nullptr, &entry};
+}
+
+std::vector<CArchive::Verdict>& CArchive::KindVerdicts(const std::type_info& wanted)
+{
+    for (auto& [type, verdicts] : verdicts_)
+        if (*type == wanted)
+            return verdicts;
+    verdicts_.emplace_back(&wanted, std::vector<Verdict>(registry_.Entries().size()));
+    return verdicts_.back().second;
+}
+
+CArchive::Verdict& CArchive::VerdictOf(std::vector<Verdict>& verdicts, const ClassEntry* entry)
+{
+    const std::vector<ClassEntry>& entries = registry_.Entries();
+    if (entry && !entries.empty() && entry >= entries.data() &&
+        entry < entries.data() + entries.size())
+        return verdicts[std::size_t(entry - entries.data())];
+    // Not one of the registry's own entries: nothing to remember it by.
+    unplacedVerdict_ = Verdict::Unknown;
+    return unplacedVerdict_;
 }
 
 CArchive::LoadedRef CArchive::ReadObjectRef()

@@ -7,11 +7,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace vantrel {
@@ -98,6 +101,8 @@ public:
     {
         std::unique_ptr<Serializable> created;
         Serializable* earlier = nullptr;
+        // The registry's entry of the class a new object was made by.
+        const ClassEntry* entry = nullptr;
     };
     LoadedRef ReadObjectRef();
 
@@ -107,14 +112,7 @@ public:
     // exactly one owner.
     template <class T> std::unique_ptr<T> ReadOwnedObject()
     {
-        LoadedRef ref = ReadObjectRef();
-        if (ref.earlier)
-            Fail(ArchiveCause::BadIndex);
-        if (!ref.created)
-            return nullptr;
-        if (!dynamic_cast<T*>(ref.created.get()))
-            Fail(ArchiveCause::BadClass);
-        return std::unique_ptr<T>(static_cast<T*>(ref.created.release()));
+        return ReadOwned<T>(KindVerdicts(typeid(T)));
     }
 
     // An owned list: the count prefix, then one object reference per slot.
@@ -134,8 +132,10 @@ public:
         if (count > BytesLeft() / 2) // every slot takes at least a two-byte tag
             Fail(ArchiveCause::EndOfFile);
         list.resize(count);
+        loadTable_.reserve(loadTable_.size() + count);
+        std::vector<Verdict>& verdicts = KindVerdicts(typeid(T));
         for (auto& slot : list)
-            slot = ReadOwnedObject<T>();
+            slot = ReadOwned<T>(verdicts);
     }
 
     // The element version read most recently from an element base part of
@@ -144,6 +144,35 @@ public:
     void SetElementVersion(std::int32_t version) { elementVersion_ = version; }
 
 private:
+    // Whether the objects a registered class makes are of a wanted class:
+    // asked of the first object of each class by a dynamic_cast, which costs
+    // a walk of the class hierarchy, and remembered for the rest, since one
+    // factory makes objects of one class.
+    enum class Verdict : std::uint8_t
+    {
+        Unknown,
+        IsA,
+        IsNot,
+    };
+    // The verdicts for the wanted class, by registry entry.
+    std::vector<Verdict>& KindVerdicts(const std::type_info& wanted);
+    Verdict& VerdictOf(std::vector<Verdict>& verdicts, const ClassEntry* entry);
+
+    template <class T> std::unique_ptr<T> ReadOwned(std::vector<Verdict>& verdicts)
+    {
+        LoadedRef ref = ReadObjectRef();
+        if (ref.earlier)
+            Fail(ArchiveCause::BadIndex);
+        if (!ref.created)
+            return nullptr;
+        Verdict& verdict = VerdictOf(verdicts, ref.entry);
+        if (verdict == Verdict::Unknown)
+            verdict = dynamic_cast<T*>(ref.created.get()) ? Verdict::IsA : Verdict::IsNot;
+        if (verdict == Verdict::IsNot)
+            Fail(ArchiveCause::BadClass);
+        return std::unique_ptr<T>(static_cast<T*>(ref.created.release()));
+    }
+
     enum class EntryKind
     {
         Class,
@@ -180,6 +209,11 @@ private:
     std::unordered_map<std::string_view, std::uint32_t> storedClasses_;
     AddressNumbers storedClassNames_;
     std::vector<LoadEntry> loadTable_{LoadEntry{}};
+    // A deque: a list being read holds on to its verdicts while the objects
+    // in it may read other kinds.
+    std::deque<std::pair<const std::type_info*, std::vector<Verdict>>> verdicts_;
+    // Where a class's entry has no place in the registry's table.
+    Verdict unplacedVerdict_ = Verdict::Unknown;
     int depth_ = 0;
     std::int32_t elementVersion_ = kCurrentElementVersion;
 };

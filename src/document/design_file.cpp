@@ -103,6 +103,9 @@ void CVantrelDoc::Load(CArchive& ar, const ImageCodec& codec)
     CheckConsistency();
     RaiseNextIdAboveIds();
     loopSetStale_ = true;
+    // The lists were filled directly: whatever was derived from them before
+    // is out of date.
+    ++changeCount_;
 }
 
 // A file whose next id is not above its ids would make the next element

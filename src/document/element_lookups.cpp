@@ -15,11 +15,13 @@ constexpr int kRegisterLists[] = {kAccumulatorList, kNoOpList, kTimerList, kRegi
 
 } // namespace
 
-CVantrelDoc::FrozenLookups::FrozenLookups(const CVantrelDoc& document) : document_(document)
+CVantrelDoc::FrozenLookups::FrozenLookups(const CVantrelDoc& document, IndexUse idIndex)
+    : document_(document)
 {
     if (document_.frozenScopes_++ > 0)
         return;
-    document_.RefreshIdIndex();
+    if (idIndex == IndexUse::Refill || document_.idIndexFilledAt_ != document_.CurrentListsStamp())
+        document_.RefreshIdIndex();
     document_.memo_ = std::make_unique<LookupMemo>();
 }
 
@@ -87,6 +89,7 @@ void CVantrelDoc::RefreshIdIndex() const
         }
     }
     idIndex_.ReplaceSparse(std::move(beyond), holds);
+    idIndexFilledAt_ = CurrentListsStamp();
 }
 
 LogElement* CVantrelDoc::FindById(std::int32_t id) const
@@ -116,6 +119,9 @@ LogElement* CVantrelDoc::ResolveSourceUpToBreaker(std::int32_t id) const
 // long chain is walked once however many inputs read it.
 LogElement* CVantrelDoc::ResolveIndirect(LogElement* element, bool stopAtBreaker) const
 {
+    // Most sources stand for themselves: no walk to prepare for them.
+    if (!AsIndirect(element))
+        return element;
     std::vector<const LogElement*> passed;
     std::unordered_set<const LogElement*> seen;
     LogElement* source = element;

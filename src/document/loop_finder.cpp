@@ -1,10 +1,10 @@
 #include "document/loop_finder.h"
 
+#include "archive/address_numbers.h"
 #include "elements/el_finder.h"
 #include "elements/log_element.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <vector>
 
 namespace vantrel {
@@ -21,11 +21,10 @@ public:
 
     ElementIdSet Run()
     {
-        const auto expected = std::size_t(finder_.MainCount());
-        number_.reserve(expected);
-        nodes_.reserve(expected);
+        nodes_.reserve(std::size_t(finder_.MainCount()));
+        number_.Reserve(std::size_t(finder_.MainCount()));
         for (int i = 0; i < finder_.MainCount(); ++i)
-            if (LogElement* root = finder_.MainAt(i); !number_.contains(root))
+            if (LogElement* root = finder_.MainAt(i); !number_.Find(root))
                 Visit(root);
         return std::move(loops_);
     }
@@ -50,7 +49,7 @@ private:
     void Open(LogElement* element)
     {
         const int index = int(nodes_.size());
-        number_.emplace(element, index);
+        number_.Add(element, std::uint32_t(index));
         nodes_.push_back({element, index, index});
         onStack_.push_back(true);
         stack_.push_back(index);
@@ -68,11 +67,11 @@ private:
                     continue;
                 if (source == node.element)
                     node.readsItself = true;
-                auto known = number_.find(source);
-                if (known == number_.end())
+                const std::optional<std::uint32_t> known = number_.Find(source);
+                if (!known)
                     Open(source);
-                else if (onStack_[known->second])
-                    node.lowLink = std::min(node.lowLink, known->second);
+                else if (onStack_[*known])
+                    node.lowLink = std::min(node.lowLink, int(*known));
                 continue;
             }
             Close(path_.back());
@@ -100,7 +99,9 @@ private:
     }
 
     const ElFinder& finder_;
-    std::unordered_map<LogElement*, int> number_;
+    // The order in which each element was met: a flat table, since every
+    // element of the main list and most sources pass through it.
+    AddressNumbers number_;
     std::vector<Node> nodes_;
     std::vector<bool> onStack_;
     std::vector<int> stack_; // Tarjan's component stack

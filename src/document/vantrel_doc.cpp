@@ -45,6 +45,7 @@ void CVantrelDoc::ResetDocument()
     paintObjects.clear();
     simulationElements.clear();
     idIndex_.Clear();
+    idIndexFilledAt_.reset();
     pageBackgrounds.assign(1, EncodedImage{});
     undoStack_.clear();
     redoStack_.clear();
@@ -80,6 +81,8 @@ void CVantrelDoc::SwapDesign(CVantrelDoc& other)
     swap(fileVersion, other.fileVersion);
     swap(modified_, other.modified_);
     swap(idIndex_, other.idIndex_);
+    idIndexFilledAt_.reset();
+    other.idIndexFilledAt_.reset();
     swap(loopSet_, other.loopSet_);
     swap(loopSetStale_, other.loopSetStale_);
     swap(undoStack_, other.undoStack_);
@@ -191,20 +194,15 @@ std::int32_t CVantrelDoc::PositionOf(const LogElement& element) const
 
 int CVantrelDoc::RequiredDesignVersion() const
 {
-    int version = std::max(2, remoteIo.RequiredRemoteVersion());
-    for (const ElementList& list : elements)
-        for (const auto& element : list)
-            version = std::max(version, element->RequiredVersion());
-    return version;
-}
-
-LogElement* CVantrelDoc::FindAt(Point cell) const
-{
-    for (const ElementList& list : elements)
-        for (const auto& element : list)
-            if (element->pos == cell)
-                return element.get();
-    return nullptr;
+    const ListsStamp stamp = CurrentListsStamp();
+    if (!elementsVersion_ || elementsVersion_->first != stamp) {
+        int version = 0;
+        for (const ElementList& list : elements)
+            for (const auto& element : list)
+                version = std::max(version, element->RequiredVersion());
+        elementsVersion_.emplace(stamp, version);
+    }
+    return std::max({2, remoteIo.RequiredRemoteVersion(), elementsVersion_->second});
 }
 
 LogElement* CVantrelDoc::MainAt(int index) const

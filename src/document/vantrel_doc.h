@@ -4,6 +4,7 @@
 #include "document/element_id_hash.h"
 #include "document/id_index.h"
 #include "document/notifier.h"
+#include "document/spatial_index.h"
 #include "document/undo_record.h"
 #include "elements/el_finder.h"
 #include "elements/log_element.h"
@@ -75,7 +76,16 @@ public:
     class FrozenLookups
     {
     public:
-        explicit FrozenLookups(const CVantrelDoc& document);
+        // How the outermost scope treats the id index: refilled from the
+        // lists, or kept when the lists are as they were when it was last
+        // filled (same change count and sizes), which a picture drawn again
+        // and again relies on so as not to walk the whole design per frame.
+        enum class IndexUse
+        {
+            Refill,
+            KeepWhenUnchanged,
+        };
+        explicit FrozenLookups(const CVantrelDoc& document, IndexUse idIndex = IndexUse::Refill);
         ~FrozenLookups();
         FrozenLookups(const FrozenLookups&) = delete;
         FrozenLookups& operator=(const FrozenLookups&) = delete;
@@ -143,6 +153,8 @@ public:
     // document.
     std::int32_t PositionOf(const LogElement& element) const;
 
+    // The controller version the design needs; the elements' part is
+    // remembered until the design changes, since every frame shows it.
     int RequiredDesignVersion() const;
     // The elements on feedback loops, rebuilt first when the design changed
     // since the last time. RebuildLoopSet rebuilds it at once, for a caller
@@ -183,7 +195,18 @@ public:
     // EncodeIndex without its warning: none where the id does not resolve.
     std::optional<std::int32_t> OperandIndex(std::int32_t id) const;
 
+    // The places of the elements whose cell lies in `cells`, in list order;
+    // with their connections: also those one of whose connection lines may
+    // run through the cells (its ends' cells span a box that meets them).
+    // Both come from the spatial index, which the first use after a change
+    // refills once.
+    std::vector<Location> ElementsInCells(const CellBox& cells) const;
+    std::vector<Location> ElementsWithConnectionsIn(const CellBox& cells) const;
+
     // ElFinder
+    // The first element in list order at the cell: through the spatial index
+    // when it is current, otherwise by a scan, so that a run of insertions,
+    // each checking its cell, does not refill the index each time.
     LogElement* FindAt(Point cell) const override;
     LogElement* FindById(std::int32_t id) const override;
     LogElement* FindDirectById(std::int32_t id) const override;
@@ -285,16 +308,25 @@ private:
     // Points every index entry that is missing or stale at the first element
     // with its id.
     void RefreshIdIndex() const;
+    ListsStamp CurrentListsStamp() const;
+    bool SpatialIndexCurrent() const;
+    // The spatial index, refilled first when the design changed since.
+    const SpatialIndex& CurrentSpatialIndex() const;
 
     Notifier* notifier_;
     bool modified_ = false;
     std::uint64_t changeCount_ = 0;
     // A cache of where each id was last seen, refreshed by the lookups.
-    mutable IdIndex idIndex_;
+    mutable vantrel::IdIndex idIndex_;
+    // The lists as they were when the id index was last filled.
+    mutable std::optional<ListsStamp> idIndexFilledAt_;
     struct LookupMemo;
     // Present while lookups are frozen.
     mutable std::unique_ptr<LookupMemo> memo_;
     mutable int frozenScopes_ = 0;
+    mutable SpatialIndex spatialIndex_;
+    // The highest version the elements require, as of the stamp.
+    mutable std::optional<std::pair<ListsStamp, int>> elementsVersion_;
     ElementIdSet loopSet_;
     bool loopSetStale_ = false;
     std::size_t loopSetRebuilds_ = 0;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace vantrel {
 
@@ -19,6 +20,29 @@ int ClampedOrigin(double cell)
 int VisibleCells(int extent, double zoom)
 {
     return int(extent / (kCellPixels * zoom));
+}
+
+std::optional<CellBox> CellsReaching(const ViewState& state, const Rect& client, int margin)
+{
+    const double pitch = kCellPixels * state.zoom;
+    // Anchors are clamped to the device coordinate range: near its edge a
+    // far-off cell may land on the area, so no box of cells bounds it.
+    constexpr double kTrusted = kDeviceCoordinateLimit / 2;
+    const bool bounded = std::isfinite(pitch) && pitch > 0 &&
+                         std::max({std::abs(double(client.left)), std::abs(double(client.right)),
+                                   std::abs(double(client.top)), std::abs(double(client.bottom))}) +
+                                 margin <
+                             kTrusted;
+    if (!bounded)
+        return std::nullopt;
+    auto cell = [](double value) {
+        return std::int32_t(std::clamp(value, double(std::numeric_limits<std::int32_t>::min()),
+                                       double(std::numeric_limits<std::int32_t>::max())));
+    };
+    return CellBox{cell(std::floor(state.origin.x + (client.left - margin) / pitch) - 1),
+                   cell(std::floor(state.origin.y + (client.top - margin) / pitch) - 1),
+                   cell(std::ceil(state.origin.x + (client.right + margin) / pitch) + 1),
+                   cell(std::ceil(state.origin.y + (client.bottom + margin) / pitch) + 1)};
 }
 
 void SetZoom(ViewState& state, double zoom, Size client)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "document/spatial_index.h"
 #include "graphics/geometry.h"
+
+#include <optional>
 
 namespace vantrel {
 
@@ -15,6 +18,11 @@ constexpr int kScrollLimit = 600;
 // An origin the view may take, for cells anywhere in the int range: clamped
 // so that device points converted to cells never overflow.
 int ClampedOrigin(double cell);
+
+// The cells whose anchors may lie within `margin` pixels of the client area,
+// with a cell to spare on every side (a pin lies within a quarter cell of its
+// anchor); none where the view's scale cannot bound them.
+std::optional<CellBox> CellsReaching(const ViewState& state, const Rect& client, int margin);
 
 // Sets the zoom, keeping the cell at the window centre in place up to one cell.
 void SetZoom(ViewState& state, double zoom, Size client);

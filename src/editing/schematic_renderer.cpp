@@ -2,6 +2,7 @@
 
 #include "archive/text_codec.h"
 #include "document/vantrel_doc.h"
+#include "editing/canvas_geometry.h"
 #include "editing/marker_partners.h"
 #include "editing/paint_layer.h"
 #include "editing/textless_surface.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 namespace vantrel {
 
@@ -106,10 +108,26 @@ void DrawRubberBand(Surface& surface, const ViewState& state)
     surface.SetPen(previous);
 }
 
+// The elements to consider for the picture, in list order: those the
+// spatial index finds near the client area with the lines that may cross it,
+// or every element.
+std::vector<ElementLocation> ElementsToVisit(const CVantrelDoc& document, const ViewState& state,
+                                             const Rect& client, DesignWalk walk)
+{
+    if (walk == DesignWalk::Indexed)
+        if (const std::optional<CellBox> cells = CellsReaching(state, client, kVisibilityMargin))
+            return document.ElementsWithConnectionsIn(*cells);
+    std::vector<ElementLocation> every;
+    for (int list = 0; list < kElementListCount; ++list)
+        for (std::size_t i = 0; i < document.elements[std::size_t(list)].size(); ++i)
+            every.push_back({list, int(i)});
+    return every;
+}
+
 } // namespace
 
 void DrawDesignElements(Surface& surface, CVantrelDoc& document, const ViewState& state,
-                        const Rect& client)
+                        const Rect& client, DesignWalk walk)
 {
     const int r = state.ElementSize();
     // Texts keep their size at every zoom. Below zoom 1 they crowd into a
@@ -120,21 +138,20 @@ void DrawDesignElements(Surface& surface, CVantrelDoc& document, const ViewState
     Surface& canvas = legible ? surface : textless;
     const Highlights highlights{Selection(state.logicSelection.begin(), state.logicSelection.end()),
                                 MarkerPartners(document, state.logicSelection), document.LoopSet()};
-    for (const ElementList& list : document.elements) {
-        for (std::size_t position = 0; position < list.size(); ++position) {
-            const LogElement& element = *list[position];
-            const bool connected = DrawConnections(canvas, document, element, state, client, r);
-            const Point anchor = state.CellToDevice(element.pos);
-            if (!Visible(anchor, client))
-                continue;
-            const Pen previousPen = canvas.SetPen(PenFor(highlights, element, connected));
-            DrawElementWithPins(canvas, document, element, anchor.x, anchor.y, r);
-            canvas.SetPen(previousPen);
-            if (highlights.partners.contains(&element))
-                DrawPartnerFrame(canvas, anchor, r);
-            if (state.showElementNumbers)
-                canvas.DrawText(anchor.x, anchor.y, Decimal(static_cast<long long>(position) + 1));
-        }
+    for (const ElementLocation& location : ElementsToVisit(document, state, client, walk)) {
+        const LogElement& element = *document.ElementAt(location);
+        const bool connected = DrawConnections(canvas, document, element, state, client, r);
+        const Point anchor = state.CellToDevice(element.pos);
+        if (!Visible(anchor, client))
+            continue;
+        const Pen previousPen = canvas.SetPen(PenFor(highlights, element, connected));
+        DrawElementWithPins(canvas, document, element, anchor.x, anchor.y, r);
+        canvas.SetPen(previousPen);
+        if (highlights.partners.contains(&element))
+            DrawPartnerFrame(canvas, anchor, r);
+        if (state.showElementNumbers)
+            canvas.DrawText(anchor.x, anchor.y,
+                            Decimal(static_cast<long long>(location.position) + 1));
     }
 }
 
@@ -176,7 +193,8 @@ void DrawPreviewPicture(Surface& surface, CVantrelDoc& document, const ViewState
 void DrawViewPicture(Surface& surface, CVantrelDoc& document, const ViewState& state,
                      const Rect& client, const Image* scaledBackground)
 {
-    const CVantrelDoc::FrozenLookups frozen(document);
+    const CVantrelDoc::FrozenLookups frozen(
+        document, CVantrelDoc::FrozenLookups::IndexUse::KeepWhenUnchanged);
     if (state.InDesign())
         DrawDesignPicture(surface, document, state, client);
     else

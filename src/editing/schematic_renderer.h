@@ -25,8 +25,17 @@ constexpr unsigned kMarkerPartner = 0x00C000C0; // RGB(192, 0, 192)
 // feedback and no status text. Below zoom 1, elements lower than a line of
 // the surface's text are drawn without their texts. The caller selects the
 // hollow brush and the transparent text background.
+// Which elements the picture considers before it leaves out those it cannot
+// show: the ones the design's spatial index finds around the client area, or
+// all of them; both draw the same picture.
+enum class DesignWalk
+{
+    Indexed,
+    Whole,
+};
+
 void DrawDesignElements(Surface& surface, CVantrelDoc& document, const ViewState& state,
-                        const Rect& client);
+                        const Rect& client, DesignWalk walk = DesignWalk::Indexed);
 
 // The Design picture of the client rectangle: every element with its
 // connections, in its state's pen, the drag feedback and the status text

@@ -32,13 +32,10 @@ void SelectLogicByRelease(CVantrelDoc& document, ViewState& state, Point release
     }
     const Point a = state.DeviceToCell(state.dragAnchor);
     const Point b = state.DeviceToCell(release);
-    const Rect cells{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
-                     std::max(a.y, b.y)};
-    for (const ElementList& list : document.elements)
-        for (const auto& element : list)
-            if (cells.left <= element->pos.x && element->pos.x <= cells.right &&
-                cells.top <= element->pos.y && element->pos.y <= cells.bottom)
-                state.logicSelection.push_back(element.get());
+    const CellBox cells{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
+                        std::max(a.y, b.y)};
+    for (const ElementLocation& location : document.ElementsInCells(cells))
+        state.logicSelection.push_back(document.ElementAt(location));
 }
 
 void SelectAllLogic(CVantrelDoc& document, ViewState& state)

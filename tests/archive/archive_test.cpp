@@ -286,6 +286,14 @@ TEST(Archive, MalformedStreamsFailWithTheirCause)
          FromHex("02 00 FF FF 01 00 04 00 4C 65 61 66 05 00 00 00 02 00"), readLeafList, 5},
         {"object of the wrong class in a list",
          FromHex("01 00 FF FF 01 00 04 00 4E 65 73 74 00 00"), readLeafList, 6},
+        {"a class read where it belongs, then referred to where another belongs",
+         FromHex("01 00 FF FF 01 00 04 00 4C 65 61 66 05 00 00 00 01 00 01 80 05 00 00 00"),
+         [&](CArchive& ar) {
+             readLeafList(ar);
+             std::vector<std::unique_ptr<Nest>> nests;
+             ar.SerializeObjectList(nests);
+         },
+         6},
         {"truncated payload", FromHex("FF FF 01 00 04 00 4C 65 61 66 05 00"), readRef, 3},
         {"truncated tag", FromHex("FF"), readRef, 3},
         {"text longer than the stream", FromHex("FF FE FF 05 61 00"), readText, 3},
