@@ -67,6 +67,7 @@ void AppendFileMenu(std::vector<MenuEntry>& layout)
     layout.push_back(Menu("&File"));
     Append(layout, Items({kFileNew, kFileOpen, kFileSave, kFileSaveAs, 0, kFilePrint,
                           kFilePrintPreview, kFilePrintSetup, 0}));
+    Append(layout, Submenu("Import", {kImportIoNames}));
     Append(layout, Submenu("Export", {kExportIoList, kExportPicture}));
     Append(layout,
            Items({0, kFileRecent, kFileRecent + 1, kFileRecent + 2, kFileRecent + 3, 0, kAppExit}));

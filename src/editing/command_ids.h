@@ -16,6 +16,7 @@ enum : int
     kFilePrintSetup = 57606,
     kExportIoList = 32926,
     kExportPicture = 32990,
+    kImportIoNames = 32991,
     kFileRecent = 57616,
     kAppExit = 57665,
     // Edit

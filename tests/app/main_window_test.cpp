@@ -88,6 +88,7 @@ const std::vector<MenuItem>& ExpectedMenuItems()
         {kFilePrint, "&Print...\tCtrl+P", {Keys(Qt::CTRL | Qt::Key_P)}},
         {kFilePrintPreview, "Print Pre&view", {}},
         {kFilePrintSetup, "P&rint Setup...", {}},
+        {kImportIoNames, "I/O &Names...", {}},
         {kExportIoList, "I/O List", {}},
         {kExportPicture, "Picture...", {}},
         {kFileRecent, "Recent File", {}},
@@ -272,6 +273,7 @@ TEST_F(MainWindowTest, SubmenusSitWhereTheirItemsBelong)
         int id;
         QStringList path;
     } placements[] = {
+        {kImportIoNames, {"&File", "Import"}},
         {kExportIoList, {"&File", "Export"}},
         {kExportPicture, {"&File", "Export"}},
         {kFlipVertically, {"&Edit", "Flip"}},
