@@ -65,7 +65,7 @@ void Append(std::vector<MenuEntry>& layout, const std::vector<MenuEntry>& entrie
 void AppendFileMenu(std::vector<MenuEntry>& layout)
 {
     layout.push_back(Menu("&File"));
-    Append(layout, Items({kFileNew, kFileOpen, kFileSave, kFileSaveAs, 0, kFilePrint,
+    Append(layout, Items({kFileNew, kFileOpen, kFileExamples, kFileSave, kFileSaveAs, 0, kFilePrint,
                           kFilePrintPreview, kFilePrintSetup, 0}));
     Append(layout, Submenu("Import", {kImportIoNames}));
     Append(layout, Submenu("Export", {kExportIoList, kExportPicture}));

@@ -9,6 +9,7 @@ enum : int
     // File
     kFileNew = 57600,
     kFileOpen = 57601,
+    kFileExamples = 32992,
     kFileSave = 57603,
     kFileSaveAs = 57604,
     kFilePrint = 57607,

@@ -83,6 +83,7 @@ const std::vector<MenuItem>& ExpectedMenuItems()
     static const std::vector<MenuItem> items{
         {kFileNew, "&New\tCtrl+N", {Keys(Qt::CTRL | Qt::Key_N)}},
         {kFileOpen, "&Open...\tCtrl+O", {Keys(Qt::CTRL | Qt::Key_O)}},
+        {kFileExamples, "Examp&les...", {}},
         {kFileSave, "&Save\tCtrl+S", {Keys(Qt::CTRL | Qt::Key_S)}},
         {kFileSaveAs, "Save &As...", {}},
         {kFilePrint, "&Print...\tCtrl+P", {Keys(Qt::CTRL | Qt::Key_P)}},
