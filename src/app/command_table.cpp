@@ -65,8 +65,9 @@ void Append(std::vector<MenuEntry>& layout, const std::vector<MenuEntry>& entrie
 void AppendFileMenu(std::vector<MenuEntry>& layout)
 {
     layout.push_back(Menu("&File"));
-    Append(layout, Items({kFileNew, kFileOpen, kFileSave, kFileSaveAs, kFileCompare, 0, kFilePrint,
-                          kFilePrintPreview, kFilePrintSetup, 0}));
+    Append(layout, Items({kFileNew, kFileOpen, kFileExamples, kFileSave, kFileSaveAs, kFileCompare,
+                          0, kFilePrint, kFilePrintPreview, kFilePrintSetup, 0}));
+    Append(layout, Submenu("Import", {kImportIoNames}));
     Append(layout, Submenu("Export", {kExportIoList, kExportPicture, kExportDocumentation}));
     Append(layout,
            Items({0, kFileRecent, kFileRecent + 1, kFileRecent + 2, kFileRecent + 3, 0, kAppExit}));

@@ -118,6 +118,15 @@ CVantrelApp::OpenResult CVantrelApp::Open(const QString& path)
     return OpenResult::Opened;
 }
 
+bool CVantrelApp::OpenTemplate(const QString& path)
+{
+    if (Load(path) != OpenResult::Opened)
+        return false;
+    SetPathName({});
+    DocumentChanged();
+    return true;
+}
+
 // Replaces the design with the file's, after asking to save the modified one.
 CVantrelApp::OpenResult CVantrelApp::Load(const QString& path)
 {

@@ -77,6 +77,10 @@ public:
     // cannot be read or fails while loading keeps the current design as it
     // was: its file, content, history and modified mark.
     bool OpenDocumentFile(const QString& path);
+    // Opens the design as a template, after asking to save the modified one:
+    // untitled and left off the recent files, so that Save asks for a new
+    // name and never writes over the design it came from.
+    bool OpenTemplate(const QString& path);
     bool OnFileSave();
     bool OnFileSaveAs();
     // File > Export > Picture: asks for a PNG, SVG or PDF file, then writes

@@ -3,6 +3,7 @@
 // design's content.
 #include "app/about_dialog.h"
 #include "app/command_table.h"
+#include "app/example_designs.h"
 #include "app/main_window.h"
 #include "app/problems_dock.h"
 #include "app/recent_file_list.h"
@@ -10,6 +11,8 @@
 #include "app/view_printing.h"
 #include "editing/command_ids.h"
 
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -28,6 +31,28 @@ void NewFile(CMainFrame& frame, int)
 void OpenFile(CMainFrame& frame, int)
 {
     frame.App().OnFileOpen();
+}
+// Lists the example designs by name and opens the chosen one as a template.
+void OpenExample(CMainFrame& frame, int)
+{
+    const QStringList designs = ExampleDesigns();
+    if (designs.isEmpty()) {
+        frame.App().Document().GetNotifier().Message(
+            u"No example designs were found in " +
+                ExampleFolders().join(QStringLiteral(" or ")).toStdU16String() +
+                u". Reinstall the program to get them.",
+            kApplicationTitle, MessageButtons::Ok);
+        return;
+    }
+    QStringList names;
+    for (const QString& design : designs)
+        names.append(QFileInfo(design).completeBaseName());
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(&frame, QStringLiteral("Examples"),
+                                               QStringLiteral("Open an example as a new design:"),
+                                               names, 0, false, &chosen);
+    if (chosen && names.contains(name))
+        frame.App().OpenTemplate(designs[names.indexOf(name)]);
 }
 void SaveFile(CMainFrame& frame, int)
 {
@@ -111,6 +136,9 @@ const WindowCommandRow kRows[] = {
     {PlainLook(kFileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", {"Ctrl+O"},
                ButtonPicture::OpenFolder),
      OpenFile, nullptr, nullptr},
+    {PlainLook(kFileExamples, "Examp&les...",
+               "Open one of the example designs as a new, untitled design\nExamples"),
+     OpenExample, nullptr, nullptr},
     {PlainLook(kFileSave, "&Save\tCtrl+S", "Save the active document\nSave", {"Ctrl+S"},
                ButtonPicture::Disk),
      SaveFile, nullptr, nullptr},

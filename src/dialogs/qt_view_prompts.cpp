@@ -3,6 +3,7 @@
 #include "dialogs/cio_export_config.h"
 #include "dialogs/file_name_dialog.h"
 #include "dialogs/find_dialog.h"
+#include "dialogs/io_names_file_dialog.h"
 
 #include <QColorDialog>
 #include <QFile>
@@ -83,6 +84,11 @@ std::optional<std::filesystem::path> QtViewPrompts::OpenFileName()
 {
     return ChosenPath(AskFileName(parent_, QStringLiteral("Open"), QFileDialog::AcceptOpen, {},
                                   {kAllFilesFilter}, folders_));
+}
+
+std::optional<IoNamesChoice> QtViewPrompts::IoNamesFile()
+{
+    return AskIoNamesFile(parent_, folders_);
 }
 
 } // namespace vantrel

@@ -21,6 +21,7 @@ public:
     std::optional<std::int32_t> FindElement(const std::vector<FoundEntry>& entries) override;
     std::optional<Colour> ChooseColour(Colour initial) override;
     std::optional<std::filesystem::path> OpenFileName() override;
+    std::optional<IoNamesChoice> IoNamesFile() override;
 
 private:
     QWidget* parent_;

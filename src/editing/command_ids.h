@@ -9,6 +9,7 @@ enum : int
     // File
     kFileNew = 57600,
     kFileOpen = 57601,
+    kFileExamples = 32992,
     kFileSave = 57603,
     kFileSaveAs = 57604,
     kFilePrint = 57607,
@@ -17,7 +18,8 @@ enum : int
     kExportIoList = 32926,
     kExportPicture = 32990,
     kFileCompare = 32991,
-    kExportDocumentation = 32992,
+    kExportDocumentation = 32994,
+    kImportIoNames = 32993,
     kFileRecent = 57616,
     kAppExit = 57665,
     // Edit

@@ -8,6 +8,7 @@
 #include "document/vantrel_doc.h"
 #include "editing/configuration_commands.h"
 #include "editing/editing_command_groups.h"
+#include "editing/io_name_import.h"
 #include "editing/message_batch.h"
 #include "editing/view_prompts.h"
 #include "editing/view_state.h"
@@ -109,6 +110,33 @@ CommandEffects ExportIoListFile(EditingContext& context, int)
     return effect::kNone;
 }
 
+// File > Import > I/O Names: the whole sheet is read before anything
+// changes, then the report tells what became of every row.
+CommandEffects ImportIoNamesFile(EditingContext& context, int)
+{
+    const std::optional<IoNamesChoice> choice = context.prompts.IoNamesFile();
+    if (!choice)
+        return effect::kNone;
+    IoNameSheet sheet;
+    try {
+        sheet = ReadIoNameSheet(ReadFileBytes(choice->file));
+    } catch (const FileError& failure) {
+        ReportFileError(context.document, failure);
+        return effect::kNone;
+    }
+    static constexpr char16_t kCaption[] = u"Import I/O Names";
+    Notifier& notifier = context.document.GetNotifier();
+    if (sheet.unreadable) {
+        notifier.Message(choice->file.filename().u16string() + u": " + *sheet.unreadable, kCaption,
+                         MessageButtons::Ok);
+        return effect::kNone;
+    }
+    const IoNameImport import =
+        ImportIoNames(context.document, sheet, choice->type, choice->createMissing);
+    notifier.Message(IoNameImportReport(import), kCaption, MessageButtons::Ok);
+    return import.Changed() ? effect::kRedraw : effect::kNone;
+}
+
 const EditingCommandRow kRows[] = {
     {PlainLook(kIoCount, "IO Count"), RunConfiguration, nullptr, nullptr},
     {PlainLook(kIoSpeed, "IO Speed"), RunConfiguration, nullptr, nullptr},
@@ -122,6 +150,10 @@ const EditingCommandRow kRows[] = {
     {PlainLook(kSimulationSetup, "Setup"), RunConfiguration, nullptr, nullptr},
     {PlainLook(kSimulationExport, "Export"), ExportSimulation, ConfigurationEnabled, nullptr},
     {PlainLook(kExportIoList, "I/O List"), ExportIoListFile, nullptr, nullptr},
+    {PlainLook(kImportIoNames, "I/O &Names...",
+               "Name the design's I/O elements from a spreadsheet of numbers and names\nImport "
+               "I/O Names"),
+     ImportIoNamesFile, nullptr, nullptr},
 };
 
 } // namespace

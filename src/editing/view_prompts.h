@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/element_search.h"
+#include "export/io_list.h"
 #include "graphics/colour.h"
 
 #include <cstdint>
@@ -18,6 +19,15 @@ struct IoListChoice
     int type = 0;
     int boardSize = 32;
     bool csv = true;
+};
+
+// "I/O Names": the sheet of names, the kind of I/O it names and whether
+// numbers without an element get new elements.
+struct IoNamesChoice
+{
+    std::filesystem::path file;
+    IoListType type = kInputList;
+    bool createMissing = false;
 };
 
 // The questions the view asks (before an export, for Find, for the page
@@ -39,6 +49,8 @@ public:
     virtual std::optional<Colour> ChooseColour(Colour initial) = 0;
     // An open-file dialog that offers every file; none on Cancel.
     virtual std::optional<std::filesystem::path> OpenFileName() = 0;
+    // The file dialog of File > Import > I/O Names; none on Cancel.
+    virtual std::optional<IoNamesChoice> IoNamesFile() = 0;
 };
 
 } // namespace vantrel

@@ -84,12 +84,14 @@ const std::vector<MenuItem>& ExpectedMenuItems()
     static const std::vector<MenuItem> items{
         {kFileNew, "&New\tCtrl+N", {Keys(Qt::CTRL | Qt::Key_N)}},
         {kFileOpen, "&Open...\tCtrl+O", {Keys(Qt::CTRL | Qt::Key_O)}},
+        {kFileExamples, "Examp&les...", {}},
         {kFileSave, "&Save\tCtrl+S", {Keys(Qt::CTRL | Qt::Key_S)}},
         {kFileSaveAs, "Save &As...", {}},
         {kFileCompare, "Co&mpare With...", {}},
         {kFilePrint, "&Print...\tCtrl+P", {Keys(Qt::CTRL | Qt::Key_P)}},
         {kFilePrintPreview, "Print Pre&view", {}},
         {kFilePrintSetup, "P&rint Setup...", {}},
+        {kImportIoNames, "I/O &Names...", {}},
         {kExportIoList, "I/O List", {}},
         {kExportPicture, "Picture...", {}},
         {kExportDocumentation, "Documentation...", {}},
@@ -275,6 +277,7 @@ TEST_F(MainWindowTest, SubmenusSitWhereTheirItemsBelong)
         int id;
         QStringList path;
     } placements[] = {
+        {kImportIoNames, {"&File", "Import"}},
         {kExportIoList, {"&File", "Export"}},
         {kExportPicture, {"&File", "Export"}},
         {kExportDocumentation, {"&File", "Export"}},

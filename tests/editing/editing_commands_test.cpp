@@ -20,6 +20,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <string_view>
 #include <utility>
 
 namespace vantrel {
@@ -146,6 +148,55 @@ TEST_F(CommandHandlers, ExportsAskForTheirFileThenWriteAndReport)
                         [](const std::string& message) { return message.starts_with("Report: "); }))
             << file;
     }
+}
+
+// File > Import > I/O Names reads the chosen sheet as a whole: a file that
+// cannot be read and a sheet with a malformed line change nothing and say
+// why; a good sheet names the elements in one undo step and is reported.
+TEST_F(CommandHandlers, ImportIoNamesReportsEveryRowAndUndoesInOneStep)
+{
+    document.InsertElement(std::make_unique<LogIn>(Point{0, 0}, 1, 0, u"Old"));
+    document.InsertElement(std::make_unique<LogIn>(Point{0, 1}, 2, 1, u""));
+    document.nextElementId = 3;
+    const std::filesystem::path folder = test::FreshTestFolder("import_io_names_command");
+    const auto write = [&folder](const char* name, std::string_view text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+        return folder / name;
+    };
+    const auto names = [this] {
+        std::vector<std::u16string> result;
+        for (const auto& element : document.elements[kMainList])
+            result.push_back(static_cast<const LogIO&>(*element).name);
+        return result;
+    };
+
+    EXPECT_EQ(Run(kImportIoNames), effect::kNone); // cancelled
+    prompts.ioNames = IoNamesChoice{folder / "missing.csv", kInputList, false};
+    EXPECT_EQ(Run(kImportIoNames), effect::kNone);
+    ASSERT_EQ(notifier.Messages().size(), 1u);
+    EXPECT_NE(notifier.Messages()[0].find("missing.csv"), std::string::npos);
+
+    notifier.Clear();
+    prompts.ioNames->file = write("broken.csv", "1,Start\nfive,Stop\n");
+    EXPECT_EQ(Run(kImportIoNames), effect::kNone);
+    EXPECT_EQ(names(), (std::vector<std::u16string>{u"Old", u""}));
+    ASSERT_EQ(notifier.Messages().size(), 1u);
+    EXPECT_TRUE(notifier.Messages()[0].starts_with("Import I/O Names: "));
+    EXPECT_NE(notifier.Messages()[0].find("line 2: malformed"), std::string::npos);
+
+    notifier.Clear();
+    prompts.ioNames =
+        IoNamesChoice{write("names.csv", "1,Start\n2,Stop\n3,Spare\n"), kInputList, true};
+    const std::size_t steps = document.UndoStack().size();
+    EXPECT_TRUE(Run(kImportIoNames) & effect::kRedraw);
+    EXPECT_EQ(names(), (std::vector<std::u16string>{u"Start", u"Stop", u"Spare"}));
+    EXPECT_EQ(document.UndoStack().size(), steps + 1);
+    ASSERT_EQ(notifier.Messages().size(), 1u);
+    EXPECT_NE(notifier.Messages()[0].find("2 assigned, 0 unchanged, 1 created, 0 unknown."),
+              std::string::npos);
+
+    ASSERT_TRUE(Run(kEditUndo));
+    EXPECT_EQ(names(), (std::vector<std::u16string>{u"Old", u""}));
 }
 
 // Every element kind and paint kind is a tool of its own: chosen in its

@@ -31,6 +31,7 @@ public:
         return colour;
     }
     std::optional<std::filesystem::path> OpenFileName() override { return openFile; }
+    std::optional<IoNamesChoice> IoNamesFile() override { return ioNames; }
 
     std::optional<std::filesystem::path> folder;
     std::optional<IoListChoice> ioList = IoListChoice{1, 48, false};
@@ -41,6 +42,7 @@ public:
     std::optional<Colour> colourShown;
     std::optional<Colour> colour;
     std::optional<std::filesystem::path> openFile;
+    std::optional<IoNamesChoice> ioNames;
 };
 
 } // namespace vantrel::test
