@@ -3,19 +3,15 @@
 #include "archive/file_bytes.h"
 #include "archive/text_codec.h"
 #include "export/design_report.h"
+#include "qt_adapters/file_extension.h"
 #include "qt_adapters/report_html.h"
 #include "qt_adapters/report_pdf.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace vantrel {
 
 std::optional<DocumentationFormat> DocumentationFormatOf(const std::filesystem::path& path)
 {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
+    const std::string extension = LowerCaseExtension(path);
     if (extension == ".pdf")
         return DocumentationFormat::Pdf;
     if (extension == ".html" || extension == ".htm")

@@ -1,5 +1,7 @@
 #include "qt_adapters/picture_files.h"
 
+#include "qt_adapters/file_extension.h"
+
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
@@ -10,7 +12,6 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
-#include <cctype>
 
 namespace vantrel {
 
@@ -88,9 +89,7 @@ QByteArray EncodePdf(QSize size, int pages, const PictureDrawing& draw)
 
 std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path)
 {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
+    const std::string extension = LowerCaseExtension(path);
     if (extension == ".png")
         return PictureFormat::Png;
     if (extension == ".jpg" || extension == ".jpeg")
