@@ -37,9 +37,9 @@ enum Role
     kDescriptionRole,         // what the filter searches besides the name
 };
 
-// The pictures are shown at half their size: a few blocks fit on a screen
-// and the elements can still be told apart.
-const QSize kIconSize(kBlockThumbnailWidth / 2, kBlockThumbnailHeight / 2);
+// The pictures are shown at three quarters of their size: a few blocks fit
+// on a screen and thin lines still show.
+const QSize kIconSize(kBlockThumbnailWidth * 3 / 4, kBlockThumbnailHeight * 3 / 4);
 
 std::filesystem::path PathOf(const QString& path)
 {
@@ -51,7 +51,7 @@ QString PathText(const std::filesystem::path& path)
     return QFile::decodeName(path.c_str());
 }
 
-// The block's picture on a white card the size of every row's, so that
+// The block's picture on a framed card the size of every row's, so that
 // names line up also beside a damaged file that has none.
 QIcon BlockIcon(const std::vector<std::uint8_t>& thumbnail, bool placeable)
 {
@@ -64,6 +64,11 @@ QIcon BlockIcon(const std::vector<std::uint8_t>& thumbnail, bool placeable)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(QPoint(0, 0), kIconSize), picture);
     }
+    // A frame, so that the card shows on the list's own white.
+    QPainter frame(&card);
+    frame.setPen(QColor(190, 190, 190));
+    frame.drawRect(QRect(QPoint(0, 0), kIconSize - QSize(1, 1)));
+    frame.end();
     QIcon icon(card);
     // Disabled-looking rows keep the picture as it is.
     icon.addPixmap(card, QIcon::Disabled);
@@ -149,11 +154,15 @@ LibraryDock::LibraryDock(CVantrelView& view, std::function<QString()> designFile
     tree_->setObjectName(QStringLiteral("libraryTree"));
     tree_->setHeaderHidden(true);
     tree_->setIconSize(kIconSize);
+    tree_->setIndentation(12);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setDragEnabled(true);
     tree_->setDragDropMode(QAbstractItemView::DragOnly);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Long names wrap beside their picture instead of losing their end.
+    tree_->setWordWrap(true);
+    tree_->setTextElideMode(Qt::ElideNone);
 
     auto* content = new QWidget(this);
     auto* layout = new QVBoxLayout(content);
@@ -194,6 +203,10 @@ void LibraryDock::Refresh()
         group->setFont(0, bold);
         for (const BlockEntry& entry : ListBlocks(place.folder))
             group->addChild(BlockItem(entry, place.writable));
+        if (group->childCount() == 0) {
+            auto* none = new QTreeWidgetItem(group, {tr("No blocks here yet")});
+            none->setFlags(Qt::NoItemFlags);
+        }
         group->setExpanded(true);
     }
     ApplyFilter();
@@ -224,6 +237,8 @@ void LibraryDock::ApplyFilter()
         QTreeWidgetItem* group = tree_->topLevelItem(g);
         for (int r = 0; r < group->childCount(); ++r) {
             QTreeWidgetItem* row = group->child(r);
+            if (!row->data(0, kFileRole).isValid())
+                continue;
             const bool matches =
                 row->text(0).contains(text, Qt::CaseInsensitive) ||
                 row->data(0, kDescriptionRole).toString().contains(text, Qt::CaseInsensitive);
