@@ -250,9 +250,10 @@ void LibraryDock::ApplyFilter()
 void LibraryDock::Place(const QTreeWidgetItem& row)
 {
     if (!row.data(0, kPlaceableRole).toBool()) {
-        view_.Document().GetNotifier().Message(FromQString(row.toolTip(0)) +
-                                                   u" It cannot be placed.",
-                                               kApplicationTitle, MessageButtons::Ok);
+        const QString file = QDir::toNativeSeparators(row.data(0, kFileRole).toString());
+        view_.Document().GetNotifier().Message(
+            FromQString(file + QStringLiteral(": ") + row.toolTip(0)) + u" It cannot be placed.",
+            kApplicationTitle, MessageButtons::Ok);
         return;
     }
     view_.PlaceBlockFile(PathOf(row.data(0, kFileRole).toString()));

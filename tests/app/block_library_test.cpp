@@ -208,8 +208,11 @@ TEST_F(BlockLibraryWindow, ABlockOfTheSameNameIsReplacedOnlyWhenTheUserSaysSo)
 TEST_F(BlockLibraryWindow, SavesBesideTheDesignAndTellsAFolderThatCannotBeWritten)
 {
     Select({2, 3});
+    LibraryDock& library = Library();
     SaveBlock("Pair", "", true);
     EXPECT_EQ(ReadBlock(PathOf("plant/blocks/Pair.lgb")).name, u"Pair");
+    ASSERT_NE(library.BlockRow("Pair"), nullptr) << "the dock lists it at once";
+    EXPECT_EQ(library.BlockRow("Pair")->parent()->text(0), "Beside this design");
 
     // A file where the user's block folder should be: the folder cannot be made.
     QFile blocker(FilePath("data"));
@@ -327,6 +330,9 @@ TEST_F(BlockLibraryWindow, ADamagedBlockFileIsListedAsDamagedAndTheDockKeepsWork
     EXPECT_EQ(LibraryDock::DragData(broken), nullptr);
     library.Place(broken);
     ASSERT_EQ(notifier.Messages().size(), 1U);
+    EXPECT_NE(notifier.Messages()[0].find("Broken.lgb: The block file is damaged"),
+              std::string::npos)
+        << notifier.Messages()[0];
     EXPECT_EQ(MainIds(), std::vector<std::int32_t>{7});
 
     // The installed blocks are listed beside them.
