@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -177,6 +178,13 @@ LibraryDock::LibraryDock(CVantrelView& view, std::function<QString()> designFile
             Place(*row);
     });
     connect(tree_, &QWidget::customContextMenuRequested, this, &LibraryDock::ShowMenu);
+    // A file saved into a folder changes it several times in a row (the
+    // temporary file, then the rename): the list is read once it settled.
+    auto* settle = new QTimer(this);
+    settle->setSingleShot(true);
+    settle->setInterval(200);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, settle, qOverload<>(&QTimer::start));
+    connect(settle, &QTimer::timeout, this, &LibraryDock::Refresh);
     Refresh();
 }
 
@@ -193,6 +201,10 @@ void LibraryDock::Refresh()
         places.push_back({tr("Beside this design"), DesignBlockFolder(PathOf(design)), true});
     places.push_back({tr("Installed (read-only)"), InstalledBlockFolder(), false});
 
+    const QTreeWidgetItem* current = tree_->currentItem();
+    const QString currentFile = current ? current->data(0, kFileRole).toString() : QString();
+    if (const QStringList watched = watcher_.directories(); !watched.isEmpty())
+        watcher_.removePaths(watched);
     tree_->clear();
     for (const Place& place : places) {
         auto* group = new QTreeWidgetItem(tree_, {place.title});
@@ -201,8 +213,13 @@ void LibraryDock::Refresh()
         QFont bold = group->font(0);
         bold.setBold(true);
         group->setFont(0, bold);
-        for (const BlockEntry& entry : ListBlocks(place.folder))
+        if (QDir(PathText(place.folder)).exists())
+            watcher_.addPath(PathText(place.folder));
+        for (const BlockEntry& entry : ListBlocks(place.folder)) {
             group->addChild(BlockItem(entry, place.writable));
+            if (PathText(entry.file) == currentFile)
+                tree_->setCurrentItem(group->child(group->childCount() - 1));
+        }
         if (group->childCount() == 0) {
             auto* none = new QTreeWidgetItem(group, {tr("No blocks here yet")});
             none->setFlags(Qt::NoItemFlags);

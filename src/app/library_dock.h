@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDockWidget>
+#include <QFileSystemWatcher>
 #include <QString>
 
 #include <functional>
@@ -22,7 +23,8 @@ class CVantrelView;
 // places the block at the view's centre, dragging it onto the canvas
 // places it at the cell it is dropped on; F2 renames and Delete deletes a
 // block of a writable place (also from the context menu). A damaged file is
-// listed greyed with its reason as tooltip and cannot be placed.
+// listed greyed with its reason as tooltip and cannot be placed. Blocks
+// that other programs add to or remove from the folders show shortly after.
 class LibraryDock : public QDockWidget
 {
     Q_OBJECT
@@ -30,7 +32,7 @@ public:
     // `designFile` gives the open design's file (empty while untitled).
     LibraryDock(CVantrelView& view, std::function<QString()> designFile, QWidget* parent = nullptr);
 
-    // Reads the folders again.
+    // Reads the folders again; the current block stays current.
     void Refresh();
 
     QTreeWidget& Tree() const { return *tree_; }
@@ -55,6 +57,7 @@ private:
     std::function<QString()> designFile_;
     QLineEdit* filter_;
     QTreeWidget* tree_;
+    QFileSystemWatcher watcher_;
 };
 
 } // namespace vantrel

@@ -418,6 +418,30 @@ TEST_F(BlockLibraryWindow, RenamesAndDeletesBlocksOfWritablePlacesFromTheDock)
     EXPECT_EQ(notifier.Messages().size(), 2U);
 }
 
+// Waits a few seconds at the most for the condition, as the dock's folder
+// watcher tells it of changes from the event loop.
+bool Eventually(const std::function<bool()>& condition)
+{
+    for (int round = 0; round < 100 && !condition(); ++round)
+        QTest::qWait(50);
+    return condition();
+}
+
+TEST_F(BlockLibraryWindow, BlocksAddedOrRemovedByAnotherProgramShowInTheDock)
+{
+    Select({2});
+    SaveBlock("Gate", "");
+    LibraryDock& library = Library();
+    LogicBlock other = ReadBlock(PathOf("data/vantrel/blocks/Gate.lgb"));
+    other.name = u"Valve";
+    const std::filesystem::path file = PathOf("data/vantrel/blocks/Valve.lgb");
+    WriteFileAtomically(file, BlockFileBytes(other).value());
+    EXPECT_TRUE(Eventually([&library] { return library.BlockRow("Valve") != nullptr; }));
+    std::filesystem::remove(file);
+    EXPECT_TRUE(Eventually([&library] { return library.BlockRow("Valve") == nullptr; }));
+    EXPECT_NE(library.BlockRow("Gate"), nullptr);
+}
+
 TEST_F(BlockLibraryWindow, TheLibraryShowsAgainAfterARestartWhenItWasShown)
 {
     Library();
