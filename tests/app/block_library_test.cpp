@@ -289,6 +289,8 @@ TEST_F(BlockLibraryWindow, ABlockDroppedOnAnotherDesignIsPastedAtTheCellInOneUnd
     EXPECT_EQ(ElementRecord(placed, 10).Value("inputs"), "0,0") << "fed from outside";
     EXPECT_TRUE(app->Document().IsModified());
     EXPECT_TRUE(Frame().windowTitle().contains('*'));
+    QDir().mkpath(QStringLiteral(VANTREL_TEST_OUTPUT_DIR));
+    Frame().grab().save(QStringLiteral(VANTREL_TEST_OUTPUT_DIR "/library_block_dropped.png"));
 
     ASSERT_TRUE(Frame().RunCommand(kEditUndo));
     EXPECT_EQ(MainIds(), std::vector<std::int32_t>{7});
