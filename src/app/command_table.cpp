@@ -77,9 +77,9 @@ void AppendFileMenu(std::vector<MenuEntry>& layout)
 void AppendEditMenu(std::vector<MenuEntry>& layout)
 {
     layout.push_back(Menu("&Edit"));
-    Append(layout,
-           Items({kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, 0, kEditReplicate,
-                  kEditSelectAll, kEditFind, 0, kBackgroundColor, kImportBackground}));
+    Append(layout, Items({kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditSaveBlock,
+                          0, kEditReplicate, kEditSelectAll, kEditFind, 0, kBackgroundColor,
+                          kImportBackground}));
     Append(layout, Submenu("Flip", {kFlipHorizontally, kFlipVertically}));
     Append(layout, Submenu("Corrections", {kNormalize}));
     layout.push_back(kEnd);
@@ -88,8 +88,8 @@ void AppendEditMenu(std::vector<MenuEntry>& layout)
 void AppendViewMenu(std::vector<MenuEntry>& layout)
 {
     layout.push_back(Menu("&View"));
-    Append(layout, Items({kViewToolbar, kViewStatusBar, kViewElementBar, kViewProblems, 0,
-                          kViewElementNumbers}));
+    Append(layout, Items({kViewToolbar, kViewStatusBar, kViewElementBar, kViewProblems,
+                          kViewLibrary, 0, kViewElementNumbers}));
     Append(layout, Submenu("Zoom", {kZoomIn, kZoomOut, kZoomOne, kZoomFit}));
     Append(layout, Submenu("Layout", {kLayoutDesign, kLayoutPreview, kLayoutToggle}));
     layout.push_back(kEnd);

@@ -1,8 +1,10 @@
 #include "app/main_window.h"
 
+#include "app/app_settings.h"
 #include "app/command_table.h"
 #include "app/compare_dock.h"
 #include "app/focus_after_dialogs.h"
+#include "app/library_dock.h"
 #include "app/lock_key_panes.h"
 #include "app/problems_dock.h"
 #include "app/tool_icons.h"
@@ -28,6 +30,13 @@
 namespace vantrel {
 
 using namespace command;
+
+namespace {
+
+// Whether the library was shown when the window last closed.
+constexpr char kLibraryShownKey[] = "library/shown";
+
+} // namespace
 
 CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec& codec,
                        ElementDialogs* dialogs, ViewPrompts* prompts, ConfigDialogs* configDialogs)
@@ -57,6 +66,8 @@ CMainFrame::CMainFrame(CVantrelApp& app, CVantrelDoc& document, const ImageCodec
     new FocusAfterDialogs(*this, *view_);
     SetDocumentTitle(QStringLiteral("Untitled"));
     resize(QSize(1440, 900).boundedTo(screen()->availableSize()));
+    if (UserSettings()->value(QLatin1String(kLibraryShownKey), false).toBool())
+        Library().show();
     UpdateCommandUi();
 }
 
@@ -64,8 +75,9 @@ CMainFrame::~CMainFrame()
 {
     // Closing the window hides the dock, whose signal must not reach a frame
     // whose actions are already gone.
-    if (problemsDock_)
-        disconnect(problemsDock_, nullptr, this, nullptr);
+    for (QDockWidget* dock : std::initializer_list<QDockWidget*>{problemsDock_, libraryDock_})
+        if (dock)
+            disconnect(dock, nullptr, this, nullptr);
 }
 
 void CMainFrame::SetDocumentTitle(const QString& documentName)
@@ -167,6 +179,24 @@ ProblemsDock& CMainFrame::Problems()
     return *problemsDock_;
 }
 
+LibraryDock& CMainFrame::Library()
+{
+    if (!libraryDock_) {
+        libraryDock_ = new LibraryDock(
+            *view_, [this] { return app_.PathName(); }, this);
+        addDockWidget(Qt::LeftDockWidgetArea, libraryDock_);
+        libraryDock_->hide();
+        connect(libraryDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUi);
+    }
+    return *libraryDock_;
+}
+
+void CMainFrame::RefreshLibrary()
+{
+    if (libraryDock_)
+        libraryDock_->Refresh();
+}
+
 CompareDock& CMainFrame::Comparison()
 {
     if (!compareDock_) {
@@ -178,10 +208,13 @@ CompareDock& CMainFrame::Comparison()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (app_.SaveModified())
-        event->accept();
-    else
+    if (!app_.SaveModified()) {
         event->ignore();
+        return;
+    }
+    UserSettings()->setValue(QLatin1String(kLibraryShownKey),
+                             libraryDock_ && !libraryDock_->isHidden());
+    event->accept();
 }
 
 namespace {

@@ -18,6 +18,7 @@ class CVantrelDoc;
 class CVantrelView;
 class ElementDialogs;
 class ImageCodec;
+class LibraryDock;
 class LockKeyPanes;
 class ProblemsDock;
 class ToolbarIcons;
@@ -40,6 +41,7 @@ public:
     ~CMainFrame() override;
 
     CVantrelView& View() { return *view_; }
+    const CVantrelView& View() const { return *view_; }
     CVantrelApp& App() const { return app_; }
     // "NAME - Vantrel v2", with the desktop's mark of unsaved changes after
     // the name while the design is modified ("NAME* - Vantrel v2").
@@ -69,6 +71,12 @@ public:
     ProblemsDock& Problems();
     // The problems panel when it was made, else null.
     ProblemsDock* ProblemsIfMade() const { return problemsDock_; }
+    // The block library, made on first use, and when it was made.
+    LibraryDock& Library();
+    LibraryDock* LibraryIfMade() const { return libraryDock_; }
+    // Lists the blocks again, when the library was made: after a block was
+    // saved, and when the design's file (and so its blocks folder) changed.
+    void RefreshLibrary();
     // The comparison panel, made on first use (File > Compare With...).
     CompareDock& Comparison();
 
@@ -102,6 +110,7 @@ private:
     LockKeyPanes* lockKeys_ = nullptr;
     ProblemsDock* problemsDock_ = nullptr;
     CompareDock* compareDock_ = nullptr;
+    LibraryDock* libraryDock_ = nullptr;
 };
 
 } // namespace vantrel

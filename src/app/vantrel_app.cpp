@@ -279,6 +279,7 @@ void CVantrelApp::SetPathName(const QString& path)
 {
     pathName_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     frame_->SetDocumentTitle(Title());
+    frame_->RefreshLibrary();
 }
 
 void CVantrelApp::DocumentChanged()

@@ -2,14 +2,17 @@
 // and Exit. They work on the main window and the application, not on the
 // design's content.
 #include "app/about_dialog.h"
+#include "app/block_files.h"
 #include "app/command_table.h"
 #include "app/example_designs.h"
+#include "app/library_dock.h"
 #include "app/main_window.h"
 #include "app/problems_dock.h"
 #include "app/recent_file_list.h"
 #include "app/vantrel_app.h"
 #include "app/view_printing.h"
 #include "editing/command_ids.h"
+#include "editor/vantrel_view.h"
 
 #include <QFileInfo>
 #include <QInputDialog>
@@ -86,6 +89,15 @@ void ExportDocumentationFile(CMainFrame& frame, int)
 {
     frame.App().OnExportDocumentation();
 }
+void SaveBlock(CMainFrame& frame, int)
+{
+    SaveSelectionAsBlock(frame);
+}
+bool LogicSelected(const CMainFrame& frame, int)
+{
+    const ViewState& state = frame.View().State();
+    return state.InDesign() && !state.logicSelection.empty();
+}
 void OpenRecent(CMainFrame& frame, int id)
 {
     frame.App().OpenRecentFile(id - kFileRecent);
@@ -113,14 +125,20 @@ QWidget* SwitchedPart(const CMainFrame& frame, int id)
         return frame.statusBar();
     case kViewElementBar:
         return frame.ElementToolBar();
+    case kViewLibrary:
+        return frame.LibraryIfMade();
     default:
         return frame.ProblemsIfMade();
     }
 }
 void ShowOrHide(CMainFrame& frame, int id)
 {
-    QWidget* part =
-        id == kViewProblems ? static_cast<QWidget*>(&frame.Problems()) : SwitchedPart(frame, id);
+    // The panels are made when first asked for.
+    if (id == kViewProblems)
+        frame.Problems();
+    else if (id == kViewLibrary)
+        frame.Library();
+    QWidget* part = SwitchedPart(frame, id);
     part->setVisible(part->isHidden());
 }
 bool Shown(const CMainFrame& frame, int id)
@@ -161,6 +179,9 @@ const WindowCommandRow kRows[] = {
     {PlainLook(kExportDocumentation, "Documentation...",
                "Export the design's documentation as a PDF or HTML file\nExport Documentation"),
      ExportDocumentationFile, nullptr, nullptr},
+    {PlainLook(kEditSaveBlock, "Save Selection as &Block...",
+               "Keep the selected elements as a block of the library\nSave Selection as Block"),
+     SaveBlock, LogicSelected, nullptr},
     // The entries show the listed files' names once there are any.
     {PlainLook(kFileRecent, "Recent File", "Open this document"), OpenRecent, RecentFileListed,
      nullptr},
@@ -178,6 +199,8 @@ const WindowCommandRow kRows[] = {
      ShowOrHide, nullptr, Shown},
     {CheckableLook(kViewElementBar, "Element Bar"), ShowOrHide, nullptr, Shown},
     {CheckableLook(kViewProblems, "&Problems"), ShowOrHide, nullptr, Shown},
+    {CheckableLook(kViewLibrary, "&Library", "Show or hide the library of blocks\nLibrary"),
+     ShowOrHide, nullptr, Shown},
     {PlainLook(kAppAbout, "&About Vantrel...",
                "Display program information, version number and copyright\nAbout", {},
                ButtonPicture::Help),

@@ -68,6 +68,8 @@ CVantrelView::CVantrelView(CVantrelDoc& document, ElementDialogs& dialogs,
       clipboard_(std::make_unique<QtClipboard>())
 {
     setFocusPolicy(Qt::StrongFocus);
+    // Blocks of the library are dropped onto the canvas.
+    viewport()->setAcceptDrops(true);
     // The grid always scrolls over -600..600 cells in Design mode.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

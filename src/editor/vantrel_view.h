@@ -10,8 +10,10 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPainter;
 
@@ -25,6 +27,10 @@ class ImageCodec;
 struct Problem;
 class Surface;
 class ViewPrompts;
+
+// The MIME type a block of the library is dragged with: the block file's
+// path, UTF-8.
+inline constexpr char kBlockMimeType[] = "application/x-vantrel-block";
 
 // The editor's single scrolling canvas: the logic design on its grid
 // (Design) or one preview page with its paint layer (Preview design). It
@@ -68,6 +74,16 @@ public:
     // names, in Design, as Find does; false when it is no longer there.
     bool ShowProblemElement(const Problem& problem);
 
+    // vantrel_view_blocks.cpp: places the block of the file as a paste
+    // whose top-left element lands on the cell (the view's centre cell when
+    // none is given), in Design, as one undo step; the placed elements
+    // become the selection. A file that cannot be read or is damaged, and a
+    // block that cannot be placed, are told through the notifier. Blocks
+    // dragged onto the canvas are placed at the cell they are dropped on.
+    bool PlaceBlockFile(const std::filesystem::path& file, std::optional<Point> cell = {});
+    // The cell at the middle of the client area.
+    Point CentreCell() const;
+
     // Centres the element of that id and selects it, in Design; one that is
     // no longer in the design leaves the cell centred without a selection.
     void ShowElementOrCell(std::int32_t id, Point cell);
@@ -97,6 +113,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     Size ClientSize() const;

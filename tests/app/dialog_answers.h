@@ -78,6 +78,13 @@ public:
     // expects is cancelled, so that a failing test does not hang.
     void Run(CMainFrame& frame, int command)
     {
+        While([&frame, command] { ASSERT_TRUE(frame.RunCommand(command)); });
+    }
+
+    // Does what opens the dialogs (a key press, a click) while the steps
+    // answer them.
+    void While(const std::function<void()>& action)
+    {
         QTimer poll;
         poll.setInterval(5);
         QObject::connect(&poll, &QTimer::timeout, [this] {
@@ -93,7 +100,7 @@ public:
             steps_.erase(steps_.begin());
         });
         poll.start();
-        ASSERT_TRUE(frame.RunCommand(command));
+        action();
         EXPECT_TRUE(steps_.empty()) << "a dialog did not come";
         EXPECT_FALSE(unexpected);
         steps_.clear();
