@@ -11,14 +11,12 @@ namespace vantrel {
 
 namespace {
 
-// Tarjan's strongly connected components, iterative so that long chains do
-// not exhaust the stack. An element is on a loop when its component has more
-// than one element or it reads itself.
-//
 // Every element is known by its place: its position counted through all
-// element lists in order. What the search learns about an element sits in
-// flat tables indexed by place, sized once from the lists, so a design of
-// any size costs no hashing and no growth while it is searched.
+// element lists in order. The search first reads the sources of every
+// element in list order into one flat table, resolving each indirect
+// element once; then it walks that table alone. Following inputs from
+// element to element jumps all over the design's memory, while the table is
+// small and the lists are read front to back.
 class LoopSearch
 {
 public:
@@ -29,23 +27,21 @@ public:
             first_[std::size_t(list)] = count;
             count += int(document_.elements[std::size_t(list)].size());
         }
-        number_.assign(std::size_t(count), kUnmet);
         resolved_.assign(std::size_t(count), kUnresolved);
-        // Each element is met at most once.
-        nodes_.reserve(std::size_t(count));
-        onStack_.reserve(std::size_t(count));
-        stack_.reserve(std::size_t(count));
-        path_.reserve(std::size_t(count));
+        firstSource_.reserve(std::size_t(count) + 1);
+        sources_.reserve(std::size_t(count));
+        number_.assign(std::size_t(count), kUnmet);
+        lowLink_.resize(std::size_t(count));
+        nextSource_.resize(std::size_t(count));
+        onStack_.assign(std::size_t(count), 0);
     }
 
     ElementIdSet Run()
     {
-        const ElementList& main = document_.elements[kMainList];
-        for (std::size_t i = 0; i < main.size(); ++i) {
-            const Met root{PlaceOf({kMainList, int(i)}), main[i].get()};
-            if (number_[std::size_t(root.place)] == kUnmet)
+        ReadSources();
+        for (int root = 0; root < int(document_.elements[kMainList].size()); ++root)
+            if (number_[std::size_t(root)] == kUnmet)
                 Visit(root);
-        }
         return std::move(loops_);
     }
 
@@ -58,37 +54,17 @@ private:
     static constexpr int kNoSource = -4;
     static constexpr int kNone = -1;
 
-    struct Met
-    {
-        int place;
-        LogElement* element;
-    };
-
-    struct Node
-    {
-        Met met;
-        int index;
-        int lowLink;
-        int inputCount;
-        int nextInput = 0;
-        bool readsItself = false;
-    };
-
     int PlaceOf(ElementLocation location) const
     {
         return first_[std::size_t(location.list)] + location.position;
     }
 
-    // The element with the id, as the document's lookups find it.
-    Met Find(std::int32_t id) const
+    // The place of the element with the id, as the document's lookups find
+    // it (frozen, they place an id exactly where its element is), or kNone.
+    int PlaceOfId(std::int32_t id) const
     {
         const ElementLocation location = document_.LocateById(id);
-        if (location.list < 0)
-            return {kNone, nullptr};
-        // Frozen lookups place an id exactly where its element is.
-        return {
-            PlaceOf(location),
-            document_.elements[std::size_t(location.list)][std::size_t(location.position)].get()};
+        return location.list < 0 ? kNone : PlaceOf(location);
     }
 
     // The element at a place.
@@ -101,98 +77,120 @@ private:
             .get();
     }
 
-    // The element that `met` stands for, following indirect elements and
-    // stopping at a cycle breaker; none for a chain that ends nowhere or
-    // comes back on itself. Each element's outcome is learnt once, however
-    // many inputs read it or chains pass it.
-    Met Resolve(Met met)
+    // The place of the element that the one at `place` stands for, following
+    // indirect elements and stopping at a cycle breaker; none for a chain
+    // that ends nowhere or comes back on itself. Each element's outcome is
+    // learnt once, however many inputs read it or chains pass it.
+    int Resolve(int place)
     {
         walk_.clear();
-        Met outcome{kNone, nullptr};
-        for (Met at = met; at.element;) {
-            const int known = resolved_[std::size_t(at.place)];
-            if (known == at.place) {
-                outcome = at;
-                break;
-            }
+        int outcome = kNone;
+        for (int at = place; at != kNone;) {
+            const int known = resolved_[std::size_t(at)];
             if (known >= 0) {
-                outcome = {known, ElementOf(known)};
+                outcome = known;
                 break;
             }
             if (known != kUnresolved)
                 break; // no source, or a cycle of indirect elements
-            const LogIndirect* indirect = AsIndirect(at.element);
-            if (!indirect) {
-                resolved_[std::size_t(at.place)] = at.place;
-                outcome = at;
-                break;
-            }
-            resolved_[std::size_t(at.place)] = kBeingResolved;
-            walk_.push_back(at.place);
+            // Only indirect elements are left unresolved.
+            const LogIndirect* indirect = AsIndirect(ElementOf(at));
+            resolved_[std::size_t(at)] = kBeingResolved;
+            walk_.push_back(at);
             if (indirect->IsBreakingInput(0))
                 break;
-            at = Find(indirect->SourceId());
+            at = PlaceOfId(indirect->SourceId());
         }
-        for (int place : walk_)
-            resolved_[std::size_t(place)] = outcome.element ? outcome.place : kNoSource;
+        for (int step : walk_)
+            resolved_[std::size_t(step)] = outcome >= 0 ? outcome : kNoSource;
         return outcome;
     }
 
-    Met Source(const LogElement& element, int input)
+    // For each place, the places its inputs read, in input order: breaking
+    // inputs and inputs that resolve to nothing left out. A first pass
+    // settles every direct element, so that an input reading one never
+    // touches the element itself.
+    void ReadSources()
     {
-        if (element.IsBreakingInput(input))
-            return {kNone, nullptr};
-        return Resolve(Find(element.inputs[std::size_t(input)]));
+        int place = 0;
+        for (const ElementList& list : document_.elements) {
+            for (const auto& element : list) {
+                resolved_[std::size_t(place)] = AsIndirect(element.get()) ? kUnresolved : place;
+                ++place;
+            }
+        }
+        for (const ElementList& list : document_.elements) {
+            for (const auto& element : list) {
+                firstSource_.push_back(int(sources_.size()));
+                const int inputs = std::min(element->InputCount(), kMaxInputs);
+                for (int input = 0; input < inputs; ++input) {
+                    if (element->IsBreakingInput(input))
+                        continue;
+                    const int read = PlaceOfId(element->inputs[std::size_t(input)]);
+                    if (read == kNone)
+                        continue;
+                    const int known = resolved_[std::size_t(read)];
+                    if (const int source = known >= 0 ? known : Resolve(read); source >= 0)
+                        sources_.push_back(source);
+                }
+            }
+        }
+        firstSource_.push_back(int(sources_.size()));
     }
 
-    void Open(Met met)
+    bool ReadsItself(int place) const
     {
-        const int index = int(nodes_.size());
-        number_[std::size_t(met.place)] = index;
-        nodes_.push_back({met, index, index, std::min(met.element->InputCount(), kMaxInputs)});
-        onStack_.push_back(1);
-        stack_.push_back(index);
-        path_.push_back(index);
+        const auto first = sources_.begin() + firstSource_[std::size_t(place)];
+        const auto last = sources_.begin() + firstSource_[std::size_t(place) + 1];
+        return std::find(first, last, place) != last;
     }
 
-    void Visit(Met root)
+    void Open(int place)
+    {
+        number_[std::size_t(place)] = lowLink_[std::size_t(place)] = met_++;
+        nextSource_[std::size_t(place)] = firstSource_[std::size_t(place)];
+        onStack_[std::size_t(place)] = 1;
+        stack_.push_back(place);
+        path_.push_back(place);
+    }
+
+    // Tarjan's strongly connected components, iterative so that long chains
+    // do not exhaust the stack. An element is on a loop when its component
+    // has more than one element or it reads itself.
+    void Visit(int root)
     {
         Open(root);
         while (!path_.empty()) {
-            Node& node = nodes_[std::size_t(path_.back())];
-            if (node.nextInput < node.inputCount) {
-                const Met source = Source(*node.met.element, node.nextInput++);
-                if (!source.element)
-                    continue;
-                if (source.place == node.met.place)
-                    node.readsItself = true;
-                const int known = number_[std::size_t(source.place)];
-                if (known == kUnmet)
+            const int place = path_.back();
+            int& next = nextSource_[std::size_t(place)];
+            if (next < firstSource_[std::size_t(place) + 1]) {
+                const int source = sources_[std::size_t(next++)];
+                if (number_[std::size_t(source)] == kUnmet)
                     Open(source);
-                else if (onStack_[std::size_t(known)])
-                    node.lowLink = std::min(node.lowLink, known);
+                else if (onStack_[std::size_t(source)])
+                    lowLink_[std::size_t(place)] =
+                        std::min(lowLink_[std::size_t(place)], number_[std::size_t(source)]);
                 continue;
             }
-            Close(path_.back());
+            Close(place);
         }
     }
 
-    void Close(int index)
+    void Close(int place)
     {
         path_.pop_back();
-        Node& node = nodes_[std::size_t(index)];
         if (!path_.empty()) {
-            Node& parent = nodes_[std::size_t(path_.back())];
-            parent.lowLink = std::min(parent.lowLink, node.lowLink);
+            int& parent = lowLink_[std::size_t(path_.back())];
+            parent = std::min(parent, lowLink_[std::size_t(place)]);
         }
-        if (node.lowLink != node.index)
+        if (lowLink_[std::size_t(place)] != number_[std::size_t(place)])
             return;
-        const auto first = std::find(stack_.rbegin(), stack_.rend(), index).base() - 1;
-        const bool isLoop = stack_.end() - first > 1 || node.readsItself;
+        const auto first = std::find(stack_.rbegin(), stack_.rend(), place).base() - 1;
+        const bool isLoop = stack_.end() - first > 1 || ReadsItself(place);
         for (auto member = first; member != stack_.end(); ++member) {
             onStack_[std::size_t(*member)] = 0;
             if (isLoop)
-                loops_.insert(nodes_[std::size_t(*member)].met.element->id);
+                loops_.insert(ElementOf(*member)->id);
         }
         stack_.erase(first, stack_.end());
     }
@@ -200,16 +198,24 @@ private:
     const CVantrelDoc& document_;
     // The place of each list's first element.
     std::array<int, kElementListCount> first_{};
-    // By place: the order in which the element was met, or kUnmet.
-    std::vector<int> number_;
     // By place: the place of the element it stands for (its own for a direct
     // element), kNoSource, or kUnresolved / kBeingResolved.
     std::vector<int> resolved_;
-    std::vector<Node> nodes_;
+    std::vector<int> walk_; // the indirect elements of the chain being resolved
+    // The sources of the element at place p are sources_[firstSource_[p] ..
+    // firstSource_[p + 1]).
+    std::vector<int> firstSource_;
+    std::vector<int> sources_;
+    // By place: the order in which the element was met (kUnmet before), the
+    // lowest order it reaches, its next source to follow, whether it is on
+    // the component stack.
+    std::vector<int> number_;
+    std::vector<int> lowLink_;
+    std::vector<int> nextSource_;
     std::vector<char> onStack_;
+    int met_ = 0;
     std::vector<int> stack_; // Tarjan's component stack
     std::vector<int> path_;  // the depth-first path being expanded
-    std::vector<int> walk_;  // the indirect elements of the chain being resolved
     ElementIdSet loops_;
 };
 
