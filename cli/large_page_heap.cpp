@@ -4,6 +4,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 
@@ -20,7 +21,7 @@ constexpr int kUsualTopPad = 128 * 1024;
 // Blocks up to this size come from the heap rather than a mapping of their
 // own, so the file's bytes and the lists sit in large pages too.
 constexpr std::size_t kLargestHeapBlock = std::size_t(32) << 20;
-constexpr std::uintptr_t kLargePage = std::uintptr_t(2) << 20;
+constexpr std::size_t kLargePage = std::size_t(2) << 20;
 // A probe that the heap's free end cannot hold, so that it grows.
 constexpr std::size_t kProbe = std::size_t(1) << 20;
 constexpr int kProbes = 4;
@@ -34,20 +35,25 @@ void UseLargePagesForHeap()
     if (mallopt(M_TRIM_THRESHOLD, -1) == 0 || mallopt(M_TOP_PAD, int(kHeapReserve)) == 0 ||
         mallopt(M_MMAP_THRESHOLD, int(kLargestHeapBlock)) == 0)
         return; // an allocator that does not take these settings
-    const auto before = reinterpret_cast<std::uintptr_t>(sbrk(0));
-    void* probes[kProbes] = {};
-    std::uintptr_t after = before;
-    for (int i = 0; i < kProbes && after == before; ++i) {
+    char* const before = static_cast<char*>(sbrk(0));
+    std::array<void*, kProbes> probes{};
+    char* after = before;
+    for (std::size_t i = 0; i < probes.size() && after == before; ++i) {
         probes[i] = std::malloc(kProbe);
-        after = reinterpret_cast<std::uintptr_t>(sbrk(0));
+        after = static_cast<char*>(sbrk(0));
     }
     for (void* probe : probes)
         std::free(probe);
     mallopt(M_TOP_PAD, kUsualTopPad);
-    const std::uintptr_t first = (before + kLargePage - 1) & ~(kLargePage - 1);
-    const std::uintptr_t last = after & ~(kLargePage - 1);
-    if (last > first)
-        madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+    // Only whole large pages inside the new part can be advised.
+    auto past = [](const char* address) {
+        return std::size_t(reinterpret_cast<std::uintptr_t>(address) % kLargePage);
+    };
+    const std::size_t grown = std::size_t(after - before);
+    const std::size_t lead = (kLargePage - past(before)) % kLargePage;
+    const std::size_t tail = past(after);
+    if (grown > lead + tail)
+        madvise(before + lead, grown - lead - tail, MADV_HUGEPAGE);
 }
 
 } // namespace vantrel::cli
