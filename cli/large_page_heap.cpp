@@ -49,7 +49,7 @@ void UseLargePagesForHeap()
     auto past = [](const char* address) {
         return std::size_t(reinterpret_cast<std::uintptr_t>(address) % kLargePage);
     };
-    const std::size_t grown = std::size_t(after - before);
+    const auto grown = std::size_t(after - before);
     const std::size_t lead = (kLargePage - past(before)) % kLargePage;
     const std::size_t tail = past(after);
     if (grown > lead + tail)
