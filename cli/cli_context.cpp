@@ -8,6 +8,7 @@
 #include "export/export_routines.h"
 
 #include <iostream>
+#include <memory>
 #include <ostream>
 #include <sstream>
 #include <string_view>
@@ -19,6 +20,14 @@ std::filesystem::path DesignPath(const Arguments& arguments)
     if (arguments.positional.size() != 1)
         throw UsageError("expected exactly one design file");
     return arguments.positional[0];
+}
+
+CVantrelDoc& CommandDocument()
+{
+    // Never destroyed, so that the exit does not free the document either.
+    static auto* const kept = new std::unique_ptr<CVantrelDoc>();
+    *kept = std::make_unique<CVantrelDoc>();
+    return **kept;
 }
 
 bool OpenDesignArgument(const Arguments& arguments, CVantrelDoc& document, Context& context)

@@ -30,6 +30,14 @@ struct Context
     const ImageCodec& codec;
 };
 
+// A fresh document for the command to read its design into, kept until the
+// process ends: the process exits right after the command, and handing a
+// large design's many small allocations back one by one would cost nearly
+// as much as reading them. Held from a static, it stays reachable, so leak
+// checkers do not count it. A second call frees the one before, whose
+// reference must no longer be used.
+CVantrelDoc& CommandDocument();
+
 // Opens the design named by the command's single positional argument; false
 // (after the reason was printed) when it cannot be opened.
 bool OpenDesignArgument(const Arguments& arguments, CVantrelDoc& document, Context& context);

@@ -59,7 +59,7 @@ private:
 
 int RunInfo(const Arguments& arguments, Context& context)
 {
-    CVantrelDoc document;
+    CVantrelDoc& document = CommandDocument();
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     const auto count = [&](int list) {
@@ -98,7 +98,7 @@ int RunInfo(const Arguments& arguments, Context& context)
 
 int RunSort(const Arguments& arguments, Context& context)
 {
-    CVantrelDoc document;
+    CVantrelDoc& document = CommandDocument();
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     if (!AutoSort(document))
@@ -112,7 +112,7 @@ int RunSave(const Arguments& arguments, Context& context)
     const std::optional<std::string> output = arguments.Value("-o");
     if (!output)
         throw UsageError("save needs -o OUT");
-    CVantrelDoc document;
+    CVantrelDoc& document = CommandDocument();
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     return SaveDesign(document, *output, context.codec) ? kExitOk : kExitCannotWrite;
@@ -120,7 +120,7 @@ int RunSave(const Arguments& arguments, Context& context)
 
 int RunSimulation(const Arguments& arguments, Context& context)
 {
-    CVantrelDoc document;
+    CVantrelDoc& document = CommandDocument();
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     const std::filesystem::path output =

@@ -14,7 +14,7 @@ namespace {
 
 std::optional<std::vector<DumpRecord>> DumpOf(const std::string& path, Context& context)
 {
-    CVantrelDoc document;
+    CVantrelDoc& document = CommandDocument();
     document.SetNotifier(&context.notifier);
     if (OpenDesign(document, path, context.codec) != OpenOutcome::Opened)
         return std::nullopt;

@@ -35,7 +35,7 @@ int RunExport(const Arguments& arguments, Context& context, const std::filesyste
               ExportRoutine run)
 {
     const std::int32_t random = RandomNumber(arguments);
-    CVantrelDoc document;
+    CVantrelDoc& document = CommandDocument();
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     const std::filesystem::path modules =
@@ -70,7 +70,7 @@ int RunIoList(const Arguments& arguments, Context& context)
     if (format != "csv" && format != "text")
         throw UsageError("--format takes csv or text");
     const bool csv = format == "csv";
-    CVantrelDoc document;
+    CVantrelDoc& document = CommandDocument();
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     const std::filesystem::path output =
@@ -87,7 +87,7 @@ int RunIoList(const Arguments& arguments, Context& context)
 int RunCheck(const Arguments& arguments, Context& context)
 {
     const bool json = WantsJson(arguments);
-    CVantrelDoc document;
+    CVantrelDoc& document = CommandDocument();
     if (!OpenDesignArgument(arguments, document, context))
         return kExitCannotOpen;
     for (NumberKind kind :

@@ -5,6 +5,7 @@
 #include "dump_diff_commands.h"
 #include "export_commands.h"
 #include "import_names_command.h"
+#include "large_page_heap.h"
 #include "merge_command.h"
 #include "render_command.h"
 #include "report_command.h"
@@ -245,6 +246,7 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 int main(int argc, char** argv)
 {
+    vantrel::cli::UseLargePagesForHeap();
     // A write past the file-size limit then fails with its error, which is
     // reported, instead of ending the process.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -69,6 +69,20 @@ std::size_t CArchive::BytesLeft() const
     return loading_ ? source_.size() - readPos_ : 0;
 }
 
+template <class T> T CArchive::Take()
+{
+    T value;
+    // A copy of a size known here is a plain load; every value of a design
+    // is read this way, so the checks are inline and TakeExact only fails.
+    if (loading_ && sizeof value <= source_.size() - readPos_) {
+        std::memcpy(&value, source_.data() + readPos_, sizeof value);
+        readPos_ += sizeof value;
+    } else {
+        TakeExact(&value, sizeof value);
+    }
+    return value;
+}
+
 void CArchive::WriteByte(std::uint8_t value)
 {
     Append(&value, 1);
@@ -92,13 +106,6 @@ void CArchive::WriteFloat(float value)
 void CArchive::WriteBytes(std::span<const std::uint8_t> bytes)
 {
     Append(bytes.data(), bytes.size());
-}
-
-template <class T> T CArchive::Take()
-{
-    T value;
-    TakeExact(&value, sizeof value);
-    return value;
 }
 
 std::uint8_t CArchive::ReadByte()
@@ -144,7 +151,7 @@ std::vector<std::uint8_t> CArchive::ReadByteBlock(std::size_t count)
 template <class T> void CArchive::ExchangePlain(T& value)
 {
     if (loading_)
-        TakeExact(&value, sizeof value);
+        value = Take<T>();
     else
         Append(&value, sizeof value);
 }

@@ -71,7 +71,9 @@ void CVantrelDoc::RefreshIdIndex() const
         const LogElement* element = ElementAt(at);
         return element && element->id == id;
     };
-    idIndex_.BeginRefill(count);
+    // Every id is below the next one handed out, unless the lists were
+    // filled directly; an id beyond it still finds its place, only slower.
+    idIndex_.BeginRefill(count, nextElementId);
     std::vector<IdIndex::Entry> beyond;
     for (int list = 0; list < kElementListCount; ++list) {
         for (std::size_t i = 0; i < elements[list].size(); ++i) {

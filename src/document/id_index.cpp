@@ -1,5 +1,6 @@
 #include "document/id_index.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vantrel {
@@ -20,10 +21,12 @@ bool IsDirect(std::int32_t id, std::size_t slots)
 
 } // namespace
 
-void IdIndex::BeginRefill(std::size_t elementCount)
+void IdIndex::BeginRefill(std::size_t elementCount, std::int64_t idsBelow)
 {
     std::swap(direct_, previous_);
-    direct_.assign(DirectSlotsFor(elementCount), ElementLocation{});
+    const auto slots = std::min<std::int64_t>(std::int64_t(DirectSlotsFor(elementCount)),
+                                              std::max<std::int64_t>(idsBelow, 0));
+    direct_.assign(std::size_t(slots), ElementLocation{});
 }
 
 void IdIndex::Clear()

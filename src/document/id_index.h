@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -36,7 +37,10 @@ public:
         ElementLocation location;
     };
 
-    void BeginRefill(std::size_t elementCount);
+    // `idsBelow`, when the caller knows that every id is below it, keeps the
+    // direct table no larger than those ids need.
+    void BeginRefill(std::size_t elementCount,
+                     std::int64_t idsBelow = std::numeric_limits<std::int64_t>::max());
     void Clear();
 
     const ElementLocation* Find(std::int32_t id) const;

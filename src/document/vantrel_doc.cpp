@@ -243,14 +243,21 @@ std::u16string CVantrelDoc::IoLabel(int number, bool isInput) const
 
 const ElementIdSet& CVantrelDoc::LoopSet()
 {
+    // Every change that leaves the loop set stale also moves the lists'
+    // stamp on, so an id index filled since then is the design's.
     if (loopSetStale_)
-        RebuildLoopSet();
+        FindLoops(FrozenLookups::IndexUse::KeepWhenUnchanged);
     return loopSet_;
 }
 
 void CVantrelDoc::RebuildLoopSet()
 {
-    const FrozenLookups frozen(*this);
+    FindLoops(FrozenLookups::IndexUse::Refill);
+}
+
+void CVantrelDoc::FindLoops(FrozenLookups::IndexUse idIndex)
+{
+    const FrozenLookups frozen(*this, idIndex);
     loopSet_ = FindLoopElements(*this);
     loopSetStale_ = false;
     ++loopSetRebuilds_;

@@ -265,6 +265,8 @@ private:
     void CheckConsistency();
     // One of the load check's message boxes.
     void ReportLoadProblem(const char16_t* problem);
+    // Rebuilds the loop set with the id index refilled or kept as given.
+    void FindLoops(FrozenLookups::IndexUse idIndex);
     LogElement* ResolveIndirect(LogElement* element, bool stopAtBreaker) const;
     std::optional<std::int32_t> OperandOf(std::int32_t id) const;
     // The register of the element at `location`, one of the register lists.

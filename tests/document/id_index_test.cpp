@@ -56,6 +56,21 @@ TEST(IdIndex, DirectSlotsFollowTheElementCountNotTheIds)
     EXPECT_EQ(*index.Previous(kMax), (ElementLocation{kMainList, 1}));
 }
 
+// The bound the document knows (its next id) only shrinks the direct
+// table: an id at or past it, which a damaged design may hold, is still
+// found, through the sparse entries.
+TEST(IdIndex, IdsPastTheKnownBoundAreStillFound)
+{
+    IdIndex index;
+    index.BeginRefill(1000, 5);
+    EXPECT_NE(index.DirectSlot(4), nullptr);
+    EXPECT_EQ(index.DirectSlot(5), nullptr);
+    *index.DirectSlot(4) = {kMainList, 0};
+    index.ReplaceSparse({{5, {kMainList, 1}}}, [](std::int32_t, ElementLocation) { return false; });
+    EXPECT_EQ(*index.Find(4), (ElementLocation{kMainList, 0}));
+    EXPECT_EQ(*index.Find(5), (ElementLocation{kMainList, 1}));
+}
+
 // A document whose ids are far apart and given twice finds the first
 // element of each id, before and after the elements move in their lists.
 TEST(IdIndex, DocumentFindsSparseAndRepeatedIdsAfterMoves)
