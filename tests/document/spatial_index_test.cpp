@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <random>
@@ -19,6 +21,12 @@ namespace {
 using Locations = std::vector<ElementLocation>;
 constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kHighest = std::numeric_limits<std::int32_t>::max();
+
+// Elements sit at the ends of the range too: a box around one stops there.
+std::int32_t Clamped(std::int64_t cell)
+{
+    return std::int32_t(std::clamp<std::int64_t>(cell, kLowest, kHighest));
+}
 
 bool InBox(Point cell, const CellBox& box)
 {
@@ -77,7 +85,9 @@ protected:
             const Point around = RandomElementCell();
             const int w = extent(random_) * (i % 4 == 0 ? 1000 : 1);
             const int h = extent(random_);
-            boxes.push_back({around.x - w, around.y - h, around.x + w, around.y + h});
+            boxes.push_back(
+                {Clamped(std::int64_t{around.x} - w), Clamped(std::int64_t{around.y} - h),
+                 Clamped(std::int64_t{around.x} + w), Clamped(std::int64_t{around.y} + h)});
         }
         const std::int32_t x = anyCell(random_);
         boxes.push_back({std::min(x, 0), kLowest, std::max(x, 0), 0});
