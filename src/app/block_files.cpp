@@ -13,23 +13,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 namespace vantrel {
 
 namespace {
 
 constexpr char16_t kSaveBlockCaption[] = u"Save Selection as Block";
-
-std::filesystem::path PathOf(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-std::u16string ShownPath(const std::filesystem::path& path)
-{
-    return FromQString(QDir::toNativeSeparators(QFile::decodeName(path.c_str())));
-}
 
 // "New block", or the first "New block N" the user's folder has no file for.
 QString ProposedBlockName()
@@ -49,8 +38,8 @@ std::filesystem::path InstalledBlockFolder()
     const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
                                               QStringLiteral("/../share/vantrel/blocks"));
     if (QDir(installed).exists())
-        return PathOf(installed);
-    return PathOf(QStringLiteral(VANTREL_SOURCE_EXAMPLES_DIR "/blocks"));
+        return FileSystemPath(installed);
+    return FileSystemPath(QStringLiteral(VANTREL_SOURCE_EXAMPLES_DIR "/blocks"));
 }
 
 void SaveSelectionAsBlock(CMainFrame& frame)
@@ -66,11 +55,13 @@ void SaveSelectionAsBlock(CMainFrame& frame)
         notifier.Message(*problem, kSaveBlockCaption, MessageButtons::Ok);
         return;
     }
-    const std::filesystem::path folder =
-        choice->besideDesign ? DesignBlockFolder(PathOf(app.PathName())) : UserBlockFolder();
+    const std::filesystem::path folder = choice->besideDesign
+                                             ? DesignBlockFolder(FileSystemPath(app.PathName()))
+                                             : UserBlockFolder();
     const std::filesystem::path file = BlockFilePath(folder, name);
     if (std::filesystem::exists(file) &&
-        notifier.Message(ShownPath(file) + u" exists already. Replace the block it holds?",
+        notifier.Message(FromQString(QDir::toNativeSeparators(PathText(file))) +
+                             u" exists already. Replace the block it holds?",
                          kSaveBlockCaption, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     try {

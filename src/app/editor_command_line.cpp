@@ -10,7 +10,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -61,11 +60,6 @@ bool IsSwitchOfARunWithoutWindow(std::string_view argument)
 {
     return argument.starts_with("--print") || argument == "--help" || argument == "-h" ||
            argument == "--version" || argument == "-v";
-}
-
-std::filesystem::path FileSystemPath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 void Tell(Notifier& notifier, const QString& text)

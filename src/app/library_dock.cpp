@@ -7,10 +7,11 @@
 #include "editing/logic_block.h"
 #include "editor/vantrel_view.h"
 #include "qt_adapters/block_thumbnail.h"
+#include "qt_adapters/qt_image.h"
+#include "qt_adapters/qt_image_codec.h"
 #include "qt_adapters/qt_text.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -42,28 +43,18 @@ enum Role
 // on a screen and thin lines still show.
 const QSize kIconSize(kBlockThumbnailWidth * 3 / 4, kBlockThumbnailHeight * 3 / 4);
 
-std::filesystem::path PathOf(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-QString PathText(const std::filesystem::path& path)
-{
-    return QFile::decodeName(path.c_str());
-}
-
 // The block's picture on a framed card the size of every row's, so that
 // names line up also beside a damaged file that has none.
 QIcon BlockIcon(const std::vector<std::uint8_t>& thumbnail, bool placeable)
 {
     QPixmap card(kIconSize);
     card.fill(placeable ? Qt::white : QColor(230, 230, 230));
-    QImage picture;
-    if (!thumbnail.empty() &&
-        picture.loadFromData(thumbnail.data(), int(thumbnail.size()), "PNG")) {
+    // The picture comes from a file like any other image: decoded within
+    // the codec's bounds.
+    if (const std::optional<Image> picture = QtImageCodec().Decode(thumbnail)) {
         QPainter painter(&card);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(QPoint(0, 0), kIconSize), picture);
+        painter.drawImage(QRect(QPoint(0, 0), kIconSize), ToQImage(*picture));
     }
     // A frame, so that the card shows on the list's own white.
     QPainter frame(&card);
@@ -198,7 +189,8 @@ void LibraryDock::Refresh()
     };
     std::vector<Place> places{{tr("My blocks"), UserBlockFolder(), true}};
     if (const QString design = designFile_(); !design.isEmpty())
-        places.push_back({tr("Beside this design"), DesignBlockFolder(PathOf(design)), true});
+        places.push_back(
+            {tr("Beside this design"), DesignBlockFolder(FileSystemPath(design)), true});
     places.push_back({tr("Installed (read-only)"), InstalledBlockFolder(), false});
 
     const QTreeWidgetItem* current = tree_->currentItem();
@@ -273,7 +265,7 @@ void LibraryDock::Place(const QTreeWidgetItem& row)
             kApplicationTitle, MessageButtons::Ok);
         return;
     }
-    view_.PlaceBlockFile(PathOf(row.data(0, kFileRole).toString()));
+    view_.PlaceBlockFile(FileSystemPath(row.data(0, kFileRole).toString()));
 }
 
 void LibraryDock::Rename(const QTreeWidgetItem& row)
@@ -290,7 +282,7 @@ void LibraryDock::Rename(const QTreeWidgetItem& row)
         return;
     Notifier& notifier = view_.Document().GetNotifier();
     try {
-        const BlockRenaming renaming = RenameBlockFile(PathOf(file), FromQString(name));
+        const BlockRenaming renaming = RenameBlockFile(FileSystemPath(file), FromQString(name));
         if (!renaming.problem.empty())
             notifier.Message(renaming.problem, kRenameCaption, MessageButtons::Ok);
     } catch (const FileError& failure) {
@@ -314,8 +306,8 @@ void LibraryDock::Delete(const QTreeWidgetItem& row)
                          kDeleteCaption, MessageButtons::OkCancel) != MessageAnswer::Ok)
         return;
     std::error_code error;
-    if (!std::filesystem::remove(PathOf(file), error) && error)
-        notifier.Message(FileError(PathOf(file), error.value()).Message() +
+    if (!std::filesystem::remove(FileSystemPath(file), error) && error)
+        notifier.Message(FileError(FileSystemPath(file), error.value()).Message() +
                              u" The block was not deleted.",
                          kDeleteCaption, MessageButtons::Ok);
     Refresh();

@@ -1,6 +1,7 @@
 #include "app/recovery_store.h"
 
 #include "archive/file_bytes.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,11 +21,6 @@ namespace {
 
 const QString kDesignSuffix = QStringLiteral(".lgc");
 const QString kInfoSuffix = QStringLiteral(".json");
-
-std::filesystem::path FileSystemPath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 std::span<const std::uint8_t> AsBytes(const QByteArray& bytes)
 {

@@ -12,21 +12,11 @@
 #include "qt_adapters/qt_text.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QStatusBar>
 
 namespace vantrel {
-
-namespace {
-
-std::filesystem::path FileSystemPath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-} // namespace
 
 CVantrelApp::CVantrelApp(const AppServices& services)
     : notifier_(services.notifier), fileDialogs_(services.fileDialogs)

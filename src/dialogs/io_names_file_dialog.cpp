@@ -2,24 +2,15 @@
 
 #include "dialogs/file_name_dialog.h"
 #include "export/io_name_sheet.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 
 namespace vantrel {
-
-namespace {
-
-std::filesystem::path PathOf(const QString& file)
-{
-    return QFile::encodeName(file).toStdString();
-}
-
-} // namespace
 
 std::optional<IoNamesChoice> AskIoNamesFile(QWidget* owner, DialogFolders* folders)
 {
@@ -51,7 +42,7 @@ std::optional<IoNamesChoice> AskIoNamesFile(QWidget* owner, DialogFolders* folde
         grid->addWidget(createMissing, row + 1, 1);
     }
     QObject::connect(&dialog, &QFileDialog::currentChanged, type, [type](const QString& file) {
-        if (const std::optional<IoListType> named = IoListTypeOfFile(PathOf(file)))
+        if (const std::optional<IoListType> named = IoListTypeOfFile(FileSystemPath(file)))
             type->setCurrentIndex(*named);
     });
 
@@ -60,7 +51,7 @@ std::optional<IoNamesChoice> AskIoNamesFile(QWidget* owner, DialogFolders* folde
     const QString chosen = dialog.selectedFiles().constFirst();
     if (folders)
         folders->Chose(chosen);
-    return IoNamesChoice{PathOf(chosen), IoListType(type->currentIndex()),
+    return IoNamesChoice{FileSystemPath(chosen), IoListType(type->currentIndex()),
                          createMissing->isChecked()};
 }
 

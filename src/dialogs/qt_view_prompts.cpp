@@ -4,9 +4,9 @@
 #include "dialogs/file_name_dialog.h"
 #include "dialogs/find_dialog.h"
 #include "dialogs/io_names_file_dialog.h"
+#include "qt_adapters/qt_text.h"
 
 #include <QColorDialog>
-#include <QFile>
 #include <QFileInfo>
 
 namespace vantrel {
@@ -41,7 +41,7 @@ std::optional<std::filesystem::path> ChosenPath(const QString& chosen)
 {
     if (chosen.isEmpty())
         return std::nullopt;
-    return std::filesystem::path(QFile::encodeName(chosen).toStdString());
+    return FileSystemPath(chosen);
 }
 
 } // namespace

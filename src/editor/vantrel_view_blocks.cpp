@@ -9,7 +9,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 
 namespace vantrel {
@@ -42,8 +41,8 @@ bool CVantrelView::PlaceBlockFile(const std::filesystem::path& file, std::option
         return false;
     }
     if (!reading.block) {
-        notifier.Message(FromQString(QFile::decodeName(file.c_str())) + u": " + reading.problem,
-                         kApplicationTitle, MessageButtons::Ok);
+        notifier.Message(FromQString(PathText(file)) + u": " + reading.problem, kApplicationTitle,
+                         MessageButtons::Ok);
         return false;
     }
     // Blocks are logic: placing one shows the design.
@@ -57,10 +56,8 @@ bool CVantrelView::PlaceBlockFile(const std::filesystem::path& file, std::option
 
 void CVantrelView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (state_.InDesign() && !DraggedBlockFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    // Entering asks what moving asks: whether a block may land here.
+    dragMoveEvent(event);
 }
 
 void CVantrelView::dragMoveEvent(QDragMoveEvent* event)
@@ -84,7 +81,7 @@ void CVantrelView::dropEvent(QDropEvent* event)
     // Placed once the drop is over, so that a message about the file does
     // not run inside the drag and drop.
     QMetaObject::invokeMethod(
-        this, [this, file, cell] { PlaceBlockFile(QFile::encodeName(file).toStdString(), cell); },
+        this, [this, file, cell] { PlaceBlockFile(FileSystemPath(file), cell); },
         Qt::QueuedConnection);
 }
 
